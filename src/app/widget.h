@@ -1,0 +1,175 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+class QAction;
+class QButtonGroup;
+class QGraphicsItem;
+class QMenu;
+class diagramScene;
+class diagramTextItem;
+class diagramCntItem;
+class diagramCnt2Item;
+class diagramTimeItem;
+class diagramBarItem;
+class diagramImageItem;
+class diagramQRCodeItem;
+class textSetting;
+class cntSetting;
+class cnt2Setting;
+class timeSetting;
+class barSetting;
+class imageSetting;
+class QRCodeSetting;
+
+namespace Ui {
+class Widget;
+}
+
+// The main window: canvas, content editor, tool column, property panels and file menu.
+class Widget : public QWidget
+{
+    Q_OBJECT
+    friend class WidgetTestAccess;
+
+public:
+    explicit Widget(QWidget *parent = nullptr);
+    ~Widget() override;
+
+    diagramScene *designScene() const { return scene; }
+    int shownPanel() const { return currentPanel; }
+
+signals:
+    void requireBeep();
+
+public slots:
+    void on_editPushButton_clicked();
+    void itemSelected(QGraphicsItem *item);
+    void newActionSlot();
+    void openActionSlot();
+    void saveActionSlot();
+    void saveAsActionSlot();
+    void exitActionSlot();
+    void deleteActionSlot();
+
+    // Text-family routing.
+    void textXChange(int x);
+    void textYChange(int y);
+    void textRotateChange(int angle);
+    void textFontChange(int index);
+    void textSizeChange(int size);
+    void textIntervalChange(int interval);
+    // Barcode routing.
+    void barXChange(int x);
+    void barYChange(int y);
+    void barWidthChange(int width);
+    void barHeightChange(int height);
+    void barRotateChange(int angle);
+    void barModeChange(int index);
+    void barTextStateChange(bool checked);
+    // Counter 1 routing.
+    void cntXChange(int x);
+    void cntYChange(int y);
+    void cntRotateChange(int angle);
+    void cntFontChange(int index);
+    void cntSizeChange(int size);
+    void cntIntervalChange(int interval);
+    void cntModeChange(int index);
+    void cntNameChange(int index);
+    // Counter 2 routing.
+    void cnt2XChange(int x);
+    void cnt2YChange(int y);
+    void cnt2RotateChange(int angle);
+    void cnt2FontChange(int index);
+    void cnt2SizeChange(int size);
+    void cnt2IntervalChange(int interval);
+    void cnt2ModeChange(int index);
+    // Image routing.
+    void imageXChange(int x);
+    void imageYChange(int y);
+    void imageWidthChange(int width);
+    void imageHeightChange(int height);
+    void imageRotateChange(int angle);
+    void imageSelectChange();
+    void imageConverseChange();
+    // QR code routing.
+    void QRCodeXChange(int x);
+    void QRCodeYChange(int y);
+    void QRCodeRotateChange(int angle);
+    void QRCodeLevelChange(int index);
+    void QRCodeScaleChange(int index);
+    void QRCodeVersionChange(int index);
+    void QRCodeConverseChange(int index);
+    void QRCodeSetDynamicStyle();
+    // Time routing.
+    void timeXChange(int x);
+    void timeYChange(int y);
+    void timeRotateChange(int angle);
+    void timeFontChange(int index);
+    void timeSizeChange(int size);
+    void timeModeChange(QString timeModeStr);
+    void timeSpacingChange(int value);
+
+    void on_deletePushButton_clicked();
+    void buttonGroupMenu();
+    void buttonItemsClicked(int id);
+
+private:
+    void showPanel(int kind);
+    void disablePanels();
+    void setZoom(const QString &text);
+    void createFileMenu();
+    void createInitialItems();
+    int insertionX() const;
+    void addCreatedItem(QGraphicsItem *item, int x);
+    // Each group of panels is built, placed in its scroll area and connected by its own routing file.
+    void setupTextPanels();
+    void setupMediaPanels();
+    // Load the panel of a kind from the current item of that kind (the item has just been made current).
+    void loadTextPanel(int kind);
+    void loadMediaPanel(int kind);
+    // Points every current-item field that refers to a scene item back at the off-scene initial items,
+    // before the scene's items are destroyed (New and Open).
+    void resetCurrentItems();
+    // File commands: true when the document was written.
+    bool saveDocumentTo(const QString &path);
+    bool openDocument(const QString &path);
+
+    int currentPanel = 0;
+    diagramTextItem *currentTextItem = nullptr;
+    diagramCntItem *currentCntItem = nullptr;
+    diagramCnt2Item *currentCnt2Item = nullptr;
+    diagramTimeItem *currentTimeItem = nullptr;
+    diagramBarItem *currentBarItem = nullptr;
+    diagramImageItem *currentImageItem = nullptr;
+    diagramQRCodeItem *currentQRCodeItem = nullptr;
+    textSetting *m_textSetting = nullptr;
+    cntSetting *m_cntSetting = nullptr;
+    cnt2Setting *m_cnt2Setting = nullptr;
+    timeSetting *m_timeSetting = nullptr;
+    barSetting *m_barSetting = nullptr;
+    imageSetting *m_imageSetting = nullptr;
+    QRCodeSetting *m_QRCodeSetting = nullptr;
+    QString languageFile;
+    QString themeName;
+    Ui::Widget *ui;
+    diagramScene *scene;
+    QMenu *fileMenu = nullptr;
+    QAction *newAction = nullptr;
+    QAction *openAction = nullptr;
+    QAction *saveAction = nullptr;
+    QAction *saveAsAction = nullptr;
+    QAction *exitAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QButtonGroup *buttonGroup = nullptr;
+    // The off-scene items created at start; current-item fields fall back to them.
+    diagramTextItem *initialTextItem = nullptr;
+    diagramCntItem *initialCntItem = nullptr;
+    diagramCnt2Item *initialCnt2Item = nullptr;
+    diagramTimeItem *initialTimeItem = nullptr;
+    diagramBarItem *initialBarItem = nullptr;
+    diagramImageItem *initialImageItem = nullptr;
+    diagramQRCodeItem *initialQRCodeItem = nullptr;
+    bool isUntitled = true;
+    QString currentFilePath;
+};

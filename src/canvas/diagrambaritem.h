@@ -1,0 +1,41 @@
+#pragma once
+#include "itemtypes.h"
+
+#include <QGraphicsPixmapItem>
+#include <QPixmap>
+
+class diagramBarItem : public QGraphicsPixmapItem
+{
+public:
+    explicit diagramBarItem(QGraphicsItem *parent = nullptr);
+    ~diagramBarItem() override;
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+    int type() const override { return barItemType; }
+
+    // Selectable, then movable; the document reader calls it once more on a loaded item.
+    void setItemFlags();
+
+    // The natural-size picture of content in the item's symbology; the item itself is not changed.
+    static QPixmap createBarcodePixmap(const diagramBarItem *item, QString content);
+    // Regenerate barPixmap from content and show it at its natural size.
+    void regenerate();
+
+    QString content;
+    int mode = 0;
+    QPixmap barPixmap;
+    bool isTextOn = true;
+    int lineWidth = 5;
+    int lineHeight = 230;
+    quint32 extDataStartLine = 1;
+    quint32 extDataEndLine = 1;
+    QString extDataFilePath;
+    quint32 extDataCurLine = 1;
+    bool isExtVariable = false;
+    bool isAllPrinted = false;
+};
+
+// The operator's warning box for refused barcode content; built fresh for every refusal and run through
+// the message-box hook. installBarcodeErrorBox() makes the encoders report through it.
+void showBarcodeFormatErrorBox(quint8 code);
+void installBarcodeErrorBox();

@@ -1,0 +1,24 @@
+#pragma once
+#include "itemtypes.h"
+
+#include <QFont>
+#include <QGraphicsTextItem>
+
+// The number shown by a counter, zero-padded to the digit count; a longer number is never cut.
+QString paddedCounterText(int value, int digits);
+
+class diagramCntItem : public QGraphicsTextItem
+{
+public:
+    explicit diagramCntItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return cntItemType; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    QString counterText(int number) const { return paddedCounterText(number, mode); }
+
+    QFont itemFont;
+    int value = 0;
+    int mode = 6;
+    int name = 0;
+};

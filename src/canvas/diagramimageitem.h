@@ -1,0 +1,28 @@
+#pragma once
+#include "itemtypes.h"
+
+#include <QGraphicsPixmapItem>
+#include <QPixmap>
+
+class diagramImageItem : public QGraphicsPixmapItem
+{
+public:
+    explicit diagramImageItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return imageItemType; }
+
+    // The "NO IMG" placeholder for an empty path, otherwise the file as a one-bit picture (empty when
+    // the file cannot be read or is too large to load safely).
+    static QPixmap loadImagePixmap(const QString &path);
+
+    // Item-side steps of the window's image commands.
+    void showPlaceholder();                      // a new item: placeholder at 240 x 240
+    void setPictureFile(const QString &path);    // a chosen file, shown at its natural size
+    void setShownWidth(int width);               // from sourcePixmap, keeping the shown height
+    void setShownHeight(int height);             // from sourcePixmap, keeping the shown width
+    void invertColors();                         // swap black and white of the shown picture
+
+    QString pixPath;
+    bool isColorConverse = false;
+    QPixmap sourcePixmap;
+};

@@ -1,0 +1,46 @@
+#pragma once
+#include "itemtypes.h"
+
+#include <QGraphicsPixmapItem>
+#include <QPixmap>
+
+// The fields that make a QR symbol, held as one value record so that a copy can be handed to the
+// generator.
+struct qrCodeRecord {
+    QString content = QStringLiteral("TALMOR_K3");
+    QPixmap qrPixmap;
+    int level = 2;
+    int scale = 13;
+    int version = 1;
+    bool isInsVariable = false;
+    bool insertCnt = false;
+    bool insertTime = false;
+    bool converse = false;
+    int cntMode = 0;
+    int insertCntPos = 0;
+    QString timeModeStr;
+    int insertTimePos = 0;
+    quint32 extStartLine = 1;
+    quint32 extEndLine = 1;
+    QString extFilePath;
+    quint32 extCurLine = 1;
+    bool isExtVariable = false;
+    bool isAllPrinted = false;
+    bool isUartVariable = false;
+};
+
+class diagramQRCodeItem : public QGraphicsPixmapItem, public qrCodeRecord
+{
+public:
+    explicit diagramQRCodeItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return qrItemType; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    // The symbol picture for a copy of an item's record; empty when no symbol can be made.
+    static QPixmap createQRPixmap(qrCodeRecord record);
+    // Regenerate qrPixmap from the item's record and show it.
+    void regenerate();
+
+    const qrCodeRecord &record() const { return *this; }
+};

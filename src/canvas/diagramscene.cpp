@@ -1,0 +1,27 @@
+#include "diagramscene.h"
+
+#include <QGraphicsSceneMouseEvent>
+
+diagramScene::diagramScene(QObject *parent) : QGraphicsScene(parent) {}
+
+void diagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    QGraphicsScene::mousePressEvent(event);
+}
+
+void diagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    // Reported before the toolkit moves the items, so the panel lags one step; the release catches up.
+    if ((event->buttons() & Qt::LeftButton) && !selectedItems().isEmpty())
+        emit itemSelected(selectedItems().first());
+    QGraphicsScene::mouseMoveEvent(event);
+}
+
+void diagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!selectedItems().isEmpty())
+        emit itemSelected(selectedItems().first());
+    QGraphicsScene::mouseReleaseEvent(event);
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include "itemtypes.h"
+
+#include <QFont>
+#include <QGraphicsTextItem>
+
+class diagramTextItem : public QGraphicsTextItem
+{
+public:
+    explicit diagramTextItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return textItemType; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    QString content;
+    QFont itemFont;
+    quint32 extDataStartLine = 1;
+    quint32 extDataEndLine = 1;
+    QString extDataFilePath;
+    quint32 extDataCurLine = 1;
+    bool isExtVariable = false;
+    bool isAllPrinted = false;
+};

@@ -1,0 +1,23 @@
+#include "diagramtimeitem.h"
+
+#include "textitempaint.h"
+
+diagramTimeItem::diagramTimeItem(QGraphicsItem *parent)
+    : QGraphicsTextItem(parent), dateTime(QDateTime::currentDateTime()), mode("yyyy/MM/dd hh:mm:ss")
+{
+    itemFont.setFamily("simsun");
+    itemFont.setPixelSize(150);
+    setFlags(ItemIsMovable | ItemIsSelectable);
+}
+
+QString diagramTimeItem::timeText(const QDateTime &moment, int months) const
+{
+    if (months == 0)
+        return moment.toString(mode);
+    return moment.addMonths(months).addDays(-1).toString(mode);
+}
+
+void diagramTimeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    paintWithoutFrame(this, painter, option, widget);
+}

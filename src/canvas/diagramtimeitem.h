@@ -1,0 +1,25 @@
+#pragma once
+#include "itemtypes.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QGraphicsTextItem>
+
+class diagramTimeItem : public QGraphicsTextItem
+{
+public:
+    explicit diagramTimeItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return timeItemType; }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    // The moment shown, formatted with mode; a non-zero month count shows the expiry date instead.
+    QString timeText(const QDateTime &moment, int months) const;
+
+    QFont itemFont;
+    QDateTime dateTime;
+    QString mode;
+    int modeIndex = 17;
+    int valid = 0;
+    bool userDefined = false;
+};

@@ -1,0 +1,2 @@
+#pragma once
+// Placeholder: the .spr reader and writer arrive with the document work.

@@ -1,0 +1,71 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_SA" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>编辑软件</source>
+        <translation>المحرر</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>نص</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>الوقت</translation>
+    </message>
+    <message>
+        <source>序号1</source>
+        <translation>عداد1</translation>
+    </message>
+    <message>
+        <source>序号2</source>
+        <translation>عداد2</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>صورة</translation>
+    </message>
+    <message>
+        <source>条形码</source>
+        <translation>باركود</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>رمز QR</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>خروج</translation>
+    </message>
+</context>
+</TS>

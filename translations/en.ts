@@ -1,0 +1,71 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>编辑软件</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>序号1</source>
+        <translation>Cnt1</translation>
+    </message>
+    <message>
+        <source>序号2</source>
+        <translation>Cnt2</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>条形码</source>
+        <translation>BarCode</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>QRCode</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>finish</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+</TS>

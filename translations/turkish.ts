@@ -1,0 +1,71 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR" sourcelanguage="zh_CN">
+<context>
+    <name>Widget</name>
+    <message>
+        <source>编辑软件</source>
+        <translation>Düzenleyici</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Zaman</translation>
+    </message>
+    <message>
+        <source>序号1</source>
+        <translation>Sayaç1</translation>
+    </message>
+    <message>
+        <source>序号2</source>
+        <translation>Sayaç2</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>条形码</source>
+        <translation>Barkod</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>QR Kod</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>Yeni</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>Farklı Kaydet</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Çıkış</translation>
+    </message>
+</context>
+</TS>
