@@ -1,1 +1,29 @@
 #include "panelload.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+#include <climits>
+#include <cmath>
+
+namespace panelLoad {
+
+void loadSpin(QSpinBox *box, double value)
+{
+    if (std::isnan(value))
+        value = 0;
+    const double clamped = std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value)));
+    box->setValue(static_cast<int>(clamped));
+}
+
+void loadComboIndex(QComboBox *combo, int index)
+{
+    if (index >= 0 && index < combo->count())
+        combo->setCurrentIndex(index);
+}
+
+void loadComboByFamily(QComboBox *combo, const QStringList &families, const QString &family)
+{
+    loadComboIndex(combo, families.indexOf(family));
+}
+
+} // namespace panelLoad

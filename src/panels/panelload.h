@@ -1,2 +1,23 @@
 #pragma once
-// Placeholder: the shared panel loading rule arrives with the text-family panels.
+// The one loading rule of every property panel: signals are NOT blocked while a panel loads an item.
+// A control whose value changes emits its change signal, which the window applies back to the item being
+// loaded, so loading normalises the item (truncated, clamped); a control that already shows the value
+// emits nothing and leaves the item as it is.
+#include <QStringList>
+
+class QComboBox;
+class QSpinBox;
+
+namespace panelLoad {
+
+// Truncate toward zero and let the box clamp to its range. Values far outside int are clamped first, so
+// that no value read from a file can overflow the conversion.
+void loadSpin(QSpinBox *box, double value);
+
+// Select index when the combo has such a row; otherwise the combo stays as it is.
+void loadComboIndex(QComboBox *combo, int index);
+
+// Select the first row whose entry in families equals family (case-sensitive); unchanged when none does.
+void loadComboByFamily(QComboBox *combo, const QStringList &families, const QString &family);
+
+} // namespace panelLoad

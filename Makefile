@@ -1,0 +1,52 @@
+# The two commands: `make run` and `make test`. Everything else is for maintainers.
+BUILD ?= build
+SAN_BUILD ?= build-sanitize
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
+
+.PHONY: run test build clean deps test-sanitize bench fuzz translations screenshots
+
+deps:
+	@sh scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then \
+		echo "No display found: run it as 'xvfb-run -a $(BUILD)/src/app/spr-designer' (scripts/install-deps.sh xvfb installs xvfb-run)."; \
+		exit 1; \
+	fi
+	$(BUILD)/src/app/spr-designer
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPR_SANITIZE=ON
+	cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+bench:
+	@sh scripts/install-deps.sh bench
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DSPR_BUILD_TESTS=OFF -DSPR_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+
+fuzz:
+	@sh scripts/install-deps.sh fuzz
+	CXX=clang++ CC=clang cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPR_BUILD_TESTS=OFF -DSPR_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do [ -x "$$f" ] || continue; \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$(basename $$f); \
+		QT_QPA_PLATFORM=offscreen "$$f" -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus/$$(basename $$f) fuzz/corpus/$$(basename $$f) || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
