@@ -1,0 +1,35 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+namespace Ui {
+class setTimeModeDialog;
+}
+
+// Lets the operator pick a ready-made date/time format or compose one from six per-field rows.
+// Callers run it modally and read timeMode when it ends accepted.
+class setTimeModeDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit setTimeModeDialog(QWidget *parent = nullptr);
+    ~setTimeModeDialog() override;
+
+    // The format the dialog currently offers as its result.
+    QString timeMode;
+    // The sample moment formatted with timeMode, as shown in the preview line.
+    QString previewText;
+
+private slots:
+    void on_preViewPushButton_clicked();
+    void on_timeModeCombo_currentIndexChanged(const QString &text);
+    void on_OKButton_clicked();
+    void on_cancelButton_clicked();
+
+private:
+    void refreshPreview();
+    QString composeFromRows() const;
+
+    Ui::setTimeModeDialog *ui;
+};
