@@ -1,12 +1,105 @@
-// Placeholder: replaced by the image item work.
 #include "diagramimageitem.h"
+
+#include <QBitmap>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+namespace
+{
+
+// Larger pictures are refused before decoding, so that a broken or hostile file cannot exhaust memory.
+constexpr qint64 maxPicturePixels = 100'000'000;
+constexpr int placeholderSide = 240;
+
+bool acceptableSize(const QSize &size)
+{
+    return size.isValid() && !size.isEmpty() && qint64(size.width()) * size.height() <= maxPicturePixels;
+}
+
+QPixmap placeholderPixmap()
+{
+    QImage image(placeholderSide, placeholderSide, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font;
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPointSize(35);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("NO IMG"));
+    painter.end();
+    return QPixmap::fromImage(std::move(image));
+}
+
+QPixmap scaledExactly(const QPixmap &source, const QSize &size)
+{
+    if (!acceptableSize(size))
+        return QPixmap();
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+} // namespace
+
 diagramImageItem::diagramImageItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
 {
     setFlags(ItemIsSelectable | ItemIsMovable);
 }
-QPixmap diagramImageItem::loadImagePixmap(const QString &) { return {}; }
-void diagramImageItem::showPlaceholder() {}
-void diagramImageItem::setPictureFile(const QString &) {}
-void diagramImageItem::setShownWidth(int) {}
-void diagramImageItem::setShownHeight(int) {}
-void diagramImageItem::invertColors() {}
+
+QImage diagramImageItem::readPictureFile(const QString &path)
+{
+    // One reader for the size check and the decoding, so the file checked is the file decoded.
+    QImageReader reader(path);
+    if (!acceptableSize(reader.size()))
+        return QImage();
+    return reader.read();
+}
+
+QPixmap diagramImageItem::loadImagePixmap(const QString &path)
+{
+    if (path.isEmpty())
+        return placeholderPixmap();
+    const QImage image = readPictureFile(path);
+    if (image.isNull())
+        return QPixmap();
+    // The toolkit's default conversion to black and white, as a bitmap built from the file would get.
+    return QBitmap::fromImage(image, Qt::MonoOnly);
+}
+
+void diagramImageItem::showPlaceholder()
+{
+    sourcePixmap = loadImagePixmap(pixPath);
+    setPixmap(scaledExactly(sourcePixmap, QSize(placeholderSide, placeholderSide)));
+}
+
+void diagramImageItem::setPictureFile(const QString &path)
+{
+    sourcePixmap = path.isEmpty() ? QPixmap() : loadImagePixmap(path);
+    pixPath = path;
+    setPixmap(sourcePixmap);
+}
+
+void diagramImageItem::showSourceScaled(int width, int height)
+{
+    setPixmap(scaledExactly(sourcePixmap, QSize(width, height)));
+}
+
+void diagramImageItem::setShownWidth(int width)
+{
+    showSourceScaled(width, pixmap().height());
+}
+
+void diagramImageItem::setShownHeight(int height)
+{
+    showSourceScaled(pixmap().width(), height);
+}
+
+void diagramImageItem::invertColors()
+{
+    isColorConverse = true;
+    const QPixmap shown = pixmap();
+    // Black pixels become clear bits and everything else set bits, so black and white swap.
+    const QBitmap mask = shown.createMaskFromColor(Qt::black, Qt::MaskInColor);
+    sourcePixmap = scaledExactly(mask, QSize(placeholderSide, placeholderSide));
+    setPixmap(scaledExactly(sourcePixmap, shown.size()));
+}

@@ -2,6 +2,7 @@
 #include "itemtypes.h"
 
 #include <QGraphicsPixmapItem>
+#include <QImage>
 #include <QPixmap>
 
 class diagramImageItem : public QGraphicsPixmapItem
@@ -14,6 +15,9 @@ public:
     // The "NO IMG" placeholder for an empty path, otherwise the file as a one-bit picture (empty when
     // the file cannot be read or is too large to load safely).
     static QPixmap loadImagePixmap(const QString &path);
+    // The file in full colour; null when it cannot be read or holds more than 100 million pixels. The
+    // size is read from the header before anything is decoded.
+    static QImage readPictureFile(const QString &path);
 
     // Item-side steps of the window's image commands.
     void showPlaceholder();                      // a new item: placeholder at 240 x 240
@@ -21,6 +25,7 @@ public:
     void setShownWidth(int width);               // from sourcePixmap, keeping the shown height
     void setShownHeight(int height);             // from sourcePixmap, keeping the shown width
     void invertColors();                         // swap black and white of the shown picture
+    void showSourceScaled(int width, int height); // sourcePixmap at exactly that size (empty if absurd)
 
     QString pixPath;
     bool isColorConverse = false;

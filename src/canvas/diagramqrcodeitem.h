@@ -43,4 +43,7 @@ public:
     void regenerate();
 
     const qrCodeRecord &record() const { return *this; }
+
+    // `scale` names the module size; the toolkit's scale factor stays reachable as QGraphicsItem::scale().
+    using qrCodeRecord::scale;
 };

@@ -10,7 +10,6 @@ static int notYet(const char *name)
 }
 
 int runBarcodeCommand(const QStringList &) { return notYet("barcode"); }
-int runQrCommand(const QStringList &) { return notYet("qr"); }
 int runInfoCommand(const QStringList &) { return notYet("info"); }
 int runResaveCommand(const QStringList &) { return notYet("resave"); }
 int runRenderCommand(const QStringList &) { return notYet("render"); }

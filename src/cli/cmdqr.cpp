@@ -1,0 +1,114 @@
+// sprtool qr: draws a QR code to a PNG through the canvas item's own generator.
+#include "commands.h"
+#include "diagramqrcodeitem.h"
+
+#include <QByteArray>
+#include <cstdio>
+
+namespace
+{
+
+const char usageLine[] =
+    "usage: sprtool qr [--level L|M|Q|H] [--version N] [--scale N] [--converse] CONTENT -o OUT.png";
+
+struct qrOptions {
+    diagramQRCodeItem item; // starts with a new item's defaults
+    QString content;
+    QString output;
+    bool haveContent = false;
+};
+
+int usageError(const QString &problem)
+{
+    std::fprintf(stderr, "sprtool qr: %s\n%s\n", problem.toLocal8Bit().constData(), usageLine);
+    return 2;
+}
+
+bool parseLevel(const QString &text, int &level)
+{
+    static const QString letters = QStringLiteral("LMQH");
+    const int letter = text.size() == 1 ? letters.indexOf(text.at(0).toUpper()) : -1;
+    if (letter >= 0) {
+        level = letter;
+        return true;
+    }
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < 0 || number > 3)
+        return false;
+    level = number;
+    return true;
+}
+
+bool parseNumber(const QString &text, int &value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (ok)
+        value = number;
+    return ok;
+}
+
+// Returns an empty string when the arguments are sound, otherwise what is wrong with them.
+QString parseArguments(const QStringList &args, qrOptions &opt)
+{
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const bool takesValue = !optionsEnded && (arg == "--level" || arg == "--version" ||
+                                                  arg == "--scale" || arg == "-o" || arg == "--output");
+        if (takesValue && i + 1 >= args.size())
+            return QStringLiteral("%1 needs a value").arg(arg);
+        const QString value = takesValue ? args.at(++i) : QString();
+        if (takesValue && arg == "--level" && !parseLevel(value, opt.item.level))
+            return QStringLiteral("unknown level '%1'").arg(value);
+        if (takesValue && arg == "--version" && !parseNumber(value, opt.item.version))
+            return QStringLiteral("version '%1' is not a number").arg(value);
+        if (takesValue && arg == "--scale" && !parseNumber(value, opt.item.scale))
+            return QStringLiteral("scale '%1' is not a number").arg(value);
+        if (takesValue && (arg == "-o" || arg == "--output"))
+            opt.output = value;
+        if (takesValue)
+            continue;
+        if (!optionsEnded && arg == "--converse") {
+            opt.item.converse = true;
+        } else if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.startsWith('-') && arg.size() > 1) {
+            return QStringLiteral("unknown option '%1'").arg(arg);
+        } else if (opt.haveContent) {
+            return QStringLiteral("more than one content given");
+        } else {
+            opt.content = arg;
+            opt.haveContent = true;
+        }
+    }
+    if (!opt.haveContent)
+        return QStringLiteral("no content given");
+    if (opt.output.isEmpty())
+        return QStringLiteral("no output file given (-o OUT.png)");
+    return QString();
+}
+
+} // namespace
+
+int runQrCommand(const QStringList &args)
+{
+    qrOptions opt;
+    const QString problem = parseArguments(args, opt);
+    if (!problem.isEmpty())
+        return usageError(problem);
+    opt.item.content = opt.content;
+    opt.item.regenerate();
+    if (opt.item.qrPixmap.isNull()) {
+        std::fprintf(stderr,
+                     "sprtool qr: no symbol: the content does not fit, or the version or scale is out "
+                     "of range\n");
+        return 1;
+    }
+    if (!opt.item.qrPixmap.save(opt.output, "PNG")) {
+        std::fprintf(stderr, "sprtool qr: cannot write '%s'\n", opt.output.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
