@@ -2,7 +2,8 @@
 #include <QDialog>
 #include <QString>
 
-namespace Ui {
+namespace Ui
+{
 class setTimeModeDialog;
 }
 

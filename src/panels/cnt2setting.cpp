@@ -1,0 +1,65 @@
+#include "cnt2setting.h"
+#include "ui_cnt2setting.h"
+
+#include "diagramcnt2item.h"
+#include "fonttables.h"
+#include "panelload.h"
+
+cnt2Setting::cnt2Setting(QWidget *parent) : QWidget(parent), ui(new Ui::cnt2Setting)
+{
+    ui->setupUi(this);
+    ui->cnt2FontCombo->addItems(cnt2FontTable.displayTexts(metaObject()->className()));
+}
+
+cnt2Setting::~cnt2Setting()
+{
+    delete ui;
+}
+
+void cnt2Setting::loadFromItem(const diagramCnt2Item *item)
+{
+    panelLoad::loadSpin(ui->cnt2XSpin, item->x());
+    panelLoad::loadSpin(ui->cnt2YSpin, item->y());
+    panelLoad::loadSpin(ui->cnt2RotateSpin, item->rotation());
+    panelLoad::loadSpin(ui->cnt2SizeSpin, item->itemFont.pixelSize());
+    panelLoad::loadSpin(ui->cnt2IntervalSpin, item->itemFont.letterSpacing());
+    panelLoad::loadComboByFamily(ui->cnt2FontCombo, cnt2FontTable.families(), item->font().family());
+    // mode counts digits from 1, the list's rows from 0; any other count (from a file) leaves the list.
+    if (item->mode >= 1 && item->mode <= 8)
+        panelLoad::loadComboIndex(ui->cnt2ModeCombo, item->mode - 1);
+}
+
+void cnt2Setting::on_cnt2XSpin_valueChanged(int value)
+{
+    emit cnt2XChange(value);
+}
+
+void cnt2Setting::on_cnt2YSpin_valueChanged(int value)
+{
+    emit cnt2YChange(value);
+}
+
+void cnt2Setting::on_cnt2RotateSpin_valueChanged(int value)
+{
+    emit cnt2RotateChange(value);
+}
+
+void cnt2Setting::on_cnt2FontCombo_currentIndexChanged(int index)
+{
+    emit cnt2FontChange(index);
+}
+
+void cnt2Setting::on_cnt2SizeSpin_valueChanged(int value)
+{
+    emit cnt2SizeChange(value);
+}
+
+void cnt2Setting::on_cnt2IntervalSpin_valueChanged(int value)
+{
+    emit cnt2IntervalChange(value);
+}
+
+void cnt2Setting::on_cnt2ModeCombo_currentIndexChanged(int index)
+{
+    emit cnt2ModeChange(index);
+}

@@ -1,0 +1,57 @@
+#include "textsetting.h"
+#include "ui_textsetting.h"
+
+#include "diagramtextitem.h"
+#include "fonttables.h"
+#include "panelload.h"
+
+textSetting::textSetting(QWidget *parent) : QWidget(parent), ui(new Ui::textSetting)
+{
+    ui->setupUi(this);
+    ui->textFontCombo->addItems(textFontTable.displayTexts(metaObject()->className()));
+}
+
+textSetting::~textSetting()
+{
+    delete ui;
+}
+
+void textSetting::loadFromItem(const diagramTextItem *item)
+{
+    panelLoad::loadSpin(ui->textXSpin, item->x());
+    panelLoad::loadSpin(ui->textYSpin, item->y());
+    panelLoad::loadSpin(ui->textRotateSpin, item->rotation());
+    panelLoad::loadSpin(ui->textSizeSpin, item->itemFont.pixelSize());
+    panelLoad::loadSpin(ui->textIntervalSpin, item->itemFont.letterSpacing());
+    panelLoad::loadComboByFamily(ui->textFontCombo, textFontTable.families(), item->font().family());
+}
+
+void textSetting::on_textXSpin_valueChanged(int value)
+{
+    emit textXChange(value);
+}
+
+void textSetting::on_textYSpin_valueChanged(int value)
+{
+    emit textYChange(value);
+}
+
+void textSetting::on_textRotateSpin_valueChanged(int value)
+{
+    emit textRotateChange(value);
+}
+
+void textSetting::on_textFontCombo_currentIndexChanged(int index)
+{
+    emit textFontChange(index);
+}
+
+void textSetting::on_textSizeSpin_valueChanged(int value)
+{
+    emit textSizeChange(value);
+}
+
+void textSetting::on_textIntervalSpin_valueChanged(int value)
+{
+    emit textIntervalChange(value);
+}

@@ -1,0 +1,68 @@
+#include "timesetting.h"
+#include "ui_timesetting.h"
+
+#include "diagramtimeitem.h"
+#include "fonttables.h"
+#include "modalhooks.h"
+#include "panelload.h"
+#include "settimemodedialog.h"
+
+timeSetting::timeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::timeSetting)
+{
+    ui->setupUi(this);
+    ui->timeFontCombo->addItems(cntFontTable.displayTexts(metaObject()->className()));
+}
+
+timeSetting::~timeSetting()
+{
+    delete ui;
+}
+
+void timeSetting::loadFromItem(const diagramTimeItem *item)
+{
+    panelLoad::loadSpin(ui->timeXSpin, item->x());
+    panelLoad::loadSpin(ui->timeYSpin, item->y());
+    panelLoad::loadSpin(ui->timeRotateSpin, item->rotation());
+    panelLoad::loadSpin(ui->timeSizeSpin, item->itemFont.pixelSize());
+    panelLoad::loadSpin(ui->timeSpacingSpin, item->itemFont.letterSpacing());
+    panelLoad::loadComboByFamily(ui->timeFontCombo, cntFontTable.families(), item->font().family());
+}
+
+void timeSetting::on_timeXSpin_valueChanged(int value)
+{
+    emit timeXChange(value);
+}
+
+void timeSetting::on_timeYSpin_valueChanged(int value)
+{
+    emit timeYChange(value);
+}
+
+void timeSetting::on_timeRotateSpin_valueChanged(int value)
+{
+    emit timeRotateChange(value);
+}
+
+void timeSetting::on_timeFontCombo_currentIndexChanged(int index)
+{
+    emit timeFontChange(index);
+}
+
+void timeSetting::on_timeSizeSpin_valueChanged(int value)
+{
+    emit timeSizeChange(value);
+}
+
+void timeSetting::on_timeSpacingSpin_valueChanged(int value)
+{
+    emit timeSpacingChange(value);
+}
+
+// A fresh dialog per click, starting from its defaults; it lives on the stack, so it is gone when the
+// click has been handled.
+void timeSetting::on_changePushButton_clicked()
+{
+    setTimeModeDialog dialog;
+    if (modalHooks::execDialog(dialog) == QDialog::Accepted)
+        emit timeModeChange(dialog.timeMode);
+}
