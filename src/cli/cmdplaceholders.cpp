@@ -9,7 +9,6 @@ static int notYet(const char *name)
     return 2;
 }
 
-int runBarcodeCommand(const QStringList &) { return notYet("barcode"); }
 int runInfoCommand(const QStringList &) { return notYet("info"); }
 int runResaveCommand(const QStringList &) { return notYet("resave"); }
 int runRenderCommand(const QStringList &) { return notYet("render"); }

@@ -1,0 +1,16 @@
+#pragma once
+// EAN-13, EAN-8, UPC-A and UPC-E: the check digit is always computed here, never read from the content.
+#include <QByteArray>
+#include <QPixmap>
+#include <QString>
+
+QPixmap drawEan13(bool isTextOn, int d, int e, const QString &content);
+QPixmap drawEan8(bool isTextOn, int d, int e, const QString &content);
+QPixmap drawUpcA(bool isTextOn, int d, int e, const QString &content);
+QPixmap drawUpcE(bool isTextOn, int d, int e, const QString &content);
+
+// Check digit ('0' to '9') of ASCII data digits: weight 3 on the last digit and every second one before.
+char eanUpcCheckDigit(const QByteArray &digits);
+// The 11-digit UPC-A form of a UPC-E content: number system, six data digits (its first 7
+// characters, which must be ASCII digits; empty otherwise).
+QByteArray upcEExpansion(const QByteArray &digits);
