@@ -37,7 +37,7 @@ int code128Value(char byte)
 
 int code128CheckValue(const std::vector<int> &values)
 {
-    int sum = startB;
+    int sum = startB % 103;
     for (int i = 0; i < int(values.size()); ++i)
         sum = (sum + values[i] * ((i + 1) % 103)) % 103;
     return sum;

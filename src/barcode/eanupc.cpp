@@ -42,10 +42,11 @@ const char *digitPattern(char set, char digit)
     return table[digit - '0'];
 }
 
-// The content's first count characters must all be digits; on failure the blank picture is the answer.
-bool leadingDigits(const QByteArray &content, int count, quint8 errorCode)
+// The content needs at least minLength characters, the first count of them digits; on failure the blank
+// picture is the answer.
+bool leadingDigits(const QByteArray &content, int minLength, int count, quint8 errorCode)
 {
-    bool ok = content.size() >= count;
+    bool ok = content.size() >= minLength;
     for (int k = 0; ok && k < count; ++k)
         ok = isDigit(content[k]);
     if (!ok)
@@ -89,7 +90,7 @@ QPixmap drawEan13(bool isTextOn, int d, int e, const QString &content)
     if (!pic)
         return {};
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 12, 1))
+    if (!leadingDigits(c, 13, 12, 1))
         return pic->finish();
     const char check = eanUpcCheckDigit(c.left(12));
     const char *parity = ean13Parity[c[0] - '0'];
@@ -114,7 +115,7 @@ QPixmap drawEan8(bool isTextOn, int d, int e, const QString &content)
     if (!pic)
         return {};
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 7, 2))
+    if (!leadingDigits(c, 7, 7, 2))
         return pic->finish();
     const char check = eanUpcCheckDigit(c.left(7));
     pic->paint(7, normalGuard, true);
@@ -140,7 +141,7 @@ QPixmap drawUpcA(bool isTextOn, int d, int e, const QString &content)
     if (!pic)
         return {};
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 11, 5))
+    if (!leadingDigits(c, 11, 11, 5))
         return pic->finish();
     const char check = eanUpcCheckDigit(c.left(11));
     pic->paint(9, normalGuard, true);
@@ -164,7 +165,7 @@ QPixmap drawUpcE(bool isTextOn, int d, int e, const QString &content)
     if (!pic)
         return {};
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 7, 6))
+    if (!leadingDigits(c, 7, 7, 6))
         return pic->finish();
     const char check = eanUpcCheckDigit(upcEExpansion(c));
     const char *parity = upcEParity[check - '0'];
