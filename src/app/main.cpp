@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 
     // Installed even when nothing loaded; it then simply has no effect.
     auto *translator = new QTranslator;
-    translator->load(chooseTranslationPath());
+    loadTranslation(*translator, chooseTranslationPath());
     app.installTranslator(translator);
 
     Widget window;

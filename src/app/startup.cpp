@@ -5,14 +5,16 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTextStream>
+#include <QTranslator>
 
 QString chooseTranslationPath()
 {
     QString path;
     QFile file("language.ini");
     if (!file.exists()) {
-        QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::NoButton, nullptr,
-                        Qt::WindowTitleHint);
+        QMessageBox box;
+        box.setIcon(QMessageBox::Information);
+        box.setWindowFlags(Qt::WindowTitleHint);
         box.setWindowTitle("languageSettings");
         box.setText(QString("%1 error:%2").arg("language.ini", file.errorString()));
         modalHooks::execMessageBox(box);
@@ -24,4 +26,9 @@ QString chooseTranslationPath()
     }
     file.close();
     return path;
+}
+
+bool loadTranslation(QTranslator &translator, const QString &path)
+{
+    return translator.load(path, QString(), QStringLiteral(""), QStringLiteral(""));
 }

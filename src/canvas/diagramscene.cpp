@@ -6,8 +6,11 @@ diagramScene::diagramScene(QObject *parent) : QGraphicsScene(parent) {}
 
 void diagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    // Other buttons are swallowed here: accepted, so the view starts no rubber band and clears nothing.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
         return;
+    }
     QGraphicsScene::mousePressEvent(event);
 }
 

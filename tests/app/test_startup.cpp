@@ -1,0 +1,118 @@
+#include "modalhooks.h"
+#include "startup.h"
+#include "widget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString oldCwd;
+    QStringList boxes;
+
+    void writeIni(const QByteArray &bytes)
+    {
+        QFile f(dir.filePath("language.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(translations);
+        oldCwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        modalHooks::setMessageBoxRunner([this](QMessageBox &box) -> int {
+            boxes << box.windowTitle() + "|" + box.text();
+            if (box.icon() != QMessageBox::Information || !(box.windowFlags() & Qt::WindowTitleHint))
+                boxes << QString("wrong icon or flags %1").arg(box.windowFlags(), 0, 16);
+            return QMessageBox::Ok;
+        });
+    }
+    void cleanupTestCase()
+    {
+        QDir::setCurrent(oldCwd);
+        modalHooks::setMessageBoxRunner({});
+    }
+    void init()
+    {
+        boxes.clear();
+        QFile::remove(dir.filePath("language.ini"));
+    }
+
+    void missingFileShowsBoxAndKeepsChinese()
+    {
+        QCOMPARE(chooseTranslationPath(), QString(":/translate/cn.qm"));
+        QCOMPARE(boxes.join(" / "), boxes.value(0));
+        QVERIFY(boxes[0].startsWith("languageSettings|language.ini error:"));
+
+    }
+
+    void firstLineValue_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("any key") << QByteArray("lang=:/translate/turkish.qm\n") << ":/translate/turkish.qm";
+        QTest::newRow("empty key") << QByteArray("=:/translate/en.qm") << ":/translate/en.qm";
+        QTest::newRow("crlf") << QByteArray("x=:/translate/en.qm\r\nmore") << ":/translate/en.qm";
+        QTest::newRow("two equals") << QByteArray("a=b=c\n") << "b=c";
+        QTest::newRow("trailing blank kept") << QByteArray("a=:/translate/en.qm \n") << ":/translate/en.qm ";
+        QTest::newRow("no equals") << QByteArray("language\n") << "";
+        QTest::newRow("empty file") << QByteArray() << "";
+        QTest::newRow("second line ignored") << QByteArray("\nlanguage=:/translate/en.qm\n") << "";
+        QTest::newRow("utf8") << QByteArray("k=/tmp/语言.qm\n") << "/tmp/语言.qm";
+    }
+    void firstLineValue()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, path);
+        writeIni(ini);
+        QCOMPARE(chooseTranslationPath(), path);
+        QVERIFY(boxes.isEmpty());
+    }
+
+    void translationResourcesLoad()
+    {
+        for (const char *name : {":/translate/en.qm", ":/translate/turkish.qm", ":/translate/arabic.qm"}) {
+            QTranslator t;
+            QVERIFY2(loadTranslation(t, name), name);
+        }
+        // The path is used as it stands: no suffix is added and nothing is stripped from it.
+        QTranslator t;
+        QVERIFY(!loadTranslation(t, ":/translate/en.qm "));
+        QVERIFY(!loadTranslation(t, ":/translate/en"));
+        QVERIFY(!loadTranslation(t, ":/translate/cn.qm"));
+    }
+
+    void englishWindowTexts()
+    {
+        QTranslator t;
+        QVERIFY(loadTranslation(t, ":/translate/en.qm"));
+        qApp->installTranslator(&t);
+        {
+            Widget w;
+            QCOMPARE(w.windowTitle(), QString("Editor"));
+            QStringList texts;
+            for (const char *name : {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton",
+                                     "barPushButton", "QRCodePushButton", "deletePushButton", "filePushButton"})
+                texts << w.findChild<QPushButton *>(name)->text();
+            QCOMPARE(texts.join(','), QString("Text,Time,Cnt1,Image,BarCode,QRCode,Delete,File"));
+            QCOMPARE(w.findChild<QPushButton *>("editPushButton")->text(), QString("finish"));
+        }
+        qApp->removeTranslator(&t);
+        Widget chinese;
+        QCOMPARE(chinese.windowTitle(), QString("编辑软件"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
