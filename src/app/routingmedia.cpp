@@ -1,39 +1,224 @@
-// Placeholder until the barcode, image and QR code panels land.
-#include "widget.h"
+// The barcode, image and QR code panels: building them, loading them from the current item, and applying
+// their edits to the current item of their kind.
 #include "ui_widget.h"
+#include "widget.h"
 
+#include "barsetting.h"
 #include "diagrambaritem.h"
 #include "diagramimageitem.h"
 #include "diagramqrcodeitem.h"
+#include "imagesetting.h"
+#include "modalhooks.h"
+#include "qrcodedynamicstyledialog.h"
+#include "qrcodesetting.h"
+
+#include <QDebug>
+#include <QFileDialog>
 
 void Widget::setupMediaPanels()
 {
-    ui->barScrollArea->setWidget(new QWidget);
-    ui->imageScrollArea->setWidget(new QWidget);
-    ui->QRScrollArea->setWidget(new QWidget);
+    m_barSetting = new barSetting;
+    m_imageSetting = new imageSetting;
+    m_QRCodeSetting = new QRCodeSetting;
+    ui->barScrollArea->setWidget(m_barSetting);
+    ui->imageScrollArea->setWidget(m_imageSetting);
+    ui->QRScrollArea->setWidget(m_QRCodeSetting);
+
+    barSetting *bar = m_barSetting;
+    connect(bar, &barSetting::barXChange, this, &Widget::barXChange);
+    connect(bar, &barSetting::barYChange, this, &Widget::barYChange);
+    connect(bar, &barSetting::barHeightChange, this, &Widget::barHeightChange);
+    connect(bar, &barSetting::barRotateChange, this, &Widget::barRotateChange);
+    connect(bar, &barSetting::barModeChange, this, &Widget::barModeChange);
+    connect(bar, &barSetting::barTextStateChange, this, &Widget::barTextStateChange);
+
+    imageSetting *image = m_imageSetting;
+    connect(image, &imageSetting::imageXChange, this, &Widget::imageXChange);
+    connect(image, &imageSetting::imageYChange, this, &Widget::imageYChange);
+    connect(image, &imageSetting::imageWidthChange, this, &Widget::imageWidthChange);
+    connect(image, &imageSetting::imageHeightChange, this, &Widget::imageHeightChange);
+    connect(image, &imageSetting::imageRotateChange, this, &Widget::imageRotateChange);
+    connect(image, &imageSetting::imageSelectChange, this, &Widget::imageSelectChange);
+    connect(image, &imageSetting::imageConverseChange, this, &Widget::imageConverseChange);
+
+    QRCodeSetting *qr = m_QRCodeSetting;
+    connect(qr, &QRCodeSetting::QRCodeXChange, this, &Widget::QRCodeXChange);
+    connect(qr, &QRCodeSetting::QRCodeYChange, this, &Widget::QRCodeYChange);
+    connect(qr, &QRCodeSetting::QRCodeRotateChange, this, &Widget::QRCodeRotateChange);
+    connect(qr, &QRCodeSetting::QRCodeLevelChange, this, &Widget::QRCodeLevelChange);
+    connect(qr, &QRCodeSetting::QRCodeScaleChange, this, &Widget::QRCodeScaleChange);
+    connect(qr, &QRCodeSetting::QRCodeVersionChange, this, &Widget::QRCodeVersionChange);
+    connect(qr, &QRCodeSetting::QRCodeConverseChange, this, &Widget::QRCodeConverseChange);
+    connect(qr, &QRCodeSetting::QRCodeDynamicStyle, this, &Widget::QRCodeSetDynamicStyle);
 }
 
-void Widget::loadMediaPanel(int) {}
+void Widget::loadMediaPanel(int kind)
+{
+    switch (kind) {
+    case 3:
+        m_barSetting->loadFromItem(currentBarItem);
+        break;
+    case 4:
+        m_imageSetting->loadFromItem(currentImageItem);
+        break;
+    case 7:
+        m_QRCodeSetting->loadFromItem(currentQRCodeItem);
+        break;
+    default:
+        break;
+    }
+}
 
-void Widget::barXChange(int x) { currentBarItem->setPos(x, currentBarItem->y()); }
-void Widget::barYChange(int y) { currentBarItem->setPos(currentBarItem->x(), y); }
-void Widget::barWidthChange(int) {}
-void Widget::barHeightChange(int) {}
-void Widget::barRotateChange(int angle) { currentBarItem->setRotation(angle); }
-void Widget::barModeChange(int) {}
-void Widget::barTextStateChange(bool) {}
-void Widget::imageXChange(int x) { currentImageItem->setPos(x, currentImageItem->y()); }
-void Widget::imageYChange(int y) { currentImageItem->setPos(currentImageItem->x(), y); }
-void Widget::imageWidthChange(int) {}
-void Widget::imageHeightChange(int) {}
-void Widget::imageRotateChange(int angle) { currentImageItem->setRotation(angle); }
-void Widget::imageSelectChange() {}
-void Widget::imageConverseChange() {}
-void Widget::QRCodeXChange(int x) { currentQRCodeItem->setPos(x, currentQRCodeItem->y()); }
-void Widget::QRCodeYChange(int y) { currentQRCodeItem->setPos(currentQRCodeItem->x(), y); }
-void Widget::QRCodeRotateChange(int angle) { currentQRCodeItem->setRotation(angle); }
-void Widget::QRCodeLevelChange(int) {}
-void Widget::QRCodeScaleChange(int) {}
-void Widget::QRCodeVersionChange(int) {}
-void Widget::QRCodeConverseChange(int) {}
-void Widget::QRCodeSetDynamicStyle() {}
+// Barcode. Size changes stretch the natural picture and leave it as it is, so they never compound;
+// anything that regenerates shows the natural size again.
+
+void Widget::barXChange(int x)
+{
+    currentBarItem->setPos(x, currentBarItem->y());
+}
+
+void Widget::barYChange(int y)
+{
+    currentBarItem->setPos(currentBarItem->x(), y);
+}
+
+void Widget::barWidthChange(int width)
+{
+    const int height = currentBarItem->pixmap().height();
+    currentBarItem->setPixmap(
+        currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+void Widget::barHeightChange(int height)
+{
+    const int width = currentBarItem->pixmap().width();
+    currentBarItem->setPixmap(
+        currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+void Widget::barRotateChange(int angle)
+{
+    currentBarItem->setRotation(angle);
+}
+
+void Widget::barModeChange(int index)
+{
+    if (index >= 0 && index <= 6)
+        currentBarItem->mode = index;
+    currentBarItem->regenerate();
+}
+
+void Widget::barTextStateChange(bool checked)
+{
+    currentBarItem->isTextOn = checked;
+    currentBarItem->regenerate();
+}
+
+// Image.
+
+void Widget::imageXChange(int x)
+{
+    currentImageItem->setPos(x, currentImageItem->y());
+}
+
+void Widget::imageYChange(int y)
+{
+    currentImageItem->setPos(currentImageItem->x(), y);
+}
+
+void Widget::imageWidthChange(int width)
+{
+    currentImageItem->setShownWidth(width);
+}
+
+void Widget::imageHeightChange(int height)
+{
+    currentImageItem->setShownHeight(height);
+}
+
+void Widget::imageRotateChange(int angle)
+{
+    currentImageItem->setRotation(angle);
+}
+
+void Widget::imageSelectChange()
+{
+    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."), tr("Image Files(*.jpg *.bmp)"));
+    const QStringList files = modalHooks::execFileDialog(dialog);
+    if (files.isEmpty())
+        return;
+    const QString path = files.first();
+    qDebug() << "path = " << path;
+    currentImageItem->setPictureFile(path);
+}
+
+void Widget::imageConverseChange()
+{
+    currentImageItem->invertColors();
+}
+
+// QR code. Every parameter change draws the symbol again.
+
+void Widget::QRCodeXChange(int x)
+{
+    currentQRCodeItem->setPos(x, currentQRCodeItem->y());
+}
+
+void Widget::QRCodeYChange(int y)
+{
+    currentQRCodeItem->setPos(currentQRCodeItem->x(), y);
+}
+
+void Widget::QRCodeRotateChange(int angle)
+{
+    currentQRCodeItem->setRotation(angle);
+}
+
+void Widget::QRCodeLevelChange(int index)
+{
+    currentQRCodeItem->level = index;
+    currentQRCodeItem->regenerate();
+}
+
+void Widget::QRCodeScaleChange(int index)
+{
+    currentQRCodeItem->scale = index;
+    currentQRCodeItem->regenerate();
+}
+
+void Widget::QRCodeVersionChange(int index)
+{
+    currentQRCodeItem->version = index;
+    currentQRCodeItem->regenerate();
+}
+
+void Widget::QRCodeConverseChange(int index)
+{
+    currentQRCodeItem->converse = index != 0;
+    currentQRCodeItem->regenerate();
+}
+
+void Widget::QRCodeSetDynamicStyle()
+{
+    QRCodeDynamicStyleDialog dialog;
+    dialog.languageFile = languageFile;
+    dialog.themeName = themeName;
+    for (const char *theme : {"red", "orange", "blue"})
+        for (const char *language : {"en", "cn"})
+            dialog.styleSheetPaths.append(
+                QStringLiteral(":/qss/%1/%2/dynamicQRCode.qss").arg(theme, language));
+    if (modalHooks::execDialog(dialog) != QDialog::Accepted)
+        return;
+
+    diagramQRCodeItem *item = currentQRCodeItem;
+    item->insertCntPos = dialog.insertCntPos;
+    item->cntMode = dialog.cntMode;
+    item->insertCnt = dialog.insertCnt;
+    item->insertTime = dialog.insertTime;
+    item->timeModeStr = dialog.timeModeStr;
+    item->insertTimePos = dialog.insertTimePos;
+    ui->lineEdit->setText(dialog.content.isEmpty() ? QStringLiteral("VORANEX") : dialog.content);
+    item->content = ui->lineEdit->text();
+    item->regenerate();
+    showPanel(7);
+}

@@ -1,0 +1,57 @@
+#include "barsetting.h"
+#include "ui_barsetting.h"
+
+#include "diagrambaritem.h"
+#include "panelload.h"
+
+barSetting::barSetting(QWidget *parent) : QWidget(parent), ui(new Ui::barSetting)
+{
+    ui->setupUi(this);
+}
+
+barSetting::~barSetting()
+{
+    delete ui;
+}
+
+void barSetting::loadFromItem(const diagramBarItem *item)
+{
+    panelLoad::loadSpin(ui->barXSpin, item->x());
+    panelLoad::loadSpin(ui->barYSpin, item->y());
+    // The height of the picture shown, which may have been scaled, not the bar height used to draw it.
+    panelLoad::loadSpin(ui->barHeightSpin, item->pixmap().height());
+    panelLoad::loadSpin(ui->barRotateSpin, item->rotation());
+    // A check box set from code emits no click, so the switch never regenerates the item here.
+    ui->checkBox_showText->setChecked(item->isTextOn);
+    panelLoad::loadComboIndex(ui->barModeCombo, item->mode);
+}
+
+void barSetting::on_barXSpin_valueChanged(int)
+{
+    emit barXChange(ui->barXSpin->value());
+}
+
+void barSetting::on_barYSpin_valueChanged(int)
+{
+    emit barYChange(ui->barYSpin->value());
+}
+
+void barSetting::on_barHeightSpin_valueChanged(int)
+{
+    emit barHeightChange(ui->barHeightSpin->value());
+}
+
+void barSetting::on_barRotateSpin_valueChanged(int)
+{
+    emit barRotateChange(ui->barRotateSpin->value());
+}
+
+void barSetting::on_barModeCombo_currentIndexChanged(int)
+{
+    emit barModeChange(ui->barModeCombo->currentIndex());
+}
+
+void barSetting::on_checkBox_showText_clicked(bool checked)
+{
+    emit barTextStateChange(checked);
+}

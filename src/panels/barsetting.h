@@ -1,0 +1,42 @@
+#pragma once
+#include <QWidget>
+
+class diagramBarItem;
+
+namespace Ui
+{
+class barSetting;
+}
+
+// Property panel of a barcode item: position, shown height, rotation, symbology and the digits switch.
+// It holds no item; every edit leaves as a signal that the main window applies to its current barcode.
+class barSetting : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit barSetting(QWidget *parent = nullptr);
+    ~barSetting() override;
+
+    // Show the item's values; changed controls report back through the signals below.
+    void loadFromItem(const diagramBarItem *item);
+
+signals:
+    void barXChange(int);
+    void barYChange(int);
+    void barHeightChange(int height);
+    void barRotateChange(int angle);
+    void barModeChange(int index);
+    void barTextStateChange(bool checked);
+
+private slots:
+    void on_barXSpin_valueChanged(int);
+    void on_barYSpin_valueChanged(int);
+    void on_barHeightSpin_valueChanged(int);
+    void on_barRotateSpin_valueChanged(int);
+    void on_barModeCombo_currentIndexChanged(int index);
+    void on_checkBox_showText_clicked(bool checked);
+
+private:
+    Ui::barSetting *ui;
+};

@@ -1,0 +1,60 @@
+#include "imagesetting.h"
+#include "ui_imagesetting.h"
+
+#include "diagramimageitem.h"
+#include "panelload.h"
+
+imageSetting::imageSetting(QWidget *parent) : QWidget(parent), ui(new Ui::imageSetting)
+{
+    ui->setupUi(this);
+}
+
+imageSetting::~imageSetting()
+{
+    delete ui;
+}
+
+void imageSetting::loadFromItem(const diagramImageItem *item)
+{
+    panelLoad::loadSpin(ui->imageXSpin, item->x());
+    panelLoad::loadSpin(ui->imageYSpin, item->y());
+    panelLoad::loadSpin(ui->imageWidthSpin, item->pixmap().width());
+    panelLoad::loadSpin(ui->imageHeightSpin, item->pixmap().height());
+    panelLoad::loadSpin(ui->imageRotateSpin, item->rotation());
+    ui->imagePathLineEdit->setText(item->pixPath);
+}
+
+void imageSetting::on_imageXSpin_valueChanged(int)
+{
+    emit imageXChange(ui->imageXSpin->value());
+}
+
+void imageSetting::on_imageYSpin_valueChanged(int)
+{
+    emit imageYChange(ui->imageYSpin->value());
+}
+
+void imageSetting::on_imageWidthSpin_valueChanged(int)
+{
+    emit imageWidthChange(ui->imageWidthSpin->value());
+}
+
+void imageSetting::on_imageHeightSpin_valueChanged(int)
+{
+    emit imageHeightChange(ui->imageHeightSpin->value());
+}
+
+void imageSetting::on_imageRotateSpin_valueChanged(int)
+{
+    emit imageRotateChange(ui->imageRotateSpin->value());
+}
+
+void imageSetting::on_imageSelectPush_clicked()
+{
+    emit imageSelectChange();
+}
+
+void imageSetting::on_imageConversePush_clicked()
+{
+    emit imageConverseChange();
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include <QWidget>
+
+class diagramImageItem;
+
+namespace Ui
+{
+class imageSetting;
+}
+
+// Property panel of an image item: position, shown size, rotation, file choice and inversion.
+// It holds no item; every edit leaves as a signal that the main window applies to its current image.
+class imageSetting : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit imageSetting(QWidget *parent = nullptr);
+    ~imageSetting() override;
+
+    // Show the item's values; changed controls report back through the signals below.
+    void loadFromItem(const diagramImageItem *item);
+
+signals:
+    void imageXChange(int x);
+    void imageYChange(int y);
+    void imageWidthChange(int width);
+    void imageHeightChange(int height);
+    void imageRotateChange(int angle);
+    void imageSelectChange();
+    void imageConverseChange();
+
+private slots:
+    void on_imageXSpin_valueChanged(int);
+    void on_imageYSpin_valueChanged(int);
+    void on_imageWidthSpin_valueChanged(int);
+    void on_imageHeightSpin_valueChanged(int);
+    void on_imageRotateSpin_valueChanged(int);
+    void on_imageSelectPush_clicked();
+    void on_imageConversePush_clicked();
+
+private:
+    Ui::imageSetting *ui;
+};

@@ -1,0 +1,82 @@
+#include "qrcodedynamicstyledialog.h"
+#include "ui_qrcodedynamicstyledialog.h"
+
+#include "modalhooks.h"
+#include "settimemodedialog.h"
+
+#include <QFile>
+
+QRCodeDynamicStyleDialog::QRCodeDynamicStyleDialog(QWidget *parent)
+    : QDialog(parent), ui(new Ui::QRCodeDynamicStyleDialog)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+}
+
+QRCodeDynamicStyleDialog::~QRCodeDynamicStyleDialog()
+{
+    delete ui;
+}
+
+// Row i of the list is a counter of i + 1 digits. Every choice appends a new run; only the last one is
+// described by the members.
+void QRCodeDynamicStyleDialog::on_comboBox_type_currentIndexChanged(int index)
+{
+    if (index < 0)
+        return;
+    cntText = QString(index + 1, QLatin1Char('0'));
+    cntMode = index + 1;
+    insertCntPos = content.length();
+    appendToContent(cntText);
+}
+
+void QRCodeDynamicStyleDialog::on_pushButton_timeMode_clicked()
+{
+    setTimeModeDialog dialog;
+    const QString sheetPath = formatDialogStyleSheetPath();
+    QFile sheet(sheetPath);
+    if (!sheetPath.isEmpty() && sheet.open(QIODevice::ReadOnly))
+        dialog.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    if (modalHooks::execDialog(dialog) != QDialog::Accepted)
+        return;
+    timeModeStr = dialog.timeMode;
+    insertTimePos = content.length();
+    appendToContent(timeModeStr);
+}
+
+void QRCodeDynamicStyleDialog::on_pushButton_OK_clicked()
+{
+    insertCnt = cntMode != 0 || insertCntPos != 0;
+    insertTime = !timeModeStr.isEmpty() || insertTimePos != 0;
+    content = ui->lineEdit->text();
+    accept();
+}
+
+void QRCodeDynamicStyleDialog::on_pushButton_cancel_clicked()
+{
+    reject();
+}
+
+void QRCodeDynamicStyleDialog::on_lineEdit_textChanged(const QString &text)
+{
+    content = text;
+}
+
+void QRCodeDynamicStyleDialog::appendToContent(const QString &text)
+{
+    content += text;
+    ui->lineEdit->setText(content);
+}
+
+// The style sheet of the current theme in the current language (English or Chinese); none for an
+// unknown or unset theme, or when the opener handed over no paths.
+QString QRCodeDynamicStyleDialog::formatDialogStyleSheetPath() const
+{
+    static const QStringList themes = {QStringLiteral("red"), QStringLiteral("orange"),
+                                       QStringLiteral("blue")};
+    const int theme = themes.indexOf(themeName);
+    if (theme < 0)
+        return {};
+    const bool english = languageFile == QLatin1String(":/translate/en.qm");
+    return styleSheetPaths.value(2 * theme + (english ? 0 : 1));
+}

@@ -1,0 +1,77 @@
+#include "qrcodesetting.h"
+#include "ui_qrcodesetting.h"
+
+#include "diagramqrcodeitem.h"
+#include "panelload.h"
+
+#include <QComboBox>
+
+QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCodeSetting)
+{
+    ui->setupUi(this);
+}
+
+QRCodeSetting::~QRCodeSetting()
+{
+    delete ui;
+}
+
+void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
+{
+    panelLoad::loadSpin(ui->QRCodeXSpin, item->x());
+    panelLoad::loadSpin(ui->QRCodeYSpin, item->y());
+    panelLoad::loadSpin(ui->QRCodeRotateSpin, item->rotation());
+    // Unlike the other combos, a level or size the list has no row for leaves it with no row at all,
+    // which reports -1 back: the item then encodes at Q, or lets the encoder pick the smallest size.
+    ui->comboBox_QRCodeItemLevel->setCurrentIndex(rowOrNone(ui->comboBox_QRCodeItemLevel, item->level));
+    ui->comboBox_QRCodeItemVersion->setCurrentIndex(
+        rowOrNone(ui->comboBox_QRCodeItemVersion, item->version - 1));
+    panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
+}
+
+// The combo row of a value, or -1 (no row) when the list has none.
+int QRCodeSetting::rowOrNone(const QComboBox *combo, qint64 value)
+{
+    return value >= 0 && value < combo->count() ? static_cast<int>(value) : -1;
+}
+
+void QRCodeSetting::on_spinBox_QRCodeItemScale_valueChanged(int)
+{
+    emit QRCodeScaleChange(ui->spinBox_QRCodeItemScale->value());
+}
+
+void QRCodeSetting::on_QRCodeXSpin_valueChanged(int)
+{
+    emit QRCodeXChange(ui->QRCodeXSpin->value());
+}
+
+void QRCodeSetting::on_QRCodeYSpin_valueChanged(int)
+{
+    emit QRCodeYChange(ui->QRCodeYSpin->value());
+}
+
+void QRCodeSetting::on_QRCodeRotateSpin_valueChanged(int)
+{
+    emit QRCodeRotateChange(ui->QRCodeRotateSpin->value());
+}
+
+void QRCodeSetting::on_comboBox_QRCodeItemLevel_currentIndexChanged(int)
+{
+    emit QRCodeLevelChange(ui->comboBox_QRCodeItemLevel->currentIndex());
+}
+
+// The list shows sizes of versions 1 to 5 from row 0; the item wants the version itself.
+void QRCodeSetting::on_comboBox_QRCodeItemVersion_currentIndexChanged(int)
+{
+    emit QRCodeVersionChange(ui->comboBox_QRCodeItemVersion->currentIndex() + 1);
+}
+
+void QRCodeSetting::on_comboBox_colorConverse_currentIndexChanged(int index)
+{
+    emit QRCodeConverseChange(index);
+}
+
+void QRCodeSetting::on_pushButton_QRCodeItemDyna_clicked()
+{
+    emit QRCodeDynamicStyle();
+}

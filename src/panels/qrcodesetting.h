@@ -1,0 +1,55 @@
+#pragma once
+#include <QWidget>
+
+class QComboBox;
+class diagramQRCodeItem;
+
+namespace Ui
+{
+class QRCodeSetting;
+}
+
+// Property panel of a QR code item: position, rotation, error-correction level, module size, symbol
+// size and the button that composes a content with counter and date/time placeholders.
+// It holds no item; every edit leaves as a signal that the main window applies to its current QR code.
+class QRCodeSetting : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit QRCodeSetting(QWidget *parent = nullptr);
+    ~QRCodeSetting() override;
+
+    // Show the item's values; changed controls report back through the signals below.
+    void loadFromItem(const diagramQRCodeItem *item);
+
+signals:
+    void QRCodeXChange(int x);
+    void QRCodeYChange(int y);
+    void QRCodeRotateChange(int angle);
+    void QRCodeLevelChange(int index);
+    void QRCodeScaleChange(int);
+    void QRCodeVersionChange(int index);
+    // 0 = normal, non-zero = inverted. The form offers no control for it (see the handler).
+    void QRCodeConverseChange(int index);
+    void QRCodeDynamicStyle();
+
+private slots:
+    void on_spinBox_QRCodeItemScale_valueChanged(int);
+    void on_QRCodeXSpin_valueChanged(int);
+    void on_QRCodeYSpin_valueChanged(int);
+    void on_QRCodeRotateSpin_valueChanged(int);
+    void on_comboBox_QRCodeItemLevel_currentIndexChanged(int index);
+    void on_comboBox_QRCodeItemVersion_currentIndexChanged(int index);
+    void on_pushButton_QRCodeItemDyna_clicked();
+
+private:
+    // Handler of a colour-inversion choice. The form has no such control, so inversion reaches an item
+    // only from a document; kept out of the slots so that the name-based connection does not look for
+    // the missing widget.
+    void on_comboBox_colorConverse_currentIndexChanged(int index);
+
+    static int rowOrNone(const QComboBox *combo, qint64 value);
+
+    Ui::QRCodeSetting *ui;
+};
