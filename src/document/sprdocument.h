@@ -1,2 +1,68 @@
 #pragma once
-// Placeholder: the .spr reader and writer arrive with the document work.
+// The .spr document: a writer and a reader that work on any graphics scene, shared by the window,
+// sprtool, the tests and the fuzzer.
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+class QGraphicsScene;
+
+// One thing found while reading: the file line it concerns (1-based) and what is wrong there.
+struct sprFinding {
+    int line = 0;
+    QString message;
+};
+
+// Limits that keep a hostile or broken file from exhausting memory or time. The defaults leave every
+// design the panels can make untouched.
+struct sprReadLimits {
+    qint64 maxFileBytes = 64ll * 1024 * 1024;
+    int maxItems = 50000;
+    qint64 maxPictureBytes = 256ll * 1024 * 1024;         // one item's picture
+    qint64 pictureBudgetBytes = 4ll * 1024 * 1024 * 1024; // all pictures of one reading
+};
+
+struct sprReadOptions {
+    // Folder of the document; pictures that are not where the file says are looked for here and in
+    // its "bmp" folder. Empty: no such search.
+    QString documentDir;
+    bool collectFindings = false;
+    sprReadLimits limits;
+};
+
+// What the reader saw besides the items it built.
+struct sprReadResult {
+    bool headerFound = false;
+    quint32 sceneWidth = 0;
+    QString sceneHeightText;
+    int dynamicItemNum = 0;
+    int totalItemNum = 0;
+    int itemsBuilt = 0;
+    QVector<sprFinding> findings; // only with collectFindings
+};
+
+// The scene as the text of a .spr file (UTF-8, CR LF).
+QByteArray sprFileBytes(const QGraphicsScene &scene);
+// Writes the scene to path through a temporary file, so a failed save never leaves a half-written
+// file. On failure errorText (when given) says why.
+bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText = nullptr);
+
+// Adds the items described by data to scene (items already there stay) and may change the length of
+// the scene rectangle.
+sprReadResult readSprData(const QByteArray &data, QGraphicsScene &scene, const sprReadOptions &options = {});
+// Reads the file at path; false (and errorText) when it cannot be read. Pictures are also looked for
+// beside the file.
+bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *result = nullptr,
+                 QString *errorText = nullptr, bool collectFindings = false);
+
+// Whether path can be read and starts with the "[FileInfo]" line (a UTF-8 byte-order mark before it is
+// allowed). systemError receives the system's reason when the file cannot be opened.
+enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr };
+sprFileStatus probeSprFile(const QString &path, QString *systemError = nullptr);
+
+// A fresh design scene as the window makes it: the 80000 x 300 strip on white.
+void setUpDesignScene(QGraphicsScene &scene);
+
+// The right edge of the right-most item that lies within the strip (0 for an empty scene); the value
+// written as SceneWidth.
+quint32 designRightEdge(const QGraphicsScene &scene);

@@ -1,0 +1,97 @@
+#include "busycursor.h"
+#include "sprdocument.h"
+#include "sprsections.h"
+
+#include <QBrush>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QSaveFile>
+
+namespace
+{
+
+const QLatin1String lineEnd("\r\n");
+
+// A value never carries a line break: one would shift every later line of the file.
+QString singleLine(QString value)
+{
+    for (QChar &c : value)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    return value;
+}
+
+void writeKey(QString &out, const char *key, const QString &value)
+{
+    out += QLatin1String(key);
+    out += QLatin1String(" =");
+    out += singleLine(value);
+    out += lineEnd;
+}
+
+void writeSection(QString &out, const sectionSpec &section, const QGraphicsItem &item)
+{
+    out += QLatin1String(section.header);
+    out += lineEnd;
+    for (int i = 0; i < section.rowCount; ++i)
+        writeKey(out, section.rows[i].key, section.rows[i].write(item));
+}
+
+} // namespace
+
+quint32 designRightEdge(const QGraphicsScene &scene)
+{
+    quint32 right = 0;
+    for (const QGraphicsItem *item : scene.items()) {
+        const QRectF box = item->sceneBoundingRect();
+        const double edge = box.left() + box.width();
+        // Truncated toward zero; an edge left of the origin or at the strip's end or beyond never counts.
+        if (!(edge > -1.0 && edge < 80000.0))
+            continue;
+        right = qMax(right, static_cast<quint32>(edge));
+    }
+    return right;
+}
+
+void setUpDesignScene(QGraphicsScene &scene)
+{
+    scene.setSceneRect(0, 0, 80000, 300);
+    scene.setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
+}
+
+QByteArray sprFileBytes(const QGraphicsScene &scene)
+{
+    const QList<QGraphicsItem *> items = scene.items(Qt::DescendingOrder);
+    QString out;
+    out.reserve(64 + items.size() * 400);
+    out += QLatin1String("[FileInfo]");
+    out += lineEnd;
+    writeKey(out, "SceneWidth", QString::number(designRightEdge(scene)));
+    writeKey(out, "SceneHeight", realText(scene.sceneRect().height()));
+    writeKey(out, "DynamicItemNum", QStringLiteral("0"));
+    writeKey(out, "TotalItemNum", QString::number(items.size()));
+    for (const QGraphicsItem *item : items) {
+        // Counter 2 items have no section.
+        if (const sectionSpec *section = sectionForType(item->type()))
+            writeSection(out, *section, *item);
+    }
+    return out.toUtf8();
+}
+
+bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (errorText)
+            *errorText = file.errorString();
+        return false;
+    }
+    const busyCursor busy;
+    file.write(sprFileBytes(scene));
+    if (!file.commit()) {
+        if (errorText)
+            *errorText = file.errorString();
+        return false;
+    }
+    return true;
+}
