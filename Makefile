@@ -19,10 +19,10 @@ build: deps $(BUILD)/CMakeCache.txt
 
 run: build
 	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then \
-		echo "No display found: run it as 'xvfb-run -a $(BUILD)/src/app/spr-designer' (scripts/install-deps.sh xvfb installs xvfb-run)."; \
-		exit 1; \
+		echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): run 'xvfb-run -a $(BUILD)/src/app/spr-designer' instead (sh scripts/install-deps.sh xvfb installs xvfb-run)."; \
+	else \
+		$(BUILD)/src/app/spr-designer; \
 	fi
-	$(BUILD)/src/app/spr-designer
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
