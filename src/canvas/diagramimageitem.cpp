@@ -34,7 +34,7 @@ QPixmap placeholderPixmap()
 
 QPixmap scaledExactly(const QPixmap &source, const QSize &size)
 {
-    if (!acceptableSize(size))
+    if (source.isNull() || !acceptableSize(size))
         return QPixmap();
     return source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }

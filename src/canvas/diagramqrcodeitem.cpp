@@ -88,10 +88,11 @@ QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
     if (image.isNull())
         return QPixmap();
     drawModules(image, *code, n, record.scale, border);
-    QPixmap picture = QPixmap::fromImage(std::move(image));
+    // Inverted: the black mask taken straight from the pixels, so dark modules become clear bits and
+    // light modules and the border set bits.
     if (record.converse)
-        return picture.createMaskFromColor(Qt::black, Qt::MaskInColor);
-    return picture;
+        return QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor));
+    return QPixmap::fromImage(std::move(image));
 }
 
 void diagramQRCodeItem::regenerate()
