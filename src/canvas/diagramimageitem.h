@@ -20,12 +20,13 @@ public:
     static QImage readPictureFile(const QString &path);
 
     // Item-side steps of the window's image commands.
-    void showPlaceholder();                      // a new item: placeholder at 240 x 240
-    void setPictureFile(const QString &path);    // a chosen file, shown at its natural size
-    void setShownWidth(int width);               // from sourcePixmap, keeping the shown height
-    void setShownHeight(int height);             // from sourcePixmap, keeping the shown width
-    void invertColors();                         // swap black and white of the shown picture
-    void showSourceScaled(int width, int height); // sourcePixmap at exactly that size (empty if absurd)
+    void showPlaceholder();                   // a new item: placeholder at 240 x 240
+    void setPictureFile(const QString &path); // a chosen file, shown at its natural size
+    void setShownWidth(int width);            // from sourcePixmap, keeping the shown height
+    void setShownHeight(int height);          // from sourcePixmap, keeping the shown width
+    void invertColors();                      // swap black and white of the shown picture
+    // sourcePixmap shown at exactly that size; empty for a size of no pixels or above 100 million.
+    void showSourceScaled(int width, int height);
 
     QString pixPath;
     bool isColorConverse = false;

@@ -85,6 +85,8 @@ void tst_qrcodeitem::picturesScanToTheirContent_data()
     QTest::newRow("alphanumeric at M") << "HELLO WORLD $%*+-./:" << 1 << 1 << 13 << false << 273 << "M";
     QTest::newRow("8-bit at H") << "a~{b}|c" << 3 << 1 << 13 << false << 273 << "H";
     QTest::newRow("utf-8 chinese") << QString::fromUtf8("二维码测试") << 2 << 2 << 10 << false << 250 << "Q";
+    QTest::newRow("mixed segments") << QString::fromUtf8("HTTP://X.CN/0123456789?q=中文") << 1 << 1 << 8
+                                    << false << 25 * 8 << "M";
     QTest::newRow("level 7 means Q") << "123" << 7 << 1 << 13 << false << 273 << "Q";
     QTest::newRow("negative level means Q") << "123" << -1 << 1 << 13 << false << 273 << "Q";
     QTest::newRow("scale 1 version 5") << "TALMOR_K3" << 2 << 5 << 1 << false << 37 << "Q";
