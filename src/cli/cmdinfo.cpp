@@ -95,7 +95,7 @@ int runInfoCommand(const QStringList &args)
                        {"dynamicItemNum", read.dynamicItemNum},
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;
-    for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder))
+    for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder))
         items.append(itemJson(*item));
     const QJsonObject out{
         {"sceneRect",

@@ -24,8 +24,8 @@ qint64 pictureBytes(const QPixmap &picture)
 qint64 barcodeBytesBound(const diagramBarItem &item)
 {
     const qint64 modules = (qint64(item.content.size()) + 12) * 16;
-    const qint64 height = qint64(item.lineHeight) * 6 / 5 + 1;
-    return modules * item.lineWidth * height * 4;
+    const qint64 height = qint64(qMax(0, item.lineHeight)) * 6 / 5 + 1;
+    return modules * qMax(0, item.lineWidth) * height * 4;
 }
 
 struct qrcodeDeleter {
@@ -74,7 +74,7 @@ void pictureMaker::charge(const QPixmap &picture)
 
 bool pictureMaker::makeBarcode(diagramBarItem &item, QString *refusal)
 {
-    if (item.lineWidth <= 0 || item.lineHeight <= 0 || !affordable(barcodeBytesBound(item))) {
+    if (!affordable(barcodeBytesBound(item))) {
         item.barPixmap = QPixmap();
         item.setPixmap(item.barPixmap);
         return false;

@@ -16,6 +16,7 @@
 #include <QGraphicsScene>
 #include <QLoggingCategory>
 #include <cmath>
+#include <vector>
 
 Q_LOGGING_CATEGORY(sprDocumentLog, "spr.document")
 
@@ -140,6 +141,7 @@ private:
     lineCursor *lines = nullptr;
     int sectionLine = 0;
     pictureMaker pictures;
+    std::vector<QGraphicsItem *> built;
 };
 
 void sprReader::read(const QByteArray &data)
@@ -159,6 +161,10 @@ void sprReader::read(const QByteArray &data)
             noteSectionCount(data, totalLine);
         readSections();
     }
+    // The first section is the top-most item, as the writer wrote it: adding the items in reverse file
+    // order keeps the stacking, so a design saved again after opening gives the same file.
+    for (auto item = built.rbegin(); item != built.rend(); ++item)
+        scene.addItem(*item);
     scene.update();
     lines = nullptr;
 }
@@ -311,10 +317,10 @@ void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectio
     }
 }
 
-// Added on top of the items before it, then positioned and turned.
+// Positioned and turned; the scene takes it when the reading ends.
 void sprReader::place(QGraphicsItem *item, const sectionPlacement &where)
 {
-    scene.addItem(item);
+    built.push_back(item);
     item->setPos(coordinate(where.x), coordinate(where.y));
     item->setRotation(finiteOrZero(where.rotation));
     item->setFlag(QGraphicsItem::ItemIsSelectable);

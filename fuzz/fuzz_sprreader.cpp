@@ -1,0 +1,47 @@
+// The .spr reader on arbitrary bytes: it must neither crash, hang nor exhaust memory, and what it
+// builds must save, read and save again to the same bytes.
+#include "barcodeerror.h"
+#include "sprdocument.h"
+
+#include <QApplication>
+#include <QGraphicsScene>
+#include <cstdint>
+#include <cstdlib>
+
+namespace
+{
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+QByteArray saved(const QByteArray &data, const sprReadOptions &options)
+{
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    readSprData(data, scene, options);
+    return sprFileBytes(scene);
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    qInstallMessageHandler(quiet);
+    setBarcodeErrorHandler([](quint8) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    sprReadOptions options;
+    options.collectFindings = size % 2 == 0; // both the plain reader and the checker's path
+    // Tighter than the designer's, so that the sanitizers' memory stays within the fuzzer's limit.
+    options.limits.maxItems = 500;
+    options.limits.maxPictureBytes = 16 * 1024 * 1024;
+    options.limits.pictureBudgetBytes = 64 * 1024 * 1024;
+    const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    const QByteArray first = saved(input, options);
+    // What the writer produced reads back to the same design.
+    if (saved(first, options) != first)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,554 @@
+// The .spr writer and reader: golden files, the reader's positional rules and the mended faults.
+#include "designfixtures.h"
+
+#include "barcodeerror.h"
+
+#include <QBitmap>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+QByteArray golden(const QString &name)
+{
+    QFile file(QStringLiteral(SPR_TEST_DATA "/golden/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+// On a mismatch the bytes written are kept beside the temporary files for inspection.
+bool matchesGolden(const QByteArray &written, const QString &name)
+{
+    if (written == golden(name))
+        return true;
+    QFile actual(QDir::temp().filePath(name + QStringLiteral(".actual")));
+    if (actual.open(QIODevice::WriteOnly))
+        actual.write(written);
+    qWarning() << "written bytes kept in" << actual.fileName();
+    return false;
+}
+
+void writeBmp(const QString &path, QSize size, QColor colour = Qt::black)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QVERIFY(picture.save(path, "BMP"));
+}
+
+// A design of one item of each kind, as the writer sees it.
+void composeEveryKind(QGraphicsScene &scene)
+{
+    setUpDesignScene(scene);
+    addText(scene, QStringLiteral("Input text"), {12.5, -3});
+    auto *counter = addCounter(scene, {600, 10});
+    counter->itemFont.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    counter->setFont(counter->itemFont);
+    counter->name = 1;
+    auto *time = addTime(scene, {1200, 0});
+    time->setRotation(90);
+    time->valid = 12;
+    auto *bar = addBarcode(scene, {2000, 5});
+    bar->extDataStartLine = 4000000000u;
+    bar->extDataFilePath = QStringLiteral("data.txt");
+    auto *qr = addQRCode(scene, {3000.25, 0});
+    qr->insertCnt = true;
+    qr->cntMode = 4;
+    qr->timeModeStr = QStringLiteral("yyMMdd");
+    auto *image = addImage(scene, QString(), {4000, 20});
+    image->pixPath = QStringLiteral("C:/logos/mark.bmp");
+    image->setShownWidth(100);
+    image->setShownHeight(50);
+}
+} // namespace
+
+class SprFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
+        setBarcodeErrorHandler([this](quint8 code) { refusals << code; });
+    }
+    void init() { refusals.clear(); }
+
+    // --- writer ---
+
+    void emptySceneIsFiveLines()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        QCOMPARE(sprFileBytes(scene), QByteArray("[FileInfo]\r\nSceneWidth =0\r\nSceneHeight =300\r\n"
+                                                 "DynamicItemNum =0\r\nTotalItemNum =0\r\n"));
+    }
+
+    void everyKindMatchesGoldenFile()
+    {
+        QGraphicsScene scene;
+        composeEveryKind(scene);
+        QVERIFY(matchesGolden(sprFileBytes(scene), QStringLiteral("everykind.spr")));
+        // The path in memory is not rewritten.
+        QCOMPARE(static_cast<diagramImageItem *>(scene.items().first())->pixPath,
+                 QStringLiteral("C:/logos/mark.bmp"));
+    }
+
+    void counter2ItemsAreCountedButNotWritten()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addCounter2(scene);
+        addCounter2(scene);
+        addText(scene, QStringLiteral("A"));
+        const QStringList lines = linesOf(sprFileBytes(scene));
+        QCOMPARE(lines.at(4), QStringLiteral("TotalItemNum =3"));
+        QCOMPARE(lines.size(), 5 + 14);
+        QCOMPARE(lines.at(5), QStringLiteral("[TextItemInfo]"));
+
+        readDesign back(sprFileBytes(scene));
+        QCOMPARE(back.scene.items().size(), 1);
+        QCOMPARE(back.scene.items().first()->type(), int(textItemType));
+    }
+
+    void sceneWidthIgnoresItemsOutsideTheStrip()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        auto *inside = addImage(scene, QString(), {700.2, 0}); // right edge 940.7 (half a pixel of frame)
+        addImage(scene, QString(), {79800, 0});                // reaches beyond 79999
+        addImage(scene, QString(), {-500, 0});                 // right edge negative
+        QCOMPARE(designRightEdge(scene), 940u);
+        inside->setX(79759); // right edge 79999 exactly still counts
+        QCOMPARE(designRightEdge(scene), 79999u);
+        inside->setX(1e12); // far beyond any integer range: ignored, no overflow
+        QCOMPARE(designRightEdge(scene), 0u);
+    }
+
+    void realsUseSixSignificantDigits()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"), {1000000, 0.1234567})->setRotation(-90);
+        const QStringList lines = linesOf(sprFileBytes(scene));
+        QVERIFY(lines.contains(QStringLiteral("TextAtX =1e+06")));
+        QVERIFY(lines.contains(QStringLiteral("TextAtY =0.123457")));
+        QVERIFY(lines.contains(QStringLiteral("TextRotate =-90")));
+    }
+
+    // --- reader: the positional rules ---
+
+    void everyKindReadsBack()
+    {
+        QGraphicsScene scene;
+        composeEveryKind(scene);
+        readDesign back(sprFileBytes(scene));
+        const QList<QGraphicsItem *> items = itemsInFileOrder(back.scene);
+        QCOMPARE(items.size(), 6);
+        QVector<int> types;
+        for (QGraphicsItem *item : items)
+            types << item->type();
+        // File order is top-most first, and the stacking read back is the one saved.
+        QCOMPARE(types, (QVector<int>{imageItemType, qrItemType, barItemType, timeItemType, cntItemType,
+                                      textItemType}));
+        auto *time = static_cast<diagramTimeItem *>(items[3]);
+        QCOMPARE(time->rotation(), 90.0);
+        QCOMPARE(time->valid, 12);
+        QCOMPARE(time->toPlainText(), time->timeText(time->dateTime, 12));
+        auto *counter = static_cast<diagramCntItem *>(items[4]);
+        QCOMPARE(counter->toPlainText(), QStringLiteral("000000"));
+        QCOMPARE(counter->font().letterSpacing(), 2.0);
+        QCOMPARE(counter->name, 1);
+        auto *bar = static_cast<diagramBarItem *>(items[2]);
+        QCOMPARE(bar->extDataStartLine, 4000000000u);
+        QCOMPARE(bar->pixmap().size(), QSize(565, 275));
+        auto *qr = static_cast<diagramQRCodeItem *>(items[1]);
+        QCOMPARE(qr->pos(), QPointF(3000.25, 0));
+        QCOMPARE(qr->cntMode, 4);
+        QCOMPARE(qr->timeModeStr, QStringLiteral("yyMMdd"));
+        for (QGraphicsItem *item : items) {
+            QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
+            QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
+        }
+    }
+
+    void lineEndsCrLfAndCrCrLfReadAlike()
+    {
+        QGraphicsScene scene;
+        composeEveryKind(scene);
+        const QByteArray crlf = sprFileBytes(scene);
+        QByteArray crcrlf = crlf;
+        crcrlf.replace("\r\n", "\r\r\n");
+        QByteArray lf = crlf;
+        lf.replace("\r\n", "\n");
+        readDesign a(crlf), b(crcrlf), c(lf);
+        QCOMPARE(sprFileBytes(b.scene), sprFileBytes(a.scene));
+        QCOMPARE(sprFileBytes(c.scene), sprFileBytes(a.scene));
+        QCOMPARE(b.scene.items().size(), 6);
+    }
+
+    void blankLineShiftsEverySection()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("first"));
+        addText(scene, QStringLiteral("second"));
+        QStringList lines = linesOf(sprFileBytes(scene));
+        lines.insert(5 + 14, QString()); // between the two sections
+        readDesign back(fileOf(lines));
+        QCOMPARE(back.scene.items().size(), 1);
+        QCOMPARE(static_cast<diagramTextItem *>(back.scene.items().first())->content,
+                 QStringLiteral("second"));
+    }
+
+    void filteredFieldsKeepTheirDefaults()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addBarcode(scene)->mode = 3;
+        addCounter(scene)->mode = 2;
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("BarMode"), QStringLiteral("9"));
+        setKey(lines, QStringLiteral("CntMode"), QStringLiteral("0"));
+        readDesign back(fileOf(lines));
+        auto *counter = static_cast<diagramCntItem *>(itemsInFileOrder(back.scene).at(0));
+        auto *bar = static_cast<diagramBarItem *>(itemsInFileOrder(back.scene).at(1));
+        QCOMPARE(counter->mode, 6);
+        QCOMPARE(counter->toPlainText(), QStringLiteral("000000"));
+        QCOMPARE(bar->mode, 0);
+
+        setKey(lines, QStringLiteral("BarMode"), QStringLiteral("5"));
+        setKey(lines, QStringLiteral("CntMode"), QStringLiteral(" 8 "));
+        readDesign valid(fileOf(lines));
+        QCOMPARE(static_cast<diagramCntItem *>(itemsInFileOrder(valid.scene).at(0))->mode, 8);
+        QCOMPARE(static_cast<diagramBarItem *>(itemsInFileOrder(valid.scene).at(1))->mode, 5);
+    }
+
+    void emptyContentsGetTheirStandIns()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addBarcode(scene);
+        addQRCode(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("BarContent"), QString());
+        setKey(lines, QStringLiteral("QRcodeContent"), QString());
+        readDesign back(fileOf(lines));
+        auto *qr = static_cast<diagramQRCodeItem *>(itemsInFileOrder(back.scene).at(0));
+        auto *bar = static_cast<diagramBarItem *>(itemsInFileOrder(back.scene).at(1));
+        QCOMPARE(qr->content, QStringLiteral("empty!"));
+        QVERIFY(!qr->pixmap().isNull());
+        QCOMPARE(bar->content, QStringLiteral("6901234567892"));
+        QCOMPARE(bar->pixmap().size(), QSize(565, 275));
+    }
+
+    void numbersAreReadInTheirForm()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        addCounter(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("CntFontSize"), QStringLiteral("40.7"));
+        setKey(lines, QStringLiteral("CntAtX"), QStringLiteral("  12.25  "));
+        setKey(lines, QStringLiteral("TextSpace"), QStringLiteral("2.5"));
+        setKey(lines, QStringLiteral("TextAtY"), QStringLiteral("abc"));
+        setKey(lines, QStringLiteral("TextFontSize"), QStringLiteral(" 48"));
+        readDesign back(fileOf(lines));
+        auto *counter = static_cast<diagramCntItem *>(itemsInFileOrder(back.scene).at(0));
+        auto *text = static_cast<diagramTextItem *>(itemsInFileOrder(back.scene).at(1));
+        QCOMPARE(counter->font().pixelSize(), 40);
+        QCOMPARE(counter->x(), 12.25);
+        QCOMPARE(text->font().letterSpacing(), 0.0);
+        QCOMPARE(text->y(), 0.0);
+        QCOMPARE(text->font().pixelSize(), 48);
+        QCOMPARE(text->itemFont.pixelSize(), 48);
+    }
+
+    void contentsKeepEqualsSignsAndLeadingBlanks()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("  a=b==c "));
+        QStringList lines = linesOf(sprFileBytes(scene));
+        QCOMPARE(lines.at(setKey(lines, QStringLiteral("TextContent"), QStringLiteral("  a=b==c "))),
+                 QStringLiteral("TextContent =  a=b==c "));
+        readDesign back(fileOf(lines));
+        auto *text = static_cast<diagramTextItem *>(back.scene.items().first());
+        QCOMPARE(text->content, QStringLiteral("  a=b==c "));
+        QCOMPARE(text->toPlainText(), QStringLiteral("  a=b==c "));
+    }
+
+    void sceneLengthFollowsTheBands_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<double>("length");
+        const double unchanged = 80000;
+        QTest::newRow("100") << "100" << unchanged;
+        QTest::newRow("5000") << "5000" << unchanged;
+        QTest::newRow("5001") << "5001" << 8000.0;
+        QTest::newRow("6000") << "6000" << 8000.0;
+        QTest::newRow("8000 boundary") << "8000" << 8000.0;
+        QTest::newRow("8001") << "8001" << 20000.0;
+        QTest::newRow("20000 boundary") << "20000" << 20000.0;
+        QTest::newRow("34999") << "34999" << 35000.0;
+        QTest::newRow("35000 boundary") << "35000" << 35000.0;
+        QTest::newRow("50000 boundary") << "50000" << 50000.0;
+        QTest::newRow("65000 boundary") << "65000" << 65000.0;
+        QTest::newRow("79999") << "79999" << 80000.0;
+        QTest::newRow("80000") << "80000" << unchanged;
+        QTest::newRow("not a number") << "wide" << unchanged;
+    }
+    void sceneLengthFollowsTheBands()
+    {
+        QFETCH(QString, width);
+        QFETCH(double, length);
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("SceneWidth"), width);
+        readDesign back(fileOf(lines));
+        QCOMPARE(back.scene.sceneRect(), QRectF(0, 0, length, 300));
+    }
+
+    void qrSectionIsFollowedByTheOthers()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("after"));
+        addImage(scene);
+        addQRCode(scene)->content = QStringLiteral("QR");
+        readDesign back(sprFileBytes(scene));
+        QCOMPARE(back.scene.items().size(), 3);
+        QCOMPARE(itemsInFileOrder(back.scene).at(0)->type(), int(qrItemType));
+        QCOMPARE(static_cast<diagramTextItem *>(itemsInFileOrder(back.scene).at(2))->content,
+                 QStringLiteral("after"));
+    }
+
+    void foreignFirstLineReadsNothing()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("SceneWidth"), QStringLiteral("6000"));
+        lines[0] = QStringLiteral("[fileinfo]");
+        readDesign back(fileOf(lines));
+        QVERIFY(!back.result.headerFound);
+        QCOMPARE(back.scene.items().size(), 0);
+        QCOMPARE(back.scene.sceneRect(), QRectF(0, 0, 80000, 300));
+    }
+
+    void readerAddsToTheItemsAlreadyThere()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        const QByteArray bytes = sprFileBytes(scene);
+        readSprData(bytes, scene);
+        QCOMPARE(scene.items().size(), 2);
+    }
+
+    // --- mended faults ---
+
+    void byteOrderMarkIsAccepted()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        readDesign back(QByteArray("\xEF\xBB\xBF") + sprFileBytes(scene));
+        QCOMPARE(back.scene.items().size(), 1);
+    }
+
+    void passesStopAtTheEndOfTheFile()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("TotalItemNum"), QStringLiteral("2147483647"));
+        QElapsedTimer clock;
+        clock.start();
+        readDesign back(fileOf(lines));
+        QCOMPARE(back.scene.items().size(), 1);
+        QCOMPARE(back.result.totalItemNum, 2147483647);
+        QCOMPARE(back.result.itemsBuilt, 1);
+    }
+
+    void missingPictureKeepsItsItem()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("kept"));
+        auto *image = addImage(scene);
+        image->pixPath = QStringLiteral("C:/logos/mark.bmp");
+        image->setShownWidth(120);
+        image->setShownHeight(60);
+        const QByteArray bytes = sprFileBytes(scene);
+
+        readDesign back(bytes);
+        QCOMPARE(back.scene.items().size(), 2);
+        auto *read = static_cast<diagramImageItem *>(itemsInFileOrder(back.scene).at(0));
+        QCOMPARE(read->pixPath, QStringLiteral("/udisk/bmp/mark.bmp"));
+        QCOMPARE(read->pixmap().size(), QSize(120, 60));
+        QCOMPARE(read->sourcePixmap.toImage(), diagramImageItem::loadImagePixmap(QString()).toImage());
+        // Saved again, the section is written back unchanged.
+        QCOMPARE(sprFileBytes(back.scene), bytes);
+    }
+
+    void pictureIsFoundBesideTheDocument()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("bmp")));
+        writeBmp(dir.filePath(QStringLiteral("beside.bmp")), {30, 20});
+        writeBmp(dir.filePath(QStringLiteral("bmp/inbmp.bmp")), {40, 10});
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        for (const char *name : {"beside.bmp", "inbmp.bmp"}) {
+            auto *image = addImage(scene);
+            image->pixPath = QStringLiteral("D:/elsewhere/") + QLatin1String(name);
+            image->setShownWidth(90);
+            image->setShownHeight(45);
+        }
+        const QString path = dir.filePath(QStringLiteral("design.spr"));
+        QVERIFY(saveSprFile(path, scene));
+        QGraphicsScene back;
+        setUpDesignScene(back);
+        QVERIFY(loadSprFile(path, back));
+        const QImage placeholder = diagramImageItem::loadImagePixmap(QString()).toImage();
+        for (QGraphicsItem *item : back.items()) {
+            auto *image = static_cast<diagramImageItem *>(item);
+            QCOMPARE(image->pixmap().size(), QSize(90, 45));
+            QCOMPARE(image->sourcePixmap.depth(), 1);
+            QVERIFY(image->sourcePixmap.size() == QSize(30, 20) ||
+                    image->sourcePixmap.size() == QSize(40, 10));
+        }
+    }
+
+    void colourConverseInvertsAgainstBlack()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("two.bmp"));
+        QImage picture(2, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(0, 0, 0));
+        picture.setPixel(1, 0, qRgb(200, 200, 200));
+        QVERIFY(picture.save(file, "BMP"));
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        auto *image = addImage(scene, file);
+        image->isColorConverse = true;
+        readDesign back(sprFileBytes(scene));
+        QCOMPARE(back.scene.items().size(), 1); // found nowhere: placeholder
+        sprReadOptions options;
+        options.documentDir = dir.path();
+        readDesign beside(sprFileBytes(scene), options);
+        const QImage shown = static_cast<diagramImageItem *>(beside.scene.items().first())
+                                 ->pixmap()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(2, 1));
+        QCOMPARE(QColor(shown.pixel(0, 0)), QColor(Qt::white));
+        QCOMPARE(QColor(shown.pixel(1, 0)), QColor(Qt::black));
+    }
+
+    void failedSaveLeavesNoFileAndSaysWhy()
+    {
+        QTemporaryDir dir;
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        QString reason;
+        QVERIFY(!saveSprFile(dir.filePath(QStringLiteral("missing/folder/a.spr")), scene, &reason));
+        QVERIFY(!reason.isEmpty());
+        // A good save replaces the old file whole.
+        const QString path = dir.filePath(QStringLiteral("a.spr"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(100000, 'x'));
+        old.close();
+        QVERIFY(saveSprFile(path, scene));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), sprFileBytes(scene));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.spr")});
+    }
+
+    void extremeValuesAreMadeHarmless()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        addBarcode(scene);
+        addQRCode(scene);
+        addImage(scene);
+        addTime(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("TextFontSize"), QStringLiteral("2000000000"));
+        setKey(lines, QStringLiteral("TextSpace"), QStringLiteral("-2000000000"));
+        setKey(lines, QStringLiteral("TextAtX"), QStringLiteral("1e308"));
+        setKey(lines, QStringLiteral("TextAtY"), QStringLiteral("nan"));
+        setKey(lines, QStringLiteral("TextRotate"), QStringLiteral("inf"));
+        setKey(lines, QStringLiteral("TextFont"), QStringLiteral("simsun,99999999,-1,5,50,0,0,0,0,0"));
+        setKey(lines, QStringLiteral("BarLineWidth"), QStringLiteral("2000000000"));
+        setKey(lines, QStringLiteral("BarLineHeight"), QStringLiteral("2000000000"));
+        setKey(lines, QStringLiteral("QRcodeScale"), QStringLiteral("2000000000"));
+        setKey(lines, QStringLiteral("QRcodeVersion"), QStringLiteral("2000000000"));
+        setKey(lines, QStringLiteral("ImageWidth"), QStringLiteral("1e300"));
+        setKey(lines, QStringLiteral("ImageHeight"), QStringLiteral("-1e300"));
+        setKey(lines, QStringLiteral("TimeValid"), QStringLiteral("2147483647"));
+        setKey(lines, QStringLiteral("TimeFontSize"), QStringLiteral("-5"));
+        sprReadOptions options;
+        options.collectFindings = true;
+        readDesign back(fileOf(lines), options);
+        QCOMPARE(back.scene.items().size(), 5);
+        for (QGraphicsItem *item : back.scene.items()) {
+            const QRectF box = item->sceneBoundingRect();
+            QVERIFY(qIsFinite(box.left()) && qIsFinite(box.width()));
+            QVERIFY(std::abs(item->x()) <= 1e6 && std::abs(item->y()) <= 1e6);
+        }
+        auto *text = static_cast<diagramTextItem *>(itemsInFileOrder(back.scene).last());
+        QVERIFY(text->font().pixelSize() <= 1000);
+        QVERIFY(text->font().letterSpacing() >= -1000);
+        QVERIFY(back.result.findings.size() >= 10);
+        // What the reader made of them saves and reads back to the same bytes.
+        const QByteArray saved = sprFileBytes(back.scene);
+        readDesign again(saved);
+        QCOMPARE(sprFileBytes(again.scene), saved);
+    }
+
+    void checkerNamesWhatIsWrong()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        addBarcode(scene)->content = QStringLiteral("12345");
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("TextAtY"), QStringLiteral("150"));
+        lines.insert(5, QStringLiteral("stray"));
+        setKey(lines, QStringLiteral("TotalItemNum"), QStringLiteral("3"));
+        sprReadOptions options;
+        options.collectFindings = true;
+        readDesign back(fileOf(lines), options);
+        QStringList found;
+        for (const sprFinding &f : back.result.findings)
+            found << QStringLiteral("%1: %2").arg(f.line).arg(f.message);
+        const QString all = found.join('\n');
+        QVERIFY2(all.contains(QStringLiteral("5: TotalItemNum is 3 but the file holds 2 item sections")),
+                 qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("6: expected an item section header, found \"stray\"")),
+                 qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("BarContent \"12345\" is refused by the symbology")),
+                 qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("TextAtY: 150 is outside 0 to 77")), qPrintable(all));
+        QVERIFY(refusals.isEmpty()); // collected by the checker, not reported to the installed handler
+    }
+
+private:
+    QList<quint8> refusals;
+};
+
+QTEST_MAIN(SprFileTest)
+#include "test_sprfile.moc"
