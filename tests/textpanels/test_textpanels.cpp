@@ -324,6 +324,22 @@ private slots:
         QCOMPARE(time->itemFont.family(), QString("DejaVu Sans"));
     }
 
+    // Sizes and spacings a file may carry are brought into the boxes' ranges and written back.
+    void loadingExtremeFontValues()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        auto *item = sceneItem<diagramCnt2Item>(w, QPointF(0, 0));
+        item->itemFont.setPixelSize(100000);
+        item->itemFont.setLetterSpacing(QFont::AbsoluteSpacing, -1e6);
+        item->setFont(item->itemFont);
+        w.itemSelected(item);
+        QCOMPARE(spin(a.cnt2Panel(), "cnt2SizeSpin")->value(), 400);
+        QCOMPARE(spin(a.cnt2Panel(), "cnt2IntervalSpin")->value(), -100);
+        QCOMPARE(item->font().pixelSize(), 400);
+        QCOMPARE(item->font().letterSpacing(), -100.0);
+    }
+
     void loadingCounterDigits()
     {
         Widget w;
