@@ -209,7 +209,7 @@ private slots:
         }
     }
 
-    void panelSpecificControls()
+    void panelOwnControls()
     {
         Widget w;
         WidgetTestAccess a(w);
