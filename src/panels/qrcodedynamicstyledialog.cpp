@@ -44,11 +44,37 @@ void QRCodeDynamicStyleDialog::on_pushButton_timeMode_clicked()
     appendToContent(timeModeStr);
 }
 
+// Where a placeholder lies in text: its recorded place while it is still there, otherwise its last
+// occurrence, or -1 when the operator has deleted it.
+static int placeholderPos(const QString &text, const QString &placeholder, int recorded)
+{
+    if (recorded >= 0 && recorded <= text.length() && text.midRef(recorded).startsWith(placeholder))
+        return recorded;
+    return text.lastIndexOf(placeholder);
+}
+
 void QRCodeDynamicStyleDialog::on_pushButton_OK_clicked()
 {
+    content = ui->lineEdit->text();
+    // Text edited in front of a placeholder, or over it, would leave the printer filling in the wrong
+    // characters; follow the placeholder, or drop its description when it is gone.
+    if (!cntText.isEmpty()) {
+        insertCntPos = placeholderPos(content, cntText, insertCntPos);
+        if (insertCntPos < 0) {
+            cntText.clear();
+            cntMode = 0;
+            insertCntPos = 0;
+        }
+    }
+    if (!timeModeStr.isEmpty()) {
+        insertTimePos = placeholderPos(content, timeModeStr, insertTimePos);
+        if (insertTimePos < 0) {
+            timeModeStr.clear();
+            insertTimePos = 0;
+        }
+    }
     insertCnt = cntMode != 0 || insertCntPos != 0;
     insertTime = !timeModeStr.isEmpty() || insertTimePos != 0;
-    content = ui->lineEdit->text();
     accept();
 }
 

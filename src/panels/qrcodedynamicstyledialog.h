@@ -10,7 +10,8 @@ class QRCodeDynamicStyleDialog;
 
 // Composes a QR content with an embedded printer counter and/or date/time stamp. The operator types
 // fixed text; a counter width appends a run of zeros and a date/time format appends the format string.
-// The dialog records where the last of each placeholder starts; the opener copies the result to the item.
+// The dialog records where the last of each placeholder starts, follows it on acceptance when the text
+// was edited in front of it, and forgets it when it was deleted; the opener copies the result to the item.
 class QRCodeDynamicStyleDialog : public QDialog
 {
     Q_OBJECT

@@ -25,7 +25,7 @@ void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
     // which reports -1 back: the item then encodes at Q, or lets the encoder pick the smallest size.
     ui->comboBox_QRCodeItemLevel->setCurrentIndex(rowOrNone(ui->comboBox_QRCodeItemLevel, item->level));
     ui->comboBox_QRCodeItemVersion->setCurrentIndex(
-        rowOrNone(ui->comboBox_QRCodeItemVersion, item->version - 1));
+        rowOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1));
     panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
 }
 

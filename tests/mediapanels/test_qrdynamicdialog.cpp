@@ -114,6 +114,7 @@ private slots:
     void counterAfterTypedText();
     void eachCounterChoiceAppendsARun();
     void timeButtonAppendsTheFormat();
+    void placeholdersFollowEditsOrAreDropped();
     void cancelledFormatDialogAppendsNothing();
     void formatDialogStyleFollowsTheme();
 
@@ -175,13 +176,42 @@ void QRDynamicDialogTest::timeButtonAppendsTheFormat()
     QCOMPARE(dialog.content, QString("D:yyMMdd"));
     QCOMPARE(dialog.timeModeStr, QString("yyMMdd"));
     QCOMPARE(dialog.insertTimePos, 2);
-    // Text typed after a placeholder moves nothing.
-    textOf(dialog)->setText("XX" + dialog.content);
     click(dialog, "pushButton_OK");
     QVERIFY(dialog.insertTime);
     QVERIFY(!dialog.insertCnt);
     QCOMPARE(dialog.insertTimePos, 2);
-    QCOMPARE(dialog.content, QString("XXD:yyMMdd"));
+}
+
+void QRDynamicDialogTest::placeholdersFollowEditsOrAreDropped()
+{
+    dialogScript script;
+    script.timeMode = QStringLiteral("hh:mm");
+    runDialogsBy(script);
+
+    QRCodeDynamicStyleDialog moved;
+    QTest::keyClicks(textOf(moved), "LOT");
+    chooseCounter(moved, "3");
+    click(moved, "pushButton_timeMode");
+    QCOMPARE(moved.content, QString("LOT000hh:mm"));
+    textOf(moved)->setText("No." + moved.content); // typed in front of both placeholders
+    click(moved, "pushButton_OK");
+    QCOMPARE(moved.content, QString("No.LOT000hh:mm"));
+    QCOMPARE(moved.insertCntPos, 6);
+    QCOMPARE(moved.insertTimePos, 9);
+    QVERIFY(moved.insertCnt && moved.insertTime);
+
+    QRCodeDynamicStyleDialog deleted;
+    QTest::keyClicks(textOf(deleted), "LOT");
+    chooseCounter(deleted, "4");
+    click(deleted, "pushButton_timeMode");
+    textOf(deleted)->setText("LOT"); // both placeholders erased again
+    click(deleted, "pushButton_OK");
+    QVERIFY(!deleted.insertCnt);
+    QVERIFY(!deleted.insertTime);
+    QCOMPARE(deleted.cntMode, 0);
+    QCOMPARE(deleted.insertCntPos, 0);
+    QCOMPARE(deleted.timeModeStr, QString());
+    QCOMPARE(deleted.insertTimePos, 0);
 }
 
 void QRDynamicDialogTest::cancelledFormatDialogAppendsNothing()
