@@ -48,5 +48,9 @@ fuzz:
 		QT_QPA_PLATFORM=offscreen "$$f" -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus/$$(basename $$f) fuzz/corpus/$$(basename $$f) || exit 1; \
 	done
 
+# Pictures for the README, drawn by the real widgets on the offscreen platform into docs/screenshots/.
+screenshots: deps $(BUILD)/CMakeCache.txt
+	sh scripts/screenshots.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
