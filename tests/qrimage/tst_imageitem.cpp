@@ -1,6 +1,7 @@
 #include "diagramimageitem.h"
 
 #include <QBitmap>
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -61,6 +62,31 @@ QString writeHugeBmpHeader(const QTemporaryDir &dir)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(header);
+    return path;
+}
+
+// A real JPEG whose frame header is rewritten to announce 20000 x 20000 pixels.
+QString writeHugeJpegHeader(const QTemporaryDir &dir)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(16, 16, QImage::Format_RGB32).save(&buffer, "JPG");
+    for (int at = 2; at + 9 < data.size();) {
+        const auto byte = [&data](int i) { return int(quint8(data.at(i))); };
+        if (byte(at + 1) == 0xC0 || byte(at + 1) == 0xC2) {
+            for (int field : {at + 5, at + 7}) {
+                data[field] = char(20000 >> 8);
+                data[field + 1] = char(20000 & 0xff);
+            }
+            break;
+        }
+        at += 2 + (byte(at + 2) << 8 | byte(at + 3));
+    }
+    const QString path = dir.filePath(QStringLiteral("huge.jpg"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(data);
     return path;
 }
 
@@ -172,9 +198,11 @@ void tst_imageitem::unreadableOrOversizedGivesEmptyPicture()
 {
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
     const QString huge = writeHugeBmpHeader(dir);
-    // The header alone is readable: the refusal comes from the announced size.
+    const QString hugeJpeg = writeHugeJpegHeader(dir);
+    // The headers alone are readable: the refusal comes from the announced size.
     QCOMPARE(QImageReader(huge).size(), QSize(15000, 15000));
-    for (const QString &path : {missing, huge}) {
+    QCOMPARE(QImageReader(hugeJpeg).size(), QSize(20000, 20000));
+    for (const QString &path : {missing, huge, hugeJpeg}) {
         diagramImageItem item;
         item.showPlaceholder();
         item.setPictureFile(path);
