@@ -1,0 +1,335 @@
+// The file menu's commands on the main window, with the dialogs answered through the modal hooks.
+#include "designfixtures.h"
+
+#include "diagramscene.h"
+#include "modalhooks.h"
+#include "widget.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class WidgetTestAccess
+{
+public:
+    explicit WidgetTestAccess(Widget &w) : w(w) {}
+    bool isUntitled() const { return w.isUntitled; }
+    QString path() const { return w.currentFilePath; }
+    QList<QGraphicsItem *> currents() const
+    {
+        return {w.currentTextItem, w.currentCntItem,   w.currentCnt2Item,  w.currentTimeItem,
+                w.currentBarItem,  w.currentImageItem, w.currentQRCodeItem};
+    }
+    QList<QGraphicsItem *> initials() const
+    {
+        return {w.initialTextItem, w.initialCntItem,   w.initialCnt2Item,  w.initialTimeItem,
+                w.initialBarItem,  w.initialImageItem, w.initialQRCodeItem};
+    }
+    Widget &w;
+};
+
+namespace
+{
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What the dialogs were asked, and the answers they give.
+struct dialogScript {
+    QStringList answers; // one per dialog; an empty answer cancels
+    QStringList titles;
+    QList<QFileDialog::AcceptMode> modes;
+    QStringList filters;
+    QStringList boxes; // texts of the message boxes shown
+
+    void install()
+    {
+        modalHooks::setFileDialogRunner([this](QFileDialog &dialog) {
+            titles << dialog.windowTitle();
+            modes << dialog.acceptMode();
+            filters << dialog.nameFilters().join(';');
+            const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+            return answer.isEmpty() ? QStringList() : QStringList{answer};
+        });
+        modalHooks::setMessageBoxRunner([this](QMessageBox &box) {
+            boxes << box.text();
+            return int(QMessageBox::Ok);
+        });
+    }
+    ~dialogScript()
+    {
+        modalHooks::setFileDialogRunner({});
+        modalHooks::setMessageBoxRunner({});
+    }
+};
+} // namespace
+
+class FileCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false")); }
+    void init() { QVERIFY(dir.isValid()); }
+
+    void saveWhenUntitledAsksForAName()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        QSignalSpy beeps(&w, &Widget::requireBeep);
+        w.buttonItemsClicked(1);
+        const QString path = dir.filePath(QStringLiteral("first.spr"));
+
+        script.answers = QStringList{QString()}; // cancelled: nothing written, still untitled
+        w.saveActionSlot();
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(a.isUntitled());
+        QCOMPARE(script.titles, QStringList{QStringLiteral("保存文件")});
+        QCOMPARE(script.modes.first(), QFileDialog::AcceptSave);
+
+        script.answers = QStringList{path}; // asked again
+        w.saveActionSlot();
+        QCOMPARE(script.titles.size(), 2);
+        QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
+        QVERIFY(!a.isUntitled());
+        QCOMPARE(a.path(), path);
+
+        w.buttonItemsClicked(7); // titled: Save rewrites without a dialog
+        w.saveActionSlot();
+        QCOMPARE(script.titles.size(), 2);
+        QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
+        QCOMPARE(beeps.size(), 3);
+    }
+
+    void saveAsAddsNoExtension()
+    {
+        Widget w;
+        dialogScript script;
+        script.install();
+        const QString path = dir.filePath(QStringLiteral("plain"));
+        script.answers = QStringList{path};
+        w.saveAsActionSlot();
+        QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
+        QCOMPARE(WidgetTestAccess(w).path(), path);
+    }
+
+    void failedSaveIsToldToTheOperator()
+    {
+        Widget w;
+        dialogScript script;
+        script.install();
+        const QString path = dir.filePath(QStringLiteral("no/such/folder/x.spr"));
+        script.answers = QStringList{path};
+        w.saveAsActionSlot();
+        QCOMPARE(script.boxes.size(), 1);
+        QVERIFY(script.boxes.first().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void openRebuildsTheDesign()
+    {
+        const QString path = dir.filePath(QStringLiteral("design.spr"));
+        QByteArray saved;
+        {
+            Widget w;
+            w.buttonItemsClicked(1);
+            w.buttonItemsClicked(6);
+            w.buttonItemsClicked(2);
+            saved = sprFileBytes(*w.designScene());
+            writeFile(path, saved);
+        }
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        w.buttonItemsClicked(7); // replaced by the opened design
+        script.answers = QStringList{path};
+        w.openActionSlot();
+        QCOMPARE(script.titles, QStringList{QStringLiteral("打开文件")});
+        QCOMPARE(script.filters, QStringList{QStringLiteral("Spr Files(*.spr )")});
+        QCOMPARE(w.designScene()->items().size(), 3);
+        QCOMPARE(a.currents(), a.initials());
+        QVERIFY(!a.isUntitled());
+        QCOMPARE(a.path(), path);
+        QCOMPARE(sprFileBytes(*w.designScene()), saved);
+
+        writeFile(path, QByteArray("overwritten"));
+        w.saveActionSlot(); // rewrites the opened file without a dialog
+        QCOMPARE(script.titles.size(), 1);
+        QCOMPARE(contentsOf(path), saved);
+    }
+
+    void cancelledOpenChangesNothing()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        w.buttonItemsClicked(1);
+        script.answers = QStringList{QString()};
+        w.openActionSlot();
+        QCOMPARE(w.designScene()->items().size(), 1);
+        QVERIFY(a.isUntitled());
+        QVERIFY(a.path().isEmpty());
+    }
+
+    void openOfAMissingNameThenSaveCreatesIt()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        w.buttonItemsClicked(1);
+        const QString path = dir.filePath(QStringLiteral("typed.spr"));
+        script.answers = QStringList{path};
+        w.openActionSlot();
+        QCOMPARE(w.designScene()->items().size(), 0);
+        QCOMPARE(a.path(), path);
+        QVERIFY(!a.isUntitled());
+        QVERIFY(script.boxes.isEmpty());
+        QCOMPARE(a.currents(), a.initials());
+        w.buttonItemsClicked(4);
+        w.saveActionSlot();
+        QCOMPARE(script.titles.size(), 1);
+        QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
+    }
+
+    void foreignOrUnreadableFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("asFolder");
+        QTest::newRow("not a design") << QByteArray("hello\r\nworld\r\n") << false;
+        QTest::newRow("header in lower case") << QByteArray("[fileinfo]\r\n") << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("cannot be read") << QByteArray() << true;
+    }
+    void foreignOrUnreadableFilesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, asFolder);
+        const QString path = dir.filePath(QStringLiteral("foreign%1").arg(++serial));
+        if (asFolder)
+            QVERIFY(QDir(dir.path()).mkdir(QFileInfo(path).fileName()));
+        else
+            writeFile(path, bytes);
+        const QString current = dir.filePath(QStringLiteral("current%1.spr").arg(serial));
+
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        w.buttonItemsClicked(1);
+        script.answers = QStringList{current};
+        w.saveAsActionSlot();
+        const QByteArray before = sprFileBytes(*w.designScene());
+        script.answers = QStringList{path};
+        w.openActionSlot();
+        QCOMPARE(script.boxes.size(), 1);
+        QVERIFY(script.boxes.first().contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(sprFileBytes(*w.designScene()), before);
+        QCOMPARE(a.path(), current);
+        QVERIFY(!a.isUntitled());
+        if (!asFolder)
+            QCOMPARE(contentsOf(path), bytes);
+    }
+
+    void byteOrderMarkOpens()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("marked"));
+        const QString path = dir.filePath(QStringLiteral("bom.spr"));
+        writeFile(path, QByteArray("\xEF\xBB\xBF") + sprFileBytes(scene));
+        Widget w;
+        dialogScript script;
+        script.install();
+        script.answers = QStringList{path};
+        w.openActionSlot();
+        QVERIFY(script.boxes.isEmpty());
+        QCOMPARE(w.designScene()->items().size(), 1);
+    }
+
+    void deleteOfTheOpenFileKeepsTheDesign()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        w.buttonItemsClicked(6);
+        const QString path = dir.filePath(QStringLiteral("doomed.spr"));
+        script.answers = QStringList{path};
+        w.saveAsActionSlot();
+        QVERIFY(QFile::exists(path));
+        script.answers = QStringList{path};
+        w.deleteActionSlot();
+        QCOMPARE(script.titles.last(), QStringLiteral("打开文件"));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(w.designScene()->items().size(), 1);
+        QCOMPARE(a.path(), path);
+        QVERIFY(!a.isUntitled());
+        w.saveActionSlot(); // written anew
+        QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
+        script.answers = QStringList{QString()}; // a cancelled Delete removes nothing
+        w.deleteActionSlot();
+        QVERIFY(QFile::exists(path));
+    }
+
+    void newForgetsTheDesign()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        dialogScript script;
+        script.install();
+        for (int id : {1, 2, 4, 5, 6, 7})
+            w.buttonItemsClicked(id);
+        script.answers = QStringList{dir.filePath(QStringLiteral("before-new.spr"))};
+        w.saveAsActionSlot();
+        const QRectF rect = w.designScene()->sceneRect();
+        QSignalSpy beeps(&w, &Widget::requireBeep);
+        w.newActionSlot();
+        QCOMPARE(beeps.size(), 1);
+        QVERIFY(a.isUntitled());
+        QCOMPARE(a.path(), QStringLiteral("Spray/Untitled.spr"));
+        QCOMPARE(w.designScene()->items().size(), 0);
+        QCOMPARE(w.designScene()->sceneRect(), rect);
+        QCOMPARE(a.currents(), a.initials());
+        // Edits after New reach the off-scene items, never a destroyed one.
+        w.textXChange(5);
+        w.barModeChange(2);
+        w.imageWidthChange(10);
+        w.QRCodeScaleChange(3);
+        script.answers = QStringList{QString()};
+        w.saveActionSlot(); // untitled again: the dialog is asked
+        QCOMPARE(script.titles.size(), 2);
+    }
+
+    void exitClosesTheWindow()
+    {
+        Widget w;
+        w.show();
+        QSignalSpy beeps(&w, &Widget::requireBeep);
+        w.exitActionSlot();
+        QCOMPARE(beeps.size(), 1);
+        QVERIFY(!w.isVisible());
+    }
+
+private:
+    QTemporaryDir dir;
+    int serial = 0;
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "test_filecommands.moc"

@@ -1,0 +1,183 @@
+// sprtool info, resave, render and check, run as the operator's scripts run them.
+#include "designfixtures.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+struct run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+run sprtool(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(SPRTOOL_PATH), args);
+    run result;
+    if (!process.waitForFinished(60000))
+        return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+} // namespace
+
+class SprToolTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
+        QVERIFY(dir.isValid());
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A=1"), {10, 5})->setRotation(30);
+        addCounter(scene, {700, 0})->mode = 3;
+        addBarcode(scene, {1500, 0});
+        addQRCode(scene, {2200, 0});
+        addImage(scene, QString(), {2600, 10});
+        design = dir.filePath(QStringLiteral("design.spr"));
+        QVERIFY(saveSprFile(design, scene));
+        designBytes = sprFileBytes(scene);
+        delete scene.items().first(); // the image, whose picture the printer's folder lacks
+        clean = dir.filePath(QStringLiteral("clean.spr"));
+        QVERIFY(saveSprFile(clean, scene));
+    }
+
+    void infoPrintsTheItemsInFileOrder()
+    {
+        const run r = sprtool({QStringLiteral("info"), design});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject info = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(info["sceneRect"].toObject()["width"].toDouble(), 80000.0);
+        QCOMPARE(info["header"].toObject()["totalItemNum"].toInt(), 5);
+        const QJsonArray items = info["items"].toArray();
+        QStringList kinds;
+        for (const QJsonValue &item : items)
+            kinds << item.toObject()["kind"].toString();
+        QCOMPARE(kinds, (QStringList{"image", "qrcode", "barcode", "counter", "text"}));
+        const QJsonObject image = items[0].toObject();
+        QCOMPARE(image["pixPath"].toString(), QStringLiteral("/udisk/bmp/"));
+        QCOMPARE(image["pictureWidth"].toInt(), 240);
+        const QJsonObject bar = items[2].toObject();
+        QCOMPARE(bar["content"].toString(), QStringLiteral("6901234567892"));
+        QCOMPARE(bar["mode"].toInt(), 0);
+        QCOMPARE(bar["isTextOn"].toBool(), true);
+        QCOMPARE(bar["lineWidth"].toInt(), 5);
+        QCOMPARE(bar["pictureHeight"].toInt(), 275);
+        const QJsonObject counter = items[3].toObject();
+        QCOMPARE(counter["mode"].toInt(), 3);
+        QCOMPARE(counter["shownText"].toString(), QStringLiteral("000"));
+        QCOMPARE(counter["pixelSize"].toInt(), 150);
+        const QJsonObject text = items[4].toObject();
+        QCOMPARE(text["content"].toString(), QStringLiteral("A=1"));
+        QCOMPARE(text["rotation"].toDouble(), 30.0);
+        QCOMPARE(text["x"].toDouble(), 10.0);
+        QCOMPARE(text["fontFamily"].toString(), QStringLiteral("simsun"));
+        QCOMPARE(text["extDataStartLine"].toInt(), 1);
+        QCOMPARE(items[1].toObject()["scale"].toInt(), 13);
+    }
+
+    void resaveWritesWhatTheDesignerWrites()
+    {
+        const QString out = dir.filePath(QStringLiteral("resaved.spr"));
+        QCOMPARE(sprtool({QStringLiteral("resave"), design, out}).exitCode, 0);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), designBytes);
+    }
+
+    void renderPaintsTheStripOnWhite()
+    {
+        const QString png = dir.filePath(QStringLiteral("design.png"));
+        QCOMPARE(sprtool({QStringLiteral("render"), design, QStringLiteral("-o"), png}).exitCode, 0);
+        const QImage picture(png);
+        QCOMPARE(picture.size(), QSize(2840, 300)); // to the image item's right edge
+        QCOMPARE(QColor(picture.pixel(2000, 290)), QColor(Qt::white));
+        int dark = 0;
+        for (int x = 1500; x < 2065; ++x)
+            dark += qGray(picture.pixel(x, 100)) < 128;
+        QVERIFY(dark > 50); // the bars
+
+        QCOMPARE(sprtool({QStringLiteral("render"), design, QStringLiteral("-o"), png,
+                          QStringLiteral("--scale"), QStringLiteral("0.5")})
+                     .exitCode,
+                 0);
+        QCOMPARE(QImage(png).size(), QSize(1420, 150));
+    }
+
+    void checkReportsLineByLine()
+    {
+        const run good = sprtool({QStringLiteral("check"), clean});
+        QCOMPARE(good.exitCode, 0);
+        QCOMPARE(good.out, QByteArray());
+
+        QStringList lines = linesOf(designBytes);
+        setKey(lines, QStringLiteral("BarMode"), QStringLiteral("9"));
+        setKey(lines, QStringLiteral("QRcodeContent"), QString(3000, QLatin1Char('x')));
+        setKey(lines, QStringLiteral("QRcodeLevel"), QStringLiteral("3"));
+        lines.insert(lines.indexOf(QStringLiteral("[CntItemInfo]")), QString());
+        const QString flawed = dir.filePath(QStringLiteral("flawed.spr"));
+        QFile file(flawed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(fileOf(lines));
+        file.close();
+        const run r = sprtool({QStringLiteral("check"), flawed});
+        QCOMPARE(r.exitCode, 1);
+        const QStringList report = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
+        const int barMode = lines.indexOf(QStringLiteral("BarMode =9")) + 1;
+        QVERIFY2(
+            report.contains(QStringLiteral("%1: BarMode: 9 is outside 0 to 6, the range the designer allows")
+                                .arg(barMode)),
+            r.out);
+        QVERIFY2(r.out.contains("is too long for any QR code version"), r.out);
+        QVERIFY2(r.out.contains("expected an item section header, found \"\""), r.out);
+        QVERIFY2(r.out.contains("picture \"/udisk/bmp/\" not found"), r.out);
+        for (const QString &line : report)
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d+: \\S")).match(line).hasMatch(),
+                     qPrintable(line));
+    }
+
+    void checkNamesAMissingHeader()
+    {
+        const QString path = dir.filePath(QStringLiteral("noheader.spr"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("SceneWidth =0\r\n");
+        file.close();
+        const run r = sprtool({QStringLiteral("check"), path});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.out.startsWith("1: missing header"), r.out);
+    }
+
+    void usageAndUnreadableInputExitWithTwo()
+    {
+        QCOMPARE(sprtool({QStringLiteral("info")}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("resave"), design}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("render"), design}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("render"), design, "-o", "x.png", "--scale", "-1"}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("render"), design, "-o", "x.png", "--scale", "1000"}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("check"), dir.filePath(QStringLiteral("absent.spr"))}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("info"), dir.path()}).exitCode, 2);
+        QCOMPARE(sprtool({QStringLiteral("resave"), design, dir.filePath("no/folder/out.spr")}).exitCode, 2);
+    }
+
+private:
+    QTemporaryDir dir;
+    QString design;
+    QString clean;
+    QByteArray designBytes;
+};
+
+QTEST_MAIN(SprToolTest)
+#include "test_sprtool.moc"
