@@ -49,39 +49,72 @@ bool parseNumber(const QString &text, int &value)
     return ok;
 }
 
+bool setOutput(const QString &text, qrOptions &opt)
+{
+    opt.output = text;
+    return true;
+}
+
+// Options that take a value: the setter refuses a value it cannot use, and the problem names it.
+struct valueOption {
+    const char *name;
+    bool (*set)(const QString &value, qrOptions &opt);
+    const char *problem;
+};
+
+const valueOption valueOptions[] = {
+    {"--level", [](const QString &v, qrOptions &o) { return parseLevel(v, o.item.level); },
+     "unknown level '%1'"},
+    {"--version", [](const QString &v, qrOptions &o) { return parseNumber(v, o.item.version); },
+     "version '%1' is not a number"},
+    {"--scale", [](const QString &v, qrOptions &o) { return parseNumber(v, o.item.scale); },
+     "scale '%1' is not a number"},
+    {"-o", setOutput, ""},
+    {"--output", setOutput, ""},
+};
+
+const valueOption *findValueOption(const QString &arg)
+{
+    for (const valueOption &option : valueOptions) {
+        if (arg == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+QString takeContent(const QString &arg, qrOptions &opt)
+{
+    if (opt.haveContent)
+        return QStringLiteral("more than one content given");
+    opt.content = arg;
+    opt.haveContent = true;
+    return QString();
+}
+
 // Returns an empty string when the arguments are sound, otherwise what is wrong with them.
 QString parseArguments(const QStringList &args, qrOptions &opt)
 {
     bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        const bool takesValue = !optionsEnded && (arg == "--level" || arg == "--version" ||
-                                                  arg == "--scale" || arg == "-o" || arg == "--output");
-        if (takesValue && i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(arg);
-        const QString value = takesValue ? args.at(++i) : QString();
-        if (takesValue && arg == "--level" && !parseLevel(value, opt.item.level))
-            return QStringLiteral("unknown level '%1'").arg(value);
-        if (takesValue && arg == "--version" && !parseNumber(value, opt.item.version))
-            return QStringLiteral("version '%1' is not a number").arg(value);
-        if (takesValue && arg == "--scale" && !parseNumber(value, opt.item.scale))
-            return QStringLiteral("scale '%1' is not a number").arg(value);
-        if (takesValue && (arg == "-o" || arg == "--output"))
-            opt.output = value;
-        if (takesValue)
-            continue;
-        if (!optionsEnded && arg == "--converse") {
+        const valueOption *option = optionsEnded ? nullptr : findValueOption(arg);
+        QString problem;
+        if (option && i + 1 >= args.size())
+            problem = QStringLiteral("%1 needs a value").arg(arg);
+        else if (option && !option->set(args.at(i + 1), opt))
+            problem = QString::fromLatin1(option->problem).arg(args.at(i + 1));
+        else if (option)
+            ++i;
+        else if (!optionsEnded && arg == QLatin1String("--converse"))
             opt.item.converse = true;
-        } else if (!optionsEnded && arg == "--") {
+        else if (!optionsEnded && arg == QLatin1String("--"))
             optionsEnded = true;
-        } else if (!optionsEnded && arg.startsWith('-') && arg.size() > 1) {
-            return QStringLiteral("unknown option '%1'").arg(arg);
-        } else if (opt.haveContent) {
-            return QStringLiteral("more than one content given");
-        } else {
-            opt.content = arg;
-            opt.haveContent = true;
-        }
+        else if (!optionsEnded && arg.startsWith('-') && arg.size() > 1)
+            problem = QStringLiteral("unknown option '%1'").arg(arg);
+        else
+            problem = takeContent(arg, opt);
+        if (!problem.isEmpty())
+            return problem;
     }
     if (!opt.haveContent)
         return QStringLiteral("no content given");
