@@ -421,6 +421,13 @@ void MediaPanelsTest::imageLoadClampsATallPicture()
     QCOMPARE(spin(a.imagePanel(), "imageHeightSpin")->value(), 400);
     QCOMPARE(tall->pixmap().size(), QSize(60, 400));
     QCOMPARE(tall->pos(), QPointF(10, 77));
+
+    // The boxes already show 400 and 77, so a second load leaves the item as it is.
+    tall->setShownHeight(500);
+    tall->setY(90);
+    w.itemSelected(tall);
+    QCOMPARE(tall->pixmap().size(), QSize(60, 500));
+    QCOMPARE(tall->y(), 90.0);
 }
 
 void MediaPanelsTest::imageButtonsEmitOnce()
