@@ -3,6 +3,7 @@
 #include <QBitmap>
 #include <QImage>
 #include <QStyleOptionGraphicsItem>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <qrencode.h>
@@ -25,9 +26,15 @@ struct qrcodeDeleter {
 };
 using qrcodePtr = std::unique_ptr<QRcode, qrcodeDeleter>;
 
+// The most any symbol holds: 7089 digits at level L, version 40. Longer texts are not handed to the
+// encoder at all, so a huge content from a file costs nothing.
+constexpr int maxSymbolBytes = 7089;
+
 qrcodePtr encode(const qrCodeRecord &record)
 {
     const QByteArray text = record.content.toUtf8();
+    if (text.size() > maxSymbolBytes)
+        return nullptr;
     return qrcodePtr(
         QRcode_encodeString(text.constData(), record.version, encoderLevel(record.level), QR_MODE_8, 1));
 }

@@ -93,6 +93,8 @@ void tst_qrcodeitem::picturesScanToTheirContent_data()
     QTest::newRow("scale 1 version 5 inverted") << "TALMOR_K3" << 2 << 5 << 1 << true << 39 << "Q";
     // 25 bytes need version 3 (29 modules) at level Q; the library raises the requested version.
     QTest::newRow("version raised") << "abcdefghijklmnopqrstuvwxy" << 2 << 1 << 13 << false << 29 * 13 << "Q";
+    QTest::newRow("largest numeric symbol")
+        << QString(7089, QLatin1Char('7')) << 0 << 40 << 1 << false << 177 << "L";
     QTest::newRow("version 0 picks smallest") << "A" << 2 << 0 << 13 << false << 273 << "Q";
 }
 
@@ -152,6 +154,7 @@ void tst_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues_data()
     QTest::newRow("negative version") << "TALMOR_K3" << 2 << -1 << 13 << false;
     QTest::newRow("empty content") << "" << 2 << 1 << 13 << false;
     QTest::newRow("beyond version 40 at H") << QString(3000, QLatin1Char('a')) << 3 << 1 << 1 << false;
+    QTest::newRow("ten million characters") << QString(10'000'000, QLatin1Char('7')) << 0 << 1 << 1 << false;
     QTest::newRow("wider than 20000 pixels") << "TALMOR_K3" << 2 << 1 << 1000 << false;
     QTest::newRow("border makes it too wide") << "TALMOR_K3" << 2 << 1 << 910 << true;
     QTest::newRow("version 40 too wide") << "TALMOR_K3" << 2 << 40 << 200 << false;
