@@ -35,7 +35,7 @@ QImage paintedItem(diagramQRCodeItem &item, QStyle::State state)
 
 } // namespace
 
-class tst_qrcodeitem : public QObject
+class test_qrcodeitem : public QObject
 {
     Q_OBJECT
 
@@ -50,7 +50,7 @@ private slots:
     void selectionDoesNotChangeTheLook();
 };
 
-void tst_qrcodeitem::newItemHasDefaultsAndNoPicture()
+void test_qrcodeitem::newItemHasDefaultsAndNoPicture()
 {
     diagramQRCodeItem item;
     QCOMPARE(item.type(), 65546);
@@ -69,7 +69,7 @@ void tst_qrcodeitem::newItemHasDefaultsAndNoPicture()
     QVERIFY(item.qrPixmap.isNull());
 }
 
-void tst_qrcodeitem::picturesScanToTheirContent_data()
+void test_qrcodeitem::picturesScanToTheirContent_data()
 {
     QTest::addColumn<QString>("content");
     QTest::addColumn<int>("level");
@@ -98,7 +98,7 @@ void tst_qrcodeitem::picturesScanToTheirContent_data()
     QTest::newRow("version 0 picks smallest") << "A" << 2 << 0 << 13 << false << 273 << "Q";
 }
 
-void tst_qrcodeitem::picturesScanToTheirContent()
+void test_qrcodeitem::picturesScanToTheirContent()
 {
     QFETCH(QString, content);
     QFETCH(int, level);
@@ -118,7 +118,7 @@ void tst_qrcodeitem::picturesScanToTheirContent()
     QCOMPARE(read.level, readLevel);
 }
 
-void tst_qrcodeitem::converseHasDarkBorderAndPlainTouchesEdge()
+void test_qrcodeitem::converseHasDarkBorderAndPlainTouchesEdge()
 {
     const QImage inverted = diagramQRCodeItem::createQRPixmap(recordWith("TALMOR_K3", 2, 5, 1, true))
                                 .toImage()
@@ -139,7 +139,7 @@ void tst_qrcodeitem::converseHasDarkBorderAndPlainTouchesEdge()
     QCOMPARE(plain.pixel(0, plain.height() - 1), dark);
 }
 
-void tst_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues_data()
+void test_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues_data()
 {
     QTest::addColumn<QString>("content");
     QTest::addColumn<int>("level");
@@ -161,7 +161,7 @@ void tst_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues_data()
     QTest::newRow("largest scale") << "TALMOR_K3" << 2 << 1 << INT_MAX << true;
 }
 
-void tst_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues()
+void test_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues()
 {
     QFETCH(QString, content);
     QFETCH(int, level);
@@ -187,7 +187,7 @@ void tst_qrcodeitem::noSymbolGivesEmptyPictureAndKeepsValues()
     QCOMPARE(item.pixmap().width(), 21 * 2 + (converse ? 4 : 0));
 }
 
-void tst_qrcodeitem::regenerateStoresAndShowsTheSameSymbol()
+void test_qrcodeitem::regenerateStoresAndShowsTheSameSymbol()
 {
     diagramQRCodeItem item;
     item.content = QStringLiteral("123");
@@ -202,7 +202,7 @@ void tst_qrcodeitem::regenerateStoresAndShowsTheSameSymbol()
     QCOMPARE(decodeQr(item.pixmap().toImage(), 52, true).text, QStringLiteral("123"));
 }
 
-void tst_qrcodeitem::selectionDoesNotChangeTheLook()
+void test_qrcodeitem::selectionDoesNotChangeTheLook()
 {
     diagramQRCodeItem item;
     item.regenerate();
@@ -212,5 +212,5 @@ void tst_qrcodeitem::selectionDoesNotChangeTheLook()
     QCOMPARE(plain, item.pixmap().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
-QTEST_MAIN(tst_qrcodeitem)
-#include "tst_qrcodeitem.moc"
+QTEST_MAIN(test_qrcodeitem)
+#include "test_qrcodeitem.moc"

@@ -92,7 +92,7 @@ QString writeHugeJpegHeader(const QTemporaryDir &dir)
 
 } // namespace
 
-class tst_imageitem : public QObject
+class test_imageitem : public QObject
 {
     Q_OBJECT
 
@@ -109,7 +109,7 @@ private:
     QTemporaryDir dir;
 };
 
-void tst_imageitem::newItemShowsPlaceholder()
+void test_imageitem::newItemShowsPlaceholder()
 {
     diagramImageItem item;
     QCOMPARE(item.type(), 65544);
@@ -130,14 +130,14 @@ void tst_imageitem::newItemShowsPlaceholder()
     QVERIFY(item.pixPath.isEmpty());
 }
 
-void tst_imageitem::chosenFileLoadsAsOneBit_data()
+void test_imageitem::chosenFileLoadsAsOneBit_data()
 {
     QTest::addColumn<QByteArray>("format");
     QTest::newRow("bmp") << QByteArray("BMP");
     QTest::newRow("jpeg") << QByteArray("JPG");
 }
 
-void tst_imageitem::chosenFileLoadsAsOneBit()
+void test_imageitem::chosenFileLoadsAsOneBit()
 {
     QFETCH(QByteArray, format);
     const QString path = writeTestPicture(dir, format.constData());
@@ -157,7 +157,7 @@ void tst_imageitem::chosenFileLoadsAsOneBit()
     QVERIFY(!item.isColorConverse);
 }
 
-void tst_imageitem::resizeStartsFromSource()
+void test_imageitem::resizeStartsFromSource()
 {
     diagramImageItem item;
     item.setPictureFile(writeTestPicture(dir, "BMP"));
@@ -171,7 +171,7 @@ void tst_imageitem::resizeStartsFromSource()
     QVERIFY(item.pixmap().isNull());
 }
 
-void tst_imageitem::invertTwiceReturnsToFirstLook()
+void test_imageitem::invertTwiceReturnsToFirstLook()
 {
     diagramImageItem item;
     item.setPictureFile(writeTestPicture(dir, "BMP"));
@@ -194,7 +194,7 @@ void tst_imageitem::invertTwiceReturnsToFirstLook()
     QVERIFY(empty.pixmap().isNull());
 }
 
-void tst_imageitem::unreadableOrOversizedGivesEmptyPicture()
+void test_imageitem::unreadableOrOversizedGivesEmptyPicture()
 {
     const QString missing = dir.filePath(QStringLiteral("missing.bmp"));
     const QString huge = writeHugeBmpHeader(dir);
@@ -214,5 +214,5 @@ void tst_imageitem::unreadableOrOversizedGivesEmptyPicture()
     }
 }
 
-QTEST_MAIN(tst_imageitem)
-#include "tst_imageitem.moc"
+QTEST_MAIN(test_imageitem)
+#include "test_imageitem.moc"

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class tst_sprtoolqr : public QObject
+class test_sprtool_qr : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ private:
     QTemporaryDir dir;
 };
 
-tst_sprtoolqr::run tst_sprtoolqr::sprtool(const QStringList &args)
+test_sprtool_qr::run test_sprtool_qr::sprtool(const QStringList &args)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -40,7 +40,7 @@ tst_sprtoolqr::run tst_sprtoolqr::sprtool(const QStringList &args)
     return result;
 }
 
-void tst_sprtoolqr::writesTheItemsSymbol_data()
+void test_sprtool_qr::writesTheItemsSymbol_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("content");
@@ -59,7 +59,7 @@ void tst_sprtoolqr::writesTheItemsSymbol_data()
     QTest::newRow("content after --") << QStringList{"--"} << "-x" << 273 << "Q" << false;
 }
 
-void tst_sprtoolqr::writesTheItemsSymbol()
+void test_sprtool_qr::writesTheItemsSymbol()
 {
     QFETCH(QStringList, options);
     QFETCH(QString, content);
@@ -77,7 +77,7 @@ void tst_sprtoolqr::writesTheItemsSymbol()
     QCOMPARE(read.level, level);
 }
 
-void tst_sprtoolqr::emptyPictureAndUsageErrors_data()
+void test_sprtool_qr::emptyPictureAndUsageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
@@ -96,7 +96,7 @@ void tst_sprtoolqr::emptyPictureAndUsageErrors_data()
     QTest::newRow("two contents") << QStringList{"x", "y", "-o", "OUT"} << 2;
 }
 
-void tst_sprtoolqr::emptyPictureAndUsageErrors()
+void test_sprtool_qr::emptyPictureAndUsageErrors()
 {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
@@ -111,5 +111,5 @@ void tst_sprtoolqr::emptyPictureAndUsageErrors()
     QVERIFY(result.errors.startsWith("sprtool qr: "));
 }
 
-QTEST_MAIN(tst_sprtoolqr)
-#include "tst_sprtoolqr.moc"
+QTEST_MAIN(test_sprtool_qr)
+#include "test_sprtool_qr.moc"
