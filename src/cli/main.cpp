@@ -21,6 +21,14 @@ const subcommand subcommands[] = {
     {"check", runCheckCommand, "check FILE.spr"},
 };
 
+// sprtool's own output is its printed lines; the toolkit's and the designer's diagnostics (debug lines of
+// the reader, platform warnings) would only clutter standard error, so only critical messages pass.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 void printHelp(FILE *out)
 {
     std::fprintf(out, "Usage: sprtool COMMAND [ARGS]\n\nRenders, inspects, checks and re-saves label designs "
@@ -48,6 +56,7 @@ int main(int argc, char **argv)
         std::printf("sprtool %s\n", SPR_VERSION);
         return 0;
     }
+    qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(2);
     for (const subcommand &c : subcommands) {
