@@ -21,10 +21,11 @@ qint64 pictureBytes(const QPixmap &picture)
 
 // An upper bound of the barcode picture: no symbology takes more than 16 modules per character, and
 // guards, quiet zones and text take less than twelve characters' worth.
-qint64 barcodeBytesBound(const diagramBarItem &item)
+// In floating point, as the factors of a hostile file overflow any integer.
+double barcodeBytesBound(const diagramBarItem &item)
 {
-    const qint64 modules = (qint64(item.content.size()) + 12) * 16;
-    const qint64 height = qint64(qMax(0, item.lineHeight)) * 6 / 5 + 1;
+    const double modules = (double(item.content.size()) + 12) * 16;
+    const double height = qMax(0, item.lineHeight) * 1.2 + 1;
     return modules * qMax(0, item.lineWidth) * height * 4;
 }
 
@@ -62,9 +63,10 @@ QString fileNameOf(const QString &path)
 
 } // namespace
 
-bool pictureMaker::affordable(qint64 bytes) const
+bool pictureMaker::affordable(double bytes) const
 {
-    return bytes >= 0 && bytes <= limits.maxPictureBytes && spent + bytes <= limits.pictureBudgetBytes;
+    return bytes >= 0 && bytes <= double(limits.maxPictureBytes) &&
+           double(spent) + bytes <= double(limits.pictureBudgetBytes);
 }
 
 void pictureMaker::charge(const QPixmap &picture)
@@ -98,22 +100,22 @@ bool pictureMaker::makeBarcode(diagramBarItem &item, QString *refusal)
 
 pictureMaker::qrOutcome pictureMaker::makeQRCode(diagramQRCodeItem &item)
 {
-    const int modules = qrModules(item);
-    if (modules == 0) {
-        item.qrPixmap = QPixmap();
-        item.setPixmap(item.qrPixmap);
-        return noSymbol;
-    }
-    const qint64 scale = qMax(0, item.scale);
-    const qint64 side = (modules + (item.converse ? 2 : 0)) * scale;
-    if (!affordable(side * side * 4)) {
-        item.qrPixmap = QPixmap();
-        item.setPixmap(item.qrPixmap);
-        return tooLarge;
+    const double scale = qMax(0, item.scale);
+    // The largest symbol has 177 modules a side; only when even that could be too large is the content
+    // encoded once more to learn the symbol's true size.
+    const double largestSide = (177 + 2) * scale;
+    if (!affordable(largestSide * largestSide * 4)) {
+        const int modules = qrModules(item);
+        const double side = (modules + (item.converse ? 2 : 0)) * scale;
+        if (modules == 0 || !affordable(side * side * 4)) {
+            item.qrPixmap = QPixmap();
+            item.setPixmap(item.qrPixmap);
+            return modules == 0 ? noSymbol : tooLarge;
+        }
     }
     item.regenerate();
     charge(item.qrPixmap);
-    return made;
+    return item.qrPixmap.isNull() && scale > 0 ? noSymbol : made;
 }
 
 QPixmap pictureMaker::sourcePicture(const QString &path, bool converse)
@@ -123,7 +125,7 @@ QPixmap pictureMaker::sourcePicture(const QString &path, bool converse)
     if (known != loadedSources.constEnd())
         return *known;
     QImage picture = diagramImageItem::readPictureFile(path);
-    if (picture.isNull() || !affordable(qint64(picture.width()) * picture.height() * 4))
+    if (picture.isNull() || !affordable(double(picture.width()) * picture.height() * 4))
         return QPixmap();
     if (converse)
         picture = invertedAgainstBlack(picture);
@@ -151,7 +153,7 @@ bool pictureMaker::makeImage(diagramImageItem &item, const QString &documentDir,
     }
     const bool found = !source.isNull();
     item.sourcePixmap = found ? source : diagramImageItem::loadImagePixmap(QString());
-    if (affordable(qint64(width) * height / 8 + 1))
+    if (affordable(double(width) * height / 8 + 1))
         item.showSourceScaled(width, height);
     else
         item.setPixmap(QPixmap());

@@ -26,7 +26,7 @@ public:
     bool makeImage(diagramImageItem &item, const QString &documentDir, int width, int height);
 
 private:
-    bool affordable(qint64 bytes) const;
+    bool affordable(double bytes) const;
     void charge(const QPixmap &picture);
     QPixmap sourcePicture(const QString &path, bool converse);
 
