@@ -5,6 +5,7 @@
 
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
+#include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "sprsections.h"
 
@@ -26,9 +27,25 @@ const char *kindName(const QGraphicsItem &item)
     return item.type() == cnt2ItemType ? "counter2" : "other";
 }
 
+// The item's own font field, which the window edits and applies.
+QFont itemFontOf(const QGraphicsItem &item)
+{
+    switch (item.type()) {
+    case textItemType:
+        return static_cast<const diagramTextItem &>(item).itemFont;
+    case cntItemType:
+        return static_cast<const diagramCntItem &>(item).itemFont;
+    case cnt2ItemType:
+        return static_cast<const diagramCnt2Item &>(item).itemFont;
+    default:
+        return static_cast<const diagramTimeItem &>(item).itemFont;
+    }
+}
+
 void addTextFamily(QJsonObject &out, const QGraphicsTextItem &item)
 {
     const QFont font = item.font();
+    out["itemFont"] = itemFontOf(item).toString();
     out["shownText"] = item.toPlainText();
     out["fontFamily"] = font.family();
     out["pixelSize"] = font.pixelSize();
@@ -78,6 +95,14 @@ QJsonObject itemJson(const QGraphicsItem &item)
     return out;
 }
 
+// A header value as a number when it reads as one, otherwise as the text found.
+QJsonValue headerNumber(const QString &text)
+{
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    return ok && qIsFinite(number) ? QJsonValue(number) : QJsonValue(text);
+}
+
 } // namespace
 
 int runInfoCommand(const QStringList &args)
@@ -91,7 +116,7 @@ int runInfoCommand(const QStringList &args)
     const QRectF rect = scene.sceneRect();
     QJsonObject header{{"headerFound", read.headerFound},
                        {"sceneWidth", double(read.sceneWidth)},
-                       {"sceneHeight", read.sceneHeightText},
+                       {"sceneHeight", headerNumber(read.sceneHeightText)},
                        {"dynamicItemNum", read.dynamicItemNum},
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;

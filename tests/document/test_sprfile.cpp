@@ -341,6 +341,17 @@ private slots:
         QCOMPARE(back.scene.sceneRect(), QRectF(0, 0, 80000, 300));
     }
 
+    void itemCountGoesToTheDebugOutput()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=true"));
+        QTest::ignoreMessage(QtDebugMsg, "totalNum = 1");
+        readDesign back(sprFileBytes(scene));
+        QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
+    }
+
     void readerAddsToTheItemsAlreadyThere()
     {
         QGraphicsScene scene;

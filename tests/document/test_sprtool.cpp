@@ -84,6 +84,8 @@ private slots:
         QCOMPARE(text["rotation"].toDouble(), 30.0);
         QCOMPARE(text["x"].toDouble(), 10.0);
         QCOMPARE(text["fontFamily"].toString(), QStringLiteral("simsun"));
+        QVERIFY(text["itemFont"].toString().startsWith(QStringLiteral("simsun,")));
+        QCOMPARE(info["header"].toObject()["sceneHeight"].toDouble(), 300.0);
         QCOMPARE(text["extDataStartLine"].toInt(), 1);
         QCOMPARE(items[1].toObject()["scale"].toInt(), 13);
     }
