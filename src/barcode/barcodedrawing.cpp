@@ -1,8 +1,9 @@
 #include "barcodedrawing.h"
 
 #include "barcodeerror.h"
+#include "barcodetext.h"
 
-#include <QPainter>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -11,7 +12,7 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 
 namespace
 {
-constexpr QRgb transparentWhite = 0x00FFFFFF;
+constexpr QRgb transparent = 0;
 constexpr QRgb opaqueBlack = 0xFF000000;
 constexpr QRgb opaqueWhite = 0xFFFFFFFF;
 constexpr int maxSide = 80000;
@@ -21,6 +22,7 @@ int scaled(int e, double factor)
 {
     return static_cast<int>(static_cast<long double>(e) * factor);
 }
+
 } // namespace
 
 int barcodePictureHeight(int e, bool isTextOn)
@@ -57,10 +59,13 @@ std::optional<barcodeDrawing> barcodeDrawing::start(int d, int e, bool isTextOn,
     return drawing;
 }
 
+// The picture ends as a premultiplied pixmap, where the model's transparent white 0x00FFFFFF is stored
+// as 0. Drawing premultiplied from the start gives the same pixels without a conversion pass; the fill
+// itself happens row by row in rasteriseBars().
 barcodeDrawing::barcodeDrawing(int d, int e, bool isTextOn, int width)
-    : image(width, barcodePictureHeight(e, isTextOn), QImage::Format_ARGB32), d(d), e(e), isTextOn(isTextOn)
+    : image(width, barcodePictureHeight(e, isTextOn), QImage::Format_ARGB32_Premultiplied), d(d), e(e),
+      isTextOn(isTextOn)
 {
-    image.fill(transparentWhite);
 }
 
 void barcodeDrawing::paint(int x, const char *pattern, bool guard)
@@ -72,26 +77,7 @@ void barcodeDrawing::paint(int x, const char *pattern, int count, bool guard)
 {
     const int height = qMin(guard ? barcodeGuardHeight(e) : e, image.height());
     for (int m = 0; m < count; ++m)
-        fillModule((x + m) * d, height, pattern[m] == '1' ? opaqueBlack : opaqueWhite);
-}
-
-// Bars are painted before any text, so every pixel is either still the transparent fill or already
-// opaque: destination-over then comes down to painting only the pixels nothing has covered yet.
-void barcodeDrawing::fillModule(int x, int height, QRgb colour)
-{
-    const int left = qMax(x, 0);
-    const int right = qMin(x + d, image.width());
-    if (left >= right)
-        return;
-    uchar *bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    for (int y = 0; y < height; ++y) {
-        QRgb *row = reinterpret_cast<QRgb *>(bits + y * stride);
-        for (int px = left; px < right; ++px) {
-            if (qAlpha(row[px]) == 0)
-                row[px] = colour;
-        }
-    }
+        modules.push_back({(x + m) * d, height, pattern[m] == '1' ? opaqueBlack : opaqueWhite});
 }
 
 void barcodeDrawing::text(int x, int width, const QString &cellText)
@@ -102,20 +88,49 @@ void barcodeDrawing::text(int x, int width, const QString &cellText)
 
 QPixmap barcodeDrawing::finish()
 {
-    if (!cells.empty()) {
-        QPainter painter(&image);
-        painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
-        QFont font = painter.font();
-        font.setFamily(QStringLiteral("arial"));
-        font.setPixelSize(7 * d + 18);
-        font.setCapitalization(QFont::SmallCaps);
-        font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-        painter.setFont(font);
-        painter.setPen(QColor(Qt::black));
-        const int textHeight = barcodeTextHeight(e);
-        // Without Qt::TextDontClip each piece is clipped to its own rectangle.
-        for (const textCell &cell : cells)
-            painter.drawText(QRect(cell.x, e + 2, cell.width, textHeight), Qt::AlignCenter, cell.text);
+    rasteriseBars();
+    if (!cells.empty())
+        drawText();
+    // Kept with its alpha channel even when every pixel happens to be opaque (Code 128 without text).
+    return QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
+}
+
+// Modules are composed in painting order under destination-over: a pixel takes the first module that
+// covers it. Between two consecutive module heights every row sees the same modules, so each such band
+// is composed once and copied; the rows below the tallest module keep the transparent fill.
+void barcodeDrawing::rasteriseBars()
+{
+    std::vector<int> heights;
+    for (const module &m : modules)
+        heights.push_back(m.height);
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    const size_t rowBytes = size_t(image.width()) * sizeof(QRgb);
+    int top = 0;
+    for (int bandEnd : heights) {
+        QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(top));
+        std::fill(row, row + image.width(), transparent);
+        for (const module &m : modules) {
+            if (m.height <= top || m.x >= image.width())
+                continue;
+            QRgb *const end = row + qMin(m.x + d, image.width());
+            for (QRgb *px = row + m.x; px < end; ++px) {
+                if (qAlpha(*px) == 0)
+                    *px = m.colour;
+            }
+        }
+        for (int y = top + 1; y < bandEnd; ++y)
+            std::memcpy(image.scanLine(y), row, rowBytes);
+        top = bandEnd;
     }
-    return QPixmap::fromImage(std::move(image));
+    for (int y = top; y < image.height(); ++y)
+        std::memset(image.scanLine(y), 0, rowBytes);
+}
+
+void barcodeDrawing::drawText()
+{
+    barcodeTextPainter painter(image, 7 * d + 18);
+    const int textHeight = barcodeTextHeight(e);
+    for (const textCell &cell : cells)
+        painter.draw(QRect(cell.x, e + 2, cell.width, textHeight), cell.text);
 }

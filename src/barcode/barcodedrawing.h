@@ -31,7 +31,7 @@ public:
     int centredTextOrigin(int n) const { return (image.width() - 8 * d * n) / 2; }
 
     // Paints the first count modules of pattern ('1' dark, '0' light) from module position x, each
-    // module separately, bar height or guard height tall.
+    // module separately, bar height or guard height tall, in the order given.
     void paint(int x, const char *pattern, int count, bool guard = false);
     void paint(int x, const char *pattern, bool guard = false);
 
@@ -44,8 +44,14 @@ public:
 
 private:
     barcodeDrawing(int d, int e, bool isTextOn, int width);
-    void fillModule(int x, int height, QRgb colour);
+    void rasteriseBars();
+    void drawText();
 
+    struct module {
+        int x;
+        int height;
+        QRgb colour;
+    };
     struct textCell {
         int x;
         int width;
@@ -56,5 +62,6 @@ private:
     int d;
     int e;
     bool isTextOn;
+    std::vector<module> modules;
     std::vector<textCell> cells;
 };
