@@ -52,5 +52,10 @@ fuzz:
 screenshots: deps $(BUILD)/CMakeCache.txt
 	sh scripts/screenshots.sh $(BUILD)
 
+# Refresh translations/*.ts from the texts in the sources (lupdate -no-obsolete -locations none).
+translations:
+	@sh scripts/install-deps.sh translations
+	python3 scripts/update_translations.py $$(ls /usr/lib/qt5/bin/lupdate 2>/dev/null || echo lupdate)
+
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages the project needs, and only those that are missing.
-# Usage: scripts/install-deps.sh [bench] [fuzz] [xvfb]   (the build and test packages always)
+# Usage: scripts/install-deps.sh [bench] [fuzz] [xvfb] [translations]   (the build and test packages always)
 set -eu
 
 packages="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
@@ -10,6 +10,7 @@ for extra in "$@"; do
     bench) packages="$packages libbenchmark-dev libzint-dev" ;;
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     xvfb) packages="$packages xvfb xauth" ;;
+    translations) packages="$packages python3" ;;
     *) echo "install-deps: unknown group '$extra'" >&2; exit 2 ;;
     esac
 done
