@@ -7,6 +7,7 @@
 #include "eanupc.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QtTest>
 #include <climits>
 
@@ -53,6 +54,7 @@ private slots:
     void longContentsUseFullLength();
     void unsizeablePicturesRefused_data();
     void unsizeablePicturesRefused();
+    void arbitraryInputIsDrawnOrRefused();
 };
 
 void barcodeEncodersTest::pictureSizes_data()
@@ -404,6 +406,37 @@ void barcodeEncodersTest::unsizeablePicturesRefused()
     const QPixmap picture = barcodeEncoderForMode(mode)(true, d, e, content);
     QVERIFY(picture.isNull());
     QCOMPARE(errors.codes, QVector<int>{0});
+}
+
+// Any content and any module or bar size: a picture of the promised size, or a refusal; never more than
+// one refusal per picture.
+void barcodeEncodersTest::arbitraryInputIsDrawnOrRefused()
+{
+    QRandomGenerator random(4242);
+    for (int round = 0; round < 700; ++round) {
+        QString content;
+        const int length = random.bounded(40);
+        for (int k = 0; k < length; ++k) {
+            const int kind = random.bounded(4);
+            const ushort unit = kind == 0   ? ushort(random.bounded(0x10000))
+                                : kind == 1 ? ushort(random.bounded(256))
+                                            : ushort('0' + random.bounded(10));
+            content += QChar(unit);
+        }
+        const int mode = round % barcodeModeCount;
+        const int d = random.bounded(-2, 9);
+        const int e = random.bounded(-2, 400);
+        errorRecorder errors;
+        const QPixmap picture = barcodeEncoderForMode(mode)(random.bounded(2), d, e, content);
+        QVERIFY(errors.codes.size() <= 1);
+        if (d < 1 || e < 1) {
+            QVERIFY(picture.isNull());
+            QCOMPARE(errors.codes, QVector<int>{0});
+        } else {
+            QVERIFY(!picture.isNull());
+            QVERIFY(picture.width() % d == 0 || mode == code93);
+        }
+    }
 }
 
 QTEST_MAIN(barcodeEncodersTest)
