@@ -22,7 +22,6 @@ int scaled(int e, double factor)
 {
     return static_cast<int>(static_cast<long double>(e) * factor);
 }
-
 } // namespace
 
 int barcodePictureHeight(int e, bool isTextOn)

@@ -25,7 +25,6 @@ public:
     static std::optional<barcodeDrawing> start(int d, int e, bool isTextOn, qint64 modules,
                                                int extraPixels = 0);
 
-    int moduleWidth() const { return d; }
     int width() const { return image.width(); }
     // Left edge of a row of n text cells, 8d apart, centred on the picture.
     int centredTextOrigin(int n) const { return (image.width() - 8 * d * n) / 2; }

@@ -13,10 +13,11 @@ const char usageText[] =
     "usage: sprtool barcode [--module D] [--height E] [--no-text] SYMBOLOGY CONTENT -o OUT.png\n"
     "  SYMBOLOGY: ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6\n";
 
+// Module width and bar height stay the item's defaults unless given.
 struct barcodeRequest {
     int mode = -1;
-    int lineWidth = diagramBarItem().lineWidth;
-    int lineHeight = diagramBarItem().lineHeight;
+    std::optional<int> lineWidth;
+    std::optional<int> lineHeight;
     bool isTextOn = true;
     QString content;
     QString output;
@@ -43,11 +44,11 @@ int symbologyMode(const QString &name)
     return -1;
 }
 
-bool positiveNumber(const QString &text, int &value)
+bool positiveNumber(const QString &text, std::optional<int> &value)
 {
     bool ok = false;
     value = text.toInt(&ok);
-    return ok && value > 0;
+    return ok && *value > 0;
 }
 
 std::optional<barcodeRequest> parseRequest(const QStringList &args)
@@ -92,8 +93,8 @@ int runBarcodeCommand(const QStringList &args)
         return usageError();
     diagramBarItem item;
     item.mode = request->mode;
-    item.lineWidth = request->lineWidth;
-    item.lineHeight = request->lineHeight;
+    item.lineWidth = request->lineWidth.value_or(item.lineWidth);
+    item.lineHeight = request->lineHeight.value_or(item.lineHeight);
     item.isTextOn = request->isTextOn;
     item.content = request->content;
 
