@@ -772,7 +772,7 @@
         </message>
         <message>
             <source>快速设置:</source>
-            <translation>تنسيق سريع:</translation>
+            <translation>سريع:</translation>
         </message>
         <message>
             <source>yyyy年</source>

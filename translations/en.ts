@@ -704,7 +704,7 @@
         </message>
         <message>
             <source>月:</source>
-            <translation>Month:</translation>
+            <translation>Mon:</translation>
         </message>
         <message>
             <source>MM</source>
@@ -728,7 +728,7 @@
         </message>
         <message>
             <source>双空格</source>
-            <translation>Double space</translation>
+            <translation>2 spaces</translation>
         </message>
         <message>
             <source>时:</source>
@@ -748,7 +748,7 @@
         </message>
         <message>
             <source>分:</source>
-            <translation>Minute:</translation>
+            <translation>Min:</translation>
         </message>
         <message>
             <source>mm</source>
@@ -760,7 +760,7 @@
         </message>
         <message>
             <source>秒:</source>
-            <translation>Second:</translation>
+            <translation>Sec:</translation>
         </message>
         <message>
             <source>ss</source>
@@ -772,7 +772,7 @@
         </message>
         <message>
             <source>快速设置:</source>
-            <translation>Quick format:</translation>
+            <translation>Quick:</translation>
         </message>
         <message>
             <source>yyyy年</source>

@@ -728,7 +728,7 @@
         </message>
         <message>
             <source>双空格</source>
-            <translation>Çift boşluk</translation>
+            <translation>2 boşluk</translation>
         </message>
         <message>
             <source>时:</source>
@@ -748,7 +748,7 @@
         </message>
         <message>
             <source>分:</source>
-            <translation>Dakika:</translation>
+            <translation>Dk:</translation>
         </message>
         <message>
             <source>mm</source>
@@ -760,7 +760,7 @@
         </message>
         <message>
             <source>秒:</source>
-            <translation>Saniye:</translation>
+            <translation>Sn:</translation>
         </message>
         <message>
             <source>ss</source>
@@ -772,7 +772,7 @@
         </message>
         <message>
             <source>快速设置:</source>
-            <translation>Hızlı biçim:</translation>
+            <translation>Hızlı:</translation>
         </message>
         <message>
             <source>yyyy年</source>

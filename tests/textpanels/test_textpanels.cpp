@@ -188,7 +188,8 @@ private slots:
             if (label->objectName() == "label_background")
                 continue;
             QCOMPARE(label->font().pointSize(), 11);
-            QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+            // Absolute, so that right-to-left (Arabic) label texts stay next to their boxes.
+            QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
         }
         QComboBox *font = combo(panel, prefix + "FontCombo");
         QCOMPARE(gridCell(font), fontCell);
