@@ -37,7 +37,10 @@ bench:
 	@sh scripts/install-deps.sh bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DSPR_BUILD_TESTS=OFF -DSPR_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" || exit 1; done
+	@for b in $(BENCH_BUILD)/bench/bench_*; do \
+		[ -f "$$b" ] && [ -x "$$b" ] || continue; \
+		QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	done
 
 fuzz:
 	@sh scripts/install-deps.sh fuzz
