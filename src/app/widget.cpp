@@ -84,13 +84,27 @@ void Widget::createInitialItems()
 
 void Widget::resetCurrentItems()
 {
-    currentTextItem = initialTextItem;
-    currentCntItem = initialCntItem;
-    currentCnt2Item = initialCnt2Item;
-    currentTimeItem = initialTimeItem;
-    currentBarItem = initialBarItem;
-    currentImageItem = initialImageItem;
-    currentQRCodeItem = initialQRCodeItem;
+    forgetItem(nullptr);
+}
+
+namespace
+{
+template <typename Item> void fallBack(Item *&current, Item *initial, const QGraphicsItem *gone)
+{
+    if (!gone || current == gone)
+        current = initial;
+}
+} // namespace
+
+void Widget::forgetItem(const QGraphicsItem *gone)
+{
+    fallBack(currentTextItem, initialTextItem, gone);
+    fallBack(currentCntItem, initialCntItem, gone);
+    fallBack(currentCnt2Item, initialCnt2Item, gone);
+    fallBack(currentTimeItem, initialTimeItem, gone);
+    fallBack(currentBarItem, initialBarItem, gone);
+    fallBack(currentImageItem, initialImageItem, gone);
+    fallBack(currentQRCodeItem, initialQRCodeItem, gone);
 }
 
 void Widget::setZoom(const QString &text)
@@ -135,58 +149,43 @@ void Widget::buttonItemsClicked(int id)
     qDebug() << "itemRigth = " << x;
     ui->graphicsView->centerOn(x, 0);
 
+    // Pictures are generated once: the defaults never fail, so a second generation would only repeat the
+    // same work for the same picture.
     QGraphicsItem *item = nullptr;
     switch (id) {
-    case 2: {
-        auto *cnt = currentCntItem = new diagramCntItem;
-        cnt->setFont(cnt->itemFont);
-        cnt->setPlainText(cnt->counterText(cnt->value));
-        item = cnt;
+    case 2:
+        item = createdItem(currentCntItem);
         break;
-    }
-    case 3: {
-        auto *cnt2 = currentCnt2Item = new diagramCnt2Item;
-        cnt2->setFont(cnt2->itemFont);
-        cnt2->setPlainText(cnt2->counterText(cnt2->value));
-        item = cnt2;
+    case 3:
+        item = createdItem(currentCnt2Item);
         break;
-    }
-    case 4: {
-        auto *time = currentTimeItem = new diagramTimeItem;
-        time->setFont(time->itemFont);
-        time->setPlainText(time->timeText(time->dateTime, time->valid));
-        item = time;
+    case 4:
+        item = createdItem(currentTimeItem);
         break;
-    }
-    case 5: {
-        auto *image = currentImageItem = new diagramImageItem;
-        image->showPlaceholder();
-        item = image;
+    case 5:
+        item = currentImageItem = new diagramImageItem;
+        currentImageItem->showPlaceholder();
         break;
-    }
-    case 6: {
-        auto *qr = currentQRCodeItem = new diagramQRCodeItem;
-        qr->setPixmap(diagramQRCodeItem::createQRPixmap(qr->record()));
-        qr->regenerate();
-        item = qr;
+    case 6:
+        item = currentQRCodeItem = new diagramQRCodeItem;
+        currentQRCodeItem->regenerate();
         break;
-    }
-    case 7: {
-        auto *bar = currentBarItem = new diagramBarItem;
-        bar->setPixmap(diagramBarItem::createBarcodePixmap(bar, bar->content));
-        bar->regenerate();
-        item = bar;
+    case 7:
+        item = currentBarItem = new diagramBarItem;
+        currentBarItem->regenerate();
         break;
-    }
-    default: {
-        auto *text = currentTextItem = new diagramTextItem;
-        text->setFont(text->itemFont);
-        text->setPlainText(text->content);
-        item = text;
+    default:
+        item = createdItem(currentTextItem);
         break;
-    }
     }
     addCreatedItem(item, x);
+}
+
+template <typename TextItem> QGraphicsItem *Widget::createdItem(TextItem *&current)
+{
+    current = new TextItem;
+    current->showFields();
+    return current;
 }
 
 void Widget::addCreatedItem(QGraphicsItem *item, int x)
@@ -254,7 +253,7 @@ void Widget::showPanel(int kind)
         bool editable;
     };
     const panelRow rows[] = {
-        {0, ui->textScrollArea, true},  {2, ui->timeScrollArea, false}, {3, ui->barScrollArea, true},
+        {0, ui->textScrollArea, true},   {2, ui->timeScrollArea, false}, {3, ui->barScrollArea, true},
         {4, ui->imageScrollArea, false}, {5, ui->cntScrollArea, false},  {6, ui->cnt2ScrollArea, false},
         {7, ui->QRScrollArea, true},
     };
@@ -310,20 +309,7 @@ void Widget::on_deletePushButton_clicked()
     for (QGraphicsItem *item : selected) {
         scene->removeItem(item);
         disablePanels();
-        if (item == currentTextItem)
-            currentTextItem = initialTextItem;
-        if (item == currentCntItem)
-            currentCntItem = initialCntItem;
-        if (item == currentCnt2Item)
-            currentCnt2Item = initialCnt2Item;
-        if (item == currentTimeItem)
-            currentTimeItem = initialTimeItem;
-        if (item == currentBarItem)
-            currentBarItem = initialBarItem;
-        if (item == currentImageItem)
-            currentImageItem = initialImageItem;
-        if (item == currentQRCodeItem)
-            currentQRCodeItem = initialQRCodeItem;
+        forgetItem(item);
         delete item;
     }
 }

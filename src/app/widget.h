@@ -22,7 +22,8 @@ class barSetting;
 class imageSetting;
 class QRCodeSetting;
 
-namespace Ui {
+namespace Ui
+{
 class Widget;
 }
 
@@ -131,6 +132,11 @@ private:
     // Points every current-item field that refers to a scene item back at the off-scene initial items,
     // before the scene's items are destroyed (New and Open).
     void resetCurrentItems();
+    // Points every current-item field that refers to this item (every field, for nullptr) back at the
+    // off-scene initial item of its kind.
+    void forgetItem(const QGraphicsItem *gone);
+    // A new text-family item, made the current one of its kind and showing its default text.
+    template <typename TextItem> QGraphicsItem *createdItem(TextItem *&current);
     // File commands: true when the document was written.
     bool saveDocumentTo(const QString &path);
     bool openDocument(const QString &path);

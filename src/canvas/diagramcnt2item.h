@@ -11,6 +11,9 @@ public:
 
     QString counterText(int number) const { return paddedCounterText(number, mode); }
 
+    // Apply itemFont and show the text the fields give (creation and loading).
+    void showFields();
+
     QFont itemFont;
     int value = 0;
     int mode = 6;

@@ -1,7 +1,7 @@
 #include "diagramcntitem.h"
 
 #include "diagramcnt2item.h"
-#include "textitempaint.h"
+#include "textitemcommon.h"
 
 QString paddedCounterText(int value, int digits)
 {
@@ -11,16 +11,15 @@ QString paddedCounterText(int value, int digits)
     return QString(digits - number.size(), QLatin1Char('0')) + number;
 }
 
-static void setCounterDefaults(QGraphicsTextItem *item, QFont &font)
-{
-    font.setFamily("simsun");
-    font.setPixelSize(150);
-    item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
-}
-
 diagramCntItem::diagramCntItem(QGraphicsItem *parent) : QGraphicsTextItem(parent)
 {
-    setCounterDefaults(this, itemFont);
+    setTextItemDefaults(this, itemFont);
+}
+
+void diagramCntItem::showFields()
+{
+    setFont(itemFont);
+    setPlainText(counterText(value));
 }
 
 void diagramCntItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
@@ -30,5 +29,11 @@ void diagramCntItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *op
 
 diagramCnt2Item::diagramCnt2Item(QGraphicsItem *parent) : QGraphicsTextItem(parent)
 {
-    setCounterDefaults(this, itemFont);
+    setTextItemDefaults(this, itemFont);
+}
+
+void diagramCnt2Item::showFields()
+{
+    setFont(itemFont);
+    setPlainText(counterText(value));
 }

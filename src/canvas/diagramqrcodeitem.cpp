@@ -39,6 +39,12 @@ qrcodePtr encode(const qrCodeRecord &record)
         QRcode_encodeString(text.constData(), record.version, encoderLevel(record.level), QR_MODE_8, 1));
 }
 
+// A symbol width of 0 or less is taken as one module.
+int modulesOf(const QRcode &code)
+{
+    return code.width > 0 ? code.width : 1;
+}
+
 // Writes the modules straight into the pixel rows: the same picture a painter filling one square per
 // dark module would give, at a fraction of the cost. Each band of `scale` rows is built once and copied.
 void drawModules(QImage &image, const QRcode &code, int n, int scale, int border)
@@ -79,12 +85,18 @@ void diagramQRCodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
     QGraphicsPixmapItem::paint(painter, &plain, widget);
 }
 
+int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)
+{
+    const qrcodePtr code = encode(record);
+    return code ? modulesOf(*code) : 0;
+}
+
 QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 {
     const qrcodePtr code = encode(record);
     if (!code || record.scale <= 0)
         return QPixmap();
-    const int n = code->width > 0 ? code->width : 1;
+    const int n = modulesOf(*code);
     const int border = record.converse ? record.scale : 0;
     const qint64 side = qint64(n) * record.scale + 2 * qint64(border);
     if (side > maxSymbolSide)

@@ -39,6 +39,9 @@ public:
 
     // The symbol picture for a copy of an item's record; empty when no symbol can be made.
     static QPixmap createQRPixmap(qrCodeRecord record);
+    // Modules per side of the symbol the record gives (the version the encoder settles on); 0 when there
+    // is no symbol. Lets a caller learn a picture's size before drawing it.
+    static int symbolModules(const qrCodeRecord &record);
     // Regenerate qrPixmap from the item's record and show it.
     void regenerate();
 

@@ -1,10 +1,11 @@
 #include "diagramtextitem.h"
 
-#include "textitempaint.h"
+#include "textitemcommon.h"
 
 #include <QCoreApplication>
 
-namespace {
+namespace
+{
 // The translation files carry the default text under the item's own class name, but it is looked up under
 // the toolkit's class name, which no file holds: a new text item reads "Input text" in every language,
 // and operators' designs do not change with the interface language.
@@ -15,9 +16,13 @@ const char *const defaultText = QT_TRANSLATE_NOOP("diagramTextItem", "Input text
 diagramTextItem::diagramTextItem(QGraphicsItem *parent)
     : QGraphicsTextItem(parent), content(QCoreApplication::translate(defaultTextContext, defaultText))
 {
-    itemFont.setFamily("simsun");
-    itemFont.setPixelSize(150);
-    setFlags(ItemIsMovable | ItemIsSelectable);
+    setTextItemDefaults(this, itemFont);
+}
+
+void diagramTextItem::showFields()
+{
+    setFont(itemFont);
+    setPlainText(content);
 }
 
 void diagramTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)

@@ -12,6 +12,9 @@ public:
     int type() const override { return textItemType; }
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // Apply itemFont and show the text the fields give (creation and loading).
+    void showFields();
+
     QString content;
     QFont itemFont;
     quint32 extDataStartLine = 1;

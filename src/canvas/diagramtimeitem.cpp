@@ -1,13 +1,17 @@
 #include "diagramtimeitem.h"
 
-#include "textitempaint.h"
+#include "textitemcommon.h"
 
 diagramTimeItem::diagramTimeItem(QGraphicsItem *parent)
     : QGraphicsTextItem(parent), dateTime(QDateTime::currentDateTime()), mode("yyyy/MM/dd hh:mm:ss")
 {
-    itemFont.setFamily("simsun");
-    itemFont.setPixelSize(150);
-    setFlags(ItemIsMovable | ItemIsSelectable);
+    setTextItemDefaults(this, itemFont);
+}
+
+void diagramTimeItem::showFields()
+{
+    setFont(itemFont);
+    setPlainText(timeText(dateTime, valid));
 }
 
 QString diagramTimeItem::timeText(const QDateTime &moment, int months) const

@@ -16,6 +16,9 @@ public:
     // The moment shown, formatted with mode; a non-zero month count shows the expiry date instead.
     QString timeText(const QDateTime &moment, int months) const;
 
+    // Apply itemFont and show the text the fields give (creation and loading).
+    void showFields();
+
     QFont itemFont;
     QDateTime dateTime;
     QString mode;

@@ -4,8 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace modalHooks {
-namespace {
+namespace modalHooks
+{
+namespace
+{
 MessageBoxRunner &messageBoxRunner()
 {
     static MessageBoxRunner runner;

@@ -9,7 +9,8 @@ class QDialog;
 class QFileDialog;
 class QMessageBox;
 
-namespace modalHooks {
+namespace modalHooks
+{
 
 using MessageBoxRunner = std::function<int(QMessageBox &)>;
 using DialogRunner = std::function<int(QDialog &)>;

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
+namespace
+{
 struct subcommand {
     const char *name;
     int (*run)(const QStringList &);
@@ -13,7 +14,8 @@ struct subcommand {
 };
 
 const subcommand subcommands[] = {
-    {"barcode", runBarcodeCommand, "barcode [--module D] [--height E] [--no-text] SYMBOLOGY CONTENT -o OUT.png"},
+    {"barcode", runBarcodeCommand,
+     "barcode [--module D] [--height E] [--no-text] SYMBOLOGY CONTENT -o OUT.png"},
     {"qr", runQrCommand, "qr [--level L|M|Q|H] [--version N] [--scale N] [--converse] CONTENT -o OUT.png"},
     {"info", runInfoCommand, "info FILE.spr"},
     {"resave", runResaveCommand, "resave IN.spr OUT.spr"},

@@ -8,8 +8,6 @@
 #include <QBitmap>
 #include <QDir>
 #include <QFileInfo>
-#include <memory>
-#include <qrencode.h>
 
 namespace
 {
@@ -27,23 +25,6 @@ double barcodeBytesBound(const diagramBarItem &item)
     const double modules = (double(item.content.size()) + 12) * 16;
     const double height = qMax(0, item.lineHeight) * 1.2 + 1;
     return modules * qMax(0, item.lineWidth) * height * 4;
-}
-
-struct qrcodeDeleter {
-    void operator()(QRcode *code) const { QRcode_free(code); }
-};
-
-// Modules per side of the symbol the item's record gives, 0 when there is none.
-int qrModules(const diagramQRCodeItem &item)
-{
-    static const QRecLevel levels[] = {QR_ECLEVEL_L, QR_ECLEVEL_M, QR_ECLEVEL_Q, QR_ECLEVEL_H};
-    const QRecLevel level = item.level >= 0 && item.level < 4 ? levels[item.level] : QR_ECLEVEL_Q;
-    const QByteArray text = item.content.toUtf8();
-    const std::unique_ptr<QRcode, qrcodeDeleter> code(
-        QRcode_encodeString(text.constData(), item.version, level, QR_MODE_8, 1));
-    if (!code)
-        return 0;
-    return code->width > 0 ? code->width : 1;
 }
 
 // Every pixel that is exactly black becomes white and every other pixel black.
@@ -105,7 +86,7 @@ pictureMaker::qrOutcome pictureMaker::makeQRCode(diagramQRCodeItem &item)
     // encoded once more to learn the symbol's true size.
     const double largestSide = (177 + 2) * scale;
     if (!affordable(largestSide * largestSide * 4)) {
-        const int modules = qrModules(item);
+        const int modules = diagramQRCodeItem::symbolModules(item.record());
         const double side = (modules + (item.converse ? 2 : 0)) * scale;
         if (modules == 0 || !affordable(side * side * 4)) {
             item.qrPixmap = QPixmap();

@@ -333,8 +333,7 @@ void sprReader::buildText(const sectionSpec &section)
     sectionPlacement where;
     readRows(section, *item, where);
     item->itemFont = sectionFont(item->itemFont, where);
-    item->setFont(item->itemFont);
-    item->setPlainText(item->content);
+    item->showFields();
     place(item, where);
 }
 
@@ -347,8 +346,7 @@ void sprReader::buildCounter(const sectionSpec &section)
     if (item->mode < 1 || item->mode > 8)
         item->mode = defaultDigits;
     item->itemFont = sectionFont(item->itemFont, where);
-    item->setFont(item->itemFont);
-    item->setPlainText(item->counterText(0));
+    item->showFields();
     place(item, where);
 }
 
@@ -358,9 +356,8 @@ void sprReader::buildTime(const sectionSpec &section)
     sectionPlacement where;
     readRows(section, *item, where);
     item->itemFont = sectionFont(item->itemFont, where);
-    item->setFont(item->itemFont);
     item->dateTime = QDateTime::currentDateTime();
-    item->setPlainText(item->timeText(item->dateTime, item->valid));
+    item->showFields();
     place(item, where);
 }
 

@@ -5,7 +5,8 @@
 #include <climits>
 #include <cmath>
 
-namespace panelLoad {
+namespace panelLoad
+{
 
 void loadSpin(QSpinBox *box, double value)
 {
@@ -19,6 +20,11 @@ void loadComboIndex(QComboBox *combo, int index)
 {
     if (index >= 0 && index < combo->count())
         combo->setCurrentIndex(index);
+}
+
+void loadComboIndexOrNone(QComboBox *combo, qint64 index)
+{
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? static_cast<int>(index) : -1);
 }
 
 void loadComboByFamily(QComboBox *combo, const QStringList &families, const QString &family)

@@ -8,7 +8,8 @@
 class QComboBox;
 class QSpinBox;
 
-namespace panelLoad {
+namespace panelLoad
+{
 
 // Truncate toward zero and let the box clamp to its range. Values far outside int are clamped first, so
 // that no value read from a file can overflow the conversion.
@@ -16,6 +17,9 @@ void loadSpin(QSpinBox *box, double value);
 
 // Select index when the combo has such a row; otherwise the combo stays as it is.
 void loadComboIndex(QComboBox *combo, int index);
+
+// Select index when the combo has such a row; otherwise select no row at all (the combo then reports -1).
+void loadComboIndexOrNone(QComboBox *combo, qint64 index);
 
 // Select the first row whose entry in families equals family (case-sensitive); unchanged when none does.
 void loadComboByFamily(QComboBox *combo, const QStringList &families, const QString &family);

@@ -4,8 +4,6 @@
 #include "diagramqrcodeitem.h"
 #include "panelload.h"
 
-#include <QComboBox>
-
 QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCodeSetting)
 {
     ui->setupUi(this);
@@ -23,16 +21,9 @@ void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
     panelLoad::loadSpin(ui->QRCodeRotateSpin, item->rotation());
     // Unlike the other combos, a level or size the list has no row for leaves it with no row at all,
     // which reports -1 back: the item then encodes at Q, or lets the encoder pick the smallest size.
-    ui->comboBox_QRCodeItemLevel->setCurrentIndex(rowOrNone(ui->comboBox_QRCodeItemLevel, item->level));
-    ui->comboBox_QRCodeItemVersion->setCurrentIndex(
-        rowOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1));
+    panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemLevel, item->level);
+    panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1);
     panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
-}
-
-// The combo row of a value, or -1 (no row) when the list has none.
-int QRCodeSetting::rowOrNone(const QComboBox *combo, qint64 value)
-{
-    return value >= 0 && value < combo->count() ? static_cast<int>(value) : -1;
 }
 
 void QRCodeSetting::on_spinBox_QRCodeItemScale_valueChanged(int)
@@ -64,11 +55,6 @@ void QRCodeSetting::on_comboBox_QRCodeItemLevel_currentIndexChanged(int)
 void QRCodeSetting::on_comboBox_QRCodeItemVersion_currentIndexChanged(int)
 {
     emit QRCodeVersionChange(ui->comboBox_QRCodeItemVersion->currentIndex() + 1);
-}
-
-void QRCodeSetting::on_comboBox_colorConverse_currentIndexChanged(int index)
-{
-    emit QRCodeConverseChange(index);
 }
 
 void QRCodeSetting::on_pushButton_QRCodeItemDyna_clicked()

@@ -1,7 +1,6 @@
 #pragma once
 #include <QWidget>
 
-class QComboBox;
 class diagramQRCodeItem;
 
 namespace Ui
@@ -30,7 +29,8 @@ signals:
     void QRCodeLevelChange(int index);
     void QRCodeScaleChange(int);
     void QRCodeVersionChange(int index);
-    // 0 = normal, non-zero = inverted. The form offers no control for it (see the handler).
+    // 0 = normal, non-zero = inverted. The form has no control that emits it, so inversion reaches an
+    // item only from a document.
     void QRCodeConverseChange(int index);
     void QRCodeDynamicStyle();
 
@@ -44,12 +44,5 @@ private slots:
     void on_pushButton_QRCodeItemDyna_clicked();
 
 private:
-    // Handler of a colour-inversion choice. The form has no such control, so inversion reaches an item
-    // only from a document; kept out of the slots so that the name-based connection does not look for
-    // the missing widget.
-    void on_comboBox_colorConverse_currentIndexChanged(int index);
-
-    static int rowOrNone(const QComboBox *combo, qint64 value);
-
     Ui::QRCodeSetting *ui;
 };

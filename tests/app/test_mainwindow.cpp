@@ -10,31 +10,11 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "widgettestaccess.h"
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
-
-class WidgetTestAccess
-{
-public:
-    explicit WidgetTestAccess(Widget &w) : w(w) {}
-    Ui::Widget *ui() { return w.ui; }
-    diagramTextItem *text() { return w.currentTextItem; }
-    diagramCntItem *cnt() { return w.currentCntItem; }
-    diagramTimeItem *time() { return w.currentTimeItem; }
-    diagramBarItem *bar() { return w.currentBarItem; }
-    diagramQRCodeItem *qr() { return w.currentQRCodeItem; }
-    diagramImageItem *image() { return w.currentImageItem; }
-    QList<QGraphicsItem *> currents()
-    {
-        return QList<QGraphicsItem *>() << w.currentTextItem << w.currentCntItem << w.currentCnt2Item
-                                        << w.currentTimeItem << w.currentBarItem << w.currentImageItem
-                                        << w.currentQRCodeItem;
-    }
-    QMenu *fileMenu() { return w.fileMenu; }
-    Widget &w;
-};
 
 class MainWindowTest : public QObject
 {
@@ -60,7 +40,8 @@ class MainWindowTest : public QObject
         return a.text();
     }
     // Press, move and release the left button on the view between two scene points.
-    static void dragOnView(QGraphicsView *view, QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton)
+    static void dragOnView(QGraphicsView *view, QPointF from, QPointF to,
+                           Qt::MouseButton button = Qt::LeftButton)
     {
         QWidget *vp = view->viewport();
         const QPoint a = view->mapFromScene(from), b = view->mapFromScene(to);
@@ -298,7 +279,8 @@ private slots:
         QGraphicsView *view = a.ui()->graphicsView;
         view->centerOn(300, 150);
         QList<QGraphicsItem *> spy;
-        connect(w.designScene(), &diagramScene::itemSelected, this, [&spy](QGraphicsItem *item) { spy << item; });
+        connect(w.designScene(), &diagramScene::itemSelected, this,
+                [&spy](QGraphicsItem *item) { spy << item; });
 
         // A plain click selects and reports once, on release.
         const QPointF inFirst = first->sceneBoundingRect().center();

@@ -54,7 +54,6 @@ private slots:
         QCOMPARE(chooseTranslationPath(), QString(":/translate/cn.qm"));
         QCOMPARE(boxes.join(" / "), boxes.value(0));
         QVERIFY(boxes[0].startsWith("languageSettings|language.ini error:"));
-
     }
 
     void firstLineValue_data()
@@ -102,8 +101,9 @@ private slots:
             Widget w;
             QCOMPARE(w.windowTitle(), QString("Editor"));
             QStringList texts;
-            for (const char *name : {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton",
-                                     "barPushButton", "QRCodePushButton", "deletePushButton", "filePushButton"})
+            for (const char *name :
+                 {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton", "barPushButton",
+                  "QRCodePushButton", "deletePushButton", "filePushButton"})
                 texts << w.findChild<QPushButton *>(name)->text();
             QCOMPARE(texts.join(','), QString("Text,Time,Cnt1,Image,BarCode,QRCode,Delete,File"));
             QCOMPARE(w.findChild<QPushButton *>("editPushButton")->text(), QString("finish"));

@@ -5,30 +5,12 @@
 #include "modalhooks.h"
 #include "widget.h"
 
+#include "widgettestaccess.h"
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-class WidgetTestAccess
-{
-public:
-    explicit WidgetTestAccess(Widget &w) : w(w) {}
-    bool isUntitled() const { return w.isUntitled; }
-    QString path() const { return w.currentFilePath; }
-    QList<QGraphicsItem *> currents() const
-    {
-        return {w.currentTextItem, w.currentCntItem,   w.currentCnt2Item,  w.currentTimeItem,
-                w.currentBarItem,  w.currentImageItem, w.currentQRCodeItem};
-    }
-    QList<QGraphicsItem *> initials() const
-    {
-        return {w.initialTextItem, w.initialCntItem,   w.initialCnt2Item,  w.initialTimeItem,
-                w.initialBarItem,  w.initialImageItem, w.initialQRCodeItem};
-    }
-    Widget &w;
-};
 
 namespace
 {

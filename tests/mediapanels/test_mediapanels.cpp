@@ -9,6 +9,7 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "widgettestaccess.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -18,19 +19,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
-
-class WidgetTestAccess
-{
-public:
-    explicit WidgetTestAccess(Widget &w) : w(w) {}
-    QWidget *barPanel() { return w.ui->barScrollArea->widget(); }
-    QWidget *imagePanel() { return w.ui->imageScrollArea->widget(); }
-    QWidget *qrPanel() { return w.ui->QRScrollArea->widget(); }
-    diagramBarItem *bar() { return w.currentBarItem; }
-    diagramImageItem *image() { return w.currentImageItem; }
-    diagramQRCodeItem *qr() { return w.currentQRCodeItem; }
-    Widget &w;
-};
 
 namespace
 {

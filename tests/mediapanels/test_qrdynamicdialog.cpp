@@ -16,23 +16,9 @@
 
 #ifdef SPR_HAVE_ZXING
 #define ZX_USE_UTF8
+#include "widgettestaccess.h"
 #include <ZXing/ReadBarcode.h>
 #endif
-
-class WidgetTestAccess
-{
-public:
-    explicit WidgetTestAccess(Widget &w) : w(w) {}
-    QWidget *qrPanel() { return w.ui->QRScrollArea->widget(); }
-    QLineEdit *editor() { return w.ui->lineEdit; }
-    diagramQRCodeItem *qr() { return w.currentQRCodeItem; }
-    void setTheme(const QString &language, const QString &theme)
-    {
-        w.languageFile = language;
-        w.themeName = theme;
-    }
-    Widget &w;
-};
 
 namespace
 {

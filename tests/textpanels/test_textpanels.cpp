@@ -15,6 +15,7 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "widgettestaccess.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -23,22 +24,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
-
-class WidgetTestAccess
-{
-public:
-    explicit WidgetTestAccess(Widget &w) : w(w) {}
-    Ui::Widget *ui() { return w.ui; }
-    diagramTextItem *text() { return w.currentTextItem; }
-    diagramCntItem *cnt() { return w.currentCntItem; }
-    diagramCnt2Item *cnt2() { return w.currentCnt2Item; }
-    diagramTimeItem *time() { return w.currentTimeItem; }
-    textSetting *textPanel() { return w.m_textSetting; }
-    timeSetting *timePanel() { return w.m_timeSetting; }
-    cntSetting *cntPanel() { return w.m_cntSetting; }
-    cnt2Setting *cnt2Panel() { return w.m_cnt2Setting; }
-    Widget &w;
-};
 
 namespace
 {

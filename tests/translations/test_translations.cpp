@@ -18,7 +18,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-namespace {
+namespace
+{
 struct tsFile {
     QSet<QString> messages;   // "context|source"
     QSet<QString> translated; // the subset that carries a translation
@@ -109,7 +110,8 @@ private slots:
             const tsFile file = readTs(committed(language));
             for (const char *context : {"cntSetting", "timeSetting"})
                 for (int i = 0; i < cntFontTable.count; ++i) {
-                    const QString key = QString(context) + '|' + QString::fromUtf8(cntFontTable.rows[i].displayText);
+                    const QString key =
+                        QString(context) + '|' + QString::fromUtf8(cntFontTable.rows[i].displayText);
                     QVERIFY2(file.messages.contains(key), qPrintable(language + ": " + key));
                 }
         }
@@ -135,16 +137,26 @@ private slots:
         QTest::addColumn<QString>("tools");
         QTest::addColumn<QString>("heightLabel");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("chinese") << "" << "编辑软件" << "文字,时间,序号1,图片,条形码,二维码,删除,文件" << "高度"
+        QTest::newRow("chinese") << ""
+                                 << "编辑软件"
+                                 << "文字,时间,序号1,图片,条形码,二维码,删除,文件"
+                                 << "高度"
                                  << "警告|条码格式错误，本条码为13位阿拉伯数字！|确认";
-        QTest::newRow("english") << ":/translate/en.qm" << "Editor"
-                                 << "Text,Time,Cnt1,Image,BarCode,QRCode,Delete,File" << "Height"
-                                 << "warning|Barcode format error,the barcode is 13 - bit Arabic numerals!|OK";
-        QTest::newRow("turkish") << ":/translate/turkish.qm" << "Düzenleyici"
-                                 << "Metin,Zaman,Sayaç1,Resim,Barkod,QR Kod,Sil,Dosya" << "Yükseklik"
+        QTest::newRow("english")
+            << ":/translate/en.qm"
+            << "Editor"
+            << "Text,Time,Cnt1,Image,BarCode,QRCode,Delete,File"
+            << "Height"
+            << "warning|Barcode format error,the barcode is 13 - bit Arabic numerals!|OK";
+        QTest::newRow("turkish") << ":/translate/turkish.qm"
+                                 << "Düzenleyici"
+                                 << "Metin,Zaman,Sayaç1,Resim,Barkod,QR Kod,Sil,Dosya"
+                                 << "Yükseklik"
                                  << "Uyarı|Barkod biçimi hatalı, bu barkod 13 rakamdan oluşur!|Tamam";
-        QTest::newRow("arabic") << ":/translate/arabic.qm" << "المحرر"
-                                << "نص,الوقت,عداد1,صورة,باركود,رمز QR,حذف,ملف" << "الارتفاع"
+        QTest::newRow("arabic") << ":/translate/arabic.qm"
+                                << "المحرر"
+                                << "نص,الوقت,عداد1,صورة,باركود,رمز QR,حذف,ملف"
+                                << "الارتفاع"
                                 << "تحذير|خطأ في تنسيق الباركود، يتكون هذا الباركود من 13 رقمًا!|موافق";
     }
     void interfaceInEachLanguage()
@@ -162,8 +174,9 @@ private slots:
             Widget w;
             QCOMPARE(w.windowTitle(), title);
             QStringList texts;
-            for (const char *name : {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton",
-                                     "barPushButton", "QRCodePushButton", "deletePushButton", "filePushButton"})
+            for (const char *name :
+                 {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton", "barPushButton",
+                  "QRCodePushButton", "deletePushButton", "filePushButton"})
                 texts << w.findChild<QPushButton *>(name)->text();
             QCOMPARE(texts.join(','), tools);
 

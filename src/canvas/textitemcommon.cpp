@@ -1,6 +1,13 @@
-#include "textitempaint.h"
+#include "textitemcommon.h"
 
 #include <QStyleOptionGraphicsItem>
+
+void setTextItemDefaults(QGraphicsTextItem *item, QFont &itemFont)
+{
+    itemFont.setFamily(QStringLiteral("simsun"));
+    itemFont.setPixelSize(150);
+    item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
+}
 
 void paintWithoutFrame(QGraphicsTextItem *item, QPainter *painter, const QStyleOptionGraphicsItem *option,
                        QWidget *widget)
