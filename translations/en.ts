@@ -649,6 +649,21 @@
         </message>
     </context>
     <context>
+        <name>safeWrite</name>
+        <message>
+            <source>是一个文件夹</source>
+            <translation>is a folder</translation>
+        </message>
+        <message>
+            <source>不是普通文件（管道、设备或套接字），不会被替换</source>
+            <translation>is not a regular file (a pipe, device or socket) and is not replaced</translation>
+        </message>
+        <message>
+            <source>没有文件名</source>
+            <translation>no file name</translation>
+        </message>
+    </context>
+    <context>
         <name>setTimeModeDialog</name>
         <message>
             <source>格式设置</source>

@@ -1,5 +1,6 @@
 // sprtool barcode: draws one symbol exactly as a barcode item shows it and writes it as PNG.
 #include "commands.h"
+#include "safewrite.h"
 
 #include "barcodeerror.h"
 #include "diagrambaritem.h"
@@ -105,8 +106,10 @@ int runBarcodeCommand(const QStringList &args)
 
     // A refused size leaves no picture at all, so there is nothing to write then.
     const bool hasPicture = !item.barPixmap.isNull();
-    if (hasPicture && !item.barPixmap.save(request->output, "PNG")) {
-        std::fprintf(stderr, "sprtool: cannot write %s\n", request->output.toLocal8Bit().constData());
+    QString reason;
+    if (hasPicture && !writeFileSafely(request->output, pngBytes(item.barPixmap.toImage()), &reason)) {
+        std::fprintf(stderr, "sprtool: cannot write %s: %s\n", qUtf8Printable(request->output),
+                     qUtf8Printable(reason));
         return 2;
     }
     if (refusal) {

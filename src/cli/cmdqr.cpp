@@ -1,6 +1,7 @@
 // sprtool qr: draws a QR code to a PNG through the canvas item's own generator.
 #include "commands.h"
 #include "diagramqrcodeitem.h"
+#include "safewrite.h"
 
 #include <QByteArray>
 #include <cstdio>
@@ -139,9 +140,11 @@ int runQrCommand(const QStringList &args)
                      "of range\n");
         return 1;
     }
-    if (!opt.item.qrPixmap.save(opt.output, "PNG")) {
-        std::fprintf(stderr, "sprtool qr: cannot write '%s'\n", opt.output.toLocal8Bit().constData());
-        return 1;
+    QString reason;
+    if (!writeFileSafely(opt.output, pngBytes(opt.item.qrPixmap.toImage()), &reason)) {
+        std::fprintf(stderr, "sprtool qr: cannot write '%s': %s\n", qUtf8Printable(opt.output),
+                     qUtf8Printable(reason));
+        return 2;
     }
     return 0;
 }

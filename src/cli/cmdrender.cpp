@@ -1,6 +1,7 @@
 // sprtool render: the design as the canvas shows it, unselected, on white.
 #include "cmddesign.h"
 #include "commands.h"
+#include "safewrite.h"
 #include "sprdocument.h"
 
 #include <QGraphicsScene>
@@ -70,8 +71,10 @@ int runRenderCommand(const QStringList &args)
     scene.render(&painter, QRectF(0, 0, source.width() * options.scale, source.height() * options.scale),
                  source, Qt::IgnoreAspectRatio);
     painter.end();
-    if (!picture.save(options.output, "PNG")) {
-        std::fprintf(stderr, "sprtool: cannot write %s\n", qUtf8Printable(options.output));
+    QString reason;
+    if (!writeFileSafely(options.output, pngBytes(picture), &reason)) {
+        std::fprintf(stderr, "sprtool: cannot write %s: %s\n", qUtf8Printable(options.output),
+                     qUtf8Printable(reason));
         return 2;
     }
     return 0;

@@ -1,11 +1,11 @@
 #include "busycursor.h"
+#include "safewrite.h"
 #include "sprdocument.h"
 #include "sprsections.h"
 
 #include <QBrush>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
-#include <QSaveFile>
 
 namespace
 {
@@ -80,18 +80,6 @@ QByteArray sprFileBytes(const QGraphicsScene &scene)
 
 bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
     const busyCursor busy;
-    file.write(sprFileBytes(scene));
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, sprFileBytes(scene), errorText);
 }

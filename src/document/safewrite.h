@@ -1,0 +1,15 @@
+#pragma once
+// The one way this project writes a file: the whole content goes to a temporary file beside the
+// target, every step is checked, and only a complete file replaces the old one.
+#include <QByteArray>
+#include <QString>
+
+class QImage;
+
+// Writes bytes to path. Refuses targets that exist but are not regular files (directories, FIFOs,
+// devices, sockets); a symbolic link is followed, so its target is written and the link stays. On
+// failure the old file is untouched, no temporary file remains, and errorText (when given) says why.
+bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);
+
+// The picture as PNG bytes; empty when it cannot be encoded.
+QByteArray pngBytes(const QImage &picture);
