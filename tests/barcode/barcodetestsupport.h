@@ -29,6 +29,20 @@ inline QImage drawn(int mode, const QString &content, bool text = true, int d = 
     return barcodeEncoderForMode(mode)(text, d, e, content).toImage();
 }
 
+// A picture with the refusal code its drawing reported (-1 for none).
+struct drawnPicture {
+    QImage image;
+    bool hasAlpha;
+    int refusal;
+};
+
+inline drawnPicture drawnWithRefusal(int mode, const QString &content, bool text, int d, int e)
+{
+    errorRecorder errors;
+    const QPixmap picture = barcodeEncoderForMode(mode)(text, d, e, content);
+    return {picture.toImage(), picture.hasAlphaChannel(), errors.codes.isEmpty() ? -1 : errors.codes.first()};
+}
+
 inline bool isDark(const QImage &image, int x, int y)
 {
     const QRgb p = image.pixel(x, y);
