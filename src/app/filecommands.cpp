@@ -1,6 +1,7 @@
 // The file menu's commands: New, Open, Save, Save As and Delete (Exit lives with the window).
 #include "widget.h"
 
+#include "diagrambaritem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
 #include "sprdocument.h"
@@ -120,7 +121,11 @@ bool Widget::openDocument(const QString &path)
     resetCurrentItems();
     disablePanels();
     scene->clear();
-    const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene);
+    sprReadResult result;
+    const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene, &result);
     currentFilePath = path;
+    // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
+    for (quint8 code : result.barcodeRefusals)
+        showBarcodeFormatErrorBox(code);
     return read;
 }

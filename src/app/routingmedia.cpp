@@ -105,13 +105,13 @@ void Widget::barModeChange(int index)
 {
     if (index >= 0 && index <= 6)
         currentBarItem->mode = index;
-    currentBarItem->regenerate();
+    showBarcodeFormatErrorBox(currentBarItem->regenerate());
 }
 
 void Widget::barTextStateChange(bool checked)
 {
     currentBarItem->isTextOn = checked;
-    currentBarItem->regenerate();
+    showBarcodeFormatErrorBox(currentBarItem->regenerate());
 }
 
 // Image.

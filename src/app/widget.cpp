@@ -18,7 +18,6 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 {
     ui->setupUi(this);
     setWindowTitle(tr("编辑软件"));
-    installBarcodeErrorBox();
 
     scene = new diagramScene(this);
     scene->setSceneRect(0, 0, 80000, 300);
@@ -172,7 +171,7 @@ void Widget::buttonItemsClicked(int id)
         break;
     case 7:
         item = currentBarItem = new diagramBarItem;
-        currentBarItem->regenerate();
+        showBarcodeFormatErrorBox(currentBarItem->regenerate());
         break;
     default:
         item = createdItem(currentTextItem);
@@ -283,7 +282,7 @@ void Widget::on_editPushButton_clicked()
     switch (currentPanel) {
     case 3:
         currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
-        currentBarItem->regenerate();
+        showBarcodeFormatErrorBox(currentBarItem->regenerate());
         showPanel(3);
         break;
     case 7:

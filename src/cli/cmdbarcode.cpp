@@ -99,10 +99,7 @@ int runBarcodeCommand(const QStringList &args)
     item.isTextOn = request->isTextOn;
     item.content = request->content;
 
-    std::optional<quint8> refusal;
-    const barcodeErrorHandler previous = setBarcodeErrorHandler([&refusal](quint8 code) { refusal = code; });
-    item.regenerate();
-    setBarcodeErrorHandler(previous);
+    const std::optional<quint8> refusal = item.regenerate();
 
     // A refused size leaves no picture at all, so there is nothing to write then.
     const bool hasPicture = !item.barPixmap.isNull();

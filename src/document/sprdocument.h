@@ -39,6 +39,9 @@ struct sprReadResult {
     int totalItemNum = 0;
     int itemsBuilt = 0;
     QVector<sprFinding> findings; // only with collectFindings
+    // The refusal codes of the barcodes built, in file order: the reader never shows anything itself,
+    // the window tells the operator once the file is open.
+    QVector<quint8> barcodeRefusals;
 };
 
 // The scene as the text of a .spr file (UTF-8, CR LF).

@@ -372,13 +372,17 @@ void sprReader::buildBarcode(const sectionSpec &section)
     if (item->mode < 0 || item->mode > 6)
         item->mode = defaultMode;
 
-    QString refusal;
-    if (!pictures.makeBarcode(*item, options.collectFindings ? &refusal : nullptr))
+    std::optional<quint8> refusal;
+    if (!pictures.makeBarcode(*item, refusal))
         note(sectionLine, QStringLiteral("the barcode is too large to draw (content length, BarLineWidth or "
                                          "BarLineHeight); it is shown empty"));
-    if (!refusal.isEmpty())
-        note(sectionLine, QStringLiteral("BarContent %1 is refused by the symbology: %2")
-                              .arg(quoted(item->content), refusal));
+    if (refusal) {
+        result.barcodeRefusals.push_back(*refusal);
+        note(sectionLine, QStringLiteral("BarContent %1 is refused by the symbology: (code %2: %3)")
+                              .arg(quoted(item->content))
+                              .arg(*refusal)
+                              .arg(barcodeErrorMessage(*refusal)));
+    }
     place(item, where);
 }
 
