@@ -272,6 +272,18 @@
             <source>%</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>تراجع</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>إعادة</translation>
+        </message>
+        <message>
+            <source>新建对象</source>
+            <translation>عنصر جديد</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -272,6 +272,18 @@
             <source>%</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Undo</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Redo</translation>
+        </message>
+        <message>
+            <source>新建对象</source>
+            <translation>New item</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

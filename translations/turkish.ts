@@ -272,6 +272,18 @@
             <source>%</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Geri al</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Yinele</translation>
+        </message>
+        <message>
+            <source>新建对象</source>
+            <translation>Yeni öğe</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

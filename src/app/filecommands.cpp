@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 namespace
 {
@@ -51,6 +52,8 @@ void Widget::newActionSlot()
     // No current-item field may point at an item the scene is about to destroy.
     resetCurrentItems();
     disablePanels();
+    // A fresh history: its steps refer to items of the old design.
+    undo->clear();
     scene->clear();
 }
 
@@ -94,8 +97,10 @@ bool Widget::saveDocumentTo(const QString &path)
     currentFilePath = path;
     isUntitled = false;
     QString reason;
-    if (saveSprFile(path, *scene, &reason))
+    if (saveSprFile(path, *scene, &reason)) {
+        undo->setClean();
         return true;
+    }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
@@ -119,6 +124,7 @@ bool Widget::openDocument(const QString &path)
     isUntitled = false;
     resetCurrentItems();
     disablePanels();
+    undo->clear();
     scene->clear();
     const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene);
     currentFilePath = path;

@@ -1,11 +1,13 @@
 #pragma once
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
 class QGraphicsItem;
 class QMenu;
+class QUndoStack;
 class diagramScene;
 class diagramTextItem;
 class diagramCntItem;
@@ -39,6 +41,27 @@ public:
 
     diagramScene *designScene() const { return scene; }
     int shownPanel() const { return currentPanel; }
+    QUndoStack *undoStack() const { return undo; }
+
+    // Records one panel edit of an item as an undoable step: the item's values before the edit are taken
+    // when the scope opens, the values after when it closes. Edits of items outside the design, nested
+    // edits and the write-back of a panel being loaded are not recorded.
+    class editScope
+    {
+    public:
+        editScope(Widget *window, QGraphicsItem *item, const char *control);
+        ~editScope();
+        editScope(const editScope &) = delete;
+        editScope &operator=(const editScope &) = delete;
+
+    private:
+        Widget *window;
+        QGraphicsItem *item;
+        int mergeId;
+        bool recording;
+        struct state;
+        std::unique_ptr<state> before;
+    };
 
 signals:
     void requireBeep();
@@ -117,6 +140,11 @@ public slots:
 
 private:
     void showPanel(int kind);
+    void selectItem(QGraphicsItem *item);
+    // Loads the shown panel again from its item, after anything changed the item's values.
+    void refreshPanel();
+    void createEditActions();
+    void undoableDelete(const QList<QGraphicsItem *> &items, const QString &text);
     void disablePanels();
     void setZoom(const QString &text);
     void createFileMenu();
@@ -177,5 +205,8 @@ private:
     diagramImageItem *initialImageItem = nullptr;
     diagramQRCodeItem *initialQRCodeItem = nullptr;
     bool isUntitled = true;
+    QUndoStack *undo = nullptr;
+    bool loadingPanel = false;
+    int editDepth = 0;
     QString currentFilePath;
 };

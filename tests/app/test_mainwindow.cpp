@@ -129,7 +129,7 @@ private slots:
             QGraphicsItem *top = w.designScene()->items(Qt::AscendingOrder).last();
             QCOMPARE(top->type(), types[i]);
             QCOMPARE(w.shownPanel(), panels[i]);
-            QVERIFY(!top->isSelected());
+            QVERIFY(top->isSelected());
             QVERIFY(a.currents().contains(top));
         }
         QCOMPARE(a.cnt()->toPlainText(), QString("000000"));
@@ -210,6 +210,7 @@ private slots:
         w.buttonItemsClicked(1);
         w.buttonItemsClicked(2);
         // Nothing selected: nothing happens and the panels stay enabled.
+        w.designScene()->clearSelection();
         w.on_deletePushButton_clicked();
         QCOMPARE(w.designScene()->items().size(), 2);
         QVERIFY(a.ui()->cntScrollArea->isEnabled());
