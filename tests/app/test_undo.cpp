@@ -1,0 +1,132 @@
+// The window's history: every kind of step undone back to an empty design and redone to the same file,
+// merged spin-box runs, the modified flag and the keys that reach it.
+#include "diagramscene.h"
+#include "modalhooks.h"
+#include "sprdocument.h"
+#include "textsetting.h"
+#include "widgettestaccess.h"
+
+#include <QFileDialog>
+#include <QSpinBox>
+#include <QTest>
+#include <QUndoStack>
+
+class UndoTest : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray bytes(Widget &w) { return sprFileBytes(*w.designScene()); }
+
+private slots:
+    void initTestCase()
+    {
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return 0; });
+        modalHooks::setDialogRunner([](QDialog &) { return 0; });
+    }
+
+    void everyKindUndoesToEmptyAndRedoesToTheSameFile()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        QUndoStack *stack = w.undoStack();
+        QVector<QByteArray> states{bytes(w)};
+        auto step = [&](const std::function<void()> &change) {
+            const int before = stack->count();
+            change();
+            QCOMPARE(stack->count(), before + 1);
+            states.append(bytes(w));
+        };
+        for (int id : {1, 2, 4, 5, 6, 7})
+            step([&] { w.buttonItemsClicked(id); });
+        step([&] { w.textXChange(300); });
+        step([&] { w.textFontChange(3); });
+        step([&] { w.cntModeChange(2); });
+        step([&] { w.timeModeChange("yyyy-MM-dd"); });
+        step([&] { w.barModeChange(6); });
+        step([&] { w.barTextStateChange(false); });
+        step([&] { w.imageWidthChange(120); });
+        step([&] { w.imageConverseChange(); });
+        step([&] { w.QRCodeLevelChange(0); });
+        step([&] {
+            w.itemSelected(a.bar());
+            a.editor()->setText("ABC-123");
+            w.on_editPushButton_clicked();
+        });
+        step([&] {
+            w.designScene()->clearSelection();
+            a.qr()->setSelected(true);
+            w.on_deletePushButton_clicked();
+        });
+        QVERIFY(w.isWindowModified());
+
+        for (int i = states.size() - 2; i >= 0; --i) {
+            stack->undo();
+            QCOMPARE(bytes(w), states.at(i));
+        }
+        QVERIFY(w.designScene()->items().isEmpty());
+        QVERIFY(!w.isWindowModified());
+        for (const QGraphicsItem *item : a.currents())
+            QVERIFY(!item->scene() || item->scene() == w.designScene());
+        for (int i = 1; i < states.size(); ++i) {
+            stack->redo();
+            QCOMPARE(bytes(w), states.at(i));
+        }
+        // Every current item is in the design or one of the off-scene initial items.
+        for (QGraphicsItem *item : a.currents())
+            QVERIFY(item->scene() == w.designScene() || a.initials().contains(item));
+    }
+
+    void spinBoxRunIsOneStep()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.buttonItemsClicked(1);
+        const int count = w.undoStack()->count();
+        auto *box = a.textPanel()->findChild<QSpinBox *>("textXSpin");
+        QVERIFY(box);
+        for (int x : {10, 11, 12, 13})
+            box->setValue(x);
+        QCOMPARE(w.undoStack()->count(), count + 1);
+        QCOMPARE(a.text()->x(), 13.0);
+        w.undoStack()->undo();
+        QCOMPARE(a.text()->x(), 0.0);
+        QCOMPARE(box->value(), 0); // the panel shows the undone value
+    }
+
+    void editsOfItemsOutsideTheDesignAreNotSteps()
+    {
+        Widget w;
+        w.textXChange(40);
+        QCOMPARE(w.undoStack()->count(), 0);
+        QVERIFY(!w.isWindowModified());
+    }
+
+    void keysReachTheHistory()
+    {
+        Widget w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(1);
+        w.buttonItemsClicked(2);
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Delete));
+        QCOMPARE(w.designScene()->items().size(), 1);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Undo));
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Redo));
+        QCOMPARE(w.designScene()->items().size(), 1);
+    }
+
+    void newStartsAFreshHistory()
+    {
+        Widget w;
+        w.buttonItemsClicked(7);
+        QVERIFY(w.undoStack()->canUndo());
+        w.newActionSlot();
+        QVERIFY(!w.undoStack()->canUndo());
+        QVERIFY(!w.isWindowModified());
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "test_undo.moc"
