@@ -284,6 +284,10 @@
             <source>新建对象</source>
             <translation>عنصر جديد</translation>
         </message>
+        <message>
+            <source>移动</source>
+            <translation>نقل</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -284,6 +284,10 @@
             <source>新建对象</source>
             <translation>New item</translation>
         </message>
+        <message>
+            <source>移动</source>
+            <translation>Move</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -284,6 +284,10 @@
             <source>新建对象</source>
             <translation>Yeni öğe</translation>
         </message>
+        <message>
+            <source>移动</source>
+            <translation>Taşı</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -4,6 +4,7 @@
 #include "widget.h"
 
 #include "diagramscene.h"
+#include "placement.h"
 #include "undocommands.h"
 
 #include <QAction>
@@ -81,6 +82,28 @@ void Widget::createEditActions()
         addAction(action);
     }
 
+    connect(scene, &diagramScene::itemsMoved, this,
+            [this](const QList<QGraphicsItem *> &items, const QList<QPointF> &from) {
+                undo->push(new moveItemsCommand(tr("移动"), items, from, false));
+            });
+
+    // Arrow keys nudge the selection while the canvas has the focus: 1 pixel, 10 with Shift.
+    const struct {
+        int key;
+        QPointF step;
+    } nudges[] = {
+        {Qt::Key_Left, {-1, 0}}, {Qt::Key_Right, {1, 0}}, {Qt::Key_Up, {0, -1}}, {Qt::Key_Down, {0, 1}}};
+    for (const auto &row : nudges) {
+        for (int factor : {1, 10}) {
+            QAction *action = new QAction(ui->graphicsView);
+            action->setShortcut(QKeySequence(row.key | (factor == 10 ? int(Qt::SHIFT) : 0)));
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            const QPointF step = row.step * factor;
+            connect(action, &QAction::triggered, this, [this, step] { nudgeSelection(step); });
+            ui->graphicsView->addAction(action);
+        }
+    }
+
     // Return in the content editor does what the button does.
     connect(ui->lineEdit, &QLineEdit::returnPressed, this, [this] {
         if (ui->editPushButton->isEnabled())
@@ -105,4 +128,18 @@ void Widget::undoableDelete(const QList<QGraphicsItem *> &items, const QString &
     disablePanels();
     undo->push(new addItemsCommand(
         text, scene, items, [this](QGraphicsItem *gone) { forgetItem(gone); }, false));
+}
+
+void Widget::nudgeSelection(const QPointF &step)
+{
+    const QList<QGraphicsItem *> items = scene->selectedItems();
+    QList<QPointF> from;
+    bool moved = false;
+    for (QGraphicsItem *item : items) {
+        from.append(item->pos());
+        item->setPos(clampedPlacement(item->pos() + step));
+        moved = moved || item->pos() != from.last();
+    }
+    if (moved)
+        undo->push(new moveItemsCommand(tr("移动"), items, from, true));
 }

@@ -295,3 +295,37 @@ bool editItemCommand::mergeWith(const QUndoCommand *other)
     after = next->after;
     return true;
 }
+
+moveItemsCommand::moveItemsCommand(const QString &text, QList<QGraphicsItem *> items, QList<QPointF> from,
+                                   bool nudge)
+    : QUndoCommand(text), items(std::move(items)), from(std::move(from)), nudge(nudge)
+{
+    for (const QGraphicsItem *item : this->items)
+        to.append(item->pos());
+}
+
+// The items already lie where they were moved when the command is pushed.
+void moveItemsCommand::redo()
+{
+    if (first) {
+        first = false;
+        return;
+    }
+    for (int i = 0; i < items.size(); ++i)
+        items[i]->setPos(to[i]);
+}
+
+void moveItemsCommand::undo()
+{
+    for (int i = 0; i < items.size(); ++i)
+        items[i]->setPos(from[i]);
+}
+
+bool moveItemsCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const moveItemsCommand *>(other);
+    if (next->items != items)
+        return false;
+    to = next->to;
+    return true;
+}

@@ -61,3 +61,21 @@ private:
     int mergeId;
     bool first = true;
 };
+
+// Items moved from one set of positions to another: one step per drag, and one per run of nudges.
+class moveItemsCommand : public QUndoCommand
+{
+public:
+    moveItemsCommand(const QString &text, QList<QGraphicsItem *> items, QList<QPointF> from, bool nudge);
+    void redo() override;
+    void undo() override;
+    int id() const override { return nudge ? 1000000 : -1; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    QList<QGraphicsItem *> items;
+    QList<QPointF> from;
+    QList<QPointF> to;
+    bool nudge;
+    bool first = true;
+};

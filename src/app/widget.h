@@ -7,6 +7,7 @@ class QAction;
 class QButtonGroup;
 class QGraphicsItem;
 class QMenu;
+class QPointF;
 class QUndoStack;
 class diagramScene;
 class diagramTextItem;
@@ -144,6 +145,7 @@ private:
     // Loads the shown panel again from its item, after anything changed the item's values.
     void refreshPanel();
     void createEditActions();
+    void nudgeSelection(const QPointF &step);
     void undoableDelete(const QList<QGraphicsItem *> &items, const QString &text);
     void disablePanels();
     void setZoom(const QString &text);

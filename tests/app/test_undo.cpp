@@ -6,7 +6,10 @@
 #include "textsetting.h"
 #include "widgettestaccess.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QGraphicsView>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTest>
 #include <QUndoStack>
@@ -115,6 +118,54 @@ private slots:
         QCOMPARE(w.designScene()->items().size(), 2);
         QTest::keySequence(&w, QKeySequence(QKeySequence::Redo));
         QCOMPARE(w.designScene()->items().size(), 1);
+    }
+
+    void nudgesAreOneStepAndStayInRange()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(1);
+        a.ui()->graphicsView->setFocus();
+        const int count = w.undoStack()->count();
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Right);
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Down);
+        QCOMPARE(a.text()->pos(), QPointF(11, 1));
+        QCOMPARE(w.undoStack()->count(), count + 1);
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(a.text()->y(), 0.0);
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(a.ui()->graphicsView, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(a.text()->y(), 77.0);
+        w.undoStack()->undo();
+        QCOMPARE(a.text()->pos(), QPointF(0, 0));
+    }
+
+    void dragIsClampedAndOneStep()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(1);
+        QGraphicsView *view = a.ui()->graphicsView;
+        view->centerOn(0, 0);
+        const QPoint start = view->mapFromScene(a.text()->sceneBoundingRect().center());
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, start);
+        for (int dy = 10; dy <= 100; dy += 10) {
+            QMouseEvent move(QEvent::MouseMove, start + QPoint(0, dy), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(view->viewport(), &move);
+        }
+        const int count = w.undoStack()->count();
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, start + QPoint(0, 100));
+        QCOMPARE(a.text()->y(), 77.0);
+        QCOMPARE(w.undoStack()->count(), count + 1);
+        auto *yBox = a.textPanel()->findChild<QSpinBox *>("textYSpin");
+        QCOMPARE(yBox->value(), 77);
+        w.undoStack()->undo();
+        QCOMPARE(a.text()->y(), 0.0);
     }
 
     void newStartsAFreshHistory()

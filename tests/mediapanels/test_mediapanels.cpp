@@ -144,16 +144,16 @@ void MediaPanelsTest::formsOfferTheirLists()
         int maximum;
     };
     const range ranges[] = {
-        {a.barPanel(), "barXSpin", 20000},
+        {a.barPanel(), "barXSpin", 79999},
         {a.barPanel(), "barYSpin", 77},
         {a.barPanel(), "barHeightSpin", 400},
         {a.barPanel(), "barRotateSpin", 180},
-        {a.imagePanel(), "imageXSpin", 20000},
+        {a.imagePanel(), "imageXSpin", 79999},
         {a.imagePanel(), "imageYSpin", 77},
         {a.imagePanel(), "imageWidthSpin", 20000},
         {a.imagePanel(), "imageHeightSpin", 400},
         {a.imagePanel(), "imageRotateSpin", 180},
-        {a.qrPanel(), "QRCodeXSpin", 20000},
+        {a.qrPanel(), "QRCodeXSpin", 79999},
         {a.qrPanel(), "QRCodeYSpin", 77},
         {a.qrPanel(), "QRCodeRotateSpin", 180},
         {a.qrPanel(), "spinBox_QRCodeItemScale", 77},
