@@ -33,6 +33,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 
     createFileMenu();
     createEditActions();
+    createCanvasActions();
     createInitialItems();
     setupTextPanels();
     setupMediaPanels();

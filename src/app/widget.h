@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -6,6 +7,7 @@
 class QAction;
 class QButtonGroup;
 class QGraphicsItem;
+class QLabel;
 class QMenu;
 class QPointF;
 class QUndoStack;
@@ -136,10 +138,26 @@ public slots:
     void timeSpacingChange(int value);
 
     void on_deletePushButton_clicked();
+    void copySelection();
+    void cutSelection();
+    void pasteSections();
+    void duplicateSelection();
+    void selectAllItems();
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomToStart();
     void buttonGroupMenu();
     void buttonItemsClicked(int id);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void createCanvasActions();
+    void pasteText(const QByteArray &sections);
+    void setViewScale(double factor);
+    void showZoom();
     void showPanel(int kind);
     void selectItem(QGraphicsItem *item);
     // Loads the shown panel again from its item, after anything changed the item's values.
@@ -208,6 +226,8 @@ private:
     diagramQRCodeItem *initialQRCodeItem = nullptr;
     bool isUntitled = true;
     QUndoStack *undo = nullptr;
+    QList<QAction *> canvasActions;
+    QLabel *zoomLabel = nullptr;
     bool loadingPanel = false;
     int editDepth = 0;
     QString currentFilePath;

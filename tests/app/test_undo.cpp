@@ -7,6 +7,8 @@
 #include "widgettestaccess.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QFileDialog>
 #include <QGraphicsView>
 #include <QMouseEvent>
@@ -18,6 +20,7 @@ class UndoTest : public QObject
 {
     Q_OBJECT
 
+    static QSpinBox *spin(QWidget *panel, const char *name) { return panel->findChild<QSpinBox *>(name); }
     static QByteArray bytes(Widget &w) { return sprFileBytes(*w.designScene()); }
 
 private slots:
@@ -166,6 +169,63 @@ private slots:
         QCOMPARE(yBox->value(), 77);
         w.undoStack()->undo();
         QCOMPARE(a.text()->y(), 0.0);
+    }
+
+    void copyAndPasteBetweenTwoWindows()
+    {
+        Widget from;
+        Widget to;
+        WidgetTestAccess a(from);
+        WidgetTestAccess b(to);
+        from.buttonItemsClicked(7);
+        a.bar()->content = "ABC";
+        a.bar()->mode = 6;
+        a.bar()->regenerate();
+        from.copySelection();
+        QVERIFY(QApplication::clipboard()->text().startsWith("[BarItemInfo]"));
+        // Pasted where the originals are: offset, selected and shown in the panel.
+        from.pasteSections();
+        QCOMPARE(from.designScene()->items().size(), 2);
+        QCOMPARE(a.bar()->pos(), QPointF(20, 20));
+        QCOMPARE(from.designScene()->selectedItems(), QList<QGraphicsItem *>{a.bar()});
+        QCOMPARE(a.bar()->content, QString("ABC"));
+        QCOMPARE(spin(a.barPanel(), "barXSpin")->value(), 20);
+        // Another window without the originals: at its right edge, which is 0 for an empty design.
+        to.buttonItemsClicked(1);
+        const int right = int(b.text()->sceneBoundingRect().right());
+        to.pasteSections();
+        QCOMPARE(to.designScene()->items().size(), 2);
+        QCOMPARE(b.bar()->pos(), QPointF(right, 0));
+        QCOMPARE(b.bar()->mode, 6);
+        to.undoStack()->undo();
+        QCOMPARE(to.designScene()->items().size(), 1);
+    }
+
+    void junkOnTheClipboardDoesNothing()
+    {
+        Widget w;
+        for (const char *junk : {"", "hello", "[BarItemInfo]\nBarAtX =zzz", "[FileInfo]\r\n[FileInfo]"}) {
+            QApplication::clipboard()->setText(QString::fromUtf8(junk));
+            w.pasteSections();
+        }
+        // Sections without values make items with defaults; nothing else may come of it.
+        for (QGraphicsItem *item : w.designScene()->items())
+            QVERIFY(item->x() >= 0 && item->x() <= 79999 && item->y() >= 0 && item->y() <= 77);
+    }
+
+    void zoomKeysAndFit()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::ZoomIn));
+        QVERIFY(a.ui()->graphicsView->transform().m11() > 0.58);
+        QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_0));
+        QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
+        w.zoomToFit();
+        QVERIFY(a.ui()->graphicsView->transform().m11() > 0.58);
     }
 
     void newStartsAFreshHistory()
