@@ -41,6 +41,10 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 
     isUntitled = true;
     ui->cnt2PushButton->hide();
+    // The panels share one place in the layout; at start the text panel is the one shown.
+    for (QScrollArea *area : {ui->timeScrollArea, ui->barScrollArea, ui->imageScrollArea, ui->QRScrollArea,
+                              ui->cntScrollArea, ui->cnt2ScrollArea})
+        area->hide();
 }
 
 Widget::~Widget()

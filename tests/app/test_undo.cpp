@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QFileDialog>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTest>
@@ -224,8 +224,30 @@ private slots:
         QVERIFY(a.ui()->graphicsView->transform().m11() > 0.58);
         QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_0));
         QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
+        for (int i = 0; i < 4; ++i)
+            w.buttonItemsClicked(7);
         w.zoomToFit();
-        QVERIFY(a.ui()->graphicsView->transform().m11() > 0.58);
+        QGraphicsView *view = a.ui()->graphicsView;
+        const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+        QVERIFY(shown.contains(QRectF(0, 0, designRightEdge(*w.designScene()), 300).adjusted(1, 1, -1, -1)));
+    }
+
+    void canvasTakesTheExtraSpace()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.minimumSize(), QSize(870, 590));
+        const QSize before = a.ui()->graphicsView->size();
+        w.resize(1400, 900);
+        QApplication::processEvents();
+        const QSize after = a.ui()->graphicsView->size();
+        QCOMPARE(after - before, QSize(1400, 900) - QSize(870, 590));
+        // The tool column stays in view at the right edge, the panels keep their height.
+        QCOMPARE(a.ui()->filePushButton->mapTo(&w, QPoint()).x() + a.ui()->filePushButton->width() + 11,
+                 1400);
+        QCOMPARE(a.ui()->textScrollArea->height(), 310);
     }
 
     void newStartsAFreshHistory()
