@@ -228,6 +228,9 @@ void Widget::itemSelected(QGraphicsItem *item)
 
 void Widget::selectItem(QGraphicsItem *item)
 {
+    // Kinds without a content leave nothing in the editor that "完成" could seem to apply.
+    if (item->type() != textItemType && item->type() != barItemType && item->type() != qrItemType)
+        ui->lineEdit->clear();
     switch (item->type()) {
     case textItemType:
         showPanel(0);
