@@ -272,6 +272,58 @@
             <source>%</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>تراجع</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>إعادة</translation>
+        </message>
+        <message>
+            <source>新建对象</source>
+            <translation>عنصر جديد</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>نقل</translation>
+        </message>
+        <message>
+            <source>剪切</source>
+            <translation>قص</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>نسخ</translation>
+        </message>
+        <message>
+            <source>粘贴</source>
+            <translation>لصق</translation>
+        </message>
+        <message>
+            <source>复制一份</source>
+            <translation>تكرار</translation>
+        </message>
+        <message>
+            <source>全选</source>
+            <translation>تحديد الكل</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>تكبير</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>تصغير</translation>
+        </message>
+        <message>
+            <source>适合窗口</source>
+            <translation>ملاءمة النافذة</translation>
+        </message>
+        <message>
+            <source>原始比例</source>
+            <translation>التكبير الأولي (58%)</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -272,6 +272,58 @@
             <source>%</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Undo</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Redo</translation>
+        </message>
+        <message>
+            <source>新建对象</source>
+            <translation>New item</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Move</translation>
+        </message>
+        <message>
+            <source>剪切</source>
+            <translation>Cut</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Copy</translation>
+        </message>
+        <message>
+            <source>粘贴</source>
+            <translation>Paste</translation>
+        </message>
+        <message>
+            <source>复制一份</source>
+            <translation>Duplicate</translation>
+        </message>
+        <message>
+            <source>全选</source>
+            <translation>Select all</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Zoom in</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Zoom out</translation>
+        </message>
+        <message>
+            <source>适合窗口</source>
+            <translation>Fit to window</translation>
+        </message>
+        <message>
+            <source>原始比例</source>
+            <translation>Start zoom (58%)</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -272,6 +272,58 @@
             <source>%</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>撤销</source>
+            <translation>Geri al</translation>
+        </message>
+        <message>
+            <source>重做</source>
+            <translation>Yinele</translation>
+        </message>
+        <message>
+            <source>新建对象</source>
+            <translation>Yeni öğe</translation>
+        </message>
+        <message>
+            <source>移动</source>
+            <translation>Taşı</translation>
+        </message>
+        <message>
+            <source>剪切</source>
+            <translation>Kes</translation>
+        </message>
+        <message>
+            <source>复制</source>
+            <translation>Kopyala</translation>
+        </message>
+        <message>
+            <source>粘贴</source>
+            <translation>Yapıştır</translation>
+        </message>
+        <message>
+            <source>复制一份</source>
+            <translation>Çoğalt</translation>
+        </message>
+        <message>
+            <source>全选</source>
+            <translation>Tümünü seç</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Yakınlaştır</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Uzaklaştır</translation>
+        </message>
+        <message>
+            <source>适合窗口</source>
+            <translation>Pencereye sığdır</translation>
+        </message>
+        <message>
+            <source>原始比例</source>
+            <translation>Başlangıç yakınlığı (%58)</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 namespace
 {
@@ -52,6 +53,8 @@ void Widget::newActionSlot()
     // No current-item field may point at an item the scene is about to destroy.
     resetCurrentItems();
     disablePanels();
+    // A fresh history: its steps refer to items of the old design.
+    undo->clear();
     scene->clear();
 }
 
@@ -95,8 +98,10 @@ bool Widget::saveDocumentTo(const QString &path)
     currentFilePath = path;
     isUntitled = false;
     QString reason;
-    if (saveSprFile(path, *scene, &reason))
+    if (saveSprFile(path, *scene, &reason)) {
+        undo->setClean();
         return true;
+    }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
@@ -120,6 +125,7 @@ bool Widget::openDocument(const QString &path)
     isUntitled = false;
     resetCurrentItems();
     disablePanels();
+    undo->clear();
     scene->clear();
     sprReadResult result;
     const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene, &result);

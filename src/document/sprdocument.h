@@ -2,8 +2,11 @@
 // The .spr document: a writer and a reader that work on any graphics scene, shared by the window,
 // sprtool, the tests and the fuzzer.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QVector>
+
+class QGraphicsItem;
 
 class QGraphicsScene;
 
@@ -46,6 +49,8 @@ struct sprReadResult {
 
 // The scene as the text of a .spr file (UTF-8, CR LF).
 QByteArray sprFileBytes(const QGraphicsScene &scene);
+// The sections of these items alone, as a file would hold them (no header); for the clipboard.
+QByteArray sprItemSections(const QList<QGraphicsItem *> &items);
 // Writes the scene to path through a temporary file, so a failed save never leaves a half-written
 // file. On failure errorText (when given) says why.
 bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText = nullptr);
