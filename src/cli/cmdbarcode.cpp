@@ -101,6 +101,12 @@ int runBarcodeCommand(const QStringList &args)
 
     const std::optional<quint8> refusal = item.regenerate();
 
+    // Refused content writes nothing: an existing output file stays as it was.
+    if (refusal) {
+        std::fprintf(stderr, "error code %d: %s\n", int(*refusal),
+                     barcodeErrorMessage(*refusal).toUtf8().constData());
+        return 1;
+    }
     // A refused size leaves no picture at all, so there is nothing to write then.
     const bool hasPicture = !item.barPixmap.isNull();
     QString reason;
@@ -108,11 +114,6 @@ int runBarcodeCommand(const QStringList &args)
         std::fprintf(stderr, "sprtool: cannot write %s: %s\n", qUtf8Printable(request->output),
                      qUtf8Printable(reason));
         return 2;
-    }
-    if (refusal) {
-        std::fprintf(stderr, "error code %d: %s\n", int(*refusal),
-                     barcodeErrorMessage(*refusal).toUtf8().constData());
-        return 1;
     }
     return 0;
 }
