@@ -324,6 +324,30 @@
             <source>原始比例</source>
             <translation>التكبير الأولي (58%)</translation>
         </message>
+        <message>
+            <source>设计已修改，是否保存？</source>
+            <translation>تم تعديل التصميم. هل تريد حفظ التغييرات؟</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>عدم الحفظ</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation type="unfinished">إلغاء</translation>
+        </message>
+        <message>
+            <source>删除文件</source>
+            <translation>حذف ملف</translation>
+        </message>
+        <message>
+            <source>确定要删除文件 %1 吗？</source>
+            <translation>هل تريد حذف الملف %1؟</translation>
+        </message>
+        <message>
+            <source>无法删除文件 %1：%2</source>
+            <translation>تعذّر حذف الملف %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -324,6 +324,30 @@
             <source>原始比例</source>
             <translation>Start zoom (58%)</translation>
         </message>
+        <message>
+            <source>设计已修改，是否保存？</source>
+            <translation>The design has been modified. Save the changes?</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Don't Save</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>删除文件</source>
+            <translation>Delete File</translation>
+        </message>
+        <message>
+            <source>确定要删除文件 %1 吗？</source>
+            <translation>Delete the file %1?</translation>
+        </message>
+        <message>
+            <source>无法删除文件 %1：%2</source>
+            <translation>Cannot delete the file %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -324,6 +324,30 @@
             <source>原始比例</source>
             <translation>Başlangıç yakınlığı (%58)</translation>
         </message>
+        <message>
+            <source>设计已修改，是否保存？</source>
+            <translation>Tasarım değiştirildi. Değişiklikler kaydedilsin mi?</translation>
+        </message>
+        <message>
+            <source>不保存</source>
+            <translation>Kaydetme</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation type="unfinished">İptal</translation>
+        </message>
+        <message>
+            <source>删除文件</source>
+            <translation>Dosyayı Sil</translation>
+        </message>
+        <message>
+            <source>确定要删除文件 %1 吗？</source>
+            <translation>%1 dosyası silinsin mi?</translation>
+        </message>
+        <message>
+            <source>无法删除文件 %1：%2</source>
+            <translation>%1 dosyası silinemiyor: %2</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

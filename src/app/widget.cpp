@@ -19,7 +19,6 @@
 Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 {
     ui->setupUi(this);
-    setWindowTitle(tr("编辑软件"));
 
     scene = new diagramScene(this);
     scene->setSceneRect(0, 0, 80000, 300);
@@ -39,6 +38,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     buttonGroupMenu();
 
     isUntitled = true;
+    updateTitle();
     ui->cnt2PushButton->hide();
     // The panels share one place in the layout; at start the text panel is the one shown.
     for (QScrollArea *area : {ui->timeScrollArea, ui->barScrollArea, ui->imageScrollArea, ui->QRScrollArea,

@@ -152,6 +152,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createCanvasActions();
@@ -224,6 +225,8 @@ private:
     diagramBarItem *initialBarItem = nullptr;
     diagramImageItem *initialImageItem = nullptr;
     diagramQRCodeItem *initialQRCodeItem = nullptr;
+    bool maySetDesignAside();
+    void updateTitle();
     bool isUntitled = true;
     QUndoStack *undo = nullptr;
     QList<QAction *> canvasActions;

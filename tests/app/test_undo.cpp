@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QGraphicsView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTest>
@@ -255,7 +256,9 @@ private slots:
         Widget w;
         w.buttonItemsClicked(7);
         QVERIFY(w.undoStack()->canUndo());
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
         w.newActionSlot();
+        modalHooks::setMessageBoxRunner({});
         QVERIFY(!w.undoStack()->canUndo());
         QVERIFY(!w.isWindowModified());
     }
