@@ -348,6 +348,10 @@
             <source>无法删除文件 %1：%2</source>
             <translation>تعذّر حذف الملف %1: %2</translation>
         </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -348,6 +348,10 @@
             <source>无法删除文件 %1：%2</source>
             <translation>Cannot delete the file %1: %2</translation>
         </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>The file holds more than %1 items and cannot be opened completely</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -348,6 +348,10 @@
             <source>无法删除文件 %1：%2</source>
             <translation>%1 dosyası silinemiyor: %2</translation>
         </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -184,10 +184,12 @@ bool Widget::openDocument(const QString &path)
         QString systemError;
         const sprFileStatus status = probeSprFile(path, &systemError);
         if (status != sprFileStatus::ok) {
-            const QString reason = status == sprFileStatus::cannotOpen ? systemError
-                                   : status == sprFileStatus::tooLarge
-                                       ? tr("文件过大")
-                                       : tr("文件第一行不是 [FileInfo]，不是设计文件");
+            const QString reason =
+                status == sprFileStatus::cannotOpen ? systemError
+                : status == sprFileStatus::tooLarge ? tr("文件过大")
+                : status == sprFileStatus::tooManyItems
+                    ? tr("文件中的项目超过 %1 个，无法完整打开").arg(sprReadLimits().maxItems)
+                    : tr("文件第一行不是 [FileInfo]，不是设计文件");
             warn(this, tr("打开文件"), tr("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
             return false;
         }

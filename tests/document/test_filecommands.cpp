@@ -280,6 +280,10 @@ private slots:
         QTest::newRow("header in lower case") << QByteArray("[fileinfo]\r\n") << false;
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("cannot be read") << QByteArray() << true;
+        QByteArray crowded("[FileInfo]\r\n"); // one item section more than the reader takes
+        for (int i = 0; i <= sprReadLimits().maxItems; ++i)
+            crowded += "[TextItemInfo]\r\n";
+        QTest::newRow("too many items") << crowded << false;
     }
     void foreignOrUnreadableFilesAreRefused()
     {

@@ -174,6 +174,33 @@ private slots:
         QCOMPARE(sprtool({QStringLiteral("resave"), design, dir.filePath("no/folder/out.spr")}).exitCode, 2);
     }
 
+    // Beyond the item limit a design is refused, never shortened: nothing is written.
+    void resaveRefusesADesignBeyondTheItemLimit()
+    {
+        const QList<QByteArray> lines = designBytes.split('\n');
+        const int text = lines.indexOf("[TextItemInfo]\r");
+        QVERIFY(text > 0);
+        QByteArray section;
+        for (int i = text;
+             i < lines.size() && !lines.at(i).isEmpty() && (i == text || !lines.at(i).startsWith('[')); ++i)
+            section += lines.at(i) + '\n';
+        const int count = sprReadLimits().maxItems + 10000;
+        QByteArray crowded = "[FileInfo]\r\nSceneWidth =0\r\nSceneHeight =300\r\nDynamicItemNum =0\r\n"
+                             "TotalItemNum =" +
+                             QByteArray::number(count) + "\r\n";
+        crowded += section.repeated(count);
+        const QString in = dir.filePath(QStringLiteral("crowded.spr"));
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(crowded);
+        file.close();
+        const QString out = dir.filePath(QStringLiteral("crowded-out.spr"));
+        const run resave = sprtool({QStringLiteral("resave"), in, out});
+        QCOMPARE(resave.exitCode, 2);
+        QVERIFY(resave.err.contains(QByteArray::number(sprReadLimits().maxItems)));
+        QVERIFY(!QFile::exists(out));
+    }
+
 private:
     QTemporaryDir dir;
     QString design;
