@@ -39,6 +39,8 @@ public:
 
     diagramScene *designScene() const { return scene; }
     int shownPanel() const { return currentPanel; }
+    // The design named on the command line, opened as File > Open opens a chosen file.
+    bool openDocumentFile(const QString &path) { return openDocument(path); }
 
 signals:
     void requireBeep();
