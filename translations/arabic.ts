@@ -979,6 +979,21 @@
         </message>
     </context>
     <context>
+        <name>startup</name>
+        <message>
+            <source>喷码机标签设计软件</source>
+            <translation>مصمم ملصقات لطابعات الترميز النافثة للحبر</translation>
+        </message>
+        <message>
+            <source>要打开的设计文件 (.spr)</source>
+            <translation>ملف التصميم المراد فتحه (.spr)</translation>
+        </message>
+        <message>
+            <source>只能打开一个文件</source>
+            <translation>يمكن فتح ملف واحد فقط</translation>
+        </message>
+    </context>
+    <context>
         <name>textSetting</name>
         <message>
             <source>Form</source>

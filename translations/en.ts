@@ -979,6 +979,21 @@
         </message>
     </context>
     <context>
+        <name>startup</name>
+        <message>
+            <source>喷码机标签设计软件</source>
+            <translation>Label designer for inkjet marking printers</translation>
+        </message>
+        <message>
+            <source>要打开的设计文件 (.spr)</source>
+            <translation>The design file to open (.spr)</translation>
+        </message>
+        <message>
+            <source>只能打开一个文件</source>
+            <translation>Only one file can be opened</translation>
+        </message>
+    </context>
+    <context>
         <name>textSetting</name>
         <message>
             <source>Form</source>

@@ -979,6 +979,21 @@
         </message>
     </context>
     <context>
+        <name>startup</name>
+        <message>
+            <source>喷码机标签设计软件</source>
+            <translation>Mürekkep püskürtmeli kodlama yazıcıları için etiket tasarımcısı</translation>
+        </message>
+        <message>
+            <source>要打开的设计文件 (.spr)</source>
+            <translation>Açılacak tasarım dosyası (.spr)</translation>
+        </message>
+        <message>
+            <source>只能打开一个文件</source>
+            <translation>Yalnızca bir dosya açılabilir</translation>
+        </message>
+    </context>
+    <context>
         <name>textSetting</name>
         <message>
             <source>Form</source>

@@ -66,6 +66,9 @@ public:
         std::unique_ptr<state> before;
     };
 
+    // The design named on the command line, opened as File > Open opens a chosen file.
+    bool openDocumentFile(const QString &path) { return openDocument(path); }
+
 signals:
     void requireBeep();
 
