@@ -5,13 +5,29 @@
 #include <QIcon>
 #include <QTranslator>
 #include <cstdio>
+#include <cstring>
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QTextCodec>
 #endif
 
+namespace
+{
+// --help and --version only print, so they must work without a display too.
+bool onlyPrints(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (!std::strcmp(argv[i], option))
+                return true;
+    return false;
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(translations);
+    if (onlyPrints(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // Qt 6 always takes local 8-bit text as UTF-8 on Unix; Qt 5 has to be told.
