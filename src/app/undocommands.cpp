@@ -39,16 +39,111 @@ struct itemSnapshot::fields {
 
 namespace
 {
-template <typename F, typename I> void copyText(F &f, I &i, bool toItem)
+using fields = itemSnapshot::fields;
+
+// One copy between an item field and its snapshot field, in the direction asked; one list of fields
+// per kind thus serves both taking and restoring a snapshot.
+template <typename T> void sync(bool toItem, T &itemField, T &snapField)
 {
+    if (toItem)
+        itemField = snapField;
+    else
+        snapField = itemField;
+}
+
+template <typename I> void syncText(fields &f, I &i, bool toItem)
+{
+    sync(toItem, i.itemFont, f.itemFont);
     if (toItem) {
-        i.itemFont = f.itemFont;
         i.setFont(f.shownFont);
         i.setPlainText(f.plainText);
     } else {
-        f.itemFont = i.itemFont;
         f.shownFont = i.font();
         f.plainText = i.toPlainText();
+    }
+}
+
+template <typename I> void syncExternalData(fields &f, I &i, bool toItem)
+{
+    sync(toItem, i.extDataStartLine, f.extStart);
+    sync(toItem, i.extDataEndLine, f.extEnd);
+    sync(toItem, i.extDataCurLine, f.extCur);
+    sync(toItem, i.extDataFilePath, f.extPath);
+    sync(toItem, i.isExtVariable, f.isExtVariable);
+    sync(toItem, i.isAllPrinted, f.isAllPrinted);
+}
+
+void syncShownPicture(fields &f, QGraphicsPixmapItem &i, bool toItem)
+{
+    if (toItem)
+        i.setPixmap(f.shown);
+    else
+        f.shown = i.pixmap();
+}
+
+void syncFields(fields &f, QGraphicsItem *item, bool toItem)
+{
+    switch (item->type()) {
+    case textItemType: {
+        auto &i = static_cast<diagramTextItem &>(*item);
+        syncText(f, i, toItem);
+        sync(toItem, i.content, f.content);
+        syncExternalData(f, i, toItem);
+        break;
+    }
+    case cntItemType: {
+        auto &i = static_cast<diagramCntItem &>(*item);
+        syncText(f, i, toItem);
+        sync(toItem, i.value, f.value);
+        sync(toItem, i.mode, f.mode);
+        sync(toItem, i.name, f.name);
+        break;
+    }
+    case cnt2ItemType: {
+        auto &i = static_cast<diagramCnt2Item &>(*item);
+        syncText(f, i, toItem);
+        sync(toItem, i.value, f.value);
+        sync(toItem, i.mode, f.mode);
+        break;
+    }
+    case timeItemType: {
+        auto &i = static_cast<diagramTimeItem &>(*item);
+        syncText(f, i, toItem);
+        sync(toItem, i.dateTime, f.dateTime);
+        sync(toItem, i.mode, f.timeMode);
+        sync(toItem, i.modeIndex, f.modeIndex);
+        sync(toItem, i.valid, f.valid);
+        sync(toItem, i.userDefined, f.userDefined);
+        break;
+    }
+    case barItemType: {
+        auto &i = static_cast<diagramBarItem &>(*item);
+        sync(toItem, i.barPixmap, f.natural);
+        syncShownPicture(f, i, toItem);
+        sync(toItem, i.content, f.content);
+        sync(toItem, i.mode, f.mode);
+        sync(toItem, i.isTextOn, f.isTextOn);
+        sync(toItem, i.lineWidth, f.lineWidth);
+        sync(toItem, i.lineHeight, f.lineHeight);
+        syncExternalData(f, i, toItem);
+        break;
+    }
+    case imageItemType: {
+        auto &i = static_cast<diagramImageItem &>(*item);
+        sync(toItem, i.sourcePixmap, f.natural);
+        syncShownPicture(f, i, toItem);
+        sync(toItem, i.pixPath, f.pixPath);
+        sync(toItem, i.isColorConverse, f.isColorConverse);
+        break;
+    }
+    case qrItemType: {
+        auto &i = static_cast<diagramQRCodeItem &>(*item);
+        sync<qrCodeRecord>(toItem, i, f.qr);
+        syncShownPicture(f, i, toItem);
+        break;
+    }
+    default:
+        break;
     }
 }
 } // namespace
@@ -59,78 +154,8 @@ itemSnapshot itemSnapshot::of(const QGraphicsItem *item)
     f->type = item->type();
     f->pos = item->pos();
     f->rotation = item->rotation();
-    switch (item->type()) {
-    case textItemType: {
-        auto &i = *const_cast<diagramTextItem *>(static_cast<const diagramTextItem *>(item));
-        copyText(*f, i, false);
-        f->content = i.content;
-        f->extStart = i.extDataStartLine;
-        f->extEnd = i.extDataEndLine;
-        f->extCur = i.extDataCurLine;
-        f->extPath = i.extDataFilePath;
-        f->isExtVariable = i.isExtVariable;
-        f->isAllPrinted = i.isAllPrinted;
-        break;
-    }
-    case cntItemType: {
-        auto &i = *const_cast<diagramCntItem *>(static_cast<const diagramCntItem *>(item));
-        copyText(*f, i, false);
-        f->value = i.value;
-        f->mode = i.mode;
-        f->name = i.name;
-        break;
-    }
-    case cnt2ItemType: {
-        auto &i = *const_cast<diagramCnt2Item *>(static_cast<const diagramCnt2Item *>(item));
-        copyText(*f, i, false);
-        f->value = i.value;
-        f->mode = i.mode;
-        break;
-    }
-    case timeItemType: {
-        auto &i = *const_cast<diagramTimeItem *>(static_cast<const diagramTimeItem *>(item));
-        copyText(*f, i, false);
-        f->dateTime = i.dateTime;
-        f->timeMode = i.mode;
-        f->modeIndex = i.modeIndex;
-        f->valid = i.valid;
-        f->userDefined = i.userDefined;
-        break;
-    }
-    case barItemType: {
-        const auto &i = static_cast<const diagramBarItem &>(*item);
-        f->shown = i.pixmap();
-        f->natural = i.barPixmap;
-        f->content = i.content;
-        f->mode = i.mode;
-        f->isTextOn = i.isTextOn;
-        f->lineWidth = i.lineWidth;
-        f->lineHeight = i.lineHeight;
-        f->extStart = i.extDataStartLine;
-        f->extEnd = i.extDataEndLine;
-        f->extCur = i.extDataCurLine;
-        f->extPath = i.extDataFilePath;
-        f->isExtVariable = i.isExtVariable;
-        f->isAllPrinted = i.isAllPrinted;
-        break;
-    }
-    case imageItemType: {
-        const auto &i = static_cast<const diagramImageItem &>(*item);
-        f->shown = i.pixmap();
-        f->natural = i.sourcePixmap;
-        f->pixPath = i.pixPath;
-        f->isColorConverse = i.isColorConverse;
-        break;
-    }
-    case qrItemType: {
-        const auto &i = static_cast<const diagramQRCodeItem &>(*item);
-        f->shown = i.pixmap();
-        f->qr = i.record();
-        break;
-    }
-    default:
-        break;
-    }
+    // Reading only: the same field list restores, so it takes a mutable item.
+    syncFields(*f, const_cast<QGraphicsItem *>(item), false);
     itemSnapshot s;
     s.data = std::move(f);
     return s;
@@ -140,82 +165,10 @@ void itemSnapshot::applyTo(QGraphicsItem *item) const
 {
     if (!data || data->type != item->type())
         return;
-    const fields &f = *data;
-    fields &m = const_cast<fields &>(f);
-    switch (item->type()) {
-    case textItemType: {
-        auto &i = static_cast<diagramTextItem &>(*item);
-        copyText(m, i, true);
-        i.content = f.content;
-        i.extDataStartLine = f.extStart;
-        i.extDataEndLine = f.extEnd;
-        i.extDataCurLine = f.extCur;
-        i.extDataFilePath = f.extPath;
-        i.isExtVariable = f.isExtVariable;
-        i.isAllPrinted = f.isAllPrinted;
-        break;
-    }
-    case cntItemType: {
-        auto &i = static_cast<diagramCntItem &>(*item);
-        copyText(m, i, true);
-        i.value = f.value;
-        i.mode = f.mode;
-        i.name = f.name;
-        break;
-    }
-    case cnt2ItemType: {
-        auto &i = static_cast<diagramCnt2Item &>(*item);
-        copyText(m, i, true);
-        i.value = f.value;
-        i.mode = f.mode;
-        break;
-    }
-    case timeItemType: {
-        auto &i = static_cast<diagramTimeItem &>(*item);
-        copyText(m, i, true);
-        i.dateTime = f.dateTime;
-        i.mode = f.timeMode;
-        i.modeIndex = f.modeIndex;
-        i.valid = f.valid;
-        i.userDefined = f.userDefined;
-        break;
-    }
-    case barItemType: {
-        auto &i = static_cast<diagramBarItem &>(*item);
-        i.barPixmap = f.natural;
-        i.setPixmap(f.shown);
-        i.content = f.content;
-        i.mode = f.mode;
-        i.isTextOn = f.isTextOn;
-        i.lineWidth = f.lineWidth;
-        i.lineHeight = f.lineHeight;
-        i.extDataStartLine = f.extStart;
-        i.extDataEndLine = f.extEnd;
-        i.extDataCurLine = f.extCur;
-        i.extDataFilePath = f.extPath;
-        i.isExtVariable = f.isExtVariable;
-        i.isAllPrinted = f.isAllPrinted;
-        break;
-    }
-    case imageItemType: {
-        auto &i = static_cast<diagramImageItem &>(*item);
-        i.sourcePixmap = f.natural;
-        i.setPixmap(f.shown);
-        i.pixPath = f.pixPath;
-        i.isColorConverse = f.isColorConverse;
-        break;
-    }
-    case qrItemType: {
-        auto &i = static_cast<diagramQRCodeItem &>(*item);
-        static_cast<qrCodeRecord &>(i) = f.qr;
-        i.setPixmap(f.shown);
-        break;
-    }
-    default:
-        break;
-    }
-    item->setPos(f.pos);
-    item->setRotation(f.rotation);
+    // Writing to the item only: the snapshot itself is not changed.
+    syncFields(const_cast<fields &>(*data), item, true);
+    item->setPos(data->pos);
+    item->setRotation(data->rotation);
 }
 
 addItemsCommand::addItemsCommand(const QString &text, QGraphicsScene *scene, QList<QGraphicsItem *> items,

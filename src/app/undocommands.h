@@ -17,9 +17,9 @@ class itemSnapshot
 public:
     static itemSnapshot of(const QGraphicsItem *item);
     void applyTo(QGraphicsItem *item) const;
+    struct fields; // defined where it is filled and applied
 
 private:
-    struct fields;
     std::shared_ptr<const fields> data;
 };
 
