@@ -145,7 +145,6 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
-    setBarcodeErrorHandler([](quint8) {});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

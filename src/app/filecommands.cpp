@@ -1,29 +1,35 @@
 // The file menu's commands: New, Open, Save, Save As and Delete (Exit lives with the window).
 #include "widget.h"
 
+#include "diagrambaritem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
 #include "sprdocument.h"
 
+#include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QUndoStack>
 
 namespace
 {
 
 // The dialog of Open and Delete; the operator may also type the name of a file that does not exist.
-QString chooseDocument(QWidget *parent)
+QString chooseDocument(QWidget *parent, const QString &title, const QString &acceptLabel = QString())
 {
-    QFileDialog dialog(parent, Widget::tr("打开文件"), QStringLiteral("."), Widget::tr("Spr Files(*.spr )"));
+    QFileDialog dialog(parent, title, QStringLiteral("."), Widget::tr("Spr Files(*.spr )"));
+    if (!acceptLabel.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, acceptLabel);
     const QStringList files = modalHooks::execFileDialog(dialog);
     return files.isEmpty() ? QString() : files.first();
 }
 
-// The name to save under; empty when the operator cancels. No extension is added.
+// The name to save under; empty when the operator cancels. A name without a suffix gets ".spr", so
+// that the Open dialog's filter shows the file.
 QString chooseSaveName(QWidget *parent)
 {
     QFileDialog dialog(parent, Widget::tr("保存文件"), QStringLiteral("."), Widget::tr("*.spr"));
@@ -32,7 +38,8 @@ QString chooseSaveName(QWidget *parent)
     if (files.isEmpty() || files.first().isEmpty())
         return QString();
     qDebug() << files.first();
-    return files.first();
+    const QString name = files.first();
+    return QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".spr") : name;
 }
 
 void warn(QWidget *parent, const QString &title, const QString &text)
@@ -43,21 +50,68 @@ void warn(QWidget *parent, const QString &title, const QString &text)
 
 } // namespace
 
+// Asks whether to keep the changes of the design before they would be lost; false when the operator
+// cancels or the save fails, so the caller keeps everything as it is.
+bool Widget::maySetDesignAside()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("编辑软件"), tr("设计已修改，是否保存？"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setButtonText(QMessageBox::Save, tr("保存"));
+    box.setButtonText(QMessageBox::Discard, tr("不保存"));
+    box.setButtonText(QMessageBox::Cancel, tr("取消"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (modalHooks::execMessageBox(box)) {
+    case QMessageBox::Save: {
+        const QString path = isUntitled ? chooseSaveName(this) : currentFilePath;
+        return !path.isEmpty() && saveDocumentTo(path);
+    }
+    case QMessageBox::Discard:
+        return true;
+    default: // Cancel, Escape or a box closed some other way
+        return false;
+    }
+}
+
+void Widget::closeEvent(QCloseEvent *event)
+{
+    if (maySetDesignAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// "<file> - 编辑软件" once the design has a file; the mark shows unsaved changes.
+void Widget::updateTitle()
+{
+    const QString program = tr("编辑软件");
+    setWindowTitle(isUntitled ? program + QStringLiteral("[*]")
+                              : QFileInfo(currentFilePath).fileName() + QStringLiteral("[*] - ") + program);
+}
+
 void Widget::newActionSlot()
 {
     emit requireBeep();
+    if (!maySetDesignAside())
+        return;
     isUntitled = true;
     currentFilePath = QStringLiteral("Spray/Untitled.spr");
     // No current-item field may point at an item the scene is about to destroy.
     resetCurrentItems();
     disablePanels();
+    // A fresh history: its steps refer to items of the old design.
+    undo->clear();
     scene->clear();
+    updateTitle();
 }
 
 void Widget::openActionSlot()
 {
     emit requireBeep();
-    const QString path = chooseDocument(this);
+    if (!maySetDesignAside())
+        return;
+    const QString path = chooseDocument(this, tr("打开文件"));
     if (!path.isEmpty())
         openDocument(path);
 }
@@ -81,21 +135,43 @@ void Widget::saveAsActionSlot()
 void Widget::deleteActionSlot()
 {
     emit requireBeep();
-    const QString path = chooseDocument(this);
-    // Silent either way; the design on the canvas and the current path stay as they are.
-    if (!path.isEmpty())
-        QFile::remove(path);
+    const QString path = chooseDocument(this, tr("删除文件"), tr("删除"));
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    const QString shown = QDir::toNativeSeparators(path);
+    QMessageBox ask(QMessageBox::Question, tr("删除文件"), tr("确定要删除文件 %1 吗？").arg(shown),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    ask.setButtonText(QMessageBox::Yes, tr("删除"));
+    ask.setButtonText(QMessageBox::Cancel, tr("取消"));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    if (modalHooks::execMessageBox(ask) != QMessageBox::Yes)
+        return;
+    QFile file(path);
+    if (!file.remove()) {
+        warn(this, tr("删除文件"), tr("无法删除文件 %1：%2").arg(shown, file.errorString()));
+        return;
+    }
+    // The design on the canvas stays; it no longer has a file, so it can only be saved anew.
+    if (!isUntitled && QFileInfo(path).absoluteFilePath() == QFileInfo(currentFilePath).absoluteFilePath()) {
+        isUntitled = true;
+        currentFilePath = QStringLiteral("Spray/Untitled.spr");
+        undo->resetClean();
+        updateTitle();
+    }
 }
 
-// Makes path the current, titled document and writes the design there. A failed write is told to the
-// operator; the old file, if any, is then left as it was.
+// Writes the design to path and makes it the current, titled document. A failed write is told to the
+// operator; the old file, if any, and the document's path and state are then left as they were.
 bool Widget::saveDocumentTo(const QString &path)
 {
-    currentFilePath = path;
-    isUntitled = false;
     QString reason;
-    if (saveSprFile(path, *scene, &reason))
+    if (saveSprFile(path, *scene, &reason)) {
+        currentFilePath = path;
+        isUntitled = false;
+        undo->setClean();
+        updateTitle();
         return true;
+    }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
@@ -108,10 +184,12 @@ bool Widget::openDocument(const QString &path)
         QString systemError;
         const sprFileStatus status = probeSprFile(path, &systemError);
         if (status != sprFileStatus::ok) {
-            const QString reason = status == sprFileStatus::cannotOpen ? systemError
-                                   : status == sprFileStatus::tooLarge
-                                       ? tr("文件过大")
-                                       : tr("文件第一行不是 [FileInfo]，不是设计文件");
+            const QString reason =
+                status == sprFileStatus::cannotOpen ? systemError
+                : status == sprFileStatus::tooLarge ? tr("文件过大")
+                : status == sprFileStatus::tooManyItems
+                    ? tr("文件中的项目超过 %1 个，无法完整打开").arg(sprReadLimits().maxItems)
+                    : tr("文件第一行不是 [FileInfo]，不是设计文件");
             warn(this, tr("打开文件"), tr("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
             return false;
         }
@@ -119,8 +197,14 @@ bool Widget::openDocument(const QString &path)
     isUntitled = false;
     resetCurrentItems();
     disablePanels();
+    undo->clear();
     scene->clear();
-    const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene);
+    sprReadResult result;
+    const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene, &result);
     currentFilePath = path;
+    updateTitle();
+    // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
+    for (quint8 code : result.barcodeRefusals)
+        showBarcodeFormatErrorBox(code);
     return read;
 }

@@ -74,16 +74,19 @@ void Widget::loadMediaPanel(int kind)
 
 void Widget::barXChange(int x)
 {
+    const editScope scope(this, currentBarItem, "barXChange");
     currentBarItem->setPos(x, currentBarItem->y());
 }
 
 void Widget::barYChange(int y)
 {
+    const editScope scope(this, currentBarItem, "barYChange");
     currentBarItem->setPos(currentBarItem->x(), y);
 }
 
 void Widget::barWidthChange(int width)
 {
+    const editScope scope(this, currentBarItem, "barWidthChange");
     const int height = currentBarItem->pixmap().height();
     currentBarItem->setPixmap(
         currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -91,6 +94,7 @@ void Widget::barWidthChange(int width)
 
 void Widget::barHeightChange(int height)
 {
+    const editScope scope(this, currentBarItem, "barHeightChange");
     const int width = currentBarItem->pixmap().width();
     currentBarItem->setPixmap(
         currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -98,51 +102,60 @@ void Widget::barHeightChange(int height)
 
 void Widget::barRotateChange(int angle)
 {
+    const editScope scope(this, currentBarItem, "barRotateChange");
     currentBarItem->setRotation(angle);
 }
 
 void Widget::barModeChange(int index)
 {
+    const editScope scope(this, currentBarItem, "barModeChange");
     if (index >= 0 && index <= 6)
         currentBarItem->mode = index;
-    currentBarItem->regenerate();
+    showBarcodeFormatErrorBox(currentBarItem->regenerate());
 }
 
 void Widget::barTextStateChange(bool checked)
 {
+    const editScope scope(this, currentBarItem, "barTextStateChange");
     currentBarItem->isTextOn = checked;
-    currentBarItem->regenerate();
+    showBarcodeFormatErrorBox(currentBarItem->regenerate());
 }
 
 // Image.
 
 void Widget::imageXChange(int x)
 {
+    const editScope scope(this, currentImageItem, "imageXChange");
     currentImageItem->setPos(x, currentImageItem->y());
 }
 
 void Widget::imageYChange(int y)
 {
+    const editScope scope(this, currentImageItem, "imageYChange");
     currentImageItem->setPos(currentImageItem->x(), y);
 }
 
 void Widget::imageWidthChange(int width)
 {
+    const editScope scope(this, currentImageItem, "imageWidthChange");
     currentImageItem->setShownWidth(width);
 }
 
 void Widget::imageHeightChange(int height)
 {
+    const editScope scope(this, currentImageItem, "imageHeightChange");
     currentImageItem->setShownHeight(height);
 }
 
 void Widget::imageRotateChange(int angle)
 {
+    const editScope scope(this, currentImageItem, "imageRotateChange");
     currentImageItem->setRotation(angle);
 }
 
 void Widget::imageSelectChange()
 {
+    const editScope scope(this, currentImageItem, "imageSelectChange");
     QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."), tr("Image Files(*.jpg *.bmp)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
@@ -154,6 +167,7 @@ void Widget::imageSelectChange()
 
 void Widget::imageConverseChange()
 {
+    const editScope scope(this, currentImageItem, "imageConverseChange");
     currentImageItem->invertColors();
 }
 
@@ -161,45 +175,53 @@ void Widget::imageConverseChange()
 
 void Widget::QRCodeXChange(int x)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeXChange");
     currentQRCodeItem->setPos(x, currentQRCodeItem->y());
 }
 
 void Widget::QRCodeYChange(int y)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeYChange");
     currentQRCodeItem->setPos(currentQRCodeItem->x(), y);
 }
 
 void Widget::QRCodeRotateChange(int angle)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeRotateChange");
     currentQRCodeItem->setRotation(angle);
 }
 
 void Widget::QRCodeLevelChange(int index)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeLevelChange");
     currentQRCodeItem->level = index;
     currentQRCodeItem->regenerate();
 }
 
 void Widget::QRCodeScaleChange(int index)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeScaleChange");
     currentQRCodeItem->scale = index;
     currentQRCodeItem->regenerate();
 }
 
 void Widget::QRCodeVersionChange(int index)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeVersionChange");
     currentQRCodeItem->version = index;
     currentQRCodeItem->regenerate();
 }
 
 void Widget::QRCodeConverseChange(int index)
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeConverseChange");
     currentQRCodeItem->converse = index != 0;
     currentQRCodeItem->regenerate();
 }
 
 void Widget::QRCodeSetDynamicStyle()
 {
+    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
     QRCodeDynamicStyleDialog dialog;
     dialog.languageFile = languageFile;
     dialog.themeName = themeName;

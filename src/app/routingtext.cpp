@@ -112,120 +112,148 @@ void Widget::loadTextPanel(int kind)
 
 void Widget::textXChange(int x)
 {
+    const editScope scope(this, currentTextItem, "textXChange");
     currentTextItem->setPos(x, currentTextItem->y());
 }
 void Widget::textYChange(int y)
 {
+    const editScope scope(this, currentTextItem, "textYChange");
     currentTextItem->setPos(currentTextItem->x(), y);
 }
 void Widget::textRotateChange(int angle)
 {
+    const editScope scope(this, currentTextItem, "textRotateChange");
     currentTextItem->setRotation(angle);
 }
 void Widget::textFontChange(int index)
 {
+    const editScope scope(this, currentTextItem, "textFontChange");
     applyFamily(currentTextItem, textFontTable, index);
 }
 void Widget::textSizeChange(int size)
 {
+    const editScope scope(this, currentTextItem, "textSizeChange");
     applyPixelSize(currentTextItem, size);
 }
 void Widget::textIntervalChange(int interval)
 {
+    const editScope scope(this, currentTextItem, "textIntervalChange");
     applySpacing(currentTextItem, interval);
 }
 
 void Widget::cntXChange(int x)
 {
+    const editScope scope(this, currentCntItem, "cntXChange");
     currentCntItem->setPos(x, currentCntItem->y());
 }
 void Widget::cntYChange(int y)
 {
+    const editScope scope(this, currentCntItem, "cntYChange");
     currentCntItem->setPos(currentCntItem->x(), y);
 }
 void Widget::cntRotateChange(int angle)
 {
+    const editScope scope(this, currentCntItem, "cntRotateChange");
     currentCntItem->setRotation(angle);
 }
 void Widget::cntFontChange(int index)
 {
+    const editScope scope(this, currentCntItem, "cntFontChange");
     applyFamily(currentCntItem, cntFontTable, index);
 }
 void Widget::cntSizeChange(int size)
 {
+    const editScope scope(this, currentCntItem, "cntSizeChange");
     applyPixelSize(currentCntItem, size);
 }
 void Widget::cntIntervalChange(int interval)
 {
+    const editScope scope(this, currentCntItem, "cntIntervalChange");
     applySpacing(currentCntItem, interval);
 }
 void Widget::cntModeChange(int index)
 {
+    const editScope scope(this, currentCntItem, "cntModeChange");
     applyDigits(currentCntItem, index);
 }
 // Which of the printer's counters the item stands for; it does not change what is shown.
 void Widget::cntNameChange(int index)
 {
+    const editScope scope(this, currentCntItem, "cntNameChange");
     currentCntItem->name = index;
 }
 
 void Widget::cnt2XChange(int x)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2XChange");
     currentCnt2Item->setPos(x, currentCnt2Item->y());
 }
 void Widget::cnt2YChange(int y)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2YChange");
     currentCnt2Item->setPos(currentCnt2Item->x(), y);
 }
 void Widget::cnt2RotateChange(int angle)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2RotateChange");
     currentCnt2Item->setRotation(angle);
 }
 void Widget::cnt2FontChange(int index)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2FontChange");
     applyFamily(currentCnt2Item, cnt2FontTable, index);
 }
 void Widget::cnt2SizeChange(int size)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2SizeChange");
     applyPixelSize(currentCnt2Item, size);
 }
 void Widget::cnt2IntervalChange(int interval)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2IntervalChange");
     applySpacing(currentCnt2Item, interval);
 }
 void Widget::cnt2ModeChange(int index)
 {
+    const editScope scope(this, currentCnt2Item, "cnt2ModeChange");
     applyDigits(currentCnt2Item, index);
 }
 
 void Widget::timeXChange(int x)
 {
+    const editScope scope(this, currentTimeItem, "timeXChange");
     currentTimeItem->setPos(x, currentTimeItem->y());
 }
 void Widget::timeYChange(int y)
 {
+    const editScope scope(this, currentTimeItem, "timeYChange");
     currentTimeItem->setPos(currentTimeItem->x(), y);
 }
 void Widget::timeRotateChange(int angle)
 {
+    const editScope scope(this, currentTimeItem, "timeRotateChange");
     currentTimeItem->setRotation(angle);
 }
 // The time panel offers the counter list.
 void Widget::timeFontChange(int index)
 {
+    const editScope scope(this, currentTimeItem, "timeFontChange");
     applyFamily(currentTimeItem, cntFontTable, index);
 }
 void Widget::timeSizeChange(int size)
 {
+    const editScope scope(this, currentTimeItem, "timeSizeChange");
     applyPixelSize(currentTimeItem, size);
 }
 void Widget::timeSpacingChange(int value)
 {
+    const editScope scope(this, currentTimeItem, "timeSpacingChange");
     applySpacing(currentTimeItem, value);
 }
 
 void Widget::timeModeChange(QString timeModeStr)
 {
+    const editScope scope(this, currentTimeItem, "timeModeChange");
     currentTimeItem->mode = timeModeStr;
     currentTimeItem->setPlainText(
         currentTimeItem->timeText(currentTimeItem->dateTime, currentTimeItem->valid));

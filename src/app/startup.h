@@ -3,11 +3,31 @@
 
 class QTranslator;
 
-// The translation file named by the first line of "language.ini" in the working directory: the text
-// after the first "=". Without the file the operator is told so (through the message-box hook) and the
-// Chinese source texts stay; an unreadable file or a line without "=" gives an empty path.
+// The "language.ini" that counts: the one in the working directory, else the one in the per-user
+// configuration folder (QStandardPaths::AppConfigLocation, so that an installed designer started from a
+// desktop menu finds it); empty when neither exists.
+QString findLanguageIni();
+
+// The translation file named by the first line of the file at iniPath: the text after the first "=".
+// An unreadable file or a line without "=" gives an empty path.
+QString readTranslationPath(const QString &iniPath);
+
+// The translation file named by the "language.ini" of findLanguageIni(). Without one the operator is
+// told so (through the message-box hook) and the Chinese source texts stay.
 QString chooseTranslationPath();
 
 // Load exactly the file named by path: no ".qm" is added and no part of the name is stripped, so a path
 // with a stray trailing blank names no file.
 bool loadTranslation(QTranslator &translator, const QString &path);
+
+// What the designer's command line asks for.
+struct CommandLineRequest {
+    QString file;      // the design to open at start; empty for none
+    QString output;    // --help or --version text, for standard output
+    QString error;     // a usage error, for standard error
+    int exitCode = -1; // 0 or more: print output or error and end without opening the window
+};
+
+// Parses the arguments the application object left (it has already taken Qt's own, such as -platform).
+// The application's name and version must be set before.
+CommandLineRequest parseCommandLine(const QStringList &arguments);

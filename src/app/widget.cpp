@@ -9,16 +9,16 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "undocommands.h"
 
 #include <QButtonGroup>
 #include <QDebug>
 #include <QMenu>
+#include <QUndoStack>
 
 Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 {
     ui->setupUi(this);
-    setWindowTitle(tr("编辑软件"));
-    installBarcodeErrorBox();
 
     scene = new diagramScene(this);
     scene->setSceneRect(0, 0, 80000, 300);
@@ -30,17 +30,27 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     setZoom("58%");
 
     createFileMenu();
+    createEditActions();
+    createCanvasActions();
     createInitialItems();
     setupTextPanels();
     setupMediaPanels();
     buttonGroupMenu();
 
     isUntitled = true;
+    updateTitle();
     ui->cnt2PushButton->hide();
+    // The panels share one place in the layout; at start the text panel is the one shown.
+    for (QScrollArea *area : {ui->timeScrollArea, ui->barScrollArea, ui->imageScrollArea, ui->QRScrollArea,
+                              ui->cntScrollArea, ui->cnt2ScrollArea})
+        area->hide();
 }
 
 Widget::~Widget()
 {
+    // The history goes first: its steps own the items out of the design, and nothing is shown any more.
+    undo->disconnect(this);
+    delete undo;
     // The initial items never joined the scene, so nothing else owns them.
     delete initialTextItem;
     delete initialCntItem;
@@ -172,7 +182,7 @@ void Widget::buttonItemsClicked(int id)
         break;
     case 7:
         item = currentBarItem = new diagramBarItem;
-        currentBarItem->regenerate();
+        showBarcodeFormatErrorBox(currentBarItem->regenerate());
         break;
     default:
         item = createdItem(currentTextItem);
@@ -191,7 +201,14 @@ template <typename TextItem> QGraphicsItem *Widget::createdItem(TextItem *&curre
 void Widget::addCreatedItem(QGraphicsItem *item, int x)
 {
     item->setPos(x, 0);
-    scene->addItem(item);
+    // The panel of the new item is loaded below; the shown one is not reloaded from another item first.
+    loadingPanel = true;
+    undo->push(new addItemsCommand(tr("新建对象"), scene, {item},
+                                   [this](QGraphicsItem *gone) { forgetItem(gone); }));
+    loadingPanel = false;
+    // The new item is the selection, so the panel and the highlighted item agree.
+    scene->clearSelection();
+    item->setSelected(true);
     itemSelected(item);
 }
 
@@ -201,6 +218,18 @@ void Widget::itemSelected(QGraphicsItem *item)
         return;
     if (item->x() < 0)
         item->setX(0);
+    // Loading writes the panel's view back to the item; that is no step of its own in the history.
+    const bool wasLoading = loadingPanel;
+    loadingPanel = true;
+    selectItem(item);
+    loadingPanel = wasLoading;
+}
+
+void Widget::selectItem(QGraphicsItem *item)
+{
+    // Kinds without a content leave nothing in the editor that "完成" could seem to apply.
+    if (item->type() != textItemType && item->type() != barItemType && item->type() != qrItemType)
+        ui->lineEdit->clear();
     switch (item->type()) {
     case textItemType:
         showPanel(0);
@@ -280,10 +309,14 @@ void Widget::disablePanels()
 void Widget::on_editPushButton_clicked()
 {
     const QString text = ui->lineEdit->text();
+    QGraphicsItem *const targets[] = {currentTextItem, nullptr, nullptr, currentBarItem,
+                                      nullptr,         nullptr, nullptr, currentQRCodeItem};
+    const editScope scope(this, currentPanel >= 0 && currentPanel <= 7 ? targets[currentPanel] : nullptr,
+                          "edit");
     switch (currentPanel) {
     case 3:
         currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
-        currentBarItem->regenerate();
+        showBarcodeFormatErrorBox(currentBarItem->regenerate());
         showPanel(3);
         break;
     case 7:
@@ -301,17 +334,11 @@ void Widget::on_editPushButton_clicked()
     }
 }
 
-// Removed items are destroyed at once; any current-item field that pointed at one falls back to the
-// off-scene initial item of its kind, so no later edit can reach a destroyed item.
+// Removed items live on in their undo step; any current-item field that pointed at one falls back to the
+// off-scene initial item of its kind, so no later edit can reach an item outside the design.
 void Widget::on_deletePushButton_clicked()
 {
-    const QList<QGraphicsItem *> selected = scene->selectedItems();
-    for (QGraphicsItem *item : selected) {
-        scene->removeItem(item);
-        disablePanels();
-        forgetItem(item);
-        delete item;
-    }
+    undoableDelete(scene->selectedItems(), tr("删除"));
 }
 
 void Widget::exitActionSlot()

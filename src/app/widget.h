@@ -1,11 +1,16 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
 class QGraphicsItem;
+class QLabel;
 class QMenu;
+class QPointF;
+class QUndoStack;
 class diagramScene;
 class diagramTextItem;
 class diagramCntItem;
@@ -39,6 +44,30 @@ public:
 
     diagramScene *designScene() const { return scene; }
     int shownPanel() const { return currentPanel; }
+    QUndoStack *undoStack() const { return undo; }
+
+    // Records one panel edit of an item as an undoable step: the item's values before the edit are taken
+    // when the scope opens, the values after when it closes. Edits of items outside the design, nested
+    // edits and the write-back of a panel being loaded are not recorded.
+    class editScope
+    {
+    public:
+        editScope(Widget *window, QGraphicsItem *item, const char *control);
+        ~editScope();
+        editScope(const editScope &) = delete;
+        editScope &operator=(const editScope &) = delete;
+
+    private:
+        Widget *window;
+        QGraphicsItem *item;
+        int mergeId;
+        bool recording;
+        struct state;
+        std::unique_ptr<state> before;
+    };
+
+    // The design named on the command line, opened as File > Open opens a chosen file.
+    bool openDocumentFile(const QString &path) { return openDocument(path); }
 
 signals:
     void requireBeep();
@@ -112,11 +141,34 @@ public slots:
     void timeSpacingChange(int value);
 
     void on_deletePushButton_clicked();
+    void copySelection();
+    void cutSelection();
+    void pasteSections();
+    void duplicateSelection();
+    void selectAllItems();
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit();
+    void zoomToStart();
     void buttonGroupMenu();
     void buttonItemsClicked(int id);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void createCanvasActions();
+    void pasteText(const QByteArray &sections);
+    void setViewScale(double factor);
+    void showZoom();
     void showPanel(int kind);
+    void selectItem(QGraphicsItem *item);
+    // Loads the shown panel again from its item, after anything changed the item's values.
+    void refreshPanel();
+    void createEditActions();
+    void nudgeSelection(const QPointF &step);
+    void undoableDelete(const QList<QGraphicsItem *> &items, const QString &text);
     void disablePanels();
     void setZoom(const QString &text);
     void createFileMenu();
@@ -176,6 +228,13 @@ private:
     diagramBarItem *initialBarItem = nullptr;
     diagramImageItem *initialImageItem = nullptr;
     diagramQRCodeItem *initialQRCodeItem = nullptr;
+    bool maySetDesignAside();
+    void updateTitle();
     bool isUntitled = true;
+    QUndoStack *undo = nullptr;
+    QList<QAction *> canvasActions;
+    QLabel *zoomLabel = nullptr;
+    bool loadingPanel = false;
+    int editDepth = 0;
     QString currentFilePath;
 };

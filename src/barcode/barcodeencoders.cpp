@@ -7,7 +7,18 @@
 barcodeEncoder barcodeEncoderForMode(int mode)
 {
     static const barcodeEncoder encoders[barcodeModeCount] = {
-        drawEan13, drawEan8, drawCode39, drawCode93, drawUpcA, drawUpcE, drawCode128,
+        encodeEan13, encodeEan8, encodeCode39, encodeCode93, encodeUpcA, encodeUpcE, encodeCode128,
     };
     return mode >= 0 && mode < barcodeModeCount ? encoders[mode] : nullptr;
+}
+
+barcodeSymbol encodeBarcode(int mode, const barcodeOptions &options, const QString &content)
+{
+    const barcodeEncoder encoder = barcodeEncoderForMode(mode);
+    if (!encoder) {
+        barcodeSymbol none;
+        none.options = options;
+        return none;
+    }
+    return encoder(options, content);
 }

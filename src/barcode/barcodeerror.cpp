@@ -2,25 +2,6 @@
 
 #include <QCoreApplication>
 
-static barcodeErrorHandler &handlerSlot()
-{
-    static barcodeErrorHandler handler;
-    return handler;
-}
-
-barcodeErrorHandler setBarcodeErrorHandler(barcodeErrorHandler handler)
-{
-    barcodeErrorHandler previous = std::move(handlerSlot());
-    handlerSlot() = std::move(handler);
-    return previous;
-}
-
-void showBarcodeFormatError(quint8 code)
-{
-    if (handlerSlot())
-        handlerSlot()(code);
-}
-
 QString barcodeErrorMessage(quint8 code)
 {
     switch (code) {

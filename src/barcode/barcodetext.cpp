@@ -25,7 +25,9 @@ namespace
 {
 constexpr int largestBitmapGlyph = 64;
 
-void useTextFont(QPainter &painter, int pixelSize)
+} // namespace
+
+void barcodeTextPainter::useTextFont(QPainter &painter, int pixelSize)
 {
     QFont font = painter.font();
     font.setFamily(barcodeTextFamily());
@@ -36,6 +38,9 @@ void useTextFont(QPainter &painter, int pixelSize)
     painter.setPen(QColor(Qt::black));
     painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
 }
+
+namespace
+{
 
 // A margin that keeps the glyphs of ordinary text inside the cell image.
 int interiorMargin(int pixelSize)
@@ -94,7 +99,7 @@ renderedCell renderCell(const cellKey &key)
     QImage canvas(key.leftMargin + key.size.width(), key.size.height(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(0);
     QPainter painter(&canvas);
-    useTextFont(painter, key.pixelSize);
+    barcodeTextPainter::useTextFont(painter, key.pixelSize);
     const bool exact =
         key.leftMargin < interiorMargin(key.pixelSize) || leftOverreach(painter, key) <= key.leftMargin;
     painter.drawText(QRect(QPoint(key.leftMargin, 0), key.size), Qt::AlignCenter, key.text);

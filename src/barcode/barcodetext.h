@@ -15,6 +15,8 @@ class barcodeTextPainter
 public:
     barcodeTextPainter(QImage &picture, int pixelSize);
     void draw(const QRect &cell, const QString &text);
+    // The text font and pen, with destination-over composition, on any painter.
+    static void useTextFont(QPainter &painter, int pixelSize);
 
 private:
     void drawInPlace(const QRect &cell, const QString &text);

@@ -1,7 +1,6 @@
 #include "code128.h"
 
 #include "barcodedrawing.h"
-#include "barcodeerror.h"
 
 namespace
 {
@@ -43,13 +42,14 @@ int code128CheckValue(const std::vector<int> &values)
     return sum;
 }
 
-QPixmap drawCode128(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeCode128(const barcodeOptions &options, const QString &content)
 {
     const int n = content.size();
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 11 * qint64(n) + 35);
-    if (!pic)
-        return {};
-    pic->paint(0, code128Patterns[startB]);
+    symbolBuilder pic(options, 11 * qint64(n) + 35);
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
+    pic.paint(0, code128Patterns[startB]);
     // Characters outside Latin-1 become '?' here and are encoded as such.
     const QByteArray bytes = content.toLatin1();
     std::vector<int> values;
@@ -57,15 +57,14 @@ QPixmap drawCode128(bool isTextOn, int d, int e, const QString &content)
     for (int i = 0; i < n; ++i) {
         values.push_back(code128Value(bytes[i]));
         if (values.back() < 0) {
-            showBarcodeFormatError(7);
-            return pic->finish();
+            return pic.refuse(7, i);
         }
-        pic->paint(11 * (i + 1), code128Patterns[values.back()]);
+        pic.paint(11 * (i + 1), code128Patterns[values.back()]);
     }
-    pic->paint(11 * (n + 1), code128Patterns[code128CheckValue(values)]);
-    pic->paint(11 * (n + 2), stopPattern);
-    const int origin = pic->centredTextOrigin(n);
+    pic.paint(11 * (n + 1), code128Patterns[code128CheckValue(values)]);
+    pic.paint(11 * (n + 2), stopPattern);
+    const int origin = pic.centredTextOrigin(n);
     for (int i = 0; i < n; ++i)
-        pic->text(origin + 8 * d * i, 10 * d, QString(content.at(i)));
-    return pic->finish();
+        pic.text(origin + 8 * d * i, 10 * d, QString(content.at(i)));
+    return pic.finish(n);
 }

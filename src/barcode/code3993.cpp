@@ -1,7 +1,6 @@
 #include "code3993.h"
 
 #include "barcodedrawing.h"
-#include "barcodeerror.h"
 
 #include <cstring>
 
@@ -57,54 +56,54 @@ std::pair<int, int> code93CheckValues(const std::vector<int> &values)
     return {c, k};
 }
 
-QPixmap drawCode39(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeCode39(const barcodeOptions &options, const QString &content)
 {
     const int n = content.size();
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 13 * (qint64(n) + 2));
-    if (!pic)
-        return {};
+    symbolBuilder pic(options, 13 * (qint64(n) + 2));
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
     const QByteArray bytes = content.toLatin1();
     for (int i = 0; i < n; ++i) {
         const int value = code39Value(bytes[i]);
         if (value < 0) {
-            showBarcodeFormatError(3);
-            return pic->finish();
+            return pic.refuse(3, i);
         }
-        pic->paint(13 * (i + 1), code39Patterns[value]);
+        pic.paint(13 * (i + 1), code39Patterns[value]);
     }
-    pic->paint(0, code39Star);
-    pic->paint(13 * (n + 1), code39Star);
+    pic.paint(0, code39Star);
+    pic.paint(13 * (n + 1), code39Star);
     const QString text = QLatin1Char('*') + content + QLatin1Char('*');
     for (int j = 0; j < n + 2; ++j)
-        pic->text(13 * d * j, 13 * d, QString(text.at(j)));
-    return pic->finish();
+        pic.text(13 * d * j, 13 * d, QString(text.at(j)));
+    return pic.finish(n);
 }
 
-QPixmap drawCode93(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeCode93(const barcodeOptions &options, const QString &content)
 {
     const int n = content.size();
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 9 * (qint64(n) + 5), -3);
-    if (!pic)
-        return {};
-    pic->paint(0, code93StartStop, code93Painted);
+    symbolBuilder pic(options, 9 * (qint64(n) + 5), -3);
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
+    pic.paint(0, code93StartStop, code93Painted);
     const QByteArray bytes = content.toLatin1();
     std::vector<int> values;
     values.reserve(n);
     for (int i = 0; i < n; ++i) {
         values.push_back(code39Value(bytes[i]));
         if (values.back() < 0) {
-            showBarcodeFormatError(3);
-            return pic->finish();
+            return pic.refuse(3, i);
         }
-        pic->paint(9 * (i + 1), code93Patterns[values.back()], code93Painted);
+        pic.paint(9 * (i + 1), code93Patterns[values.back()], code93Painted);
     }
     const auto [c, k] = code93CheckValues(values);
-    pic->paint(9 * (n + 1), code93Patterns[c], code93Painted);
-    pic->paint(9 * (n + 2), code93Patterns[k], code93Painted);
-    pic->paint(9 * (n + 3), code93StartStop, code93Painted);
-    pic->paint(9 * (n + 4), "1", 1);
-    const int origin = pic->centredTextOrigin(n);
+    pic.paint(9 * (n + 1), code93Patterns[c], code93Painted);
+    pic.paint(9 * (n + 2), code93Patterns[k], code93Painted);
+    pic.paint(9 * (n + 3), code93StartStop, code93Painted);
+    pic.paint(9 * (n + 4), "1", 1);
+    const int origin = pic.centredTextOrigin(n);
     for (int i = 0; i < n; ++i)
-        pic->text(origin + 8 * d * i, 8 * d, QString(content.at(i)));
-    return pic->finish();
+        pic.text(origin + 8 * d * i, 8 * d, QString(content.at(i)));
+    return pic.finish(n);
 }

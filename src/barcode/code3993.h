@@ -1,12 +1,12 @@
 #pragma once
 // Code 39 and Code 93 share one character set: digits, capitals and seven symbols, values 0 to 42.
-#include <QPixmap>
+#include "barcodesymbol.h"
 #include <QString>
 #include <utility>
 #include <vector>
 
-QPixmap drawCode39(bool isTextOn, int d, int e, const QString &content);
-QPixmap drawCode93(bool isTextOn, int d, int e, const QString &content);
+barcodeSymbol encodeCode39(const barcodeOptions &options, const QString &content);
+barcodeSymbol encodeCode93(const barcodeOptions &options, const QString &content);
 
 // The value 0 to 42 of a Latin-1 byte in the shared character set, or -1 when it is not part of it.
 int code39Value(char c);

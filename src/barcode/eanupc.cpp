@@ -1,7 +1,6 @@
 #include "eanupc.h"
 
 #include "barcodedrawing.h"
-#include "barcodeerror.h"
 
 namespace
 {
@@ -43,14 +42,12 @@ const char *digitPattern(char set, char digit)
 }
 
 // The content needs at least minLength characters, the first count of them digits; on failure the blank
-// picture is the answer.
-bool leadingDigits(const QByteArray &content, int minLength, int count, quint8 errorCode)
+// symbol is refused with nothing placed.
+bool leadingDigits(const QByteArray &content, int minLength, int count)
 {
     bool ok = content.size() >= minLength;
     for (int k = 0; ok && k < count; ++k)
         ok = isDigit(content[k]);
-    if (!ok)
-        showBarcodeFormatError(errorCode);
     return ok;
 }
 
@@ -84,98 +81,102 @@ QByteArray upcEExpansion(const QByteArray &digits)
     return expanded;
 }
 
-QPixmap drawEan13(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeEan13(const barcodeOptions &options, const QString &content)
 {
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 113);
-    if (!pic)
-        return {};
+    symbolBuilder pic(options, 113);
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 13, 12, 1))
-        return pic->finish();
+    if (!leadingDigits(c, 13, 12))
+        return pic.refuse(1, 0);
     const char check = eanUpcCheckDigit(c.left(12));
     const char *parity = ean13Parity[c[0] - '0'];
-    pic->paint(11, normalGuard, true);
+    pic.paint(11, normalGuard, true);
     for (int k = 1; k <= 6; ++k)
-        pic->paint(14 + 7 * (k - 1), digitPattern(parity[k - 1], c[k]));
-    pic->paint(56, centreGuard, true);
+        pic.paint(14 + 7 * (k - 1), digitPattern(parity[k - 1], c[k]));
+    pic.paint(56, centreGuard, true);
     for (int k = 7; k <= 11; ++k)
-        pic->paint(61 + 7 * (k - 7), digitPattern('R', c[k]));
-    pic->paint(96, digitPattern('R', check));
-    pic->paint(103, normalGuard, true);
+        pic.paint(61 + 7 * (k - 7), digitPattern('R', c[k]));
+    pic.paint(96, digitPattern('R', check));
+    pic.paint(103, normalGuard, true);
     for (int k = 0; k < qMin(content.size(), 13); ++k) {
         const int x = k == 0 ? 2 : k <= 6 ? 13 + 7 * (k - 1) : k <= 11 ? 59 + 7 * (k - 7) : 94;
-        pic->text(x * d, 9 * d, piece(content, k, 12, check));
+        pic.text(x * d, 9 * d, piece(content, k, 12, check));
     }
-    return pic->finish();
+    return pic.finish(12);
 }
 
-QPixmap drawEan8(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeEan8(const barcodeOptions &options, const QString &content)
 {
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 81);
-    if (!pic)
-        return {};
+    symbolBuilder pic(options, 81);
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 7, 7, 2))
-        return pic->finish();
+    if (!leadingDigits(c, 7, 7))
+        return pic.refuse(2, 0);
     const char check = eanUpcCheckDigit(c.left(7));
-    pic->paint(7, normalGuard, true);
+    pic.paint(7, normalGuard, true);
     for (int k = 0; k <= 3; ++k)
-        pic->paint(10 + 7 * k, digitPattern('L', c[k]));
-    pic->paint(38, centreGuard, true);
+        pic.paint(10 + 7 * k, digitPattern('L', c[k]));
+    pic.paint(38, centreGuard, true);
     for (int k = 4; k <= 6; ++k)
-        pic->paint(43 + 7 * (k - 4), digitPattern('R', c[k]));
-    pic->paint(64, digitPattern('R', check));
-    pic->paint(71, normalGuard, true);
-    pic->text(0, 7 * d, QStringLiteral("<"));
+        pic.paint(43 + 7 * (k - 4), digitPattern('R', c[k]));
+    pic.paint(64, digitPattern('R', check));
+    pic.paint(71, normalGuard, true);
+    pic.text(0, 7 * d, QStringLiteral("<"));
     for (int k = 0; k < qMin(content.size(), 8); ++k) {
         const int x = k <= 3 ? 11 + 7 * k : k <= 6 ? 43 + 7 * (k - 4) : 64;
-        pic->text(x * d, 7 * d, piece(content, k, 7, check));
+        pic.text(x * d, 7 * d, piece(content, k, 7, check));
     }
-    pic->text(75 * d, 7 * d, QStringLiteral(">"));
-    return pic->finish();
+    pic.text(75 * d, 7 * d, QStringLiteral(">"));
+    return pic.finish(7);
 }
 
-QPixmap drawUpcA(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeUpcA(const barcodeOptions &options, const QString &content)
 {
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 113);
-    if (!pic)
-        return {};
+    symbolBuilder pic(options, 113);
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 11, 11, 5))
-        return pic->finish();
+    if (!leadingDigits(c, 11, 11))
+        return pic.refuse(5, 0);
     const char check = eanUpcCheckDigit(c.left(11));
-    pic->paint(9, normalGuard, true);
+    pic.paint(9, normalGuard, true);
     for (int k = 0; k <= 5; ++k)
-        pic->paint(12 + 7 * k, digitPattern('L', c[k]));
-    pic->paint(54, centreGuard, true);
+        pic.paint(12 + 7 * k, digitPattern('L', c[k]));
+    pic.paint(54, centreGuard, true);
     for (int k = 6; k <= 10; ++k)
-        pic->paint(59 + 7 * (k - 6), digitPattern('R', c[k]));
-    pic->paint(94, digitPattern('R', check));
-    pic->paint(101, normalGuard, true);
+        pic.paint(59 + 7 * (k - 6), digitPattern('R', c[k]));
+    pic.paint(94, digitPattern('R', check));
+    pic.paint(101, normalGuard, true);
     for (int k = 0; k < qMin(content.size(), 12); ++k) {
         const int x = k == 0 ? 3 : k <= 5 ? 9 + 7 * k : k <= 10 ? 19 + 7 * k : 105;
-        pic->text(x * d, 7 * d, piece(content, k, 11, check));
+        pic.text(x * d, 7 * d, piece(content, k, 11, check));
     }
-    return pic->finish();
+    return pic.finish(11);
 }
 
-QPixmap drawUpcE(bool isTextOn, int d, int e, const QString &content)
+barcodeSymbol encodeUpcE(const barcodeOptions &options, const QString &content)
 {
-    auto pic = barcodeDrawing::start(d, e, isTextOn, 67);
-    if (!pic)
-        return {};
+    symbolBuilder pic(options, 67);
+    if (!pic.ok())
+        return pic.finish(0);
+    const int d = options.d;
     const QByteArray c = content.toLatin1();
-    if (!leadingDigits(c, 7, 7, 6))
-        return pic->finish();
+    if (!leadingDigits(c, 7, 7))
+        return pic.refuse(6, 0);
     const char check = eanUpcCheckDigit(upcEExpansion(c));
     const char *parity = upcEParity[check - '0'];
-    pic->paint(8, normalGuard, true);
+    pic.paint(8, normalGuard, true);
     for (int k = 1; k <= 6; ++k)
-        pic->paint(11 + 7 * (k - 1), digitPattern(parity[k - 1], c[k]));
-    pic->paint(53, upcEEndGuard, true);
+        pic.paint(11 + 7 * (k - 1), digitPattern(parity[k - 1], c[k]));
+    pic.paint(53, upcEEndGuard, true);
     for (int k = 0; k < qMin(content.size(), 8); ++k) {
         const int x = k == 0 ? 2 : k <= 6 ? 5 + 7 * k : 60;
-        pic->text(x * d, 7 * d, piece(content, k, 7, check));
+        pic.text(x * d, 7 * d, piece(content, k, 7, check));
     }
-    return pic->finish();
+    return pic.finish(7);
 }

@@ -1,13 +1,13 @@
 #pragma once
 // EAN-13, EAN-8, UPC-A and UPC-E: the check digit is always computed here, never read from the content.
+#include "barcodesymbol.h"
 #include <QByteArray>
-#include <QPixmap>
 #include <QString>
 
-QPixmap drawEan13(bool isTextOn, int d, int e, const QString &content);
-QPixmap drawEan8(bool isTextOn, int d, int e, const QString &content);
-QPixmap drawUpcA(bool isTextOn, int d, int e, const QString &content);
-QPixmap drawUpcE(bool isTextOn, int d, int e, const QString &content);
+barcodeSymbol encodeEan13(const barcodeOptions &options, const QString &content);
+barcodeSymbol encodeEan8(const barcodeOptions &options, const QString &content);
+barcodeSymbol encodeUpcA(const barcodeOptions &options, const QString &content);
+barcodeSymbol encodeUpcE(const barcodeOptions &options, const QString &content);
 
 // Check digit ('0' to '9') of ASCII data digits: weight 3 on the last digit and every second one before.
 char eanUpcCheckDigit(const QByteArray &digits);

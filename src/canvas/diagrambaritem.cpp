@@ -2,6 +2,7 @@
 
 #include "barcodeencoders.h"
 #include "barcodeerror.h"
+#include "barcoderender.h"
 #include "modalhooks.h"
 
 #include <QCoreApplication>
@@ -30,18 +31,22 @@ void diagramBarItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, 
     QGraphicsPixmapItem::paint(painter, &plain, widget);
 }
 
-QPixmap diagramBarItem::createBarcodePixmap(const diagramBarItem *item, QString content)
+barcodeSymbol diagramBarItem::symbol(const QString &content) const
 {
-    const barcodeEncoder encoder = barcodeEncoderForMode(item->mode);
-    if (!encoder)
-        return {};
-    return encoder(item->isTextOn, item->lineWidth, item->lineHeight, content);
+    return encodeBarcode(mode, {isTextOn, lineWidth, lineHeight}, content);
 }
 
-void diagramBarItem::regenerate()
+QPixmap diagramBarItem::createBarcodePixmap(const diagramBarItem *item, QString content)
 {
-    barPixmap = createBarcodePixmap(this, content);
+    return renderBarcodePixmap(item->symbol(content));
+}
+
+std::optional<quint8> diagramBarItem::regenerate()
+{
+    const barcodeSymbol made = symbol(content);
+    barPixmap = renderBarcodePixmap(made);
     setPixmap(barPixmap);
+    return made.refusal;
 }
 
 void showBarcodeFormatErrorBox(quint8 code)
@@ -61,7 +66,8 @@ void showBarcodeFormatErrorBox(quint8 code)
     modalHooks::execMessageBox(box);
 }
 
-void installBarcodeErrorBox()
+void showBarcodeFormatErrorBox(const std::optional<quint8> &refusal)
 {
-    setBarcodeErrorHandler(showBarcodeFormatErrorBox);
+    if (refusal)
+        showBarcodeFormatErrorBox(*refusal);
 }

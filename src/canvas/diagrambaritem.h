@@ -1,4 +1,5 @@
 #pragma once
+#include "barcodesymbol.h"
 #include "itemtypes.h"
 
 #include <QGraphicsPixmapItem>
@@ -16,10 +17,13 @@ public:
     // Selectable, then movable; the document reader calls it once more on a loaded item.
     void setItemFlags();
 
+    // The symbol of content in the item's symbology, module width, bar height and text switch.
+    barcodeSymbol symbol(const QString &content) const;
     // The natural-size picture of content in the item's symbology; the item itself is not changed.
     static QPixmap createBarcodePixmap(const diagramBarItem *item, QString content);
-    // Regenerate barPixmap from content and show it at its natural size.
-    void regenerate();
+    // Regenerate barPixmap from content and show it at its natural size. Returns the refusal code when
+    // the content or the size was refused; the caller decides whom to tell.
+    std::optional<quint8> regenerate();
 
     QString content;
     int mode = 0;
@@ -36,6 +40,6 @@ public:
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through
-// the message-box hook. installBarcodeErrorBox() makes the encoders report through it.
+// the message-box hook. The optional form shows nothing when there was no refusal.
 void showBarcodeFormatErrorBox(quint8 code);
-void installBarcodeErrorBox();
+void showBarcodeFormatErrorBox(const std::optional<quint8> &refusal);

@@ -1,8 +1,32 @@
 #include "diagramscene.h"
 
-#include <QGraphicsSceneMouseEvent>
+#include "itemtypes.h"
+#include "placement.h"
 
-diagramScene::diagramScene(QObject *parent) : QGraphicsScene(parent) {}
+#include <QGraphicsItem>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+
+diagramScene::diagramScene(QObject *parent) : QGraphicsScene(parent)
+{
+    // The outline of a selected barcode or QR code is drawn over the items, so it is never part of their
+    // pictures; it follows selection changes.
+    connect(this, &QGraphicsScene::selectionChanged, this, [this] { update(); });
+}
+
+void diagramScene::drawForeground(QPainter *painter, const QRectF &)
+{
+    const QList<QGraphicsItem *> selected = selectedItems();
+    for (const QGraphicsItem *item : selected) {
+        if (item->type() != barItemType && item->type() != qrItemType)
+            continue;
+        QPen pen(QColor(0, 120, 215), 2, Qt::DashLine);
+        pen.setCosmetic(true);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(item->sceneBoundingRect());
+    }
+}
 
 void diagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
@@ -12,6 +36,10 @@ void diagramScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
         return;
     }
     QGraphicsScene::mousePressEvent(event);
+    dragged = selectedItems();
+    dragStart.clear();
+    for (const QGraphicsItem *item : dragged)
+        dragStart.append(item->pos());
 }
 
 void diagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
@@ -20,6 +48,12 @@ void diagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     if ((event->buttons() & Qt::LeftButton) && !selectedItems().isEmpty())
         emit itemSelected(selectedItems().first());
     QGraphicsScene::mouseMoveEvent(event);
+    // The toolkit moves items anywhere; they are kept where the panels can show them.
+    if (event->buttons() & Qt::LeftButton) {
+        for (QGraphicsItem *item : selectedItems())
+            item->setPos(clampedPlacement(item->pos()));
+        update();
+    }
 }
 
 void diagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
@@ -27,4 +61,18 @@ void diagramScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     if (!selectedItems().isEmpty())
         emit itemSelected(selectedItems().first());
     QGraphicsScene::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    QList<QGraphicsItem *> moved;
+    QList<QPointF> from;
+    for (int i = 0; i < dragged.size(); ++i) {
+        if (dragged[i]->scene() == this && dragged[i]->pos() != dragStart[i]) {
+            moved.append(dragged[i]);
+            from.append(dragStart[i]);
+        }
+    }
+    dragged.clear();
+    dragStart.clear();
+    if (!moved.isEmpty())
+        emit itemsMoved(moved, from);
 }

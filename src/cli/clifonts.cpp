@@ -39,7 +39,8 @@ QStringList designFontFamilies(const QGraphicsScene &scene)
 
 QString fontSubstituteText(const fontSubstitute &font)
 {
-    return cliText::fontMissing().arg(font.family, font.used);
+    return font.used.isEmpty() ? cliText::noFontAtAll().arg(font.family)
+                               : cliText::fontMissing().arg(font.family, font.used);
 }
 
 void warnAboutFonts(const QString &command, const QStringList &families)

@@ -48,8 +48,8 @@ QString exitCodes()
 {
     QVector<QPair<QString, QString>> rows;
     for (int code = 0; code < 3; ++code)
-        rows.append({QString::number(code), cliText::tr(exitCodeTable[code])});
-    return cliText::tr("退出码：") + QLatin1Char('\n') + table(rows);
+        rows.append({QString::number(code), cliText::translated(exitCodeTable[code])});
+    return QCoreApplication::translate("sprtool", "退出码：") + QLatin1Char('\n') + table(rows);
 }
 
 // An option given twice is refused rather than one of the values silently winning.
@@ -60,6 +60,24 @@ QString repeatedValueOption(const commandSpec &spec, const QCommandLineParser &p
             return cliText::repeatedOption().arg(QStringLiteral("--") + QLatin1String(option.longName));
     }
     return QString();
+}
+
+// The parser's own errors are English only; each names the option in quotes, which our texts reuse.
+QString parseProblem(const QCommandLineParser &parser)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString &name = unknown.first();
+        return cliText::unknownOption().arg((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
+                                            name);
+    }
+    const QString error = parser.errorText();
+    const QString name = error.section(QLatin1Char('\''), 1, 1);
+    if (error.startsWith(QLatin1String("Missing value")))
+        return cliText::missingValue().arg(name);
+    if (error.startsWith(QLatin1String("Unexpected value")))
+        return cliText::unexpectedValue().arg(name);
+    return error;
 }
 
 QString argumentCountProblem(const commandSpec &spec, const QStringList &positional)
@@ -105,27 +123,34 @@ QString helpText(const commandSpec *spec, const QVector<commandSpec> &all)
 {
     QString out;
     if (!spec) {
-        out = cliText::tr("用法：") + QStringLiteral(" sprtool COMMAND [OPTIONS] [ARGUMENTS]\n");
-        out += cliText::tr("不需要显示器，绘制、查看、检查并重新保存标签设计。") + QStringLiteral("\n\n");
+        out = QCoreApplication::translate("sprtool", "用法：") +
+              QStringLiteral(" sprtool COMMAND [OPTIONS] [ARGUMENTS]\n");
+        out += QCoreApplication::translate("sprtool", "不需要显示器，绘制、查看、检查并重新保存标签设计。") +
+               QStringLiteral("\n\n");
         QVector<QPair<QString, QString>> rows;
         for (const commandSpec &command : all)
-            rows.append({QLatin1String(command.name), cliText::tr(command.description)});
-        rows.append({QStringLiteral("--help"), cliText::tr("显示本用法")});
-        rows.append({QStringLiteral("--version"), cliText::tr("显示版本")});
-        out += cliText::tr("命令：") + QLatin1Char('\n') + table(rows) + QLatin1Char('\n');
-        out += cliText::tr("用“sprtool COMMAND --help”查看命令的用法。") + QStringLiteral("\n\n");
+            rows.append({QLatin1String(command.name), cliText::translated(command.description)});
+        rows.append({QStringLiteral("--help"), QCoreApplication::translate("sprtool", "显示本用法")});
+        rows.append({QStringLiteral("--version"), QCoreApplication::translate("sprtool", "显示版本")});
+        out += QCoreApplication::translate("sprtool", "命令：") + QLatin1Char('\n') + table(rows) +
+               QLatin1Char('\n');
+        out += QCoreApplication::translate("sprtool", "用“sprtool COMMAND --help”查看命令的用法。") +
+               QStringLiteral("\n\n");
         return out + exitCodes();
     }
-    out = cliText::tr("用法：") + QStringLiteral(" sprtool %1 [OPTIONS] %2\n")
-                                      .arg(QLatin1String(spec->name), QLatin1String(spec->arguments));
-    out += cliText::tr(spec->description) + QStringLiteral("\n\n");
+    out = QCoreApplication::translate("sprtool", "用法：") +
+          QStringLiteral(" sprtool %1 [OPTIONS] %2\n")
+              .arg(QLatin1String(spec->name), QLatin1String(spec->arguments));
+    out += cliText::translated(spec->description) + QStringLiteral("\n\n");
     QVector<QPair<QString, QString>> rows;
     for (const optionSpec &option : spec->options)
-        rows.append({optionLabel(option), cliText::tr(option.description)});
-    rows.append({optionLabel(helpOption), cliText::tr(helpOption.description)});
-    out += cliText::tr("选项：") + QLatin1Char('\n') + table(rows) + QLatin1Char('\n');
-    out +=
-        cliText::tr("文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。") + QStringLiteral("\n\n");
+        rows.append({optionLabel(option), cliText::translated(option.description)});
+    rows.append({optionLabel(helpOption), cliText::translated(helpOption.description)});
+    out += QCoreApplication::translate("sprtool", "选项：") + QLatin1Char('\n') + table(rows) +
+           QLatin1Char('\n');
+    out += QCoreApplication::translate("sprtool",
+                                       "文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。") +
+           QStringLiteral("\n\n");
     return out + exitCodes();
 }
 
@@ -140,15 +165,8 @@ int runCommand(const commandSpec &spec, const QStringList &args)
     }
     parser.addOption(QCommandLineOption(namesOf(helpOption)));
     const QString command = QString::fromLatin1(spec.name);
-    if (!parser.parse(QStringList{QStringLiteral("sprtool")} + args)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (unknown.isEmpty())
-            return usageProblem(command, parser.errorText());
-        const QString &name = unknown.first();
-        return usageProblem(command,
-                            cliText::unknownOption().arg(
-                                (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name));
-    }
+    if (!parser.parse(QStringList{QStringLiteral("sprtool")} + args))
+        return usageProblem(command, parseProblem(parser));
     if (parser.isSet(QStringLiteral("help")))
         return printOut(command, helpText(&spec, {}).toUtf8()) ? exitSuccess : exitFailed;
     QString problem = repeatedValueOption(spec, parser);

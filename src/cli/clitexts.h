@@ -6,7 +6,8 @@
 
 namespace cliText
 {
-inline QString tr(const char *source)
+// Texts kept as data (QT_TRANSLATE_NOOP in the "sprtool" context), looked up when shown.
+inline QString translated(const char *source)
 {
     return QCoreApplication::translate("sprtool", source);
 }
@@ -19,6 +20,14 @@ inline QString unknownCommand()
 inline QString unknownOption()
 {
     return QCoreApplication::translate("sprtool", "未知选项“%1”");
+}
+inline QString missingValue()
+{
+    return QCoreApplication::translate("sprtool", "选项 %1 缺少值");
+}
+inline QString unexpectedValue()
+{
+    return QCoreApplication::translate("sprtool", "选项 %1 不带值");
 }
 inline QString repeatedOption()
 {
@@ -83,6 +92,10 @@ inline QString notUtf8()
 inline QString fontMissing()
 {
     return QCoreApplication::translate("sprtool", "字体“%1”未安装，改用“%2”");
+}
+inline QString noFontAtAll()
+{
+    return QCoreApplication::translate("sprtool", "字体“%1”未安装，也没有可替代的字体");
 }
 inline QString barcodeRefused()
 {

@@ -68,19 +68,17 @@ int runBarcodeCommand(const commandArgs &args)
     if (item.isTextOn)
         warnAboutFonts(args.command(), {barcodeTextFamily()});
 
-    std::optional<quint8> refusal;
-    const barcodeErrorHandler previous = setBarcodeErrorHandler([&refusal](quint8 code) { refusal = code; });
-    item.regenerate();
-    setBarcodeErrorHandler(previous);
+    const std::optional<quint8> refusal = item.regenerate();
 
-    // A refused size leaves no picture at all, so there is nothing to write then.
-    const bool hasPicture = !item.barPixmap.isNull();
-    if (hasPicture && !writeOutput(args.command(), output, pngBytes(item.barPixmap.toImage())))
-        return exitFailed;
+    // Refused content writes nothing: an existing output file stays as it was.
     if (refusal) {
         printError(args.command(),
                    cliText::barcodeRefused().arg(int(*refusal)).arg(barcodeErrorMessage(*refusal)));
         return exitRefused;
     }
+    // A refused size leaves no picture at all, so there is nothing to write then.
+    const bool hasPicture = !item.barPixmap.isNull();
+    if (hasPicture && !writeOutput(args.command(), output, pngBytes(item.barPixmap.toImage())))
+        return exitFailed;
     return exitSuccess;
 }

@@ -13,7 +13,7 @@ const optionSpec outputOption{"o", "output", "FILE",
                               QT_TRANSLATE_NOOP("sprtool", "写入的文件；“-”表示标准输出")};
 const optionSpec contentFileOption{nullptr, "content-file", "FILE",
                                    QT_TRANSLATE_NOOP("sprtool",
-                                                     "从文件读取内容（“-”表示标准输入），长度不限；"
+                                                     "从文件读取内容（“-”表示标准输入），最多 64 MiB；"
                                                      "去掉末尾的一个换行")};
 
 const QVector<commandSpec> &commandTable()
@@ -115,6 +115,6 @@ int main(int argc, char **argv)
             return runCommand(command, args.mid(1));
     }
     printError(QString(), cliText::unknownCommand().arg(first));
-    printError(QString(), cliText::tr("用“sprtool --help”查看用法"));
+    printError(QString(), QCoreApplication::translate("sprtool", "用“sprtool --help”查看用法"));
     return exitFailed;
 }

@@ -2,8 +2,11 @@
 // The .spr document: a writer and a reader that work on any graphics scene, shared by the window,
 // sprtool, the tests and the fuzzer.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QVector>
+
+class QGraphicsItem;
 
 class QGraphicsScene;
 
@@ -39,10 +42,18 @@ struct sprReadResult {
     int totalItemNum = 0;
     int itemsBuilt = 0;
     QVector<sprFinding> findings; // only with collectFindings
+    // The refusal codes of the barcodes built, in file order: the reader never shows anything itself,
+    // the window tells the operator once the file is open.
+    QVector<quint8> barcodeRefusals;
+    // Set when the file goes beyond a reader limit: the design read is then incomplete, and a save of it
+    // would silently shorten the file.
+    QString limitExceeded;
 };
 
 // The scene as the text of a .spr file (UTF-8, CR LF).
 QByteArray sprFileBytes(const QGraphicsScene &scene);
+// The sections of these items alone, as a file would hold them (no header); for the clipboard.
+QByteArray sprItemSections(const QList<QGraphicsItem *> &items);
 // Writes the scene to path through a temporary file, so a failed save never leaves a half-written
 // file. On failure errorText (when given) says why.
 bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText = nullptr);
@@ -50,14 +61,15 @@ bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *erro
 // Adds the items described by data to scene (items already there stay) and may change the length of
 // the scene rectangle.
 sprReadResult readSprData(const QByteArray &data, QGraphicsScene &scene, const sprReadOptions &options = {});
-// Reads the file at path; false (and errorText) when it cannot be read. Pictures are also looked for
-// beside the file.
+// Reads the file at path; false (and errorText) when it cannot be read or goes beyond a reader limit
+// (result still tells what was read). Pictures are also looked for beside the file.
 bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *result = nullptr,
                  QString *errorText = nullptr, bool collectFindings = false);
 
 // Whether path can be read and starts with the "[FileInfo]" line (a UTF-8 byte-order mark before it is
-// allowed). systemError receives the system's reason when the file cannot be opened.
-enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr };
+// allowed), and holds no more item sections than the reader takes. systemError receives the system's
+// reason when the file cannot be opened.
+enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr, tooManyItems };
 sprFileStatus probeSprFile(const QString &path, QString *systemError = nullptr);
 
 // A fresh design scene as the window makes it: the 80000 x 300 strip on white.

@@ -1,6 +1,5 @@
 #include "sprpictures.h"
 
-#include "barcodeerror.h"
 #include "diagrambaritem.h"
 #include "diagramimageitem.h"
 #include "diagramqrcodeitem.h"
@@ -55,26 +54,14 @@ void pictureMaker::charge(const QPixmap &picture)
     spent += pictureBytes(picture);
 }
 
-bool pictureMaker::makeBarcode(diagramBarItem &item, QString *refusal)
+bool pictureMaker::makeBarcode(diagramBarItem &item, std::optional<quint8> &refusal)
 {
     if (!affordable(barcodeBytesBound(item))) {
         item.barPixmap = QPixmap();
         item.setPixmap(item.barPixmap);
         return false;
     }
-    barcodeErrorHandler previous;
-    QList<quint8> codes;
-    if (refusal)
-        previous = setBarcodeErrorHandler([&codes](quint8 code) { codes.append(code); });
-    item.regenerate();
-    if (refusal) {
-        setBarcodeErrorHandler(previous);
-        for (quint8 code : codes)
-            *refusal += QStringLiteral("%1(code %2: %3)")
-                            .arg(refusal->isEmpty() ? QString() : QStringLiteral(", "))
-                            .arg(code)
-                            .arg(barcodeErrorMessage(code));
-    }
+    refusal = item.regenerate();
     charge(item.barPixmap);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <optional>
 
 class diagramBarItem;
 class diagramImageItem;
@@ -17,8 +18,8 @@ public:
     explicit pictureMaker(const sprReadLimits &limits) : limits(limits) {}
 
     // Regenerates the barcode; false when it would be too large to draw (it is then shown empty).
-    // With refusal given, the symbology's refusals are collected there instead of being reported.
-    bool makeBarcode(diagramBarItem &item, QString *refusal);
+    // refusal receives the symbology's refusal code, if any.
+    bool makeBarcode(diagramBarItem &item, std::optional<quint8> &refusal);
     qrOutcome makeQRCode(diagramQRCodeItem &item);
     // Loads the picture named by pixPath (or found by its name beside the document) as the source picture
     // and shows it at width x height; false when no file could be loaded: the "NO IMG" placeholder is

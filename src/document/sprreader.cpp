@@ -267,18 +267,30 @@ void sprReader::readSections()
             continue;
         }
         if (result.itemsBuilt >= options.limits.maxItems) {
-            note(lines->lineNumber(),
-                 QStringLiteral("more than %1 items; the rest are not read").arg(options.limits.maxItems));
+            result.limitExceeded =
+                QStringLiteral("more than %1 items; the rest are not read").arg(options.limits.maxItems);
+            note(lines->lineNumber(), result.limitExceeded);
             return;
         }
         sectionLine = lines->lineNumber();
         readSection(*section);
         ++result.itemsBuilt;
     }
-    if (!lines->atEnd())
-        note(lines->lineNumber() + 1,
-             QStringLiteral("lines from here on are not read: TotalItemNum items were "
-                            "read already"));
+    if (lines->atEnd())
+        return;
+    const int restLine = lines->lineNumber() + 1;
+    note(restLine, QStringLiteral("lines from here on are not read: TotalItemNum items were "
+                                  "read already"));
+    // At the item limit, a further section means the design is larger than the reader takes.
+    if (result.itemsBuilt < options.limits.maxItems)
+        return;
+    while (!lines->atEnd())
+        if (sectionForHeader(lines->next())) {
+            result.limitExceeded =
+                QStringLiteral("more than %1 items; the rest are not read").arg(options.limits.maxItems);
+            note(restLine, result.limitExceeded);
+            return;
+        }
 }
 
 void sprReader::readSection(const sectionSpec &section)
@@ -372,13 +384,17 @@ void sprReader::buildBarcode(const sectionSpec &section)
     if (item->mode < 0 || item->mode > 6)
         item->mode = defaultMode;
 
-    QString refusal;
-    if (!pictures.makeBarcode(*item, options.collectFindings ? &refusal : nullptr))
+    std::optional<quint8> refusal;
+    if (!pictures.makeBarcode(*item, refusal))
         note(sectionLine, QStringLiteral("the barcode is too large to draw (content length, BarLineWidth or "
                                          "BarLineHeight); it is shown empty"));
-    if (!refusal.isEmpty())
-        note(sectionLine, QStringLiteral("BarContent %1 is refused by the symbology: %2")
-                              .arg(quoted(item->content), refusal));
+    if (refusal) {
+        result.barcodeRefusals.push_back(*refusal);
+        note(sectionLine, QStringLiteral("BarContent %1 is refused by the symbology: (code %2: %3)")
+                              .arg(quoted(item->content))
+                              .arg(*refusal)
+                              .arg(barcodeErrorMessage(*refusal)));
+    }
     place(item, where);
 }
 
@@ -464,6 +480,11 @@ bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *resu
     const sprReadResult read = readSprData(data, scene, options);
     if (result)
         *result = read;
+    if (!read.limitExceeded.isEmpty()) {
+        if (errorText)
+            *errorText = read.limitExceeded;
+        return false;
+    }
     return true;
 }
 
@@ -482,5 +503,15 @@ sprFileStatus probeSprFile(const QString &path, QString *systemError)
         first.remove(0, byteOrderMark.size());
     first.replace('\r', QByteArray());
     first.replace('\n', QByteArray());
-    return first == "[FileInfo]" ? sprFileStatus::ok : sprFileStatus::notSpr;
+    if (first != "[FileInfo]")
+        return sprFileStatus::notSpr;
+    // Counted before anything is read, so that the window can keep the current design.
+    int sections = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine(256).trimmed();
+        if (line.startsWith('[') && sectionForHeader(QString::fromLatin1(line)) &&
+            ++sections > sprReadLimits().maxItems)
+            return sprFileStatus::tooManyItems;
+    }
+    return sprFileStatus::ok;
 }

@@ -6,6 +6,7 @@
 #include "diagramqrcodeitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "placement.h"
 
 #include <limits>
 
@@ -208,7 +209,7 @@ QJsonValue jsonPixPath(const QGraphicsItem &item)
 }
 
 // The panels' ranges.
-constexpr double xLow = 0, xHigh = 20000;
+constexpr double xLow = 0, xHigh = placementMaxX;
 constexpr double yLow = 0, yHigh = 77;
 constexpr double turnLow = 0, turnHigh = 180;
 constexpr double sizeLow = 6, sizeHigh = 400;

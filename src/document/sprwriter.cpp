@@ -78,6 +78,15 @@ QByteArray sprFileBytes(const QGraphicsScene &scene)
     return out.toUtf8();
 }
 
+QByteArray sprItemSections(const QList<QGraphicsItem *> &items)
+{
+    QString out;
+    for (const QGraphicsItem *item : items)
+        if (const sectionSpec *section = sectionForType(item->type()))
+            writeSection(out, *section, *item);
+    return out.toUtf8();
+}
+
 bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText)
 {
     const busyCursor busy;

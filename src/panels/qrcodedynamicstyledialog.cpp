@@ -48,7 +48,7 @@ void QRCodeDynamicStyleDialog::on_pushButton_timeMode_clicked()
 // occurrence, or -1 when the operator has deleted it.
 static int placeholderPos(const QString &text, const QString &placeholder, int recorded)
 {
-    if (recorded >= 0 && recorded <= text.length() && text.midRef(recorded).startsWith(placeholder))
+    if (recorded >= 0 && recorded <= text.length() && QStringView(text).mid(recorded).startsWith(placeholder))
         return recorded;
     return text.lastIndexOf(placeholder);
 }

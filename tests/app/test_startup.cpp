@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -18,9 +19,9 @@ class StartupTest : public QObject
     QString oldCwd;
     QStringList boxes;
 
-    void writeIni(const QByteArray &bytes)
+    void writeIni(const QByteArray &bytes, const QString &path = QString())
     {
-        QFile f(dir.filePath("language.ini"));
+        QFile f(path.isEmpty() ? dir.filePath("language.ini") : path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
@@ -47,6 +48,51 @@ private slots:
     {
         boxes.clear();
         QFile::remove(dir.filePath("language.ini"));
+    }
+
+    // A per-user language.ini counts when the working directory has none; the working directory's wins.
+    void perUserLanguageIniComesSecond()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QVERIFY(QDir().mkpath(folder));
+        const QString perUser = folder + QStringLiteral("/language.ini");
+        writeIni("language=:/translate/en.qm\n", perUser);
+        QCOMPARE(chooseTranslationPath(), QString(":/translate/en.qm"));
+        QVERIFY(boxes.isEmpty());
+        writeIni("language=:/translate/turkish.qm\n");
+        QCOMPARE(chooseTranslationPath(), QString(":/translate/turkish.qm"));
+        QFile::remove(perUser);
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("nothing") << QStringList{"spr-designer"} << -1 << QString() << QString();
+        QTest::newRow("a file") << QStringList{"spr-designer", "a.spr"} << -1 << "a.spr" << QString();
+        QTest::newRow("after --") << QStringList{"spr-designer", "--", "-x.spr"} << -1 << "-x.spr"
+                                  << QString();
+        QTest::newRow("help") << QStringList{"spr-designer", "--help"} << 0 << QString() << "[file]";
+        QTest::newRow("version") << QStringList{"spr-designer", "--version"} << 0 << QString() << "9.8.7";
+        QTest::newRow("two files") << QStringList{"spr-designer", "a.spr", "b.spr"} << 1 << QString()
+                                   << "只能打开一个文件";
+        QTest::newRow("unknown option") << QStringList{"spr-designer", "--bold"} << 1 << QString() << "bold";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, file);
+        QFETCH(QString, printed);
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+        const CommandLineRequest request = parseCommandLine(arguments);
+        QCOMPARE(request.exitCode, exitCode);
+        QCOMPARE(request.file, file);
+        QVERIFY((request.output + request.error).contains(printed));
     }
 
     void missingFileShowsBoxAndKeepsChinese()
@@ -99,7 +145,7 @@ private slots:
         qApp->installTranslator(&t);
         {
             Widget w;
-            QCOMPARE(w.windowTitle(), QString("Editor"));
+            QCOMPARE(w.windowTitle(), QString("Editor[*]"));
             QStringList texts;
             for (const char *name :
                  {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton", "barPushButton",
@@ -110,7 +156,7 @@ private slots:
         }
         qApp->removeTranslator(&t);
         Widget chinese;
-        QCOMPARE(chinese.windowTitle(), QString("编辑软件"));
+        QCOMPARE(chinese.windowTitle(), QString("编辑软件[*]"));
     }
 };
 

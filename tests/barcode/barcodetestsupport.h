@@ -2,31 +2,56 @@
 // Shared helpers of the barcode tests: drawing by mode, recording refusals, reading modules back.
 #include "barcodeencoders.h"
 #include "barcodeerror.h"
+#include "barcoderender.h"
 
 #include <QImage>
 #include <QRect>
 #include <QVector>
 
-// Records every refusal code while alive, instead of showing a box.
+// While alive, collects the refusal codes of every symbol drawn through the helpers below.
 class errorRecorder
 {
 public:
-    errorRecorder()
+    errorRecorder() : previous(active()) { active() = this; }
+    ~errorRecorder() { active() = previous; }
+    static errorRecorder *&active()
     {
-        previous = setBarcodeErrorHandler([this](quint8 code) { codes.append(code); });
+        static errorRecorder *recorder = nullptr;
+        return recorder;
     }
-    ~errorRecorder() { setBarcodeErrorHandler(previous); }
     QVector<int> codes;
 
 private:
-    barcodeErrorHandler previous;
+    errorRecorder *previous;
 };
 
 enum symbology { ean13 = 0, ean8, code39, code93, upca, upce, code128 };
 
+inline QPixmap drawnPixmap(int mode, const QString &content, bool text = true, int d = 5, int e = 230)
+{
+    const barcodeSymbol symbol = encodeBarcode(mode, {text, d, e}, content);
+    if (symbol.refusal && errorRecorder::active())
+        errorRecorder::active()->codes.append(*symbol.refusal);
+    return renderBarcodePixmap(symbol);
+}
+
 inline QImage drawn(int mode, const QString &content, bool text = true, int d = 5, int e = 230)
 {
-    return barcodeEncoderForMode(mode)(text, d, e, content).toImage();
+    return drawnPixmap(mode, content, text, d, e).toImage();
+}
+
+// A picture with the refusal code its drawing reported (-1 for none).
+struct drawnPicture {
+    QImage image;
+    bool hasAlpha;
+    int refusal;
+};
+
+inline drawnPicture drawnWithRefusal(int mode, const QString &content, bool text, int d, int e)
+{
+    const barcodeSymbol symbol = encodeBarcode(mode, {text, d, e}, content);
+    const QPixmap picture = renderBarcodePixmap(symbol);
+    return {picture.toImage(), picture.hasAlphaChannel(), symbol.refusal ? int(*symbol.refusal) : -1};
 }
 
 inline bool isDark(const QImage &image, int x, int y)

@@ -403,7 +403,7 @@ void barcodeEncodersTest::unsizeablePicturesRefused()
     QFETCH(int, d);
     QFETCH(int, e);
     errorRecorder errors;
-    const QPixmap picture = barcodeEncoderForMode(mode)(true, d, e, content);
+    const QPixmap picture = drawnPixmap(mode, content, true, d, e);
     QVERIFY(picture.isNull());
     QCOMPARE(errors.codes, QVector<int>{0});
 }
@@ -427,7 +427,7 @@ void barcodeEncodersTest::arbitraryInputIsDrawnOrRefused()
         const int d = random.bounded(-2, 9);
         const int e = random.bounded(-2, 400);
         errorRecorder errors;
-        const QPixmap picture = barcodeEncoderForMode(mode)(random.bounded(2), d, e, content);
+        const QPixmap picture = drawnPixmap(mode, content, random.bounded(2), d, e);
         QVERIFY(errors.codes.size() <= 1);
         if (d < 1 || e < 1) {
             QVERIFY(picture.isNull());

@@ -33,7 +33,10 @@ struct dialogScript {
     QStringList titles;
     QList<QFileDialog::AcceptMode> modes;
     QStringList filters;
-    QStringList boxes; // texts of the message boxes shown
+    QStringList boxes;     // texts of the message boxes shown
+    QStringList questions; // texts of the boxes that could be cancelled
+    QMessageBox::StandardButton unsavedAnswer = QMessageBox::Discard;
+    QMessageBox::StandardButton confirmAnswer = QMessageBox::Yes;
 
     void install()
     {
@@ -45,8 +48,12 @@ struct dialogScript {
             return answer.isEmpty() ? QStringList() : QStringList{answer};
         });
         modalHooks::setMessageBoxRunner([this](QMessageBox &box) {
-            boxes << box.text();
-            return int(QMessageBox::Ok);
+            if (!(box.standardButtons() & QMessageBox::Cancel)) {
+                boxes << box.text();
+                return int(QMessageBox::Ok);
+            }
+            questions << box.text();
+            return int(box.standardButtons() & QMessageBox::Discard ? unsavedAnswer : confirmAnswer);
         });
     }
     ~dialogScript()
@@ -96,16 +103,17 @@ private slots:
         QCOMPARE(beeps.size(), 3);
     }
 
-    void saveAsAddsNoExtension()
+    void saveAsAddsTheSuffix()
     {
         Widget w;
         dialogScript script;
         script.install();
-        const QString path = dir.filePath(QStringLiteral("plain"));
-        script.answers = QStringList{path};
+        script.answers = QStringList{dir.filePath(QStringLiteral("plain"))};
         w.saveAsActionSlot();
+        const QString path = dir.filePath(QStringLiteral("plain.spr"));
         QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
         QCOMPARE(WidgetTestAccess(w).path(), path);
+        QCOMPARE(w.windowTitle(), QStringLiteral("plain.spr[*] - 编辑软件"));
     }
 
     void failedSaveIsToldToTheOperator()
@@ -119,6 +127,81 @@ private slots:
         QCOMPARE(script.boxes.size(), 1);
         QVERIFY(script.boxes.first().contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QFile::exists(path));
+        // The design stays untitled, not tied to the path that failed.
+        QVERIFY(WidgetTestAccess(w).isUntitled());
+        QVERIFY(WidgetTestAccess(w).path().isEmpty());
+    }
+
+    // Exit, the close button, New and Open each ask before changes are lost; 取消, and a 保存 that is
+    // cancelled, keep everything.
+    void unsavedChangesAreGuarded_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("giveName");
+        QTest::addColumn<bool>("goesOn");
+        QTest::addColumn<bool>("saved");
+        for (const char *command : {"exit", "close", "new", "open"}) {
+            QTest::addRow("%s, 保存", command) << command << int(QMessageBox::Save) << true << true << true;
+            QTest::addRow("%s, 保存 cancelled", command)
+                << command << int(QMessageBox::Save) << false << false << false;
+            QTest::addRow("%s, 不保存", command)
+                << command << int(QMessageBox::Discard) << false << true << false;
+            QTest::addRow("%s, 取消", command)
+                << command << int(QMessageBox::Cancel) << false << false << false;
+        }
+    }
+    void unsavedChangesAreGuarded()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        QFETCH(bool, giveName);
+        QFETCH(bool, goesOn);
+        QFETCH(bool, saved);
+        Widget w;
+        w.show();
+        dialogScript script;
+        script.install();
+        w.buttonItemsClicked(1);
+        QVERIFY(w.isWindowModified());
+        const QString path = dir.filePath(QStringLiteral("guarded.spr"));
+        QFile::remove(path);
+        script.unsavedAnswer = QMessageBox::StandardButton(answer);
+        script.answers = QStringList{giveName ? path : QString(), QString()}; // the Open dialog cancels
+        if (command == QLatin1String("exit"))
+            w.exitActionSlot();
+        else if (command == QLatin1String("close"))
+            w.close();
+        else if (command == QLatin1String("new"))
+            w.newActionSlot();
+        else
+            w.openActionSlot();
+        QCOMPARE(script.questions.size(), 1);
+        QCOMPARE(QFile::exists(path), saved);
+        const bool closing = command == QLatin1String("exit") || command == QLatin1String("close");
+        if (closing)
+            QCOMPARE(w.isVisible(), !goesOn);
+        else if (command == QLatin1String("new"))
+            QCOMPARE(w.designScene()->items().size(), goesOn ? 0 : 1);
+        else
+            QCOMPARE(script.titles.size(), (answer == int(QMessageBox::Save) ? 1 : 0) + (goesOn ? 1 : 0));
+        if (!goesOn)
+            QVERIFY(w.isWindowModified());
+    }
+
+    void selectingIsNoChange()
+    {
+        Widget w;
+        dialogScript script;
+        script.install();
+        script.answers = QStringList{dir.filePath(QStringLiteral("sel.spr"))};
+        w.buttonItemsClicked(1);
+        w.saveActionSlot();
+        QVERIFY(!w.isWindowModified());
+        w.itemSelected(w.designScene()->items().first());
+        QVERIFY(!w.isWindowModified());
+        w.newActionSlot();
+        QVERIFY(script.questions.isEmpty());
     }
 
     void openRebuildsTheDesign()
@@ -197,6 +280,10 @@ private slots:
         QTest::newRow("header in lower case") << QByteArray("[fileinfo]\r\n") << false;
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("cannot be read") << QByteArray() << true;
+        QByteArray crowded("[FileInfo]\r\n"); // one item section more than the reader takes
+        for (int i = 0; i <= sprReadLimits().maxItems; ++i)
+            crowded += "[TextItemInfo]\r\n";
+        QTest::newRow("too many items") << crowded << false;
     }
     void foreignOrUnreadableFilesAreRefused()
     {
@@ -255,14 +342,21 @@ private slots:
         script.answers = QStringList{path};
         w.saveAsActionSlot();
         QVERIFY(QFile::exists(path));
+        script.confirmAnswer = QMessageBox::Cancel; // a refused confirmation removes nothing
         script.answers = QStringList{path};
         w.deleteActionSlot();
-        QCOMPARE(script.titles.last(), QStringLiteral("打开文件"));
+        QCOMPARE(script.titles.last(), QStringLiteral("删除文件"));
+        QVERIFY(script.questions.last().contains(QDir::toNativeSeparators(path)));
+        QVERIFY(QFile::exists(path));
+        script.confirmAnswer = QMessageBox::Yes;
+        script.answers = QStringList{path};
+        w.deleteActionSlot();
         QVERIFY(!QFile::exists(path));
         QCOMPARE(w.designScene()->items().size(), 1);
-        QCOMPARE(a.path(), path);
-        QVERIFY(!a.isUntitled());
-        w.saveActionSlot(); // written anew
+        QVERIFY(a.isUntitled());
+        QVERIFY(w.isWindowModified());
+        script.answers = QStringList{path};
+        w.saveActionSlot(); // asks for a name and writes anew
         QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
         script.answers = QStringList{QString()}; // a cancelled Delete removes nothing
         w.deleteActionSlot();

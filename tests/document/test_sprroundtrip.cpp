@@ -186,7 +186,6 @@ private slots:
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
-        setBarcodeErrorHandler([](quint8) {});
         QVERIFY(pictures.isValid());
         for (int i = 0; i < 3; ++i) {
             QImage picture(20 + 17 * i, 10 + 9 * i, QImage::Format_RGB32);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsItem>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTextCodec>
+#include <QTimer>
 #include <QTranslator>
 #include <algorithm>
 #include <cstdio>
@@ -138,6 +140,39 @@ int main(int argc, char *argv[])
         select(window, shot.first);
         save(window, shot.second);
     }
+
+    // The window made larger: the canvas takes the room, the whole design fitted into it.
+    window.resize(1400, 760);
+    QApplication::processEvents();
+    select(window, barcode);
+    window.zoomToFit();
+    save(window, "resized");
+
+    // The canvas's context menu, pictured over the window while it is open; then it is closed.
+    auto *view = child<QGraphicsView>(window, "graphicsView");
+    const QPoint at = view->viewport()->rect().center();
+    QTimer::singleShot(100, [&window] {
+        QWidget *menu = QApplication::activePopupWidget();
+        if (!menu) {
+            allSaved = false;
+            return;
+        }
+        QPixmap picture = window.grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(window.mapFromGlobal(menu->mapToGlobal(QPoint())), menu->grab());
+        painter.end();
+        const QString path = QDir(outputDir).filePath(prefix + "-context-menu.png");
+        if (!picture.save(path))
+            allSaved = false;
+        else
+            std::printf("%s\n", qPrintable(path));
+        menu->close();
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &menuEvent);
+    window.resize(870, 590);
+    window.zoomToStart();
+    QApplication::processEvents();
 
     // The two dialogs, each pictured while it runs; then they are dismissed.
     modalHooks::setDialogRunner([](QDialog &dialog) {

@@ -147,7 +147,7 @@ private slots:
             QString label;
         };
         const expectedSpin spins[] = {
-            {prefix + "XSpin", 0, 20000, 1, 0, QPoint(1, 0), "X"},
+            {prefix + "XSpin", 0, 79999, 1, 0, QPoint(1, 0), "X"},
             {prefix + "YSpin", 0, 77, 1, 0, QPoint(1, 1), "Y"},
             {prefix + "RotateSpin", 0, 180, 1, 0, QPoint(1, 2), "旋转"},
             {prefix + "SizeSpin", 6, 400, 3, initialSize, sizeCell, "字号"},

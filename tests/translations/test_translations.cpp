@@ -172,7 +172,7 @@ private slots:
         qApp->installTranslator(&translator);
         {
             Widget w;
-            QCOMPARE(w.windowTitle(), title);
+            QCOMPARE(w.windowTitle(), title + QStringLiteral("[*]"));
             QStringList texts;
             for (const char *name :
                  {"textPushButton", "timePushButton", "cntPushButton", "imagePushButton", "barPushButton",

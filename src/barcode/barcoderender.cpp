@@ -1,0 +1,100 @@
+#include "barcoderender.h"
+
+#include "barcodetext.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+constexpr QRgb transparent = 0;
+constexpr QRgb opaqueBlack = 0xFF000000;
+constexpr QRgb opaqueWhite = 0xFFFFFFFF;
+
+// Runs are composed in painting order under destination-over: a pixel takes the first run that covers
+// it. Between two consecutive run heights every row sees the same runs, so each such band is composed
+// once and copied; the rows below the tallest run keep the transparent fill.
+void rasteriseBars(QImage &image, const barcodeSymbol &symbol)
+{
+    const int d = symbol.options.d;
+    std::vector<int> heights;
+    for (const barcodeRun &run : symbol.runs)
+        heights.push_back(run.height);
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    const size_t rowBytes = size_t(image.width()) * sizeof(QRgb);
+    int top = 0;
+    for (int bandEnd : heights) {
+        QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(top));
+        std::fill(row, row + image.width(), transparent);
+        for (const barcodeRun &run : symbol.runs) {
+            const qint64 left = qint64(run.module) * d;
+            if (run.height <= top || left >= image.width())
+                continue;
+            const QRgb colour = run.dark ? opaqueBlack : opaqueWhite;
+            QRgb *const end = row + qMin(left + qint64(run.count) * d, qint64(image.width()));
+            for (QRgb *px = row + left; px < end; ++px) {
+                if (qAlpha(*px) == 0)
+                    *px = colour;
+            }
+        }
+        for (int y = top + 1; y < bandEnd; ++y)
+            std::memcpy(image.scanLine(y), row, rowBytes);
+        top = bandEnd;
+    }
+    for (int y = top; y < image.height(); ++y)
+        std::memset(image.scanLine(y), 0, rowBytes);
+}
+
+QRect cellRect(const barcodeSymbol &symbol, const barcodeTextCell &cell)
+{
+    return QRect(cell.x, symbol.textTop(), cell.width, symbol.textHeight());
+}
+} // namespace
+
+// The picture ends as a premultiplied pixmap, where the transparent white 0x00FFFFFF is stored as 0.
+// Drawing premultiplied from the start gives the same pixels without a conversion pass.
+QPixmap renderBarcodePixmap(const barcodeSymbol &symbol)
+{
+    if (symbol.size.isEmpty())
+        return {};
+    QImage image(symbol.size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    rasteriseBars(image, symbol);
+    if (!symbol.cells.empty()) {
+        barcodeTextPainter text(image, symbol.textPixelSize());
+        for (const barcodeTextCell &cell : symbol.cells)
+            text.draw(cellRect(symbol, cell), cell.text);
+    }
+    // Kept with its alpha channel even when every pixel happens to be opaque (Code 128 without text).
+    return QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
+}
+
+// Text first and bars over it: opaque modules hide the glyphs exactly where destination-over would
+// have kept the bars.
+void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF &origin)
+{
+    if (symbol.size.isEmpty())
+        return;
+    painter.save();
+    painter.translate(origin);
+    painter.setClipRect(QRect(QPoint(0, 0), symbol.size), Qt::IntersectClip);
+    if (!symbol.cells.empty()) {
+        barcodeTextPainter::useTextFont(painter, symbol.textPixelSize());
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        for (const barcodeTextCell &cell : symbol.cells) {
+            painter.save();
+            painter.setClipRect(cellRect(symbol, cell), Qt::IntersectClip);
+            painter.drawText(cellRect(symbol, cell), Qt::AlignCenter, cell.text);
+            painter.restore();
+        }
+    }
+    const qreal d = symbol.options.d;
+    // Later runs only show where earlier ones left room; drawn in reverse so the first one ends on top.
+    for (auto run = symbol.runs.rbegin(); run != symbol.runs.rend(); ++run)
+        painter.fillRect(QRectF(run->module * d, 0, run->count * d, run->height),
+                         run->dark ? Qt::black : Qt::white);
+    painter.restore();
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The two ways a symbol becomes visible. Both draw the same thing: opaque black and white modules, and
+// black text only where no module lies.
+#include "barcodesymbol.h"
+
+#include <QPixmap>
+#include <QPointF>
+
+class QPainter;
+
+// The item's picture: a transparent ARGB picture of the symbol's size; null when the size was refused.
+QPixmap renderBarcodePixmap(const barcodeSymbol &symbol);
+
+// The symbol as rectangles and text on any painter (vector export, the canvas at any zoom), with the
+// picture's top-left corner at origin.
+void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF &origin = QPointF());

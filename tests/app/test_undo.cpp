@@ -1,0 +1,268 @@
+// The window's history: every kind of step undone back to an empty design and redone to the same file,
+// merged spin-box runs, the modified flag and the keys that reach it.
+#include "diagramscene.h"
+#include "modalhooks.h"
+#include "sprdocument.h"
+#include "textsetting.h"
+#include "widgettestaccess.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QTest>
+#include <QUndoStack>
+
+class UndoTest : public QObject
+{
+    Q_OBJECT
+
+    static QSpinBox *spin(QWidget *panel, const char *name) { return panel->findChild<QSpinBox *>(name); }
+    static QByteArray bytes(Widget &w) { return sprFileBytes(*w.designScene()); }
+
+private slots:
+    void initTestCase()
+    {
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return 0; });
+        modalHooks::setDialogRunner([](QDialog &) { return 0; });
+    }
+
+    void everyKindUndoesToEmptyAndRedoesToTheSameFile()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        QUndoStack *stack = w.undoStack();
+        QVector<QByteArray> states{bytes(w)};
+        auto step = [&](const std::function<void()> &change) {
+            const int before = stack->count();
+            change();
+            QCOMPARE(stack->count(), before + 1);
+            states.append(bytes(w));
+        };
+        for (int id : {1, 2, 4, 5, 6, 7})
+            step([&] { w.buttonItemsClicked(id); });
+        step([&] { w.textXChange(300); });
+        step([&] { w.textFontChange(3); });
+        step([&] { w.cntModeChange(2); });
+        step([&] { w.timeModeChange("yyyy-MM-dd"); });
+        step([&] { w.barModeChange(6); });
+        step([&] { w.barTextStateChange(false); });
+        step([&] { w.imageWidthChange(120); });
+        step([&] { w.imageConverseChange(); });
+        step([&] { w.QRCodeLevelChange(0); });
+        step([&] {
+            w.itemSelected(a.bar());
+            a.editor()->setText("ABC-123");
+            w.on_editPushButton_clicked();
+        });
+        step([&] {
+            w.designScene()->clearSelection();
+            a.qr()->setSelected(true);
+            w.on_deletePushButton_clicked();
+        });
+        QVERIFY(w.isWindowModified());
+
+        for (int i = states.size() - 2; i >= 0; --i) {
+            stack->undo();
+            QCOMPARE(bytes(w), states.at(i));
+        }
+        QVERIFY(w.designScene()->items().isEmpty());
+        QVERIFY(!w.isWindowModified());
+        for (const QGraphicsItem *item : a.currents())
+            QVERIFY(!item->scene() || item->scene() == w.designScene());
+        for (int i = 1; i < states.size(); ++i) {
+            stack->redo();
+            QCOMPARE(bytes(w), states.at(i));
+        }
+        // Every current item is in the design or one of the off-scene initial items.
+        for (QGraphicsItem *item : a.currents())
+            QVERIFY(item->scene() == w.designScene() || a.initials().contains(item));
+    }
+
+    void spinBoxRunIsOneStep()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.buttonItemsClicked(1);
+        const int count = w.undoStack()->count();
+        auto *box = a.textPanel()->findChild<QSpinBox *>("textXSpin");
+        QVERIFY(box);
+        for (int x : {10, 11, 12, 13})
+            box->setValue(x);
+        QCOMPARE(w.undoStack()->count(), count + 1);
+        QCOMPARE(a.text()->x(), 13.0);
+        w.undoStack()->undo();
+        QCOMPARE(a.text()->x(), 0.0);
+        QCOMPARE(box->value(), 0); // the panel shows the undone value
+    }
+
+    void editsOfItemsOutsideTheDesignAreNotSteps()
+    {
+        Widget w;
+        w.textXChange(40);
+        QCOMPARE(w.undoStack()->count(), 0);
+        QVERIFY(!w.isWindowModified());
+    }
+
+    void keysReachTheHistory()
+    {
+        Widget w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(1);
+        w.buttonItemsClicked(2);
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Delete));
+        QCOMPARE(w.designScene()->items().size(), 1);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Undo));
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Redo));
+        QCOMPARE(w.designScene()->items().size(), 1);
+    }
+
+    void nudgesAreOneStepAndStayInRange()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(1);
+        a.ui()->graphicsView->setFocus();
+        const int count = w.undoStack()->count();
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Right);
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Down);
+        QCOMPARE(a.text()->pos(), QPointF(11, 1));
+        QCOMPARE(w.undoStack()->count(), count + 1);
+        QTest::keyClick(a.ui()->graphicsView, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(a.text()->y(), 0.0);
+        for (int i = 0; i < 10; ++i)
+            QTest::keyClick(a.ui()->graphicsView, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(a.text()->y(), 77.0);
+        w.undoStack()->undo();
+        QCOMPARE(a.text()->pos(), QPointF(0, 0));
+    }
+
+    void dragIsClampedAndOneStep()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(1);
+        QGraphicsView *view = a.ui()->graphicsView;
+        view->centerOn(0, 0);
+        const QPoint start = view->mapFromScene(a.text()->sceneBoundingRect().center());
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, start);
+        for (int dy = 10; dy <= 100; dy += 10) {
+            QMouseEvent move(QEvent::MouseMove, start + QPoint(0, dy), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(view->viewport(), &move);
+        }
+        const int count = w.undoStack()->count();
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, start + QPoint(0, 100));
+        QCOMPARE(a.text()->y(), 77.0);
+        QCOMPARE(w.undoStack()->count(), count + 1);
+        auto *yBox = a.textPanel()->findChild<QSpinBox *>("textYSpin");
+        QCOMPARE(yBox->value(), 77);
+        w.undoStack()->undo();
+        QCOMPARE(a.text()->y(), 0.0);
+    }
+
+    void copyAndPasteBetweenTwoWindows()
+    {
+        Widget from;
+        Widget to;
+        WidgetTestAccess a(from);
+        WidgetTestAccess b(to);
+        from.buttonItemsClicked(7);
+        a.bar()->content = "ABC";
+        a.bar()->mode = 6;
+        a.bar()->regenerate();
+        from.copySelection();
+        QVERIFY(QApplication::clipboard()->text().startsWith("[BarItemInfo]"));
+        // Pasted where the originals are: offset, selected and shown in the panel.
+        from.pasteSections();
+        QCOMPARE(from.designScene()->items().size(), 2);
+        QCOMPARE(a.bar()->pos(), QPointF(20, 20));
+        QCOMPARE(from.designScene()->selectedItems(), QList<QGraphicsItem *>{a.bar()});
+        QCOMPARE(a.bar()->content, QString("ABC"));
+        QCOMPARE(spin(a.barPanel(), "barXSpin")->value(), 20);
+        // Another window without the originals: at its right edge, which is 0 for an empty design.
+        to.buttonItemsClicked(1);
+        const int right = int(b.text()->sceneBoundingRect().right());
+        to.pasteSections();
+        QCOMPARE(to.designScene()->items().size(), 2);
+        QCOMPARE(b.bar()->pos(), QPointF(right, 0));
+        QCOMPARE(b.bar()->mode, 6);
+        to.undoStack()->undo();
+        QCOMPARE(to.designScene()->items().size(), 1);
+    }
+
+    void junkOnTheClipboardDoesNothing()
+    {
+        Widget w;
+        for (const char *junk : {"", "hello", "[BarItemInfo]\nBarAtX =zzz", "[FileInfo]\r\n[FileInfo]"}) {
+            QApplication::clipboard()->setText(QString::fromUtf8(junk));
+            w.pasteSections();
+        }
+        // Sections without values make items with defaults; nothing else may come of it.
+        for (QGraphicsItem *item : w.designScene()->items())
+            QVERIFY(item->x() >= 0 && item->x() <= 79999 && item->y() >= 0 && item->y() <= 77);
+    }
+
+    void zoomKeysAndFit()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::ZoomIn));
+        QVERIFY(a.ui()->graphicsView->transform().m11() > 0.58);
+        QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_0));
+        QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
+        for (int i = 0; i < 4; ++i)
+            w.buttonItemsClicked(7);
+        w.zoomToFit();
+        QGraphicsView *view = a.ui()->graphicsView;
+        const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+        QVERIFY(shown.contains(QRectF(0, 0, designRightEdge(*w.designScene()), 300).adjusted(1, 1, -1, -1)));
+    }
+
+    void canvasTakesTheExtraSpace()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.minimumSize(), QSize(870, 590));
+        const QSize before = a.ui()->graphicsView->size();
+        w.resize(1400, 900);
+        QApplication::processEvents();
+        const QSize after = a.ui()->graphicsView->size();
+        QCOMPARE(after - before, QSize(1400, 900) - QSize(870, 590));
+        // The tool column stays in view at the right edge, the panels keep their height.
+        QCOMPARE(a.ui()->filePushButton->mapTo(&w, QPoint()).x() + a.ui()->filePushButton->width() + 11,
+                 1400);
+        QCOMPARE(a.ui()->textScrollArea->height(), 310);
+    }
+
+    void newStartsAFreshHistory()
+    {
+        Widget w;
+        w.buttonItemsClicked(7);
+        QVERIFY(w.undoStack()->canUndo());
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
+        w.newActionSlot();
+        modalHooks::setMessageBoxRunner({});
+        QVERIFY(!w.undoStack()->canUndo());
+        QVERIFY(!w.isWindowModified());
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "test_undo.moc"
