@@ -1,5 +1,7 @@
 #include "diagramqrcodeitem.h"
 
+#include "sharedpictures.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QStyleOptionGraphicsItem>
@@ -70,9 +72,30 @@ void drawModules(QImage &image, const QRcode &code, int n, int scale, int border
     }
 }
 
+// The side in pixels of the record's picture; 0 when there is no symbol or it would be too large.
+int pictureSide(const qrCodeRecord &record, const QRcode *code)
+{
+    if (!code || record.scale <= 0)
+        return 0;
+    const int border = record.converse ? record.scale : 0;
+    const qint64 side = qint64(modulesOf(*code)) * record.scale + 2 * qint64(border);
+    return side > maxSymbolSide ? 0 : int(side);
+}
+
+// Everything that shapes a QR picture.
+QString pictureKey(const qrCodeRecord &record)
+{
+    return QStringLiteral("qr %1 %2 %3 %4 ")
+               .arg(record.level)
+               .arg(record.version)
+               .arg(record.scale)
+               .arg(int(record.converse)) +
+           record.content;
+}
+
 } // namespace
 
-diagramQRCodeItem::diagramQRCodeItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
+diagramQRCodeItem::diagramQRCodeItem(QGraphicsItem *parent) : deferredPixmapItem(parent)
 {
     setFlags(ItemIsSelectable | ItemIsMovable);
 }
@@ -82,7 +105,7 @@ void diagramQRCodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
     // A selected QR code looks exactly like an unselected one: no dashed frame over the modules.
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
-    QGraphicsPixmapItem::paint(painter, &plain, widget);
+    deferredPixmapItem::paint(painter, &plain, widget);
 }
 
 int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)
@@ -94,15 +117,12 @@ int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)
 QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 {
     const qrcodePtr code = encode(record);
-    if (!code || record.scale <= 0)
+    const int pixels = pictureSide(record, code.get());
+    if (pixels == 0)
         return QPixmap();
     const int n = modulesOf(*code);
     const int border = record.converse ? record.scale : 0;
-    const qint64 side = qint64(n) * record.scale + 2 * qint64(border);
-    if (side > maxSymbolSide)
-        return QPixmap();
     // Opaque from the start, so the toolkit adopts the pixels as they are instead of scanning them.
-    const int pixels = static_cast<int>(side);
     QImage image(pixels, pixels, QImage::Format_RGB32);
     if (image.isNull())
         return QPixmap();
@@ -116,6 +136,22 @@ QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 
 void diagramQRCodeItem::regenerate()
 {
-    qrPixmap = createQRPixmap(record());
+    regenerateLater();
+    pixmap();
+}
+
+void diagramQRCodeItem::regenerateLater()
+{
+    qrPixmap = QPixmap();
+    deferredRecord = record();
+    const qrcodePtr code = encode(deferredRecord);
+    const int side = pictureSide(deferredRecord, code.get());
+    deferPixmap(QSize(side, side));
+}
+
+void diagramQRCodeItem::makeDeferredPixmap()
+{
+    qrPixmap = sharedPictures::picture(pictureKey(deferredRecord),
+                                       [this] { return createQRPixmap(deferredRecord); });
     setPixmap(qrPixmap);
 }

@@ -3,13 +3,13 @@
 #include "commands.h"
 #include "sprdocument.h"
 
+#include "deferredpixmapitem.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "sprsections.h"
 
-#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QJsonArray>
@@ -88,9 +88,9 @@ QJsonObject itemJson(const QGraphicsItem &item)
     addOtherFields(out, item);
     if (const auto *text = dynamic_cast<const QGraphicsTextItem *>(&item))
         addTextFamily(out, *text);
-    if (const auto *picture = dynamic_cast<const QGraphicsPixmapItem *>(&item)) {
-        out["pictureWidth"] = picture->pixmap().width();
-        out["pictureHeight"] = picture->pixmap().height();
+    if (const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item)) {
+        out["pictureWidth"] = picture->pictureSize().width();
+        out["pictureHeight"] = picture->pictureSize().height();
     }
     return out;
 }
