@@ -19,5 +19,5 @@ int runCheckCommand(const QStringList &args)
                      [](const sprFinding &a, const sprFinding &b) { return a.line < b.line; });
     for (const sprFinding &finding : read.findings)
         std::printf("%d: %s\n", finding.line, qUtf8Printable(finding.message));
-    return read.findings.isEmpty() ? 0 : 1;
+    exitWithoutTeardown(read.findings.isEmpty() ? 0 : 1);
 }

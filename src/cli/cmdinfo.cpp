@@ -128,5 +128,5 @@ int runInfoCommand(const QStringList &args)
         {"header", header},
         {"items", items}};
     std::fputs(QJsonDocument(out).toJson(QJsonDocument::Indented).constData(), stdout);
-    return 0;
+    exitWithoutTeardown(0);
 }

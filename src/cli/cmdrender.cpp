@@ -77,5 +77,5 @@ int runRenderCommand(const QStringList &args)
                      qUtf8Printable(reason));
         return 2;
     }
-    return 0;
+    exitWithoutTeardown(0);
 }

@@ -19,5 +19,5 @@ int runResaveCommand(const QStringList &args)
                      qUtf8Printable(reason));
         return 2;
     }
-    return 0;
+    exitWithoutTeardown(0);
 }
