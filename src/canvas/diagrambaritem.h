@@ -1,11 +1,11 @@
 #pragma once
 #include "barcodesymbol.h"
+#include "deferredpixmapitem.h"
 #include "itemtypes.h"
 
-#include <QGraphicsPixmapItem>
 #include <QPixmap>
 
-class diagramBarItem : public QGraphicsPixmapItem
+class diagramBarItem : public deferredPixmapItem
 {
 public:
     explicit diagramBarItem(QGraphicsItem *parent = nullptr);
@@ -24,10 +24,13 @@ public:
     // Regenerate barPixmap from content and show it at its natural size. Returns the refusal code when
     // the content or the size was refused; the caller decides whom to tell.
     std::optional<quint8> regenerate();
+    // The same, but the picture is only drawn when first painted or asked for (barPixmap stays null
+    // until then); the size and the refusal are known at once.
+    std::optional<quint8> regenerateLater();
 
     QString content;
     int mode = 0;
-    QPixmap barPixmap;
+    QPixmap barPixmap; // the natural picture; null while deferred (pixmap() makes it)
     bool isTextOn = true;
     int lineWidth = 5;
     int lineHeight = 230;
@@ -37,6 +40,13 @@ public:
     quint32 extDataCurLine = 1;
     bool isExtVariable = false;
     bool isAllPrinted = false;
+
+private:
+    void makeDeferredPixmap() override;
+    // What shapes the deferred picture, taken when it was deferred.
+    int deferredMode = 0;
+    barcodeOptions deferredOptions;
+    QString deferredContent;
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through

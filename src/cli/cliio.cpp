@@ -110,6 +110,14 @@ bool readInput(const QString &command, const QString &path, qint64 maxBytes, QBy
     return read;
 }
 
+QGraphicsScene &freshDesignScene()
+{
+    static QGraphicsScene *current = nullptr;
+    delete current;
+    current = new QGraphicsScene;
+    return *current;
+}
+
 bool readDesign(const QString &command, const QString &path, QGraphicsScene &scene, sprReadResult *read,
                 bool collectFindings, QByteArray *data)
 {

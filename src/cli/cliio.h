@@ -17,6 +17,9 @@ void printError(const QString &command, const QString &message);
 
 // The whole input, at most maxBytes.
 bool readInput(const QString &command, const QString &path, qint64 maxBytes, QByteArray *data);
+// A fresh scene for the next design. The one handed out before is destroyed, the last one never:
+// tearing a large scene down item by item costs more than reading it, and the system frees it at exit.
+QGraphicsScene &freshDesignScene();
 // A design read into a fresh scene set up as the window's; "-" reads standard input. data (when
 // given) receives the bytes read.
 bool readDesign(const QString &command, const QString &path, QGraphicsScene &scene, sprReadResult *read,

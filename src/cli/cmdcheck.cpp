@@ -37,7 +37,7 @@ void addFontFindings(const QGraphicsScene &scene, const QByteArray &data, QVecto
 // The findings of one file: 0 none, 1 some, 2 unreadable.
 int checkOne(const commandArgs &args, const QString &path, QByteArray &report)
 {
-    QGraphicsScene scene;
+    QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
     QByteArray data;
     if (!readDesign(args.command(), path, scene, &read, true, &data))

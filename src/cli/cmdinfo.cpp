@@ -4,13 +4,13 @@
 #include "commands.h"
 #include "sprdocument.h"
 
+#include "deferredpixmapitem.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "sprsections.h"
 
-#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QJsonArray>
@@ -89,9 +89,9 @@ QJsonObject itemJson(const QGraphicsItem &item)
     addOtherFields(out, item);
     if (const auto *text = dynamic_cast<const QGraphicsTextItem *>(&item))
         addTextFamily(out, *text);
-    if (const auto *picture = dynamic_cast<const QGraphicsPixmapItem *>(&item)) {
-        out["pictureWidth"] = picture->pixmap().width();
-        out["pictureHeight"] = picture->pixmap().height();
+    if (const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item)) {
+        out["pictureWidth"] = picture->pictureSize().width();
+        out["pictureHeight"] = picture->pictureSize().height();
     }
     return out;
 }
@@ -109,7 +109,7 @@ constexpr int infoSchemaVersion = 1;
 
 int infoOne(const QString &command, const QString &path)
 {
-    QGraphicsScene scene;
+    QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
     if (!readDesign(command, path, scene, &read, false))
         return exitFailed;

@@ -35,7 +35,7 @@ int runRenderCommand(const commandArgs &args)
     const QString output = args.value("output");
     if (output.isEmpty())
         return args.usageError(cliText::noOutput());
-    QGraphicsScene scene;
+    QGraphicsScene &scene = freshDesignScene();
     if (!readDesign(args.command(), args.arguments().at(0), scene, nullptr, false))
         return exitFailed;
     const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(scene)), 300);

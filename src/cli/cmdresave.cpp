@@ -12,7 +12,7 @@ int runResaveCommand(const commandArgs &args)
     if (outputArgument == args.isSet("output"))
         return args.usageError(outputArgument ? cliText::outputTwice() : cliText::noOutput());
     const QString output = outputArgument ? args.arguments().at(1) : args.value("output");
-    QGraphicsScene scene;
+    QGraphicsScene &scene = freshDesignScene();
     if (!readDesign(args.command(), args.arguments().at(0), scene, nullptr, false))
         return exitFailed;
     return writeOutput(args.command(), output, sprFileBytes(scene)) ? exitSuccess : exitFailed;
