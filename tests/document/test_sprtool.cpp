@@ -186,6 +186,22 @@ private slots:
         QVERIFY2(r.out.contains("Exit codes:\n  0  success\n  1  content refused (barcode, qr) or findings "
                                 "(check)\n  2  usage error, unreadable input or failed output"),
                  r.out);
+
+        // The manual page and the README name every option the help names.
+        QFile man(QStringLiteral(SPR_TEST_DATA "/../../docs/man/sprtool.1"));
+        QVERIFY(man.open(QIODevice::ReadOnly));
+        const QString manual =
+            QString::fromUtf8(man.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        QFile readme(QStringLiteral(SPR_TEST_DATA "/../../README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString readmeText = QString::fromUtf8(readme.readAll());
+        QRegularExpressionMatchIterator options =
+            QRegularExpression(QStringLiteral("--[a-z][a-z-]+")).globalMatch(QString::fromUtf8(r.out));
+        while (options.hasNext()) {
+            const QString option = options.next().captured();
+            QVERIFY2(manual.contains(option), qPrintable(option));
+            QVERIFY2(readmeText.contains(option), qPrintable(option));
+        }
     }
 
     void versionAndUnknownCommand()
