@@ -41,6 +41,10 @@ private slots:
         QVERIFY(saveSprFile(clean, scene));
         cleanBytes = sprFileBytes(scene);
         writeFile(dir.filePath(QStringLiteral("noheader.spr")), "SceneWidth =0\r\n");
+        QGraphicsScene fontless; // nothing drawn with a font, so nothing depends on the machine's fonts
+        setUpDesignScene(fontless);
+        addQRCode(fontless, {0, 0});
+        QVERIFY(saveSprFile(dir.filePath(QStringLiteral("qronly.spr")), fontless));
     }
 
     void infoPrintsTheItemsInFileOrder()
@@ -230,7 +234,12 @@ private slots:
         QTest::newRow("resave") << QStringList{"resave", "DESIGN", "DIR/out.spr"} << 0 << "";
         QTest::newRow("resave -o=") << QStringList{"resave", "--output=DIR/out.spr", "DESIGN"} << 0 << "";
         QTest::newRow("render") << QStringList{"render", "-o", "DIR/out.png", "--", "DESIGN"} << 0 << "";
+        QTest::newRow("check clean") << QStringList{"check", "DIR/qronly.spr"} << 0 << "";
+        QTest::newRow("check clean twice")
+            << QStringList{"check", "DIR/qronly.spr", "DIR/qronly.spr"} << 0 << "";
         QTest::newRow("check findings") << QStringList{"check", "DIR/noheader.spr"} << 1 << "";
+        QTest::newRow("check worst is 1")
+            << QStringList{"check", "DIR/qronly.spr", "DIR/noheader.spr"} << 1 << "";
         QTest::newRow("info no file") << QStringList{"info"} << 2 << "sprtool info: missing argument FILE...";
         QTest::newRow("info unknown option")
             << QStringList{"info", "--all", "DESIGN"} << 2 << "sprtool info: unknown option \"--all\"";
@@ -449,6 +458,17 @@ private slots:
         setKey(lines, QStringLiteral("SceneHeight"), QStringLiteral("tall"));
         writeFile(oddHeight, fileOf(lines));
         files << oddHeight;
+        // Every value unreadable: the keys keep their types, the reader's stand-ins fill them.
+        for (const QString &odd : {QStringLiteral("?"), QStringLiteral("nan"), QStringLiteral("-1e400")}) {
+            QStringList garbled = linesOf(designBytes);
+            for (QString &line : garbled) {
+                if (line.contains(QLatin1String(" =")))
+                    line = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') + odd;
+            }
+            const QString path = dir.filePath(QStringLiteral("garbled%1.spr").arg(files.size()));
+            writeFile(path, fileOf(garbled));
+            files << path;
+        }
         for (const QString &folder :
              {QStringLiteral(SPR_TEST_DATA "/golden"), QStringLiteral(SPR_TEST_DATA "/fuzzfound"),
               QStringLiteral(SPR_TEST_DATA "/../../fuzz/corpus/fuzz_sprreader")}) {

@@ -89,6 +89,7 @@ void test_sprtool_qr::emptyPictureAndUsageErrors_data()
     QTest::newRow("negative version") << QStringList{"--version", "-2", "x", "-o", "OUT"} << 1;
     QTest::newRow("too wide") << QStringList{"--scale", "5000", "x", "-o", "OUT"} << 1;
     QTest::newRow("too long") << QStringList{"--level", "H", QString(3000, 'a'), "-o", "OUT"} << 1;
+    QTest::newRow("empty") << QStringList{"", "-o", "OUT"} << 1;
     QTest::newRow("no output") << QStringList{"x"} << 2;
     QTest::newRow("no content") << QStringList{"-o", "OUT"} << 2;
     QTest::newRow("bad level") << QStringList{"--level", "4", "x", "-o", "OUT"} << 2;
