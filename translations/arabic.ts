@@ -1216,6 +1216,10 @@
             <source>选项 %1 不带值</source>
             <translation>الخيار %1 لا يأخذ قيمة</translation>
         </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>لم يُرسم رمز QR: المحتوى فارغ</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -1216,6 +1216,10 @@
             <source>选项 %1 不带值</source>
             <translation>option %1 takes no value</translation>
         </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>no QR code drawn: the content is empty</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -1216,6 +1216,10 @@
             <source>选项 %1 不带值</source>
             <translation>%1 seçeneği değer almaz</translation>
         </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>QR kod çizilmedi: içerik boş</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

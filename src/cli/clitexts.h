@@ -105,6 +105,10 @@ inline QString qrNoSymbol()
 {
     return QCoreApplication::translate("sprtool", "没有生成二维码：内容太长，或版本、比例超出范围");
 }
+inline QString qrEmpty()
+{
+    return QCoreApplication::translate("sprtool", "没有生成二维码：内容为空");
+}
 inline QString pictureTooLarge()
 {
     return QCoreApplication::translate("sprtool", "%1 × %2 像素的图片太大，请选择较小的 --scale");

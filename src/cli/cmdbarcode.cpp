@@ -70,15 +70,14 @@ int runBarcodeCommand(const commandArgs &args)
 
     const std::optional<quint8> refusal = item.regenerate();
 
-    // Refused content writes nothing: an existing output file stays as it was.
-    if (refusal) {
-        printError(args.command(),
-                   cliText::barcodeRefused().arg(int(*refusal)).arg(barcodeErrorMessage(*refusal)));
+    // Refused content writes nothing: an existing output file stays as it was. A picture too large to
+    // allocate is refused the same way, with the general format error.
+    if (refusal || item.barPixmap.isNull()) {
+        const quint8 code = refusal.value_or(0);
+        printError(args.command(), cliText::barcodeRefused().arg(int(code)).arg(barcodeErrorMessage(code)));
         return exitRefused;
     }
-    // A refused size leaves no picture at all, so there is nothing to write then.
-    const bool hasPicture = !item.barPixmap.isNull();
-    if (hasPicture && !writeOutput(args.command(), output, pngBytes(item.barPixmap.toImage())))
+    if (!writeOutput(args.command(), output, pngBytes(item.barPixmap.toImage())))
         return exitFailed;
     return exitSuccess;
 }

@@ -1,4 +1,5 @@
 // sprtool check: what would make the printer or the designer misread a design.
+#include "barcodetext.h"
 #include "clifonts.h"
 #include "cliio.h"
 #include "clitexts.h"
@@ -10,18 +11,19 @@
 
 namespace
 {
-// The line that names a substituted family: the first font key line with it, for the barcode text
-// font the first barcode that shows its text.
+// The line that names a substituted family: the first font key line with it; for the barcode text font
+// the first barcode that shows its text, when no font key names it before.
 int fontLine(const QByteArray &data, const QString &family)
 {
+    const bool barcodeFamily = family.compare(barcodeTextFamily(), Qt::CaseInsensitive) == 0;
     const QList<QByteArray> lines = data.split('\n');
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = QString::fromUtf8(lines.at(i)).trimmed();
-        const QString value = line.section(QLatin1Char('='), 1);
         const QString key = line.section(QLatin1Char('='), 0, 0).trimmed();
+        const QString value = line.section(QLatin1Char('='), 1).trimmed();
         const bool fontKey = key.endsWith(QLatin1String("Font")) &&
                              value.section(QLatin1Char(','), 0, 0).compare(family, Qt::CaseInsensitive) == 0;
-        const bool barText = key == QLatin1String("BarIsTextOn") && value.trimmed().toInt() != 0;
+        const bool barText = barcodeFamily && key == QLatin1String("BarIsTextOn") && value.toInt() != 0;
         if (fontKey || barText)
             return i + 1;
     }

@@ -77,7 +77,7 @@ int runQrCommand(const commandArgs &args)
         return content;
     item.regenerate();
     if (item.qrPixmap.isNull()) {
-        printError(args.command(), cliText::qrNoSymbol());
+        printError(args.command(), item.content.isEmpty() ? cliText::qrEmpty() : cliText::qrNoSymbol());
         return exitRefused;
     }
     return writeOutput(args.command(), output, pngBytes(item.qrPixmap.toImage())) ? exitSuccess : exitFailed;

@@ -91,6 +91,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // A closed standard output then fails the write (reported, exit 2) instead of killing the process.
     std::signal(SIGPIPE, SIG_IGN);
+    // Likewise a file size limit (ulimit -f) fails the write rather than ending sprtool with its temporary
+    // file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(quietMessages);
     // The toolkit sees no arguments, so none of ours (-platform, -reverse, ...) is taken as its own.
     int toolkitArgc = 1;
