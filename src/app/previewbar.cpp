@@ -13,7 +13,7 @@ QSpinBox *counterSpin(QWidget *parent)
 {
     auto *spin = new QSpinBox(parent);
     spin->setRange(0, previewCounterMax);
-    spin->setMinimumWidth(110);
+    spin->setMinimumWidth(95);
     return spin;
 }
 } // namespace
@@ -27,6 +27,7 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     moment->setObjectName(QStringLiteral("previewMoment"));
     moment->setDisplayFormat(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
     moment->setCalendarPopup(true);
+    moment->setMinimumWidth(175);
     counter1 = counterSpin(this);
     counter1->setObjectName(QStringLiteral("previewCounter1"));
     counter2 = counterSpin(this);

@@ -2,8 +2,9 @@
 #define ZX_USE_UTF8
 #include "symbolscan.h"
 
-#include <QPainter>
 #include <ZXing/ReadBarcode.h>
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -17,32 +18,54 @@ ZXing::BarcodeFormat zxingFormat(scanSymbology symbology)
     return formats[static_cast<int>(symbology)];
 }
 
-// Modules narrower than this are enlarged, so the reader's sampling has room; printing loses nothing.
-constexpr int minModulePixels = 3;
+// Pixels per module the reader gets: narrower modules are enlarged so its sampling has room; QR modules
+// are also made this small, which the reader finds fastest. Linear symbols keep wider modules, whose
+// widths a reduction could distort.
+constexpr int readerModulePixels = 3;
 
-QImage paperPicture(const QImage &picture, int quietZone, int moduleSize, bool inverted)
+// The picture as a grey page with its quiet zone (pixels of the picture; for linear symbols left and
+// right only), resampled to the reader's
+// module size at module centres, so no module changes width. Transparent pixels are paper; an inverted
+// picture is turned back, the quiet zone staying paper.
+QImage paperPicture(const QImage &picture, int quietZone, int moduleSize, bool matrix, bool inverted)
 {
-    QImage symbol = picture.convertToFormat(QImage::Format_ARGB32);
-    if (inverted) {
-        // The light parts of an inverted picture are its transparent pixels: paper first, then invert.
-        QImage flat(symbol.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter(&flat).drawImage(0, 0, symbol);
-        flat.invertPixels();
-        symbol = flat;
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    int num = 1;
+    int den = 1;
+    if (moduleSize > 0 && (moduleSize < readerModulePixels || (matrix && moduleSize > readerModulePixels))) {
+        num = readerModulePixels;
+        den = moduleSize;
     }
-    QImage page(symbol.width() + 2 * quietZone, symbol.height() + 2 * quietZone, QImage::Format_RGB32);
+    const qint64 width = (qint64(source.width()) + 2 * quietZone) * num / den;
+    // A line across linear bars needs paper only at its two ends.
+    const int quietRows = matrix ? quietZone : 0;
+    const qint64 height = (qint64(source.height()) + 2 * quietRows) * num / den;
+    QImage page(int(width), int(height), QImage::Format_Grayscale8);
     if (page.isNull())
         return {};
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    painter.drawImage(quietZone, quietZone, symbol);
-    painter.end();
-    if (moduleSize > 0 && moduleSize < minModulePixels) {
-        const int factor = (minModulePixels + moduleSize - 1) / moduleSize;
-        page = page.scaled(page.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    std::vector<int> columns(size_t(page.width()));
+    for (int x = 0; x < page.width(); ++x)
+        columns[size_t(x)] = int(((2 * qint64(x) + 1) * den) / (2 * num)) - quietZone;
+    for (int y = 0; y < page.height(); ++y) {
+        uchar *out = page.scanLine(y);
+        const int sy = int(((2 * qint64(y) + 1) * den) / (2 * num)) - quietRows;
+        if (sy < 0 || sy >= source.height()) {
+            std::fill_n(out, page.width(), uchar(255));
+            continue;
+        }
+        const QRgb *row = reinterpret_cast<const QRgb *>(source.constScanLine(sy));
+        for (int x = 0; x < page.width(); ++x) {
+            const int sx = columns[size_t(x)];
+            if (sx < 0 || sx >= source.width()) {
+                out[x] = 255;
+                continue;
+            }
+            const QRgb pixel = row[sx];
+            const int grey = qAlpha(pixel) == 0 ? 255 : qGray(pixel);
+            out[x] = uchar(inverted ? 255 - grey : grey);
+        }
     }
-    return page.convertToFormat(QImage::Format_Grayscale8);
+    return page;
 }
 
 scanFailure failureOf(const ZXing::Result &result)
@@ -74,7 +97,8 @@ scanResult scanPicture(const QImage &picture, scanSymbology symbology, int quiet
         scanned.failure = scanFailure::noPicture;
         return scanned;
     }
-    const QImage grey = paperPicture(picture, quietZone, moduleSize, inverted);
+    const QImage grey =
+        paperPicture(picture, quietZone, moduleSize, symbology == scanSymbology::qrCode, inverted);
     if (grey.isNull()) {
         scanned.failure = scanFailure::noPicture;
         return scanned;
@@ -82,12 +106,17 @@ scanResult scanPicture(const QImage &picture, scanSymbology symbology, int quiet
     ZXing::DecodeHints hints;
     hints.setFormats(zxingFormat(symbology));
     hints.setTryRotate(false);
+    hints.setIsPure(symbology == scanSymbology::qrCode);
     hints.setReturnErrors(true);
     hints.setCharacterSet("UTF-8");
     hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Ignore);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
                                 int(grey.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    // The pure reader wants nothing but the symbol and paper; anything else (a cut-out page) gets the
+    // full search.
+    if (!result.isValid() && hints.isPure())
+        result = ZXing::ReadBarcode(view, hints.setIsPure(false));
     scanned.failure = failureOf(result);
     scanned.found = scanned.failure == scanFailure::none;
     if (scanned.found)

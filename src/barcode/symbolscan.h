@@ -17,7 +17,8 @@ struct scanResult {
     scanFailure failure = scanFailure::notFound;
 };
 
-// Reads the picture flattened onto white with a quiet zone of quietZone pixels around it, looking only
+// Reads the picture flattened onto white with a quiet zone of quietZone pixels around it (linear symbols:
+// left and right), looking only
 // for the given symbology. Transparent pixels count as paper. An inverted picture (light on dark) is
 // turned back before reading; moduleSize (pixels) lets very small modules be enlarged first.
 scanResult scanPicture(const QImage &picture, scanSymbology symbology, int quietZone, int moduleSize,

@@ -51,11 +51,17 @@ void explainEanUpc(int mode, const QString &content, symbolVerdict &verdict)
     const QByteArray latin = content.toLatin1();
     const char check = computedCheckDigit(mode, latin);
     verdict.expected = content.left(index) + QLatin1Char(check);
-    if (content.size() > index && latin.at(index) != check)
+    if (content.size() > index && latin.at(index) != check) {
+        verdict.typedCheckDigit = content.at(index);
+        verdict.computedCheckDigit = QLatin1Char(check);
+    }
+    if (!verdict.typedCheckDigit.isNull())
         verdict.notes << QCoreApplication::translate("symbolVerdict",
                                                      "输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2")
                              .arg(quoted(content.mid(index, 1)), QString(QChar(check)));
     if (content.size() > index + 1)
+        verdict.unencodedCharacters = content.mid(index + 1);
+    if (!verdict.unencodedCharacters.isEmpty())
         verdict.notes << QCoreApplication::translate("symbolVerdict", "多余的字符 %1 未编码")
                              .arg(quoted(content.mid(index + 1)));
     if (mode == 5 && latin.at(0) != '0') {
@@ -80,12 +86,15 @@ void explainCharacters(int mode, const QString &content, const barcodeSymbol &sy
                     replaced += encoded.at(i);
             }
         }
+        verdict.replacedCharacters = replaced;
         if (!replaced.isEmpty())
             verdict.notes << QCoreApplication::translate("symbolVerdict",
                                                          "Code 128 无法编码的字符 %1 被替换为 “?”")
                                  .arg(quoted(replaced));
     }
     if (!symbol.refusal && encoded.size() < content.size())
+        verdict.unencodedCharacters = content.mid(encoded.size());
+    if (!verdict.unencodedCharacters.isEmpty())
         verdict.notes << QCoreApplication::translate("symbolVerdict", "超出长度的字符 %1 未编码")
                              .arg(quoted(content.mid(encoded.size())));
 }
@@ -128,6 +137,7 @@ symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbo
         verdict.reason = failureReason(scanFailure::noPicture);
         return verdict;
     }
+    verdict.refused = symbol.refusal.has_value();
     if (symbol.refusal)
         verdict.reason = QCoreApplication::translate("symbolVerdict", "内容无法编码：%1")
                              .arg(barcodeErrorMessage(*symbol.refusal));
@@ -135,10 +145,14 @@ symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbo
         explainEanUpc(mode, content, verdict);
     if (checkDigitIndex(mode) < 0)
         explainCharacters(mode, content, symbol, verdict);
-    // Only the bars matter to a scanner: the rows of the text band are left out.
+    // A scanner reads a line across the bars; a band of rows through their middle is what it sees, the
+    // text band left out.
     const int d = symbol.options.d;
-    const QImage bars = picture.copy(0, 0, picture.width(), qMin(picture.height(), symbol.options.e));
+    const int barRows = qMin(picture.height(), symbol.options.e);
+    const int band = qMin(barRows, 3);
+    const QImage bars = picture.copy(0, (barRows - band) / 2, picture.width(), band);
     takeScan(scanPicture(bars, scanSymbologyForMode(mode), 12 * d, d), verdict);
+    verdict.failedScanOnly = !verdict.readable && !verdict.refused && !picture.isNull();
     compareDecoded(verdict);
     return verdict;
 }
@@ -149,6 +163,7 @@ symbolVerdict verifyQrCode(const QImage &picture, int moduleSize, bool converse,
     verdict.expected = expected;
     takeScan(scanPicture(picture, scanSymbology::qrCode, 4 * qMax(1, moduleSize), moduleSize, converse),
              verdict);
+    verdict.failedScanOnly = !verdict.readable && !picture.isNull();
     compareDecoded(verdict);
     return verdict;
 }

@@ -14,6 +14,14 @@ struct symbolVerdict {
     QString expected;  // the text the symbol should read as
     QString reason;    // why it cannot be read
     QStringList notes; // differences between the typed content and what the symbol holds
+    // The same differences for programs (sprtool's findings): the typed check digit where it differs from
+    // the computed one, characters Code 128 replaced by "?", characters not encoded at all.
+    QChar typedCheckDigit;
+    QChar computedCheckDigit;
+    QString replacedCharacters;
+    QString unencodedCharacters;
+    bool refused = false;        // the encoder refused the content
+    bool failedScanOnly = false; // drawn in full, yet unreadable
 
     // "✓ text" or "✗ 无法识别：reason", for one line of the panel.
     QString summary() const;

@@ -9,7 +9,7 @@ QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCo
 {
     ui->setupUi(this);
     verdict = new scanVerdictLabel(this);
-    verdict->setGeometry(20, 200, 300, 105);
+    verdict->setGeometry(20, 255, 700, 52);
 }
 
 QRCodeSetting::~QRCodeSetting()
