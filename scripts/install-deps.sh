@@ -4,7 +4,8 @@
 set -eu
 
 packages="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
-fonts-wqy-microhei fonts-dejavu-core libzint-dev libzxing-dev python3-jsonschema"
+fonts-wqy-microhei fonts-dejavu-core libzint-dev libzxing-dev libqt5svg5-dev poppler-utils librsvg2-bin
+python3-jsonschema"
 for extra in "$@"; do
     case "$extra" in
     bench) packages="$packages libbenchmark-dev libzint-dev" ;;

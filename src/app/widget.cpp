@@ -9,6 +9,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "printpreview.h"
 #include "undocommands.h"
 
 #include <QButtonGroup>
@@ -35,6 +36,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     createInitialItems();
     setupTextPanels();
     setupMediaPanels();
+    setupPreview();
     buttonGroupMenu();
 
     isUntitled = true;
@@ -50,6 +52,9 @@ Widget::~Widget()
 {
     // The history goes first: its steps own the items out of the design, and nothing is shown any more.
     undo->disconnect(this);
+    scene->disconnect(this);
+    // The preview goes before the scene whose items it refers to.
+    preview.reset();
     delete undo;
     // The initial items never joined the scene, so nothing else owns them.
     delete initialTextItem;

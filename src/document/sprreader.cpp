@@ -1,4 +1,5 @@
 #include "busycursor.h"
+#include "scanfindings.h"
 #include "sprdocument.h"
 #include "sprpictures.h"
 #include "sprsections.h"
@@ -119,6 +120,13 @@ private:
     {
         if (options.collectFindings)
             result.findings.push_back({line, message});
+    }
+    // Only for the checker: decoding every symbol costs more than reading it.
+    void noteScanFindings(const QGraphicsItem &item)
+    {
+        if (options.collectFindings)
+            for (const QString &finding : scanFindings(item))
+                note(sectionLine, finding);
     }
     QString keyValue(const char *key, valueForm form, double low, double high);
     bool readHeader();
@@ -395,6 +403,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
                               .arg(*refusal)
                               .arg(barcodeErrorMessage(*refusal)));
     }
+    noteScanFindings(*item);
     place(item, where);
 }
 
@@ -419,6 +428,8 @@ void sprReader::buildQRCode(const sectionSpec &section)
              QStringLiteral("the QR code is too large to draw (QRcodeScale); it is shown empty"));
         break;
     }
+    if (!item->pictureSize().isEmpty())
+        noteScanFindings(*item);
     place(item, where);
 }
 

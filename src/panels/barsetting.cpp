@@ -3,10 +3,13 @@
 
 #include "diagrambaritem.h"
 #include "panelload.h"
+#include "scanverdictlabel.h"
 
 barSetting::barSetting(QWidget *parent) : QWidget(parent), ui(new Ui::barSetting)
 {
     ui->setupUi(this);
+    verdict = new scanVerdictLabel(this);
+    verdict->setGeometry(440, 200, 290, 105);
 }
 
 barSetting::~barSetting()

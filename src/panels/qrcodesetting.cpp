@@ -3,10 +3,13 @@
 
 #include "diagramqrcodeitem.h"
 #include "panelload.h"
+#include "scanverdictlabel.h"
 
 QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCodeSetting)
 {
     ui->setupUi(this);
+    verdict = new scanVerdictLabel(this);
+    verdict->setGeometry(20, 255, 700, 52);
 }
 
 QRCodeSetting::~QRCodeSetting()
