@@ -9,6 +9,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "sprdocument.h"
 #include "undocommands.h"
 
 #include <QButtonGroup>
@@ -21,8 +22,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     ui->setupUi(this);
 
     scene = new diagramScene(this);
-    scene->setSceneRect(0, 0, 80000, 300);
-    scene->setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
+    setUpDesignScene(*scene);
     ui->graphicsView->setScene(scene);
     ui->graphicsView->centerOn(0, 0);
     ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
@@ -139,18 +139,9 @@ void Widget::buttonGroupMenu()
     connect(buttonGroup, &QButtonGroup::idClicked, this, &Widget::buttonItemsClicked);
 }
 
-// The rightmost edge of the design, ignoring items beyond the strip's last pixel and (through the
-// unsigned comparison) items lying wholly left of the origin.
 int Widget::insertionX() const
 {
-    quint32 right = 0;
-    for (QGraphicsItem *item : scene->items()) {
-        const QRectF box = item->sceneBoundingRect();
-        const quint32 edge = static_cast<quint32>(static_cast<qint32>(box.left() + box.width()));
-        if (edge > right && edge <= 79999)
-            right = edge;
-    }
-    return static_cast<int>(right);
+    return static_cast<int>(designRightEdge(*scene));
 }
 
 void Widget::buttonItemsClicked(int id)

@@ -1,6 +1,7 @@
 // sprtool render: the design as the canvas shows it, unselected, on white.
 #include "cmddesign.h"
 #include "commands.h"
+#include "printstrip.h"
 #include "safewrite.h"
 #include "sprdocument.h"
 
@@ -54,7 +55,7 @@ int runRenderCommand(const QStringList &args)
     QGraphicsScene scene;
     if (!readDesign(options.input, scene, nullptr, false))
         return 2;
-    const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(scene)), 300);
+    const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(scene)), stripHeight);
     const double width = std::ceil(source.width() * options.scale);
     const double height = std::ceil(source.height() * options.scale);
     if (width * height > maxPixels || width < 1 || height < 1) {
