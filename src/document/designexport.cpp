@@ -2,6 +2,7 @@
 
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
+#include "printstrip.h"
 #include "safewrite.h"
 #include "sprdocument.h"
 
@@ -20,7 +21,6 @@
 
 namespace
 {
-constexpr double pageHeight = 300;
 // Larger PNG pages are refused rather than attempted.
 constexpr double maxPixels = 256.0 * 1024 * 1024;
 
@@ -157,7 +157,7 @@ std::optional<exportFormat> exportFormatForPath(const QString &path)
 
 QRectF exportPageRect(const QGraphicsScene &scene)
 {
-    return QRectF(0, 0, qMax<quint32>(1, designRightEdge(scene)), pageHeight);
+    return QRectF(0, 0, qMax<quint32>(1, designRightEdge(scene)), stripHeight);
 }
 
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,

@@ -1,4 +1,5 @@
 #include "busycursor.h"
+#include "printstrip.h"
 #include "scanfindings.h"
 #include "sprdocument.h"
 #include "sprpictures.h"
@@ -217,24 +218,24 @@ bool sprReader::readHeader()
         return false;
     }
     result.headerFound = true;
-    result.sceneWidth = readLineNumber(keyValue("SceneWidth", valueForm::lineNumber, 0, 79999));
-    result.sceneHeightText = keyValue("SceneHeight", valueForm::real, 300, 300);
+    result.sceneWidth = readLineNumber(keyValue("SceneWidth", valueForm::lineNumber, 0, stripLastX));
+    result.sceneHeightText = keyValue("SceneHeight", valueForm::real, stripHeight, stripHeight);
     result.dynamicItemNum = readInt(keyValue("DynamicItemNum", valueForm::integer, 0, 0));
     result.totalItemNum = readInt(keyValue("TotalItemNum", valueForm::integer, 0, options.limits.maxItems));
     return true;
 }
 
 // The strip's length from SceneWidth: the smallest of the printer's lengths that holds it, for widths
-// between 5000 and 80000 (a width equal to a length gets that length).
+// between 5000 and the strip's length (a width equal to a length gets that length).
 void sprReader::setSceneLength()
 {
-    static const int lengths[] = {8000, 20000, 35000, 50000, 65000, 80000};
+    static const int lengths[] = {8000, 20000, 35000, 50000, 65000, stripLength};
     const quint32 width = result.sceneWidth;
-    if (width <= 5000 || width >= 80000)
+    if (width <= 5000 || width >= quint32(stripLength))
         return;
     for (int length : lengths)
         if (width <= quint32(length)) {
-            scene.setSceneRect(0, 0, length, 300);
+            scene.setSceneRect(0, 0, length, stripHeight);
             return;
         }
 }
