@@ -69,6 +69,7 @@ void test_largedesign::designAtTheItemLimitResavesByteIdentically()
 void test_largedesign::picturesAskedForLaterMatchPicturesDrawnAtOnce()
 {
     readDesign design(mixedDesign::designBytes(700, 2));
+    QVERIFY(design.result.barcodeRefusals.isEmpty()); // every symbology, all content accepted
     int bars = 0, codes = 0;
     for (QGraphicsItem *item : design.scene.items()) {
         if (item->type() == barItemType) {
@@ -149,7 +150,11 @@ void test_largedesign::paintingDrawsTheDeferredPictures()
         if (auto *picture = dynamic_cast<deferredPixmapItem *>(item))
             picture->pixmap();
     const QRectF area(0, 0, 3000, 300);
-    QCOMPARE(rendered(deferred.scene, area), rendered(eager.scene, area));
+    // The first render makes the deferred pictures as it paints. Texts are drawn from their shared
+    // pictures only from their second painting on, so both scenes are compared once they are.
+    rendered(deferred.scene, area);
+    const QImage fromEager = rendered(eager.scene, area);
+    QCOMPARE(rendered(deferred.scene, area), fromEager);
 }
 
 void test_largedesign::qrSizeWithoutEncodingMatchesTheEncoder()
@@ -216,7 +221,7 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
         return picture;
     };
     const QImage direct = painted(true);
-    QCOMPARE(painted(false), direct); // a text painted the first time is drawn in place
+    QCOMPARE(painted(false), direct);     // a text painted the first time is drawn in place
     const QImage shared = painted(false); // from then on from its shared picture
     QCOMPARE(painted(false), shared);
     int differing = 0, most = 0;
