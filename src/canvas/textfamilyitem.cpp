@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QHash>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QTextDocument>
@@ -87,10 +88,11 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
     const QTransform world = painter->worldTransform();
     const QRectF box = boundingRect();
     // Only a picture drawn on the same pixel grid gives the same pixels as drawing in place; while the
-    // text is edited in place it is drawn directly too.
-    if (world.type() > QTransform::TxScale || world.m11() <= 0 || world.m22() <= 0 ||
-        !wholePixel(world.dx()) || !wholePixel(world.dy()) || box.isEmpty() ||
-        textInteractionFlags() != Qt::NoTextInteraction || box.topLeft() != QPointF())
+    // text is edited in place it is drawn directly too. Vector devices (PDF, SVG) get the text as text.
+    const QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || world.type() > QTransform::TxScale ||
+        world.m11() <= 0 || world.m22() <= 0 || !wholePixel(world.dx()) || !wholePixel(world.dy()) ||
+        box.isEmpty() || textInteractionFlags() != Qt::NoTextInteraction || box.topLeft() != QPointF())
         return false;
     const QSize pixels(int(std::ceil(box.width() * world.m11())), int(std::ceil(box.height() * world.m22())));
     const QString key = QStringLiteral("text %1 %2 %3 %4 %5\n")
