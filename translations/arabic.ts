@@ -1246,14 +1246,6 @@
             <translation>يقرأ التصميم ويحفظه من جديد كما يكتبه المصمم (OUT أو -o)</translation>
         </message>
         <message>
-            <source>按画布的样子把设计绘制成 PNG</source>
-            <translation>يرسم التصميم كما تعرضه اللوحة ويكتبه بصيغة PNG</translation>
-        </message>
-        <message>
-            <source>缩放比例（默认 1）</source>
-            <translation>معامل التحجيم (1 ما لم يُحدَّد)</translation>
-        </message>
-        <message>
             <source>用“sprtool --help”查看用法</source>
             <translation>شغّل "sprtool --help" لعرض طريقة الاستخدام</translation>
         </message>
@@ -1276,6 +1268,38 @@
         <message>
             <source>没有生成二维码：内容为空</source>
             <translation>لم يُرسم رمز QR: المحتوى فارغ</translation>
+        </message>
+        <message>
+            <source>应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00</source>
+            <translation>يجب أن يكون تاريخًا ووقتًا بصيغة ISO 8601، مثل 2024-02-29T23:59:00</translation>
+        </message>
+        <message>
+            <source>应为 0 到 99999999 的整数</source>
+            <translation>يجب أن يكون عددًا صحيحًا من 0 إلى 99999999</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG</source>
+            <translation>يرسم التصميم كما تعرضه اللوحة ويكتبه بصيغة PNG، أو PDF أو SVG بحسب امتداد الملف الناتج</translation>
+        </message>
+        <message>
+            <source>PNG 的缩放比例（默认 1）</source>
+            <translation>مقياس صورة PNG (1 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）</source>
+            <translation>نقاط الطابعة لكل بوصة، وتحدد حجم صفحة PDF وSVG (72 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）</source>
+            <translation>يرسم ما تطبعه الطابعة في هذه اللحظة (الأوقات والعدادات وعناصر QR النائبة)</translation>
+        </message>
+        <message>
+            <source>预览时序号 1 的值（默认 0）</source>
+            <translation>قيمة العداد 1 في المعاينة (0 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>预览时序号 2 的值（默认 0）</source>
+            <translation>قيمة العداد 2 في المعاينة (0 ما لم يُحدَّد)</translation>
         </message>
     </context>
     <context>

@@ -1246,14 +1246,6 @@
             <translation>reads a design and saves it again as the designer writes it (OUT or -o)</translation>
         </message>
         <message>
-            <source>按画布的样子把设计绘制成 PNG</source>
-            <translation>draws a design as the canvas shows it and writes it as PNG</translation>
-        </message>
-        <message>
-            <source>缩放比例（默认 1）</source>
-            <translation>scale factor (1 unless given)</translation>
-        </message>
-        <message>
             <source>用“sprtool --help”查看用法</source>
             <translation>run "sprtool --help" for the usage</translation>
         </message>
@@ -1276,6 +1268,38 @@
         <message>
             <source>没有生成二维码：内容为空</source>
             <translation>no QR code drawn: the content is empty</translation>
+        </message>
+        <message>
+            <source>应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00</source>
+            <translation>expected an ISO 8601 date and time, such as 2024-02-29T23:59:00</translation>
+        </message>
+        <message>
+            <source>应为 0 到 99999999 的整数</source>
+            <translation>expected a whole number from 0 to 99999999</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG</source>
+            <translation>draws a design as the canvas shows it and writes it as PNG, or as PDF or SVG by the output's extension</translation>
+        </message>
+        <message>
+            <source>PNG 的缩放比例（默认 1）</source>
+            <translation>scale of a PNG picture (1 unless given)</translation>
+        </message>
+        <message>
+            <source>每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）</source>
+            <translation>printer dots per inch, which sets the page size of PDF and SVG (72 unless given)</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）</source>
+            <translation>draws what the printer prints at this moment (times, counters and QR placeholders)</translation>
+        </message>
+        <message>
+            <source>预览时序号 1 的值（默认 0）</source>
+            <translation>value of counter 1 in the preview (0 unless given)</translation>
+        </message>
+        <message>
+            <source>预览时序号 2 的值（默认 0）</source>
+            <translation>value of counter 2 in the preview (0 unless given)</translation>
         </message>
     </context>
     <context>

@@ -1246,14 +1246,6 @@
             <translation>bir tasarımı okur ve tasarımcının yazdığı gibi yeniden kaydeder (OUT veya -o)</translation>
         </message>
         <message>
-            <source>按画布的样子把设计绘制成 PNG</source>
-            <translation>bir tasarımı tuvalin gösterdiği gibi çizer ve PNG olarak yazar</translation>
-        </message>
-        <message>
-            <source>缩放比例（默认 1）</source>
-            <translation>ölçek çarpanı (verilmezse 1)</translation>
-        </message>
-        <message>
             <source>用“sprtool --help”查看用法</source>
             <translation>kullanım için "sprtool --help" çalıştırın</translation>
         </message>
@@ -1276,6 +1268,38 @@
         <message>
             <source>没有生成二维码：内容为空</source>
             <translation>QR kod çizilmedi: içerik boş</translation>
+        </message>
+        <message>
+            <source>应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00</source>
+            <translation>ISO 8601 tarih ve saati bekleniyor, örneğin 2024-02-29T23:59:00</translation>
+        </message>
+        <message>
+            <source>应为 0 到 99999999 的整数</source>
+            <translation>0 ile 99999999 arasında bir tam sayı bekleniyor</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG</source>
+            <translation>tasarımı tuvalde göründüğü gibi çizer ve PNG olarak, ya da çıktının uzantısına göre PDF veya SVG olarak yazar</translation>
+        </message>
+        <message>
+            <source>PNG 的缩放比例（默认 1）</source>
+            <translation>PNG resminin ölçeği (verilmezse 1)</translation>
+        </message>
+        <message>
+            <source>每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）</source>
+            <translation>inç başına yazıcı noktası; PDF ve SVG sayfa boyutunu belirler (verilmezse 72)</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）</source>
+            <translation>yazıcının bu anda basacağını çizer (saatler, sayaçlar ve QR yer tutucuları)</translation>
+        </message>
+        <message>
+            <source>预览时序号 1 的值（默认 0）</source>
+            <translation>önizlemede sayaç 1'in değeri (verilmezse 0)</translation>
+        </message>
+        <message>
+            <source>预览时序号 2 的值（默认 0）</source>
+            <translation>önizlemede sayaç 2'nin değeri (verilmezse 0)</translation>
         </message>
     </context>
     <context>

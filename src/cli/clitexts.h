@@ -125,6 +125,14 @@ inline QString expectedScale()
 {
     return QCoreApplication::translate("sprtool", "应为大于 0 的数");
 }
+inline QString expectedMoment()
+{
+    return QCoreApplication::translate("sprtool", "应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00");
+}
+inline QString expectedCounter()
+{
+    return QCoreApplication::translate("sprtool", "应为 0 到 99999999 的整数");
+}
 inline QString expectedLevel()
 {
     return QCoreApplication::translate("sprtool", "应为 L、M、Q、H 或 0 到 3");

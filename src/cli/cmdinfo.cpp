@@ -9,6 +9,7 @@
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "scanfindings.h"
 #include "sprsections.h"
 
 #include <QGraphicsScene>
@@ -92,6 +93,10 @@ QJsonObject itemJson(const QGraphicsItem &item)
     if (const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item)) {
         out["pictureWidth"] = picture->pictureSize().width();
         out["pictureHeight"] = picture->pictureSize().height();
+    }
+    if (item.type() == barItemType || item.type() == qrItemType) {
+        const std::optional<QString> decoded = decodedItemText(item);
+        out["decodedText"] = decoded ? QJsonValue(*decoded) : QJsonValue(QJsonValue::Null);
     }
     return out;
 }

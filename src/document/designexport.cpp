@@ -82,8 +82,9 @@ QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QS
     const double height = std::ceil(page.height() * options.scale);
     if (!(options.scale > 0) || width * height > maxPixels) {
         if (errorText)
-            *errorText =
-                QCoreApplication::translate("designExport", "图片 %1 × %2 像素过大").arg(width).arg(height);
+            *errorText = QCoreApplication::translate("designExport", "图片 %1 × %2 像素过大")
+                             .arg(width, 0, 'f', 0)
+                             .arg(height, 0, 'f', 0);
         return {};
     }
     QImage picture(int(width), int(height), QImage::Format_ARGB32_Premultiplied);

@@ -47,6 +47,31 @@ private slots:
         QVERIFY(saveSprFile(dir.filePath(QStringLiteral("qronly.spr")), fontless));
     }
 
+    // The output's extension chooses the format; preview values change what is drawn, never the file.
+    void renderFormatsAndPreview()
+    {
+        const struct {
+            const char *name;
+            QByteArray start;
+        } formats[] = {{"out.png", "\x89PNG"}, {"out.pdf", "%PDF-"}, {"out.SVG", "<?xml"}};
+        for (const auto &format : formats) {
+            const QString out = dir.filePath(QLatin1String(format.name));
+            QCOMPARE(sprtool({"render", design, "-o", out, "--dpi", "300"}).exitCode, 0);
+            QFile file(out);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(file.readAll().startsWith(format.start), format.name);
+        }
+        const sprtoolRun zero = sprtool({"render", design, "-o", "-", "--at", "2024-02-29T23:59:00"});
+        const sprtoolRun counted = sprtool({"render", design, "-o", "-", "--counter1", "4321"});
+        QCOMPARE(zero.exitCode, 0);
+        QCOMPARE(counted.exitCode, 0);
+        QVERIFY(zero.out.startsWith("\x89PNG"));
+        QVERIFY(zero.out != counted.out);
+        QFile saved(design);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), designBytes);
+    }
+
     void infoPrintsTheItemsInFileOrder()
     {
         const sprtoolRun r = sprtool({QStringLiteral("info"), design});
@@ -270,6 +295,12 @@ private slots:
         QTest::newRow("render too large")
             << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--scale", "1000"} << 2
             << "sprtool render: a picture of 2840000 × 300000 pixels is too large";
+        QTest::newRow("render bad moment")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--at", "tomorrow"} << 2
+            << "sprtool render: invalid value \"tomorrow\" for --at";
+        QTest::newRow("render counter too wide")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--counter1=100000000"} << 2
+            << "sprtool render: invalid value \"100000000\" for --counter1";
         QTest::newRow("render full device") << QStringList{"render", "DESIGN", "-o", "/dev/full"} << 2
                                             << "sprtool render: cannot write /dev/full";
     }
