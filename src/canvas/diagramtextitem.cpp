@@ -22,7 +22,7 @@ diagramTextItem::diagramTextItem(QGraphicsItem *parent)
 void diagramTextItem::showFields()
 {
     setFont(itemFont);
-    setPlainText(content);
+    setPlainText(content.left(maxShownLength));
 }
 
 void diagramTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)

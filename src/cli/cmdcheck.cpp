@@ -13,11 +13,13 @@ int runCheckCommand(const QStringList &args)
         return usageError("check FILE.spr");
     QGraphicsScene scene;
     sprReadResult read;
-    if (!readDesign(args.first(), scene, &read, true))
-        return 2;
+    // A design beyond a reader limit is refused (exit 2), but what was found up to the limit is listed.
+    const bool readable = readDesign(args.first(), scene, &read, true);
     std::stable_sort(read.findings.begin(), read.findings.end(),
                      [](const sprFinding &a, const sprFinding &b) { return a.line < b.line; });
     for (const sprFinding &finding : read.findings)
         std::printf("%d: %s\n", finding.line, qUtf8Printable(finding.message));
+    if (!readable)
+        return 2;
     return read.findings.isEmpty() ? 0 : 1;
 }

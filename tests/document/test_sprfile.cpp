@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 namespace
 {
@@ -498,14 +499,13 @@ private slots:
         setKey(lines, QStringLiteral("TextAtY"), QStringLiteral("nan"));
         setKey(lines, QStringLiteral("TextRotate"), QStringLiteral("inf"));
         setKey(lines, QStringLiteral("TextFont"), QStringLiteral("simsun,99999999,-1,5,50,0,0,0,0,0"));
-        setKey(lines, QStringLiteral("BarLineWidth"), QStringLiteral("2000000000"));
-        setKey(lines, QStringLiteral("BarLineHeight"), QStringLiteral("2000000000"));
-        setKey(lines, QStringLiteral("QRcodeScale"), QStringLiteral("2000000000"));
         setKey(lines, QStringLiteral("QRcodeVersion"), QStringLiteral("2000000000"));
         setKey(lines, QStringLiteral("ImageWidth"), QStringLiteral("1e300"));
         setKey(lines, QStringLiteral("ImageHeight"), QStringLiteral("-1e300"));
         setKey(lines, QStringLiteral("TimeValid"), QStringLiteral("2147483647"));
         setKey(lines, QStringLiteral("TimeFontSize"), QStringLiteral("-5"));
+        // With no size of its own the description's size counts.
+        setKey(lines, QStringLiteral("TimeFont"), QStringLiteral("simsun,99999999,-1,5,50,0,0,0,0,0"));
         sprReadOptions options;
         options.collectFindings = true;
         readDesign back(fileOf(lines), options);
@@ -519,10 +519,58 @@ private slots:
         QVERIFY(text->font().pixelSize() <= 1000);
         QVERIFY(text->font().letterSpacing() >= -1000);
         QVERIFY(back.result.findings.size() >= 10);
+        // Every value taken in at a bound is named, on its own line.
+        for (const char *key : {"TextFontSize", "TextSpace", "TextAtX", "ImageWidth", "TimeFont"}) {
+            const int line = lines.indexOf(QRegularExpression(QStringLiteral("%1 =.*").arg(key))) + 1;
+            const bool named = std::any_of(
+                back.result.findings.cbegin(), back.result.findings.cend(), [&](const sprFinding &f) {
+                    return f.line == line && f.message.startsWith(QLatin1String(key)) &&
+                           f.message.contains(QLatin1String("the reader takes"));
+                });
+            QVERIFY2(named, qPrintable(QString::fromLatin1(key) + QString::number(line)));
+        }
         // What the reader made of them saves and reads back to the same bytes.
         const QByteArray saved = sprFileBytes(back.scene);
         readDesign again(saved);
         QCOMPARE(sprFileBytes(again.scene), saved);
+    }
+
+    // A picture beyond the reader's budget refuses the whole file, naming the limit: a design read
+    // without it would be saved shortened.
+    void picturesBeyondTheBudgetRefuseTheFile_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("bar module width") << "BarLineWidth"
+                                          << "2000000000";
+        QTest::newRow("bar height") << "BarLineHeight"
+                                    << "2000000000";
+        QTest::newRow("QR module size") << "QRcodeScale"
+                                        << "2000000000";
+    }
+    void picturesBeyondTheBudgetRefuseTheFile()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addBarcode(scene);
+        addQRCode(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, key, value);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("huge.spr"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(fileOf(lines));
+        file.close();
+        QGraphicsScene into;
+        setUpDesignScene(into);
+        sprReadResult result;
+        QString reason;
+        QVERIFY(!loadSprFile(path, into, &result, &reason));
+        QVERIFY2(reason.contains(QLatin1String("MiB")), qPrintable(reason));
+        QCOMPARE(into.items().size(), 0);
     }
 
     void checkerNamesWhatIsWrong()
