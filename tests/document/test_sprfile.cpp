@@ -630,10 +630,12 @@ private slots:
                            "the rest is not printed"};
         QTest::newRow("empty barcode content")
             << QStringList{"BarContent", ""} << "BarContent"
-            << QStringList{"BarContent is empty: the designer shows 6901234567892, the printer gets no content"};
+            << QStringList{
+                   "BarContent is empty: the designer shows 6901234567892, the printer gets no content"};
         QTest::newRow("empty QR content")
             << QStringList{"QRcodeContent", ""} << "QRcodeContent"
-            << QStringList{"QRcodeContent is empty: the designer shows \"empty!\", the printer gets no content"};
+            << QStringList{
+                   "QRcodeContent is empty: the designer shows \"empty!\", the printer gets no content"};
         QTest::newRow("counter placeholder beyond the content")
             << QStringList{"QRcodeInsertCnt", "1", "QRcodeInsertCntPos", "40"} << "QRcodeInsertCntPos"
             << QStringList{"QRcodeInsertCntPos 40 lies outside the content's 9 characters; the printer "
@@ -652,9 +654,10 @@ private slots:
                            "frame, the printer prints nothing"};
         QTest::newRow("refused content")
             << QStringList{"BarContent", "12345"} << "BarContent"
-            << QStringList{QStringLiteral("BarContent \"12345\" is refused by the symbology (code 1: %1); the "
-                                          "designer shows a placeholder frame, the printer prints nothing")
-                               .arg(barcodeErrorMessage(1))};
+            << QStringList{
+                   QStringLiteral("BarContent \"12345\" is refused by the symbology (code 1: %1); the "
+                                  "designer shows a placeholder frame, the printer prints nothing")
+                       .arg(barcodeErrorMessage(1))};
     }
     void checkerFindsEachFlawOnce()
     {
@@ -714,8 +717,9 @@ private slots:
             cut += cleanLines[i] + '\n';
         const QStringList cutReport = report(cut).first;
         QCOMPARE(cutReport.size(), 1);
-        QVERIFY2(cutReport.first().startsWith(QLatin1String("15: the file ends inside this section: the last 10 of "
-                                                            "its 13 key lines")),
+        QVERIFY2(cutReport.first().startsWith(
+                     QLatin1String("15: the file ends inside this section: the last 10 of "
+                                   "its 13 key lines")),
                  qPrintable(cutReport.join('\n')));
 
         // The text content in GBK: the line is named, for the checker and for the window.
@@ -725,7 +729,8 @@ private slots:
         const int contentLine = linesOf(clean).indexOf(QStringLiteral("TextContent =A")) + 1;
         QCOMPARE(gbkResult.invalidUtf8Lines, QVector<int>{contentLine});
         QCOMPARE(gbkReport.size(), 1);
-        QVERIFY(gbkReport.first().startsWith(QStringLiteral("%1: the line is not valid UTF-8").arg(contentLine)));
+        QVERIFY(
+            gbkReport.first().startsWith(QStringLiteral("%1: the line is not valid UTF-8").arg(contentLine)));
         QVERIFY(report(clean).second.invalidUtf8Lines.isEmpty());
 
         // A NUL after a header makes it no header: the section is not read as one.
