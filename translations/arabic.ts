@@ -690,6 +690,21 @@
         </message>
     </context>
     <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>لا توجد صورة</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>تعذرت قراءة الصورة</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>لا يمكن إنشاء رمز QR من المحتوى</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>

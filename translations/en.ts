@@ -690,6 +690,21 @@
         </message>
     </context>
     <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>No picture</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>The picture cannot be read</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>The content cannot be made into a QR code</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>

@@ -690,6 +690,21 @@
         </message>
     </context>
     <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>Resim yok</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>Resim okunamıyor</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>İçerikten QR kodu oluşturulamıyor</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>

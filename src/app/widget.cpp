@@ -9,6 +9,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "emptypicture.h"
 #include "undocommands.h"
 
 #include <QButtonGroup>
@@ -145,7 +146,7 @@ int Widget::insertionX() const
 {
     quint32 right = 0;
     for (QGraphicsItem *item : scene->items()) {
-        const QRectF box = item->sceneBoundingRect();
+        const QRectF box = emptyPicture::printedSceneRect(*item);
         const quint32 edge = static_cast<quint32>(static_cast<qint32>(box.left() + box.width()));
         if (edge > right && edge <= 79999)
             right = edge;

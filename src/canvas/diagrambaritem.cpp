@@ -3,6 +3,7 @@
 #include "barcodeencoders.h"
 #include "barcodeerror.h"
 #include "barcoderender.h"
+#include "emptypicture.h"
 #include "modalhooks.h"
 
 #include <QCoreApplication>
@@ -26,9 +27,38 @@ void diagramBarItem::setItemFlags()
 // A fresh option with no state flags: a selected barcode looks exactly like an unselected one.
 void diagramBarItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    if (showsFrame())
+        return emptyPicture::paint(painter, widget, emptyReason(), boundingRect());
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
     QGraphicsPixmapItem::paint(painter, &plain, widget);
+}
+
+QRectF diagramBarItem::boundingRect() const
+{
+    return pixmap().isNull() ? emptyPicture::frame() : QGraphicsPixmapItem::boundingRect();
+}
+
+QPainterPath diagramBarItem::shape() const
+{
+    return showsFrame() ? emptyPicture::boxShape(boundingRect()) : QGraphicsPixmapItem::shape();
+}
+
+bool diagramBarItem::showsFrame() const
+{
+    if (pixmap().isNull())
+        return true;
+    if (pixmap().cacheKey() != frameCheckedKey) {
+        frameCheckedKey = pixmap().cacheKey();
+        refusedContent = symbol(content).refusal.has_value();
+    }
+    return refusedContent;
+}
+
+QString diagramBarItem::emptyReason() const
+{
+    const std::optional<quint8> refusal = symbol(content).refusal;
+    return refusal ? barcodeErrorMessage(*refusal) : emptyPicture::noPictureReason();
 }
 
 barcodeSymbol diagramBarItem::symbol(const QString &content) const

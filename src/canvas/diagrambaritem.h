@@ -13,6 +13,13 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
     int type() const override { return barItemType; }
+    // Without a picture the item is the frame of emptypicture.h in the view.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    // Why the picture is empty: the symbology's refusal, shown in the frame and the panel.
+    QString emptyReason() const;
+    // Whether the view shows the frame: no picture, or the blank picture of refused content.
+    bool showsFrame() const;
 
     // Selectable, then movable; the document reader calls it once more on a loaded item.
     void setItemFlags();
@@ -37,6 +44,12 @@ public:
     quint32 extDataCurLine = 1;
     bool isExtVariable = false;
     bool isAllPrinted = false;
+
+private:
+    // Whether the content of the picture last looked at was refused, known by the picture's cache key:
+    // hit tests ask often, and every new or restored picture has its own key.
+    mutable qint64 frameCheckedKey = 0;
+    mutable bool refusedContent = false;
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through

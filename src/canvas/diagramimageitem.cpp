@@ -1,5 +1,7 @@
 #include "diagramimageitem.h"
 
+#include "emptypicture.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QImageReader>
@@ -44,6 +46,28 @@ QPixmap scaledExactly(const QPixmap &source, const QSize &size)
 diagramImageItem::diagramImageItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
 {
     setFlags(ItemIsSelectable | ItemIsMovable);
+}
+
+QRectF diagramImageItem::boundingRect() const
+{
+    return pixmap().isNull() ? emptyPicture::frame() : QGraphicsPixmapItem::boundingRect();
+}
+
+QPainterPath diagramImageItem::shape() const
+{
+    return pixmap().isNull() ? emptyPicture::frameShape() : QGraphicsPixmapItem::shape();
+}
+
+void diagramImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    if (pixmap().isNull())
+        return emptyPicture::paint(painter, widget, emptyReason());
+    QGraphicsPixmapItem::paint(painter, option, widget);
+}
+
+QString diagramImageItem::emptyReason() const
+{
+    return sourcePixmap.isNull() ? emptyPicture::unreadablePictureReason() : emptyPicture::noPictureReason();
 }
 
 QImage diagramImageItem::readPictureFile(const QString &path)

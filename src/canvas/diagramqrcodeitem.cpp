@@ -1,5 +1,7 @@
 #include "diagramqrcodeitem.h"
 
+#include "emptypicture.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QStyleOptionGraphicsItem>
@@ -79,10 +81,27 @@ diagramQRCodeItem::diagramQRCodeItem(QGraphicsItem *parent) : QGraphicsPixmapIte
 
 void diagramQRCodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    if (pixmap().isNull())
+        return emptyPicture::paint(painter, widget, emptyReason());
     // A selected QR code looks exactly like an unselected one: no dashed frame over the modules.
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
     QGraphicsPixmapItem::paint(painter, &plain, widget);
+}
+
+QRectF diagramQRCodeItem::boundingRect() const
+{
+    return pixmap().isNull() ? emptyPicture::frame() : QGraphicsPixmapItem::boundingRect();
+}
+
+QPainterPath diagramQRCodeItem::shape() const
+{
+    return pixmap().isNull() ? emptyPicture::frameShape() : QGraphicsPixmapItem::shape();
+}
+
+QString diagramQRCodeItem::emptyReason() const
+{
+    return scale > 0 ? emptyPicture::noSymbolReason() : emptyPicture::noPictureReason();
 }
 
 int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)

@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class diagramBarItem;
+class QLabel;
 
 namespace Ui
 {
@@ -39,4 +40,5 @@ private slots:
 
 private:
     Ui::barSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };

@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class diagramQRCodeItem;
+class QLabel;
 
 namespace Ui
 {
@@ -45,4 +46,5 @@ private slots:
 
 private:
     Ui::QRCodeSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };
