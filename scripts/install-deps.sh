@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
-fonts-wqy-microhei fonts-dejavu-core libzint-dev libzxing-dev"
+fonts-wqy-microhei fonts-dejavu-core libzint-dev libzxing-dev python3-jsonschema"
 for extra in "$@"; do
     case "$extra" in
     bench) packages="$packages libbenchmark-dev libzint-dev" ;;

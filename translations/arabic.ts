@@ -994,6 +994,249 @@
         </message>
     </context>
     <context>
+        <name>sprtool</name>
+        <message>
+            <source>成功</source>
+            <translation>نجاح</translation>
+        </message>
+        <message>
+            <source>内容被拒绝（barcode、qr）或发现问题（check）</source>
+            <translation>رُفض المحتوى (barcode، qr) أو وُجدت ملاحظات (check)</translation>
+        </message>
+        <message>
+            <source>用法错误、输入无法读取或输出失败；失败时不留下输出文件</source>
+            <translation>خطأ في الاستخدام أو تعذّر قراءة المدخل أو فشل الإخراج؛ لا يبقى أي ملف ناتج</translation>
+        </message>
+        <message>
+            <source>显示本命令的用法</source>
+            <translation>عرض طريقة استخدام هذا الأمر</translation>
+        </message>
+        <message>
+            <source>退出码：</source>
+            <translation>رموز الخروج:</translation>
+        </message>
+        <message>
+            <source>用法：</source>
+            <translation>الاستخدام:</translation>
+        </message>
+        <message>
+            <source>不需要显示器，绘制、查看、检查并重新保存标签设计。</source>
+            <translation>يرسم تصاميم الملصقات ويعرضها ويفحصها ويعيد حفظها دون الحاجة إلى شاشة.</translation>
+        </message>
+        <message>
+            <source>显示本用法</source>
+            <translation>عرض طريقة الاستخدام هذه</translation>
+        </message>
+        <message>
+            <source>显示版本</source>
+            <translation>عرض الإصدار</translation>
+        </message>
+        <message>
+            <source>命令：</source>
+            <translation>الأوامر:</translation>
+        </message>
+        <message>
+            <source>用“sprtool COMMAND --help”查看命令的用法。</source>
+            <translation>شغّل "sprtool COMMAND --help" لعرض طريقة استخدام الأمر.</translation>
+        </message>
+        <message>
+            <source>选项：</source>
+            <translation>الخيارات:</translation>
+        </message>
+        <message>
+            <source>文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。</source>
+            <translation>اسم الملف "-" يعني الدخل القياسي أو الخرج القياسي؛ ولا يُعدّ أي وسيط بعد "--" خيارًا.</translation>
+        </message>
+        <message>
+            <source>未知命令“%1”</source>
+            <translation>أمر غير معروف "%1"</translation>
+        </message>
+        <message>
+            <source>未知选项“%1”</source>
+            <translation>خيار غير معروف "%1"</translation>
+        </message>
+        <message>
+            <source>选项 %1 只能给一次</source>
+            <translation>لا يجوز إعطاء الخيار %1 إلا مرة واحدة</translation>
+        </message>
+        <message>
+            <source>选项 %1 的值“%2”无效：%3</source>
+            <translation>قيمة غير صالحة "%2" لـ %1: %3</translation>
+        </message>
+        <message>
+            <source>缺少参数 %1</source>
+            <translation>الوسيط %1 مفقود</translation>
+        </message>
+        <message>
+            <source>多余的参数“%1”</source>
+            <translation>وسيط غير متوقع "%1"</translation>
+        </message>
+        <message>
+            <source>没有给出输出（-o 文件，或 - 表示标准输出）</source>
+            <translation>لم يُحدَّد الإخراج (-o ملف، أو - للخرج القياسي)</translation>
+        </message>
+        <message>
+            <source>内容只能给一次：参数或 --content-file 二选一</source>
+            <translation>أُعطي المحتوى مرتين: استخدم الوسيط أو --content-file وليس كليهما</translation>
+        </message>
+        <message>
+            <source>输出只能给一次：参数或 -o 二选一</source>
+            <translation>أُعطي الإخراج مرتين: استخدم الوسيط أو -o وليس كليهما</translation>
+        </message>
+        <message>
+            <source>标准输入（-）只能读取一次</source>
+            <translation>لا يمكن قراءة الدخل القياسي (-) إلا مرة واحدة</translation>
+        </message>
+        <message>
+            <source>用“sprtool %1 --help”查看用法</source>
+            <translation>شغّل "sprtool %1 --help" لعرض طريقة الاستخدام</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>تعذّرت قراءة %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>تعذّرت الكتابة إلى %1: %2</translation>
+        </message>
+        <message>
+            <source>标准输入</source>
+            <translation>الدخل القياسي</translation>
+        </message>
+        <message>
+            <source>标准输出</source>
+            <translation>الخرج القياسي</translation>
+        </message>
+        <message>
+            <source>超过 %1 字节</source>
+            <translation>أكبر من %1 بايت</translation>
+        </message>
+        <message>
+            <source>不是 UTF-8 文本</source>
+            <translation>ليس نصًا بترميز UTF-8</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，改用“%2”</source>
+            <translation>الخط "%1" غير مثبّت، ويُستخدم "%2" بدلًا منه</translation>
+        </message>
+        <message>
+            <source>错误代码 %1：%2</source>
+            <translation>رمز الخطأ %1: %2</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容太长，或版本、比例超出范围</source>
+            <translation>لم يُرسم رمز QR: المحتوى طويل جدًا أو الإصدار أو المقياس خارج النطاق</translation>
+        </message>
+        <message>
+            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
+            <translation>صورة بحجم %1 × %2 بكسل كبيرة جدًا؛ اختر قيمة أصغر لـ --scale</translation>
+        </message>
+        <message>
+            <source>应为正整数</source>
+            <translation>يُتوقَّع عدد صحيح موجب</translation>
+        </message>
+        <message>
+            <source>应为整数</source>
+            <translation>يُتوقَّع عدد صحيح</translation>
+        </message>
+        <message>
+            <source>应为大于 0 的数</source>
+            <translation>يُتوقَّع عدد أكبر من 0</translation>
+        </message>
+        <message>
+            <source>应为 L、M、Q、H 或 0 到 3</source>
+            <translation>يُتوقَّع L أو M أو Q أو H أو من 0 إلى 3</translation>
+        </message>
+        <message>
+            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>يُتوقَّع ean13 أو ean8 أو code39 أو code93 أو upca أو upce أو code128 أو من 0 إلى 6</translation>
+        </message>
+        <message>
+            <source>写入的文件；“-”表示标准输出</source>
+            <translation>الملف المراد كتابته؛ "-" للخرج القياسي</translation>
+        </message>
+        <message>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>يرسم رمزًا شريطيًا كما يعرضه عنصر الرمز الشريطي ويكتبه بصيغة PNG؛ وSYMBOLOGY هي ean13 أو ean8 أو code39 أو code93 أو upca أو upce أو code128 أو من 0 إلى 6</translation>
+        </message>
+        <message>
+            <source>模块宽度（像素）</source>
+            <translation>عرض الوحدة (بكسل)</translation>
+        </message>
+        <message>
+            <source>条高（像素）</source>
+            <translation>ارتفاع الأشرطة (بكسل)</translation>
+        </message>
+        <message>
+            <source>条下不显示文字</source>
+            <translation>بلا نص تحت الأشرطة</translation>
+        </message>
+        <message>
+            <source>按二维码项目的样子绘制一个二维码，写成 PNG</source>
+            <translation>يرسم رمز QR كما يعرضه عنصر رمز QR ويكتبه بصيغة PNG</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>مستوى تصحيح الأخطاء</translation>
+        </message>
+        <message>
+            <source>二维码版本（0 为自动）</source>
+            <translation>إصدار رمز QR (0 للاختيار التلقائي)</translation>
+        </message>
+        <message>
+            <source>每个模块的像素数</source>
+            <translation>عدد البكسلات لكل وحدة</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>ألوان معكوسة</translation>
+        </message>
+        <message>
+            <source>以 JSON Lines 输出设计的内容，每个文件一个对象</source>
+            <translation>يطبع محتوى التصميم بصيغة JSON Lines، كائنًا واحدًا لكل ملف</translation>
+        </message>
+        <message>
+            <source>逐行报告会让打印机或设计软件误读设计的地方</source>
+            <translation>يبلغ سطرًا بسطر عمّا قد يجعل الطابعة أو المصمم يسيء قراءة التصميم</translation>
+        </message>
+        <message>
+            <source>读入设计，用设计软件的写入方式重新保存（OUT 或 -o）</source>
+            <translation>يقرأ التصميم ويحفظه من جديد كما يكتبه المصمم (OUT أو -o)</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG</source>
+            <translation>يرسم التصميم كما تعرضه اللوحة ويكتبه بصيغة PNG</translation>
+        </message>
+        <message>
+            <source>缩放比例（默认 1）</source>
+            <translation>معامل التحجيم (1 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>用“sprtool --help”查看用法</source>
+            <translation>شغّل "sprtool --help" لعرض طريقة الاستخدام</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，也没有可替代的字体</source>
+            <translation>الخط "%1" غير مثبّت، ولا يوجد خط بديل عنه</translation>
+        </message>
+        <message>
+            <source>从文件读取内容（“-”表示标准输入），最多 64 MiB；去掉末尾的一个换行</source>
+            <translation>قراءة المحتوى من ملف ("-" للدخل القياسي) حتى 64 MiB؛ ويُحذف سطر جديد واحد في النهاية</translation>
+        </message>
+        <message>
+            <source>选项 %1 缺少值</source>
+            <translation>الخيار %1 يحتاج إلى قيمة</translation>
+        </message>
+        <message>
+            <source>选项 %1 不带值</source>
+            <translation>الخيار %1 لا يأخذ قيمة</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>لم يُرسم رمز QR: المحتوى فارغ</translation>
+        </message>
+    </context>
+    <context>
         <name>startup</name>
         <message>
             <source>喷码机标签设计软件</source>

@@ -994,6 +994,249 @@
         </message>
     </context>
     <context>
+        <name>sprtool</name>
+        <message>
+            <source>成功</source>
+            <translation>success</translation>
+        </message>
+        <message>
+            <source>内容被拒绝（barcode、qr）或发现问题（check）</source>
+            <translation>content refused (barcode, qr) or findings (check)</translation>
+        </message>
+        <message>
+            <source>用法错误、输入无法读取或输出失败；失败时不留下输出文件</source>
+            <translation>usage error, unreadable input or failed output; nothing is left behind</translation>
+        </message>
+        <message>
+            <source>显示本命令的用法</source>
+            <translation>show this command's usage</translation>
+        </message>
+        <message>
+            <source>退出码：</source>
+            <translation>Exit codes:</translation>
+        </message>
+        <message>
+            <source>用法：</source>
+            <translation>Usage:</translation>
+        </message>
+        <message>
+            <source>不需要显示器，绘制、查看、检查并重新保存标签设计。</source>
+            <translation>Draws, inspects, checks and resaves label designs without a display.</translation>
+        </message>
+        <message>
+            <source>显示本用法</source>
+            <translation>show this usage</translation>
+        </message>
+        <message>
+            <source>显示版本</source>
+            <translation>show the version</translation>
+        </message>
+        <message>
+            <source>命令：</source>
+            <translation>Commands:</translation>
+        </message>
+        <message>
+            <source>用“sprtool COMMAND --help”查看命令的用法。</source>
+            <translation>Run "sprtool COMMAND --help" for a command's usage.</translation>
+        </message>
+        <message>
+            <source>选项：</source>
+            <translation>Options:</translation>
+        </message>
+        <message>
+            <source>文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。</source>
+            <translation>The file name "-" means standard input or standard output; no argument after "--" is an option.</translation>
+        </message>
+        <message>
+            <source>未知命令“%1”</source>
+            <translation>unknown command "%1"</translation>
+        </message>
+        <message>
+            <source>未知选项“%1”</source>
+            <translation>unknown option "%1"</translation>
+        </message>
+        <message>
+            <source>选项 %1 只能给一次</source>
+            <translation>option %1 may be given only once</translation>
+        </message>
+        <message>
+            <source>选项 %1 的值“%2”无效：%3</source>
+            <translation>invalid value "%2" for %1: %3</translation>
+        </message>
+        <message>
+            <source>缺少参数 %1</source>
+            <translation>missing argument %1</translation>
+        </message>
+        <message>
+            <source>多余的参数“%1”</source>
+            <translation>unexpected argument "%1"</translation>
+        </message>
+        <message>
+            <source>没有给出输出（-o 文件，或 - 表示标准输出）</source>
+            <translation>no output given (-o FILE, or - for standard output)</translation>
+        </message>
+        <message>
+            <source>内容只能给一次：参数或 --content-file 二选一</source>
+            <translation>content given twice: use either the argument or --content-file</translation>
+        </message>
+        <message>
+            <source>输出只能给一次：参数或 -o 二选一</source>
+            <translation>output given twice: use either the argument or -o</translation>
+        </message>
+        <message>
+            <source>标准输入（-）只能读取一次</source>
+            <translation>standard input (-) can be read only once</translation>
+        </message>
+        <message>
+            <source>用“sprtool %1 --help”查看用法</source>
+            <translation>run "sprtool %1 --help" for its usage</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>cannot read %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>cannot write %1: %2</translation>
+        </message>
+        <message>
+            <source>标准输入</source>
+            <translation>standard input</translation>
+        </message>
+        <message>
+            <source>标准输出</source>
+            <translation>standard output</translation>
+        </message>
+        <message>
+            <source>超过 %1 字节</source>
+            <translation>larger than %1 bytes</translation>
+        </message>
+        <message>
+            <source>不是 UTF-8 文本</source>
+            <translation>not UTF-8 text</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，改用“%2”</source>
+            <translation>font "%1" is not installed, "%2" is used instead</translation>
+        </message>
+        <message>
+            <source>错误代码 %1：%2</source>
+            <translation>error code %1: %2</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容太长，或版本、比例超出范围</source>
+            <translation>no QR code drawn: the content is too long, or the version or scale is out of range</translation>
+        </message>
+        <message>
+            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
+            <translation>a picture of %1 × %2 pixels is too large; choose a smaller --scale</translation>
+        </message>
+        <message>
+            <source>应为正整数</source>
+            <translation>expected a positive whole number</translation>
+        </message>
+        <message>
+            <source>应为整数</source>
+            <translation>expected a whole number</translation>
+        </message>
+        <message>
+            <source>应为大于 0 的数</source>
+            <translation>expected a number greater than 0</translation>
+        </message>
+        <message>
+            <source>应为 L、M、Q、H 或 0 到 3</source>
+            <translation>expected L, M, Q, H or 0 to 3</translation>
+        </message>
+        <message>
+            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>expected ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6</translation>
+        </message>
+        <message>
+            <source>写入的文件；“-”表示标准输出</source>
+            <translation>file to write; "-" for standard output</translation>
+        </message>
+        <message>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>draws one barcode as a barcode item shows it and writes it as PNG; SYMBOLOGY is ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6</translation>
+        </message>
+        <message>
+            <source>模块宽度（像素）</source>
+            <translation>module width (pixels)</translation>
+        </message>
+        <message>
+            <source>条高（像素）</source>
+            <translation>bar height (pixels)</translation>
+        </message>
+        <message>
+            <source>条下不显示文字</source>
+            <translation>no text under the bars</translation>
+        </message>
+        <message>
+            <source>按二维码项目的样子绘制一个二维码，写成 PNG</source>
+            <translation>draws one QR code as a QR code item shows it and writes it as PNG</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>error correction level</translation>
+        </message>
+        <message>
+            <source>二维码版本（0 为自动）</source>
+            <translation>QR code version (0 chooses one)</translation>
+        </message>
+        <message>
+            <source>每个模块的像素数</source>
+            <translation>pixels per module</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>inverted colours</translation>
+        </message>
+        <message>
+            <source>以 JSON Lines 输出设计的内容，每个文件一个对象</source>
+            <translation>prints what a design holds as JSON Lines, one object per file</translation>
+        </message>
+        <message>
+            <source>逐行报告会让打印机或设计软件误读设计的地方</source>
+            <translation>reports, line by line, what would make the printer or the designer misread a design</translation>
+        </message>
+        <message>
+            <source>读入设计，用设计软件的写入方式重新保存（OUT 或 -o）</source>
+            <translation>reads a design and saves it again as the designer writes it (OUT or -o)</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG</source>
+            <translation>draws a design as the canvas shows it and writes it as PNG</translation>
+        </message>
+        <message>
+            <source>缩放比例（默认 1）</source>
+            <translation>scale factor (1 unless given)</translation>
+        </message>
+        <message>
+            <source>用“sprtool --help”查看用法</source>
+            <translation>run "sprtool --help" for the usage</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，也没有可替代的字体</source>
+            <translation>font "%1" is not installed, and no font can stand in for it</translation>
+        </message>
+        <message>
+            <source>从文件读取内容（“-”表示标准输入），最多 64 MiB；去掉末尾的一个换行</source>
+            <translation>read the content from a file ("-" for standard input), up to 64 MiB; one trailing line end is dropped</translation>
+        </message>
+        <message>
+            <source>选项 %1 缺少值</source>
+            <translation>option %1 needs a value</translation>
+        </message>
+        <message>
+            <source>选项 %1 不带值</source>
+            <translation>option %1 takes no value</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>no QR code drawn: the content is empty</translation>
+        </message>
+    </context>
+    <context>
         <name>startup</name>
         <message>
             <source>喷码机标签设计软件</source>

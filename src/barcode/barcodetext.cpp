@@ -16,6 +16,11 @@
 // - destination-over of a glyph adds d + s * (1 - alpha(d)) with s its coverage-weighted black, which is
 //   exactly what drawing the same glyph into an empty cell stores.
 // Everything runs on the GUI thread.
+QString barcodeTextFamily()
+{
+    return QStringLiteral("arial");
+}
+
 namespace
 {
 constexpr int largestBitmapGlyph = 64;
@@ -25,7 +30,7 @@ constexpr int largestBitmapGlyph = 64;
 void barcodeTextPainter::useTextFont(QPainter &painter, int pixelSize)
 {
     QFont font = painter.font();
-    font.setFamily(QStringLiteral("arial"));
+    font.setFamily(barcodeTextFamily());
     font.setPixelSize(pixelSize);
     font.setCapitalization(QFont::SmallCaps);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0);

@@ -1,11 +1,11 @@
 #pragma once
 #include "barcodesymbol.h"
+#include "deferredpixmapitem.h"
 #include "itemtypes.h"
 
-#include <QGraphicsPixmapItem>
 #include <QPixmap>
 
-class diagramBarItem : public QGraphicsPixmapItem
+class diagramBarItem : public deferredPixmapItem
 {
 public:
     explicit diagramBarItem(QGraphicsItem *parent = nullptr);
@@ -31,10 +31,13 @@ public:
     // Regenerate barPixmap from content and show it at its natural size. Returns the refusal code when
     // the content or the size was refused; the caller decides whom to tell.
     std::optional<quint8> regenerate();
+    // The same, but the picture is only drawn when first painted or asked for (barPixmap stays null
+    // until then); the size and the refusal are known at once.
+    std::optional<quint8> regenerateLater();
 
     QString content;
     int mode = 0;
-    QPixmap barPixmap;
+    QPixmap barPixmap; // the natural picture; null while deferred (pixmap() makes it)
     bool isTextOn = true;
     int lineWidth = 5;
     int lineHeight = 230;
@@ -46,9 +49,16 @@ public:
     bool isAllPrinted = false;
 
 private:
-    // Whether the content of the picture last looked at was refused, known by the picture's cache key:
-    // hit tests ask often, and every new or restored picture has its own key.
-    mutable qint64 frameCheckedKey = 0;
+    void makeDeferredPixmap() override;
+    // What shapes the deferred picture, taken when it was deferred.
+    int deferredMode = 0;
+    barcodeOptions deferredOptions;
+    QString deferredContent;
+    // Whether the content last looked at was refused, and what it was looked at for: hit tests ask
+    // often, and asking must not draw a deferred picture.
+    mutable QString checkedContent;
+    mutable int checkedMode = -1;
+    mutable barcodeOptions checkedOptions;
     mutable bool refusedContent = false;
 };
 

@@ -1,11 +1,11 @@
 #pragma once
+#include "deferredpixmapitem.h"
 #include "itemtypes.h"
 
-#include <QGraphicsPixmapItem>
 #include <QImage>
 #include <QPixmap>
 
-class diagramImageItem : public QGraphicsPixmapItem
+class diagramImageItem : public deferredPixmapItem
 {
 public:
     explicit diagramImageItem(QGraphicsItem *parent = nullptr);
@@ -32,8 +32,14 @@ public:
     void invertColors();                      // swap black and white of the shown picture
     // sourcePixmap shown at exactly that size; empty for a size of no pixels or above 100 million.
     void showSourceScaled(int width, int height);
+    // The same, drawn only when first painted or asked for.
+    void showSourceScaledLater(int width, int height);
 
     QString pixPath;
     bool isColorConverse = false;
     QPixmap sourcePixmap;
+
+private:
+    void makeDeferredPixmap() override;
+    QPixmap deferredSource; // the source the deferred picture is scaled from
 };

@@ -1,7 +1,7 @@
 #pragma once
+#include "deferredpixmapitem.h"
 #include "itemtypes.h"
 
-#include <QGraphicsPixmapItem>
 #include <QPixmap>
 
 // The fields that make a QR symbol, held as one value record so that a copy can be handed to the
@@ -29,7 +29,7 @@ struct qrCodeRecord {
     bool isUartVariable = false;
 };
 
-class diagramQRCodeItem : public QGraphicsPixmapItem, public qrCodeRecord
+class diagramQRCodeItem : public deferredPixmapItem, public qrCodeRecord
 {
 public:
     explicit diagramQRCodeItem(QGraphicsItem *parent = nullptr);
@@ -48,9 +48,16 @@ public:
     static int symbolModules(const qrCodeRecord &record);
     // Regenerate qrPixmap from the item's record and show it.
     void regenerate();
+    // The same, but the picture is only drawn when first painted or asked for (qrPixmap stays null until
+    // then); its size is known at once.
+    void regenerateLater();
 
     const qrCodeRecord &record() const { return *this; }
 
     // `scale` names the module size; the toolkit's scale factor stays reachable as QGraphicsItem::scale().
     using qrCodeRecord::scale;
+
+private:
+    void makeDeferredPixmap() override;
+    qrCodeRecord deferredRecord; // what shapes the deferred picture, taken when it was deferred
 };

@@ -1,7 +1,8 @@
 #include "emptypicture.h"
 
+#include "deferredpixmapitem.h"
 #include <QCoreApplication>
-#include <QGraphicsPixmapItem>
+
 #include <QPainter>
 
 namespace emptyPicture
@@ -9,8 +10,8 @@ namespace emptyPicture
 
 bool isEmpty(const QGraphicsItem &item)
 {
-    const auto *picture = dynamic_cast<const QGraphicsPixmapItem *>(&item);
-    return picture && picture->pixmap().isNull();
+    const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item);
+    return picture && picture->pictureSize().isEmpty();
 }
 
 // Large enough to read the reason at the view's 58 %, small enough to stay inside the 300-pixel strip.

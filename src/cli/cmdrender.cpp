@@ -1,5 +1,7 @@
 // sprtool render: the design as the canvas shows it, unselected, on white.
-#include "cmddesign.h"
+#include "clifonts.h"
+#include "cliio.h"
+#include "clitexts.h"
 #include "commands.h"
 #include "safewrite.h"
 #include "sprdocument.h"
@@ -8,74 +10,49 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
-const char *const usage = "render FILE.spr -o OUT.png [--scale F]";
 // Larger pictures are refused rather than attempted.
 constexpr double maxPixels = 256.0 * 1024 * 1024;
 
-struct renderArgs {
-    QString input;
-    QString output;
-    double scale = 1.0;
-};
-
-bool parseArgs(const QStringList &args, renderArgs &out)
+bool parseScale(const commandArgs &args, double &scale)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if ((arg == "-o" || arg == "--scale") && i + 1 < args.size()) {
-            const QString value = args.at(++i);
-            if (arg == "-o") {
-                out.output = value;
-            } else {
-                bool ok = false;
-                out.scale = value.toDouble(&ok);
-                if (!ok || !std::isfinite(out.scale) || out.scale <= 0)
-                    return false;
-            }
-        } else if (out.input.isEmpty() && !arg.startsWith('-')) {
-            out.input = arg;
-        } else {
-            return false;
-        }
-    }
-    return !out.input.isEmpty() && !out.output.isEmpty();
+    if (!args.isSet("scale"))
+        return true;
+    bool ok = false;
+    scale = args.value("scale").toDouble(&ok);
+    return ok && std::isfinite(scale) && scale > 0;
 }
 } // namespace
 
-int runRenderCommand(const QStringList &args)
+int runRenderCommand(const commandArgs &args)
 {
-    renderArgs options;
-    if (!parseArgs(args, options))
-        return usageError(usage);
-    QGraphicsScene scene;
-    if (!readDesign(options.input, scene, nullptr, false))
-        return 2;
+    double scale = 1.0;
+    if (!parseScale(args, scale))
+        return args.usageError(cliText::badValue().arg(QStringLiteral("--scale"), args.value("scale"),
+                                                       cliText::expectedScale()));
+    const QString output = args.value("output");
+    if (output.isEmpty())
+        return args.usageError(cliText::noOutput());
+    QGraphicsScene &scene = freshDesignScene();
+    if (!readDesign(args.command(), args.arguments().at(0), scene, nullptr, false))
+        return exitFailed;
     const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(scene)), 300);
-    const double width = std::ceil(source.width() * options.scale);
-    const double height = std::ceil(source.height() * options.scale);
+    const double width = std::ceil(source.width() * scale);
+    const double height = std::ceil(source.height() * scale);
     if (width * height > maxPixels || width < 1 || height < 1) {
-        std::fprintf(stderr,
-                     "sprtool: a picture of %.0f x %.0f pixels is too large; choose a smaller --scale\n",
-                     width, height);
-        return 2;
+        printError(args.command(), cliText::pictureTooLarge().arg(width, 0, 'f', 0).arg(height, 0, 'f', 0));
+        return exitFailed;
     }
+    warnAboutFonts(args.command(), designFontFamilies(scene));
     QImage picture(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::white);
     scene.clearSelection();
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    scene.render(&painter, QRectF(0, 0, source.width() * options.scale, source.height() * options.scale),
-                 source, Qt::IgnoreAspectRatio);
+    scene.render(&painter, QRectF(0, 0, source.width() * scale, source.height() * scale), source,
+                 Qt::IgnoreAspectRatio);
     painter.end();
-    QString reason;
-    if (!writeFileSafely(options.output, pngBytes(picture), &reason)) {
-        std::fprintf(stderr, "sprtool: cannot write %s: %s\n", qUtf8Printable(options.output),
-                     qUtf8Printable(reason));
-        return 2;
-    }
-    return 0;
+    return writeOutput(args.command(), output, pngBytes(picture)) ? exitSuccess : exitFailed;
 }

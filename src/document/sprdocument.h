@@ -21,8 +21,7 @@ struct sprFinding {
 struct sprReadLimits {
     qint64 maxFileBytes = 64ll * 1024 * 1024;
     int maxItems = 50000;
-    qint64 maxPictureBytes = 256ll * 1024 * 1024;         // one item's picture
-    qint64 pictureBudgetBytes = 4ll * 1024 * 1024 * 1024; // all pictures of one reading
+    qint64 maxPictureBytes = 256ll * 1024 * 1024; // one item's picture
 };
 
 struct sprReadOptions {

@@ -644,7 +644,7 @@ void sprReader::buildQRCode(const sectionSpec &section)
     }
     switch (pictures.makeQRCode(*item)) {
     case pictureMaker::made:
-        if (item->qrPixmap.isNull() && item->scale == 0)
+        if (item->pictureSize().isEmpty() && item->scale == 0)
             note(lineOf(section, "QRcodeScale"),
                  QStringLiteral("QRcodeScale 0: the QR code has no picture; %1").arg(placeholderNote));
         break;
@@ -678,7 +678,7 @@ void sprReader::buildImage(const sectionSpec &section)
         note(sectionLine, QStringLiteral("picture %1 not found (also looked beside the document and in its "
                                          "\"bmp\" folder); \"NO IMG\" is shown in its place")
                               .arg(quoted(item->pixPath)));
-    if (!item->pixmap().isNull())
+    if (!item->pictureSize().isEmpty())
         return;
     if (width > 0 && height > 0)
         refuse(sectionLine, pictureLimitText(options.limits));

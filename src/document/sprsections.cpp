@@ -122,9 +122,10 @@ QFont fontOf(const QGraphicsItem &item)
 {
     return static_cast<const QGraphicsTextItem &>(item).font();
 }
-QPixmap pictureOf(const QGraphicsItem &item)
+// Barcode and image pictures: their size is known without drawing them.
+QSize pictureOf(const QGraphicsItem &item)
 {
-    return static_cast<const QGraphicsPixmapItem &>(item).pixmap();
+    return static_cast<const deferredPixmapItem &>(item).pictureSize();
 }
 
 QString writeX(const QGraphicsItem &item)

@@ -24,7 +24,7 @@ void imageSetting::loadFromItem(const diagramImageItem *item)
     panelLoad::loadSpin(ui->imageHeightSpin, item->pixmap().height());
     panelLoad::loadSpin(ui->imageRotateSpin, item->rotation());
     ui->imagePathLineEdit->setText(item->pixPath);
-    emptyReasonLine::show(emptyPictureLabel, item->pixmap().isNull(), item->emptyReason());
+    emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
 }
 
 void imageSetting::on_imageXSpin_valueChanged(int)

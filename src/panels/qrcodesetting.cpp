@@ -26,7 +26,7 @@ void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
     panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemLevel, item->level);
     panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1);
     panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
-    emptyReasonLine::show(emptyPictureLabel, item->pixmap().isNull(), item->emptyReason());
+    emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
 }
 
 void QRCodeSetting::on_spinBox_QRCodeItemScale_valueChanged(int)

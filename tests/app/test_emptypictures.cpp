@@ -77,7 +77,7 @@ private slots:
         w.resize(870, 590);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto *item = static_cast<QGraphicsPixmapItem *>(makeEmpty(w, kind));
+        auto *item = static_cast<deferredPixmapItem *>(makeEmpty(w, kind));
         // A refused barcode keeps the blank picture of its symbol; the others have none at all.
         QCOMPARE(emptyPicture::isEmpty(*item), kind != 0);
         const QSize blank = item->pixmap().size();
