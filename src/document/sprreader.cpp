@@ -187,10 +187,8 @@ const char *const symbologyNames[] = {"EAN13", "EAN8", "Code_39", "Code_93", "UP
 
 QString pictureLimitText(const sprReadLimits &limits)
 {
-    return QStringLiteral("a picture is beyond the reader's budget (%1 MiB for one picture, %2 MiB for all "
-                          "pictures of a design); nothing is read")
-        .arg(limits.maxPictureBytes >> 20)
-        .arg(limits.pictureBudgetBytes >> 20);
+    return QStringLiteral("a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read")
+        .arg(limits.maxPictureBytes >> 20);
 }
 
 const QString placeholderNote =
