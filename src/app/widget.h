@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 #include <memory>
 
@@ -191,6 +192,7 @@ private:
     template <typename TextItem> QGraphicsItem *createdItem(TextItem *&current);
     // File commands: true when the document was written.
     bool saveDocumentTo(const QString &path);
+    void warnAboutEncoding(const QString &shown, const QVector<int> &lines);
     bool openDocument(const QString &path);
 
     int currentPanel = 0;
