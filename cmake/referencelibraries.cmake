@@ -1,5 +1,5 @@
 # Independent barcode implementations that tests and benchmarks check against: zxing-cpp (ZXING) and
-# libzint (ZINT). They are test-only; the programs never link them.
+# libzint (ZINT). libzint is test-only; zxing-cpp is also the programs' scan verifier.
 #
 # spr_reference_libraries(<out> [REQUIRED] <ZXING|ZINT>...) sets <out> to the link targets of the
 # named libraries when all of them are installed, and to an empty list otherwise (REQUIRED: a

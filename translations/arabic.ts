@@ -349,6 +349,14 @@
             <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
         </message>
         <message>
+            <source>导出</source>
+            <translation>تصدير</translation>
+        </message>
+        <message>
+            <source>无法导出 %1：%2</source>
+            <translation>تعذّر تصدير %1: %2</translation>
+        </message>
+        <message>
             <source>文件超过 %1 MiB，无法打开</source>
             <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
         </message>
@@ -695,6 +703,25 @@
         </message>
     </context>
     <context>
+        <name>designExport</name>
+        <message>
+            <source>图片 %1 × %2 像素过大</source>
+            <translation>الصورة بحجم %1 × %2 بكسل كبيرة جدًا</translation>
+        </message>
+        <message>
+            <source>内存不足</source>
+            <translation>الذاكرة غير كافية</translation>
+        </message>
+        <message>
+            <source>分辨率必须在 1 到 100000 之间</source>
+            <translation>يجب أن تكون الدقة بين 1 و100000</translation>
+        </message>
+        <message>
+            <source>无法生成文件内容</source>
+            <translation>تعذّر إنشاء محتوى الملف</translation>
+        </message>
+    </context>
+    <context>
         <name>diagramTextItem</name>
         <message>
             <source>Input text</source>
@@ -756,6 +783,29 @@
         </message>
     </context>
     <context>
+        <name>previewBar</name>
+        <message>
+            <source>打印预览</source>
+            <translation>معاينة الطباعة</translation>
+        </message>
+        <message>
+            <source>导出…</source>
+            <translation>تصدير…</translation>
+        </message>
+        <message>
+            <source>计数器1</source>
+            <translation>العداد1</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>العداد2</translation>
+        </message>
+        <message>
+            <source>%1 个二维码的占位符位置与内容不符</source>
+            <translation>%1 رمز QR: مواضع العناصر النائبة لا تطابق المحتوى</translation>
+        </message>
+    </context>
+    <context>
         <name>safeWrite</name>
         <message>
             <source>是一个文件夹</source>
@@ -768,6 +818,13 @@
         <message>
             <source>没有文件名</source>
             <translation>لا يوجد اسم ملف</translation>
+        </message>
+    </context>
+    <context>
+        <name>scenePreview</name>
+        <message>
+            <source>占位符位置与内容不符，无法预览</source>
+            <translation>مواضع العناصر النائبة لا تطابق المحتوى؛ لا توجد معاينة</translation>
         </message>
     </context>
     <context>
@@ -1261,6 +1318,65 @@
         <message>
             <source>只能打开一个文件</source>
             <translation>يمكن فتح ملف واحد فقط</translation>
+        </message>
+    </context>
+    <context>
+        <name>symbolVerdict</name>
+        <message>
+            <source>✓ %1</source>
+            <translation>✓ %1</translation>
+        </message>
+        <message>
+            <source>✗ 无法识别：%1</source>
+            <translation>✗ غير مقروء: %1</translation>
+        </message>
+        <message>
+            <source>没有图片</source>
+            <translation>لا توجد صورة</translation>
+        </message>
+        <message>
+            <source>符号损坏</source>
+            <translation>الرمز تالف</translation>
+        </message>
+        <message>
+            <source>校验不符</source>
+            <translation>التحقق غير مطابق</translation>
+        </message>
+        <message>
+            <source>未找到符号</source>
+            <translation>لم يُعثر على رمز</translation>
+        </message>
+        <message>
+            <source>“%1”</source>
+            <translation>“%1”</translation>
+        </message>
+        <message>
+            <source>输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2</source>
+            <translation>رقم التحقق المُدخل %1 يختلف عن رقم التحقق المحسوب %2؛ الرمز الشريطي يحمل %2</translation>
+        </message>
+        <message>
+            <source>多余的字符 %1 未编码</source>
+            <translation>الأحرف الزائدة %1 غير مُرمّزة</translation>
+        </message>
+        <message>
+            <source>UPC-E 的数制位 %1 按 0 的规则编码</source>
+            <translation>رقم نظام الترقيم %1 في UPC-E مُرمّز وفق قواعد 0</translation>
+        </message>
+        <message>
+            <source>Code 128 无法编码的字符 %1 被替换为 “?”</source>
+            <translation>الأحرف %1 التي لا يستطيع Code 128 ترميزها استُبدلت بـ “?”</translation>
+        </message>
+        <message>
+            <source>超出长度的字符 %1 未编码</source>
+            <translation>الأحرف %1 التي تتجاوز الطول المسموح غير مُرمّزة</translation>
+        </message>
+        <message>
+            <source>扫描结果与预期的 %1 不同</source>
+            <translation>نتيجة المسح تختلف عن المتوقع %1</translation>
+        </message>
+        <message>
+            <source>内容无法编码：%1</source>
+            <translation>تعذّر ترميز المحتوى: %1</translation>
         </message>
     </context>
     <context>

@@ -349,6 +349,14 @@
             <translation>The file holds more than %1 items and cannot be opened completely</translation>
         </message>
         <message>
+            <source>导出</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>无法导出 %1：%2</source>
+            <translation>Cannot export %1: %2</translation>
+        </message>
+        <message>
             <source>文件超过 %1 MiB，无法打开</source>
             <translation>The file is larger than %1 MiB and cannot be opened</translation>
         </message>
@@ -695,6 +703,25 @@
         </message>
     </context>
     <context>
+        <name>designExport</name>
+        <message>
+            <source>图片 %1 × %2 像素过大</source>
+            <translation>A picture of %1 × %2 pixels is too large</translation>
+        </message>
+        <message>
+            <source>内存不足</source>
+            <translation>Not enough memory</translation>
+        </message>
+        <message>
+            <source>分辨率必须在 1 到 100000 之间</source>
+            <translation>The resolution must be between 1 and 100000</translation>
+        </message>
+        <message>
+            <source>无法生成文件内容</source>
+            <translation>The file content cannot be made</translation>
+        </message>
+    </context>
+    <context>
         <name>diagramTextItem</name>
         <message>
             <source>Input text</source>
@@ -756,6 +783,29 @@
         </message>
     </context>
     <context>
+        <name>previewBar</name>
+        <message>
+            <source>打印预览</source>
+            <translation>Print preview</translation>
+        </message>
+        <message>
+            <source>导出…</source>
+            <translation>Export…</translation>
+        </message>
+        <message>
+            <source>计数器1</source>
+            <translation>Counter1</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>Counter2</translation>
+        </message>
+        <message>
+            <source>%1 个二维码的占位符位置与内容不符</source>
+            <translation>%1 QR code(s): placeholder positions do not match the content</translation>
+        </message>
+    </context>
+    <context>
         <name>safeWrite</name>
         <message>
             <source>是一个文件夹</source>
@@ -768,6 +818,13 @@
         <message>
             <source>没有文件名</source>
             <translation>no file name</translation>
+        </message>
+    </context>
+    <context>
+        <name>scenePreview</name>
+        <message>
+            <source>占位符位置与内容不符，无法预览</source>
+            <translation>The placeholder positions do not match the content; no preview</translation>
         </message>
     </context>
     <context>
@@ -1261,6 +1318,65 @@
         <message>
             <source>只能打开一个文件</source>
             <translation>Only one file can be opened</translation>
+        </message>
+    </context>
+    <context>
+        <name>symbolVerdict</name>
+        <message>
+            <source>✓ %1</source>
+            <translation>✓ %1</translation>
+        </message>
+        <message>
+            <source>✗ 无法识别：%1</source>
+            <translation>✗ Unreadable: %1</translation>
+        </message>
+        <message>
+            <source>没有图片</source>
+            <translation>no picture</translation>
+        </message>
+        <message>
+            <source>符号损坏</source>
+            <translation>the symbol is damaged</translation>
+        </message>
+        <message>
+            <source>校验不符</source>
+            <translation>the check does not match</translation>
+        </message>
+        <message>
+            <source>未找到符号</source>
+            <translation>no symbol found</translation>
+        </message>
+        <message>
+            <source>“%1”</source>
+            <translation>“%1”</translation>
+        </message>
+        <message>
+            <source>输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2</source>
+            <translation>The typed check digit %1 differs from the computed check digit %2; the barcode holds %2</translation>
+        </message>
+        <message>
+            <source>多余的字符 %1 未编码</source>
+            <translation>The extra characters %1 are not encoded</translation>
+        </message>
+        <message>
+            <source>UPC-E 的数制位 %1 按 0 的规则编码</source>
+            <translation>The UPC-E number system digit %1 is encoded by the rules of 0</translation>
+        </message>
+        <message>
+            <source>Code 128 无法编码的字符 %1 被替换为 “?”</source>
+            <translation>Characters Code 128 cannot encode, %1, were replaced by “?”</translation>
+        </message>
+        <message>
+            <source>超出长度的字符 %1 未编码</source>
+            <translation>The characters beyond the length limit, %1, are not encoded</translation>
+        </message>
+        <message>
+            <source>扫描结果与预期的 %1 不同</source>
+            <translation>The scan differs from the expected %1</translation>
+        </message>
+        <message>
+            <source>内容无法编码：%1</source>
+            <translation>The content cannot be encoded: %1</translation>
         </message>
     </context>
     <context>

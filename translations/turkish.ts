@@ -349,6 +349,14 @@
             <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
         </message>
         <message>
+            <source>导出</source>
+            <translation>Dışa aktar</translation>
+        </message>
+        <message>
+            <source>无法导出 %1：%2</source>
+            <translation>%1 dışa aktarılamıyor: %2</translation>
+        </message>
+        <message>
             <source>文件超过 %1 MiB，无法打开</source>
             <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
         </message>
@@ -695,6 +703,25 @@
         </message>
     </context>
     <context>
+        <name>designExport</name>
+        <message>
+            <source>图片 %1 × %2 像素过大</source>
+            <translation>%1 × %2 piksellik resim çok büyük</translation>
+        </message>
+        <message>
+            <source>内存不足</source>
+            <translation>Yetersiz bellek</translation>
+        </message>
+        <message>
+            <source>分辨率必须在 1 到 100000 之间</source>
+            <translation>Çözünürlük 1 ile 100000 arasında olmalıdır</translation>
+        </message>
+        <message>
+            <source>无法生成文件内容</source>
+            <translation>Dosya içeriği oluşturulamıyor</translation>
+        </message>
+    </context>
+    <context>
         <name>diagramTextItem</name>
         <message>
             <source>Input text</source>
@@ -756,6 +783,29 @@
         </message>
     </context>
     <context>
+        <name>previewBar</name>
+        <message>
+            <source>打印预览</source>
+            <translation>Baskı önizleme</translation>
+        </message>
+        <message>
+            <source>导出…</source>
+            <translation>Dışa aktar…</translation>
+        </message>
+        <message>
+            <source>计数器1</source>
+            <translation>Sayaç1</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>Sayaç2</translation>
+        </message>
+        <message>
+            <source>%1 个二维码的占位符位置与内容不符</source>
+            <translation>%1 QR kod: yer tutucu konumları içerikle uyuşmuyor</translation>
+        </message>
+    </context>
+    <context>
         <name>safeWrite</name>
         <message>
             <source>是一个文件夹</source>
@@ -768,6 +818,13 @@
         <message>
             <source>没有文件名</source>
             <translation>dosya adı yok</translation>
+        </message>
+    </context>
+    <context>
+        <name>scenePreview</name>
+        <message>
+            <source>占位符位置与内容不符，无法预览</source>
+            <translation>Yer tutucu konumları içerikle uyuşmuyor; önizleme yok</translation>
         </message>
     </context>
     <context>
@@ -1261,6 +1318,65 @@
         <message>
             <source>只能打开一个文件</source>
             <translation>Yalnızca bir dosya açılabilir</translation>
+        </message>
+    </context>
+    <context>
+        <name>symbolVerdict</name>
+        <message>
+            <source>✓ %1</source>
+            <translation>✓ %1</translation>
+        </message>
+        <message>
+            <source>✗ 无法识别：%1</source>
+            <translation>✗ Okunamıyor: %1</translation>
+        </message>
+        <message>
+            <source>没有图片</source>
+            <translation>resim yok</translation>
+        </message>
+        <message>
+            <source>符号损坏</source>
+            <translation>sembol hasarlı</translation>
+        </message>
+        <message>
+            <source>校验不符</source>
+            <translation>kontrol tutmuyor</translation>
+        </message>
+        <message>
+            <source>未找到符号</source>
+            <translation>sembol bulunamadı</translation>
+        </message>
+        <message>
+            <source>“%1”</source>
+            <translation>“%1”</translation>
+        </message>
+        <message>
+            <source>输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2</source>
+            <translation>Girilen kontrol basamağı %1, hesaplanan kontrol basamağı %2 ile farklı; barkodda %2 var</translation>
+        </message>
+        <message>
+            <source>多余的字符 %1 未编码</source>
+            <translation>Fazla karakterler %1 kodlanmadı</translation>
+        </message>
+        <message>
+            <source>UPC-E 的数制位 %1 按 0 的规则编码</source>
+            <translation>UPC-E sayı sistemi basamağı %1, 0 kurallarına göre kodlandı</translation>
+        </message>
+        <message>
+            <source>Code 128 无法编码的字符 %1 被替换为 “?”</source>
+            <translation>Code 128'in kodlayamadığı %1 karakterleri “?” ile değiştirildi</translation>
+        </message>
+        <message>
+            <source>超出长度的字符 %1 未编码</source>
+            <translation>Uzunluk sınırını aşan %1 karakterleri kodlanmadı</translation>
+        </message>
+        <message>
+            <source>扫描结果与预期的 %1 不同</source>
+            <translation>Tarama sonucu beklenen %1 ile farklı</translation>
+        </message>
+        <message>
+            <source>内容无法编码：%1</source>
+            <translation>İçerik kodlanamıyor: %1</translation>
         </message>
     </context>
     <context>

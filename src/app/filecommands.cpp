@@ -6,6 +6,7 @@
 #include "modalhooks.h"
 #include "sprdocument.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
@@ -58,9 +59,9 @@ bool Widget::maySetDesignAside()
         return true;
     QMessageBox box(QMessageBox::Question, tr("编辑软件"), tr("设计已修改，是否保存？"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setButtonText(QMessageBox::Save, tr("保存"));
-    box.setButtonText(QMessageBox::Discard, tr("不保存"));
-    box.setButtonText(QMessageBox::Cancel, tr("取消"));
+    box.button(QMessageBox::Save)->setText(tr("保存"));
+    box.button(QMessageBox::Discard)->setText(tr("不保存"));
+    box.button(QMessageBox::Cancel)->setText(tr("取消"));
     box.setDefaultButton(QMessageBox::Save);
     switch (modalHooks::execMessageBox(box)) {
     case QMessageBox::Save: {
@@ -141,8 +142,8 @@ void Widget::deleteActionSlot()
     const QString shown = QDir::toNativeSeparators(path);
     QMessageBox ask(QMessageBox::Question, tr("删除文件"), tr("确定要删除文件 %1 吗？").arg(shown),
                     QMessageBox::Yes | QMessageBox::Cancel, this);
-    ask.setButtonText(QMessageBox::Yes, tr("删除"));
-    ask.setButtonText(QMessageBox::Cancel, tr("取消"));
+    ask.button(QMessageBox::Yes)->setText(tr("删除"));
+    ask.button(QMessageBox::Cancel)->setText(tr("取消"));
     ask.setDefaultButton(QMessageBox::Cancel);
     if (modalHooks::execMessageBox(ask) != QMessageBox::Yes)
         return;

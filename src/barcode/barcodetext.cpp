@@ -2,6 +2,8 @@
 
 #include <QCache>
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
 #include <cmath>
 
 // Pieces are drawn once into a cell image of their own, kept, and added to later pictures with the
@@ -36,7 +38,9 @@ void barcodeTextPainter::useTextFont(QPainter &painter, int pixelSize)
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     painter.setFont(font);
     painter.setPen(QColor(Qt::black));
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    // Vector painters (PDF, SVG) have no such mode; they paint the text before the bars instead.
+    if (painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
 }
 
 namespace

@@ -161,6 +161,21 @@ int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)
     return settledModules(record);
 }
 
+qrModules diagramQRCodeItem::modules(const qrCodeRecord &record)
+{
+    qrModules out;
+    const qrcodePtr code = encode(record);
+    if (!code)
+        return out;
+    out.side = modulesOf(*code);
+    out.dark.assign(size_t(out.side) * size_t(out.side), false);
+    if (code->width > 0) {
+        for (size_t i = 0; i < out.dark.size(); ++i)
+            out.dark[i] = code->data[i] & 1;
+    }
+    return out;
+}
+
 QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 {
     const qrcodePtr code = encode(record);

@@ -3,6 +3,7 @@
 #include "itemtypes.h"
 
 #include <QPixmap>
+#include <vector>
 
 // The fields that make a QR symbol, held as one value record so that a copy can be handed to the
 // generator.
@@ -29,6 +30,13 @@ struct qrCodeRecord {
     bool isUartVariable = false;
 };
 
+// The module matrix of a symbol, row-major: side × side modules, true for dark. Side 0: no symbol.
+struct qrModules {
+    int side = 0;
+    std::vector<bool> dark;
+    bool isDark(int x, int y) const { return dark[size_t(y) * size_t(side) + size_t(x)]; }
+};
+
 class diagramQRCodeItem : public deferredPixmapItem, public qrCodeRecord
 {
 public:
@@ -46,6 +54,8 @@ public:
     // Modules per side of the symbol the record gives (the version the encoder settles on); 0 when there
     // is no symbol. Lets a caller learn a picture's size before drawing it.
     static int symbolModules(const qrCodeRecord &record);
+    // The modules the picture of a record shows, for painting them as vectors.
+    static qrModules modules(const qrCodeRecord &record);
     // Regenerate qrPixmap from the item's record and show it.
     void regenerate();
     // The same, but the picture is only drawn when first painted or asked for (qrPixmap stays null until

@@ -1,4 +1,5 @@
 #pragma once
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QList>
 #include <QPointF>

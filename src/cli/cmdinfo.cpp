@@ -46,7 +46,7 @@ QFont itemFontOf(const QGraphicsItem &item)
 void addTextFamily(QJsonObject &out, const QGraphicsTextItem &item)
 {
     const QFont font = item.font();
-    out["itemFont"] = itemFontOf(item).toString();
+    out["itemFont"] = fontDescription(itemFontOf(item));
     out["shownText"] = item.toPlainText();
     out["fontFamily"] = font.family();
     out["pixelSize"] = font.pixelSize();

@@ -3,6 +3,7 @@
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
+#include "printstrip.h"
 #include "safewrite.h"
 #include "sprdocument.h"
 
@@ -38,7 +39,7 @@ int runRenderCommand(const commandArgs &args)
     QGraphicsScene &scene = freshDesignScene();
     if (!readDesign(args.command(), args.arguments().at(0), scene, nullptr, false))
         return exitFailed;
-    const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(scene)), 300);
+    const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(scene)), stripHeight);
     const double width = std::ceil(source.width() * scale);
     const double height = std::ceil(source.height() * scale);
     if (width * height > maxPixels || width < 1 || height < 1) {

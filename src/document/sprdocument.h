@@ -77,9 +77,10 @@ QString fileSizeLimitText(qint64 maxBytes);
 enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr, tooManyItems };
 sprFileStatus probeSprFile(const QString &path, QString *systemError = nullptr);
 
-// A fresh design scene as the window makes it: the 80000 x 300 strip on white.
+// A fresh design scene as the window makes it: the whole strip (printstrip.h) on white.
 void setUpDesignScene(QGraphicsScene &scene);
 
-// The right edge of the right-most item that lies within the strip (0 for an empty scene); the value
-// written as SceneWidth.
+// The right edge of the right-most item that lies within the strip (0 for an empty scene): each item's
+// left + width truncated toward zero, counted only from 0 to the strip's last column. It is the value
+// written as SceneWidth and the x where the window places a new item.
 quint32 designRightEdge(const QGraphicsScene &scene);

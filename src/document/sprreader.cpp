@@ -1,4 +1,6 @@
 #include "busycursor.h"
+#include "printstrip.h"
+#include "scanfindings.h"
 #include "sprdocument.h"
 #include "sprpictures.h"
 #include "sprsections.h"
@@ -187,7 +189,8 @@ const char *const symbologyNames[] = {"EAN13", "EAN8", "Code_39", "Code_93", "UP
 
 QString pictureLimitText(const sprReadLimits &limits)
 {
-    return QStringLiteral("a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read")
+    return QStringLiteral(
+               "a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read")
         .arg(limits.maxPictureBytes >> 20);
 }
 
@@ -216,6 +219,13 @@ private:
         note(line, why);
     }
     QString nextLine();
+    // Only for the checker: decoding every symbol costs more than reading it.
+    void noteScanFindings(const QGraphicsItem &item)
+    {
+        if (options.collectFindings)
+            for (const QString &finding : scanFindings(item))
+                note(sectionLine, finding);
+    }
     QString keyValue(const char *key, valueForm form, double low, double high);
     void noteValue(int at, const char *key, valueForm form, double low, double high, const QString &value);
     bool readHeader();
@@ -355,24 +365,24 @@ bool sprReader::readHeader()
         return false;
     }
     result.headerFound = true;
-    result.sceneWidth = readLineNumber(keyValue("SceneWidth", valueForm::lineNumber, 0, 79999));
-    result.sceneHeightText = keyValue("SceneHeight", valueForm::real, 300, 300);
+    result.sceneWidth = readLineNumber(keyValue("SceneWidth", valueForm::lineNumber, 0, stripLastX));
+    result.sceneHeightText = keyValue("SceneHeight", valueForm::real, stripHeight, stripHeight);
     result.dynamicItemNum = readInt(keyValue("DynamicItemNum", valueForm::integer, 0, 0));
     result.totalItemNum = readInt(keyValue("TotalItemNum", valueForm::integer, 0, options.limits.maxItems));
     return true;
 }
 
 // The strip's length from SceneWidth: the smallest of the printer's lengths that holds it, for widths
-// between 5000 and 80000 (a width equal to a length gets that length).
+// between 5000 and the strip's length (a width equal to a length gets that length).
 void sprReader::setSceneLength()
 {
-    static const int lengths[] = {8000, 20000, 35000, 50000, 65000, 80000};
+    static const int lengths[] = {8000, 20000, 35000, 50000, 65000, stripLength};
     const quint32 width = result.sceneWidth;
-    if (width <= 5000 || width >= 80000)
+    if (width <= 5000 || width >= quint32(stripLength))
         return;
     for (int length : lengths)
         if (width <= quint32(length)) {
-            scene.setSceneRect(0, 0, length, 300);
+            scene.setSceneRect(0, 0, length, stripHeight);
             return;
         }
 }
@@ -613,6 +623,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
                               .arg(QLatin1String(symbologyNames[item->mode]))
                               .arg(fixedLength(item->mode)));
     }
+    noteScanFindings(*item);
 }
 
 void sprReader::buildQRCode(const sectionSpec &section)
@@ -656,6 +667,8 @@ void sprReader::buildQRCode(const sectionSpec &section)
         refuse(sectionLine, pictureLimitText(options.limits));
         break;
     }
+    if (!item->pictureSize().isEmpty())
+        noteScanFindings(*item);
 }
 
 void sprReader::buildImage(const sectionSpec &section)

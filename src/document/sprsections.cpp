@@ -8,6 +8,9 @@
 #include "diagramtimeitem.h"
 #include "placement.h"
 
+#include <QFont>
+#include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace
@@ -142,7 +145,7 @@ QString writeRotation(const QGraphicsItem &item)
 }
 QString writeFont(const QGraphicsItem &item)
 {
-    return fontOf(item).toString();
+    return fontDescription(fontOf(item));
 }
 QString writePixelSize(const QGraphicsItem &item)
 {
@@ -462,4 +465,51 @@ bool valueParses(valueForm form, const QString &value, double *number)
 QString printerPicturePath(const QString &pixPath)
 {
     return QStringLiteral("/udisk/bmp/") + pixPath.mid(pixPath.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+namespace
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+// Qt 5's weight scale and the OpenType weights Qt 6 uses, lightest first.
+struct weightStep {
+    int legacy;
+    int openType;
+};
+constexpr weightStep weightSteps[] = {{0, 100},  {12, 200}, {25, 300}, {50, 400}, {57, 500},
+                                      {63, 600}, {75, 700}, {81, 800}, {87, 900}};
+
+// The nearest step, the lighter one on a tie, as Qt 6 maps weights back itself.
+int legacyWeight(int weight)
+{
+    const weightStep *nearest = std::begin(weightSteps);
+    for (const weightStep &step : weightSteps) {
+        if (std::abs(step.openType - weight) < std::abs(nearest->openType - weight))
+            nearest = &step;
+    }
+    return nearest->legacy;
+}
+#else
+int legacyWeight(int weight)
+{
+    return weight;
+}
+#endif
+} // namespace
+
+QString fontDescription(const QFont &font)
+{
+    const QStringList fields = {font.family(),
+                                QString::number(font.pointSizeF()),
+                                QString::number(font.pixelSize()),
+                                QString::number(int(font.styleHint())),
+                                QString::number(legacyWeight(int(font.weight()))),
+                                QString::number(int(font.style())),
+                                QString::number(int(font.underline())),
+                                QString::number(int(font.strikeOut())),
+                                QString::number(int(font.fixedPitch())),
+                                QStringLiteral("0")};
+    QString description = fields.join(QLatin1Char(','));
+    if (!font.styleName().isEmpty())
+        description += QLatin1Char(',') + font.styleName();
+    return description;
 }

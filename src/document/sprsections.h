@@ -5,7 +5,14 @@
 #include <QJsonValue>
 #include <QString>
 
+class QFont;
 class QGraphicsItem;
+
+// The font as the printer's files carry it: the ten comma-separated fields of Qt 5's QFont::toString()
+// (family, point size, pixel size, style hint, weight on the 0 to 99 scale, style, underline, strike-out,
+// fixed pitch, 0), then the style name when there is one. Qt 6 writes sixteen fields with another weight
+// scale, so the text is composed here for both.
+QString fontDescription(const QFont &font);
 
 // What a value must look like to be read back as written.
 enum class valueForm { real, integer, lineNumber, boolean, text, font, ignored };

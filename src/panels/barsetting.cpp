@@ -4,11 +4,14 @@
 #include "diagrambaritem.h"
 #include "emptypicturelabel.h"
 #include "panelload.h"
+#include "scanverdictlabel.h"
 
 barSetting::barSetting(QWidget *parent) : QWidget(parent), ui(new Ui::barSetting)
 {
     ui->setupUi(this);
     emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
+    verdict = new scanVerdictLabel(this);
+    verdict->setGeometry(440, 200, 290, 105);
 }
 
 barSetting::~barSetting()

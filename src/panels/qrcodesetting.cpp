@@ -4,11 +4,14 @@
 #include "diagramqrcodeitem.h"
 #include "emptypicturelabel.h"
 #include "panelload.h"
+#include "scanverdictlabel.h"
 
 QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCodeSetting)
 {
     ui->setupUi(this);
     emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
+    verdict = new scanVerdictLabel(this);
+    verdict->setGeometry(20, 255, 700, 52);
 }
 
 QRCodeSetting::~QRCodeSetting()

@@ -100,9 +100,9 @@ void setTimeModeDialog::on_preViewPushButton_clicked()
     refreshPreview();
 }
 
-void setTimeModeDialog::on_timeModeCombo_currentIndexChanged(const QString &text)
+void setTimeModeDialog::on_timeModeCombo_currentIndexChanged(int index)
 {
-    timeMode = text;
+    timeMode = ui->timeModeCombo->itemText(index);
     refreshPreview();
 }
 

@@ -24,7 +24,9 @@ public:
 
 private slots:
     void on_preViewPushButton_clicked();
-    void on_timeModeCombo_currentIndexChanged(const QString &text);
+    // The int overload: Qt 6 has no currentIndexChanged(QString), and a slot without its signal would
+    // silently stay unconnected.
+    void on_timeModeCombo_currentIndexChanged(int index);
     void on_OKButton_clicked();
     void on_cancelButton_clicked();
 

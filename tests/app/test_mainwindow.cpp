@@ -46,9 +46,9 @@ class MainWindowTest : public QObject
         QWidget *vp = view->viewport();
         const QPoint a = view->mapFromScene(from), b = view->mapFromScene(to);
         QTest::mousePress(vp, button, {}, a);
-        QMouseEvent move(QEvent::MouseMove, (a + b) / 2, button, button, {});
+        QMouseEvent move(QEvent::MouseMove, (a + b) / 2, vp->mapToGlobal((a + b) / 2), button, button, {});
         QApplication::sendEvent(vp, &move);
-        QMouseEvent move2(QEvent::MouseMove, b, button, button, {});
+        QMouseEvent move2(QEvent::MouseMove, b, vp->mapToGlobal(b), button, button, {});
         QApplication::sendEvent(vp, &move2);
         QTest::mouseRelease(vp, button, {}, b);
     }

@@ -159,7 +159,9 @@ private slots:
         const QPoint start = view->mapFromScene(a.text()->sceneBoundingRect().center());
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, start);
         for (int dy = 10; dy <= 100; dy += 10) {
-            QMouseEvent move(QEvent::MouseMove, start + QPoint(0, dy), Qt::NoButton, Qt::LeftButton, {});
+            const QPoint at = start + QPoint(0, dy);
+            QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                             Qt::LeftButton, {});
             QApplication::sendEvent(view->viewport(), &move);
         }
         const int count = w.undoStack()->count();

@@ -104,7 +104,8 @@ QByteArray pictureHash(const QImage &picture, bool hasAlpha, int refusal)
     hash.addData(QByteArray::number(picture.width()) + 'x' + QByteArray::number(picture.height()) + ' ' +
                  QByteArray::number(int(hasAlpha)) + ' ' + QByteArray::number(refusal));
     for (int y = 0; y < pixels.height(); ++y)
-        hash.addData(reinterpret_cast<const char *>(pixels.constScanLine(y)), pixels.width() * 4);
+        hash.addData(QByteArray::fromRawData(reinterpret_cast<const char *>(pixels.constScanLine(y)),
+                                             pixels.width() * 4));
     return hash.result().toHex().left(20);
 }
 } // namespace

@@ -16,11 +16,13 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QTextCodec>
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
 #include <cstdio>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QTextCodec>
+#endif
 
 namespace
 {
@@ -99,7 +101,10 @@ int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(translations);
     QApplication app(argc, argv);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 takes local 8-bit text as UTF-8 on Unix already.
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("utf8"));
+#endif
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s <output folder> <file prefix> [translation .qm]\n", argv[0]);
         return 2;
