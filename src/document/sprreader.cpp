@@ -170,23 +170,6 @@ QString numberText(valueForm form, double number)
     return form == valueForm::real ? realText(number) : QString::number(qint64(number));
 }
 
-// Symbologies with a fixed length, and how many characters of the content they read.
-int fixedLength(int mode)
-{
-    switch (mode) {
-    case 0:
-        return 13; // EAN-13
-    case 1:
-    case 5:
-        return 8; // EAN-8, UPC-E
-    case 4:
-        return 12; // UPC-A
-    default:
-        return 0;
-    }
-}
-const char *const symbologyNames[] = {"EAN13", "EAN8", "Code_39", "Code_93", "UPCA", "UPCE", "Code_128"};
-
 QString pictureLimitText(const sprReadLimits &limits)
 {
     return QStringLiteral(
@@ -615,13 +598,6 @@ void sprReader::buildBarcode(const sectionSpec &section)
                                   .arg(quoted(item->content))
                                   .arg(*refusal)
                                   .arg(barcodeErrorMessage(*refusal), placeholderNote));
-    } else if (fixedLength(item->mode) > 0 && item->content.size() > fixedLength(item->mode)) {
-        note(contentLine, QStringLiteral("BarContent %1 has %2 characters; %3 reads only the first %4, the "
-                                         "rest is not printed")
-                              .arg(quoted(item->content))
-                              .arg(item->content.size())
-                              .arg(QLatin1String(symbologyNames[item->mode]))
-                              .arg(fixedLength(item->mode)));
     }
     noteScanFindings(*item);
 }
