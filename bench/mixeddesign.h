@@ -19,8 +19,8 @@ inline QString barcodeContent(int mode, int n)
 {
     const QString digits = QStringLiteral("%1").arg(n % 100000000, 8, 10, QLatin1Char('0'));
     switch (mode) {
-    case 0: // EAN-13: twelve digits, the check digit is computed
-        return QStringLiteral("6901") + digits;
+    case 0: // EAN-13: thirteen characters; the check digit is computed from the first twelve
+        return QStringLiteral("6901") + digits + QLatin1Char('0');
     case 1: // EAN-8: seven digits
         return digits.right(7);
     case 2: // Code 39

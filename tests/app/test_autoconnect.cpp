@@ -20,6 +20,17 @@ Q_DECLARE_METATYPE(std::shared_ptr<QObject>)
 
 namespace
 {
+// What the toolkit says when connectSlotsByName finds no signal for a slot.
+QStringList noSignalWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void collectNoSignalWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("No matching signal")))
+        noSignalWarnings << message;
+    previousHandler(type, context, message);
+}
+
 // Whether object has a signal called name whose arguments begin with those of slot (a slot may take
 // fewer arguments than its signal).
 bool hasSignalFor(const QObject &object, const QByteArray &name, const QMetaMethod &slot)
@@ -75,6 +86,9 @@ class autoConnectTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { previousHandler = qInstallMessageHandler(collectNoSignalWarnings); }
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+
     void everyNamedSlotHasItsSignal_data()
     {
         QTest::addColumn<std::shared_ptr<QObject>>("owner");
@@ -99,6 +113,7 @@ private slots:
         QCOMPARE(nameConnectedSlots(*owner), count);
         const QStringList unmatched = unmatchedSlots(*owner);
         QVERIFY2(unmatched.isEmpty(), qPrintable(unmatched.join(QStringLiteral(", "))));
+        QVERIFY2(noSignalWarnings.isEmpty(), qPrintable(noSignalWarnings.join(QStringLiteral("; "))));
     }
 };
 
