@@ -249,10 +249,6 @@
             <translation>تعذّر حفظ الملف %1: %2</translation>
         </message>
         <message>
-            <source>文件过大</source>
-            <translation>الملف كبير جدًا</translation>
-        </message>
-        <message>
             <source>文件第一行不是 [FileInfo]，不是设计文件</source>
             <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
         </message>
@@ -359,6 +355,22 @@
         <message>
             <source>无法导出 %1：%2</source>
             <translation>تعذّر تصدير %1: %2</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
+        </message>
+        <message>
+            <source> 等 %1 行</source>
+            <translation> وغيرها، %1 سطرًا في المجموع</translation>
+        </message>
+        <message>
+            <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
+            <translation>السطر %2 من الملف %1 ليس نص UTF-8 ويظهر بأحرف بديلة؛ سيؤدي الحفظ إلى فقدان هذه الأحرف.</translation>
         </message>
     </context>
     <context>
@@ -714,6 +726,21 @@
         <message>
             <source>Input text</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>لا توجد صورة</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>تعذرت قراءة الصورة</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>لا يمكن إنشاء رمز QR من المحتوى</translation>
         </message>
     </context>
     <context>

@@ -249,10 +249,6 @@
             <translation>Cannot save the file %1: %2</translation>
         </message>
         <message>
-            <source>文件过大</source>
-            <translation>The file is too large</translation>
-        </message>
-        <message>
             <source>文件第一行不是 [FileInfo]，不是设计文件</source>
             <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
         </message>
@@ -359,6 +355,22 @@
         <message>
             <source>无法导出 %1：%2</source>
             <translation>Cannot export %1: %2</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>The file is larger than %1 MiB and cannot be opened</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
+        </message>
+        <message>
+            <source> 等 %1 行</source>
+            <translation> and others, %1 lines in all</translation>
+        </message>
+        <message>
+            <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
+            <translation>Line %2 of file %1 is not UTF-8 text and is shown with replacement characters; saving will lose those characters.</translation>
         </message>
     </context>
     <context>
@@ -714,6 +726,21 @@
         <message>
             <source>Input text</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>No picture</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>The picture cannot be read</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>The content cannot be made into a QR code</translation>
         </message>
     </context>
     <context>

@@ -249,10 +249,6 @@
             <translation>%1 dosyası kaydedilemedi: %2</translation>
         </message>
         <message>
-            <source>文件过大</source>
-            <translation>Dosya çok büyük</translation>
-        </message>
-        <message>
             <source>文件第一行不是 [FileInfo]，不是设计文件</source>
             <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
         </message>
@@ -359,6 +355,22 @@
         <message>
             <source>无法导出 %1：%2</source>
             <translation>%1 dışa aktarılamıyor: %2</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
+        </message>
+        <message>
+            <source> 等 %1 行</source>
+            <translation> ve diğerleri, toplam %1 satır</translation>
+        </message>
+        <message>
+            <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
+            <translation>%1 dosyasının %2 satırı UTF-8 metni değil ve yedek karakterlerle gösteriliyor; kaydetmek bu karakterleri kaybettirir.</translation>
         </message>
     </context>
     <context>
@@ -714,6 +726,21 @@
         <message>
             <source>Input text</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>Resim yok</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>Resim okunamıyor</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>İçerikten QR kodu oluşturulamıyor</translation>
         </message>
     </context>
     <context>

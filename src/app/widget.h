@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 #include <memory>
 
@@ -196,6 +197,7 @@ private:
     template <typename TextItem> QGraphicsItem *createdItem(TextItem *&current);
     // File commands: true when the document was written.
     bool saveDocumentTo(const QString &path);
+    void warnAboutEncoding(const QString &shown, const QVector<int> &lines);
     bool openDocument(const QString &path);
     // Print preview, export and scan verification (preview.cpp).
     void setupPreview();

@@ -3,6 +3,7 @@
 #include "barcodeencoders.h"
 #include "barcodeerror.h"
 #include "barcoderender.h"
+#include "emptypicture.h"
 #include "modalhooks.h"
 #include "sharedpictures.h"
 
@@ -27,9 +28,42 @@ void diagramBarItem::setItemFlags()
 // A fresh option with no state flags: a selected barcode looks exactly like an unselected one.
 void diagramBarItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    if (showsFrame())
+        return emptyPicture::paint(painter, widget, emptyReason(), boundingRect());
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
     deferredPixmapItem::paint(painter, &plain, widget);
+}
+
+QRectF diagramBarItem::boundingRect() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frame() : deferredPixmapItem::boundingRect();
+}
+
+QPainterPath diagramBarItem::shape() const
+{
+    return showsFrame() ? emptyPicture::boxShape(boundingRect()) : deferredPixmapItem::shape();
+}
+
+bool diagramBarItem::showsFrame() const
+{
+    if (pictureSize().isEmpty())
+        return true;
+    const barcodeOptions options{isTextOn, lineWidth, lineHeight};
+    if (content != checkedContent || mode != checkedMode || options.isTextOn != checkedOptions.isTextOn ||
+        options.d != checkedOptions.d || options.e != checkedOptions.e) {
+        checkedContent = content;
+        checkedMode = mode;
+        checkedOptions = options;
+        refusedContent = symbol(content).refusal.has_value();
+    }
+    return refusedContent;
+}
+
+QString diagramBarItem::emptyReason() const
+{
+    const std::optional<quint8> refusal = symbol(content).refusal;
+    return refusal ? barcodeErrorMessage(*refusal) : emptyPicture::noPictureReason();
 }
 
 barcodeSymbol diagramBarItem::symbol(const QString &content) const

@@ -13,6 +13,13 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
     int type() const override { return barItemType; }
+    // Without a picture the item is the frame of emptypicture.h in the view.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    // Why the picture is empty: the symbology's refusal, shown in the frame and the panel.
+    QString emptyReason() const;
+    // Whether the view shows the frame: no picture, or the blank picture of refused content.
+    bool showsFrame() const;
 
     // Selectable, then movable; the document reader calls it once more on a loaded item.
     void setItemFlags();
@@ -47,6 +54,12 @@ private:
     int deferredMode = 0;
     barcodeOptions deferredOptions;
     QString deferredContent;
+    // Whether the content last looked at was refused, and what it was looked at for: hit tests ask
+    // often, and asking must not draw a deferred picture.
+    mutable QString checkedContent;
+    mutable int checkedMode = -1;
+    mutable barcodeOptions checkedOptions;
+    mutable bool refusedContent = false;
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through

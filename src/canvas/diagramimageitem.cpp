@@ -1,5 +1,6 @@
 #include "diagramimageitem.h"
 
+#include "emptypicture.h"
 #include "sharedpictures.h"
 
 #include <QBitmap>
@@ -46,6 +47,28 @@ QPixmap scaledExactly(const QPixmap &source, const QSize &size)
 diagramImageItem::diagramImageItem(QGraphicsItem *parent) : deferredPixmapItem(parent)
 {
     setFlags(ItemIsSelectable | ItemIsMovable);
+}
+
+QRectF diagramImageItem::boundingRect() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frame() : deferredPixmapItem::boundingRect();
+}
+
+QPainterPath diagramImageItem::shape() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frameShape() : deferredPixmapItem::shape();
+}
+
+void diagramImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    if (pictureSize().isEmpty())
+        return emptyPicture::paint(painter, widget, emptyReason());
+    deferredPixmapItem::paint(painter, option, widget);
+}
+
+QString diagramImageItem::emptyReason() const
+{
+    return sourcePixmap.isNull() ? emptyPicture::unreadablePictureReason() : emptyPicture::noPictureReason();
 }
 
 QImage diagramImageItem::readPictureFile(const QString &path)

@@ -11,6 +11,11 @@ public:
     explicit diagramImageItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return imageItemType; }
+    // Without a picture the item is the frame of emptypicture.h in the view.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+    QString emptyReason() const; // why the picture is empty, for the frame and the panel
 
     // The "NO IMG" placeholder for an empty path, otherwise the file as a one-bit picture (empty when
     // the file cannot be read or is too large to load safely).

@@ -1,5 +1,6 @@
 #include "diagramqrcodeitem.h"
 
+#include "emptypicture.h"
 #include "sharedpictures.h"
 
 #include <QBitmap>
@@ -132,10 +133,27 @@ diagramQRCodeItem::diagramQRCodeItem(QGraphicsItem *parent) : deferredPixmapItem
 
 void diagramQRCodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    if (pictureSize().isEmpty())
+        return emptyPicture::paint(painter, widget, emptyReason());
     // A selected QR code looks exactly like an unselected one: no dashed frame over the modules.
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
     deferredPixmapItem::paint(painter, &plain, widget);
+}
+
+QRectF diagramQRCodeItem::boundingRect() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frame() : deferredPixmapItem::boundingRect();
+}
+
+QPainterPath diagramQRCodeItem::shape() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frameShape() : deferredPixmapItem::shape();
+}
+
+QString diagramQRCodeItem::emptyReason() const
+{
+    return scale > 0 ? emptyPicture::noSymbolReason() : emptyPicture::noPictureReason();
 }
 
 int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)

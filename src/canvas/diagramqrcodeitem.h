@@ -43,6 +43,10 @@ public:
     explicit diagramQRCodeItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return qrItemType; }
+    // Without a picture the item is the frame of emptypicture.h in the view.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    QString emptyReason() const; // why the picture is empty, for the frame and the panel
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // The symbol picture for a copy of an item's record; empty when no symbol can be made.

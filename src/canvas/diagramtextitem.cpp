@@ -19,5 +19,5 @@ diagramTextItem::diagramTextItem(QGraphicsItem *parent)
 
 void diagramTextItem::showFields()
 {
-    showText(content);
+    showText(content.left(maxShownLength));
 }

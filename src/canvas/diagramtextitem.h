@@ -9,8 +9,11 @@ public:
 
     int type() const override { return textItemType; }
 
-    // Apply itemFont and show the text the fields give (creation and loading).
+    // Apply itemFont and show the text the fields give (creation and loading). Only the first
+    // maxShownLength characters are shown, as many as the content editor takes: laying out a text of
+    // millions of characters from a file would take minutes and gigabytes. content keeps them all.
     void showFields();
+    static constexpr int maxShownLength = 32767;
 
     QString content;
     quint32 extDataStartLine = 1;

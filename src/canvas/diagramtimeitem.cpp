@@ -13,7 +13,8 @@ void diagramTimeItem::showFields()
 
 QString diagramTimeItem::timeText(const QDateTime &moment, int months) const
 {
+    const QString format = mode.left(maxFormatLength);
     if (months == 0)
-        return moment.toString(mode);
-    return moment.addMonths(months).addDays(-1).toString(mode);
+        return moment.toString(format);
+    return moment.addMonths(months).addDays(-1).toString(format);
 }

@@ -12,7 +12,10 @@ public:
     int type() const override { return timeItemType; }
 
     // The moment shown, formatted with mode; a non-zero month count shows the expiry date instead.
+    // Only the first maxFormatLength characters of mode are used: the format dialog makes far shorter
+    // ones, and the toolkit's formatting of a format of a million characters takes about a minute.
     QString timeText(const QDateTime &moment, int months) const;
+    static constexpr int maxFormatLength = 256;
 
     // Apply itemFont and show the text the fields give (creation and loading).
     void showFields();

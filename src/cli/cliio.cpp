@@ -135,7 +135,10 @@ bool readDesign(const QString &command, const QString &path, QGraphicsScene &sce
             *data = bytes;
         if (read)
             *read = result;
-        return true;
+        if (result.limitExceeded.isEmpty())
+            return true;
+        printError(command, cliText::cannotRead().arg(path, result.limitExceeded));
+        return false;
     }
     QString reason;
     if (loadSprFile(path, scene, read, &reason, collectFindings))

@@ -42,15 +42,18 @@ int checkOne(const commandArgs &args, const QString &path, QByteArray &report)
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
     QByteArray data;
-    if (!readDesign(args.command(), path, scene, &read, true, &data))
-        return exitFailed;
-    addFontFindings(scene, data, read.findings);
+    // A design beyond a reader limit is refused (exit 2), but what was found up to the limit is listed.
+    const bool readable = readDesign(args.command(), path, scene, &read, true, &data);
+    if (readable)
+        addFontFindings(scene, data, read.findings);
     std::stable_sort(read.findings.begin(), read.findings.end(),
                      [](const sprFinding &a, const sprFinding &b) { return a.line < b.line; });
     // With several files each line names its file, as compilers do.
     const QString prefix = args.arguments().size() > 1 ? path + QLatin1Char(':') : QString();
     for (const sprFinding &finding : read.findings)
         report += (prefix + QStringLiteral("%1: %2\n").arg(finding.line).arg(finding.message)).toUtf8();
+    if (!readable)
+        return exitFailed;
     return read.findings.isEmpty() ? exitSuccess : exitRefused;
 }
 } // namespace

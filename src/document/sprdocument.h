@@ -44,9 +44,12 @@ struct sprReadResult {
     // The refusal codes of the barcodes built, in file order: the reader never shows anything itself,
     // the window tells the operator once the file is open.
     QVector<quint8> barcodeRefusals;
-    // Set when the file goes beyond a reader limit: the design read is then incomplete, and a save of it
+    // Set when the file goes beyond a reader limit: no item is built then, as a save of a partial design
     // would silently shorten the file.
     QString limitExceeded;
+    // Lines whose bytes are not valid UTF-8 (a file written in another encoding): the designer shows
+    // U+FFFD for them, and a save would replace the bytes, so the window warns.
+    QVector<int> invalidUtf8Lines;
 };
 
 // The scene as the text of a .spr file (UTF-8, CR LF).
@@ -68,6 +71,9 @@ bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *resu
 // Whether path can be read and starts with the "[FileInfo]" line (a UTF-8 byte-order mark before it is
 // allowed), and holds no more item sections than the reader takes. systemError receives the system's
 // reason when the file cannot be opened.
+// What a refusal of a file beyond maxBytes says.
+QString fileSizeLimitText(qint64 maxBytes);
+
 enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr, tooManyItems };
 sprFileStatus probeSprFile(const QString &path, QString *systemError = nullptr);
 

@@ -1,4 +1,5 @@
 #include "busycursor.h"
+#include "emptypicture.h"
 #include "printstrip.h"
 #include "safewrite.h"
 #include "sprdocument.h"
@@ -44,7 +45,7 @@ quint32 designRightEdge(const QGraphicsScene &scene)
 {
     quint32 right = 0;
     for (const QGraphicsItem *item : scene.items()) {
-        const QRectF box = item->sceneBoundingRect();
+        const QRectF box = emptyPicture::printedSceneRect(*item);
         const double edge = box.left() + box.width();
         // Truncated toward zero; an edge left of the origin or at the strip's end or beyond never counts.
         if (!(edge > -1.0 && edge < stripLength))

@@ -4,6 +4,7 @@
 class scanVerdictLabel;
 
 class diagramBarItem;
+class QLabel;
 
 namespace Ui
 {
@@ -44,4 +45,5 @@ private slots:
 private:
     scanVerdictLabel *verdict = nullptr;
     Ui::barSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };

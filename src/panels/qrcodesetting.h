@@ -4,6 +4,7 @@
 class scanVerdictLabel;
 
 class diagramQRCodeItem;
+class QLabel;
 
 namespace Ui
 {
@@ -50,4 +51,5 @@ private slots:
 private:
     scanVerdictLabel *verdict = nullptr;
     Ui::QRCodeSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };

@@ -8,6 +8,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 namespace
 {
@@ -15,6 +19,32 @@ sprtoolRun sprtool(const QStringList &args, const sprtoolOptions &options = {})
 {
     return runSprtool(args, options);
 }
+// Runs sprtool with its output discarded; the exit code and the child's peak memory in bytes.
+std::pair<int, qint64> sprtoolMemory(const QStringList &args)
+{
+    QList<QByteArray> bytes{QByteArray(SPRTOOL_PATH)};
+    for (const QString &arg : args)
+        bytes << QFile::encodeName(arg);
+    std::vector<char *> argv;
+    for (QByteArray &arg : bytes)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return {-1, 0};
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
+        return {-1, 0};
+    return {WEXITSTATUS(status), qint64(usage.ru_maxrss) * 1024};
+}
+
 } // namespace
 
 class SprToolTest : public QObject
@@ -503,8 +533,14 @@ private slots:
         for (const QString &folder :
              {QStringLiteral(SPR_TEST_DATA "/golden"), QStringLiteral(SPR_TEST_DATA "/fuzzfound"),
               QStringLiteral(SPR_TEST_DATA "/../../fuzz/corpus/fuzz_sprreader")}) {
-            for (const QFileInfo &file : QDir(folder).entryInfoList({"*.spr"}, QDir::Files))
-                files << file.filePath();
+            for (const QFileInfo &file : QDir(folder).entryInfoList({"*.spr"}, QDir::Files)) {
+                // Files beyond a reader limit are refused, never described.
+                QGraphicsScene scene;
+                sprReadResult read;
+                loadSprFile(file.filePath(), scene, &read);
+                if (read.limitExceeded.isEmpty())
+                    files << file.filePath();
+            }
         }
         QVERIFY(files.size() > 10);
         const sprtoolRun info = sprtool(QStringList{"info"} + files);
@@ -560,6 +596,45 @@ private slots:
         const sprtoolRun r = sprtool({"info", dir.filePath("absent.spr")}, options);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.errText().contains(message), r.err);
+    }
+
+    // Hostile values cost at most 50 times the file's size in memory, and every command ends (the
+    // time goals are measured in bench/).
+    void hostileInputIsBounded_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("length");
+        // The largest last: the child's peak counts what the test held when it started the child.
+        QTest::newRow("1 MB QR date/time format") << "QRcodeTimeModeStr" << 1000000;
+        QTest::newRow("1 MB QR content") << "QRcodeContent" << 1000000;
+        QTest::newRow("60 MB text content") << "TextContent" << 60000000;
+    }
+    void hostileInputIsBounded()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, length);
+        QByteArray bytes = designBytes;
+        const int at = bytes.indexOf(key.toLatin1() + " =");
+        QVERIFY(at >= 0);
+        const int end = bytes.indexOf('\r', at);
+        bytes.replace(at, end - at, key.toLatin1() + " =" + QByteArray(length, 'y'));
+        const QString path = dir.filePath(QStringLiteral("hostile.spr"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        file.close();
+        for (const char *command : {"check", "info", "resave"}) {
+            QStringList args{QString::fromLatin1(command), path};
+            if (qstrcmp(command, "resave") == 0)
+                args << dir.filePath(QStringLiteral("hostile-out.spr"));
+            const auto [exitCode, memory] = sprtoolMemory(args);
+            QVERIFY2(exitCode == 0 || exitCode == 1, command);
+            QVERIFY2(memory <= 50 * qint64(bytes.size()) + (64 << 20),
+                     qPrintable(QStringLiteral("%1: %2 bytes").arg(QLatin1String(command)).arg(memory)));
+        }
+        QFile out(dir.filePath(QStringLiteral("hostile-out.spr")));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.size(), qint64(bytes.size())); // nothing shortened
     }
 
     // Beyond the item limit a design is refused, never shortened: nothing is written.
