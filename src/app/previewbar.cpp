@@ -34,6 +34,8 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     counter2->setObjectName(QStringLiteral("previewCounter2"));
     staleLabel = new QLabel(this);
     staleLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
+    // A long message must not squeeze the controls beside it; the whole text is in its tooltip.
+    staleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     exportButton = new QPushButton(tr("导出…"), this);
     exportButton->setObjectName(QStringLiteral("exportButton"));
     exportButton->setAutoDefault(false);
@@ -79,4 +81,5 @@ previewValues previewBar::values() const
 void previewBar::showStaleCount(int count)
 {
     staleLabel->setText(count > 0 ? tr("%1 个二维码的占位符位置与内容不符").arg(count) : QString());
+    staleLabel->setToolTip(staleLabel->text());
 }
