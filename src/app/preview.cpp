@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace
 {
@@ -65,8 +66,18 @@ void Widget::setupPreview()
     ui->canvasLayout->insertWidget(1, m_previewBar);
     connect(m_previewBar, &previewBar::previewChanged, this, &Widget::applyPreview);
     connect(m_previewBar, &previewBar::exportRequested, this, &Widget::exportDesign);
-    // Verified once the picture is on the screen, so decoding never holds up the edit itself.
-    connect(scene, &QGraphicsScene::changed, this, &Widget::refreshScanVerdict);
+    // Verified once the picture is on the screen, so decoding never holds up the edit itself: the scene
+    // reports its change before the view repaints, and the view's repaint is a posted event, which the
+    // event loop delivers before a zero timer.
+    connect(scene, &QGraphicsScene::changed, this, [this] {
+        if (verifyScheduled)
+            return;
+        verifyScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            verifyScheduled = false;
+            refreshScanVerdict();
+        });
+    });
 }
 
 void Widget::applyPreview()

@@ -256,4 +256,5 @@ private:
     // The picture last verified, so that repaints that change nothing decode nothing.
     const QGraphicsItem *verifiedItem = nullptr;
     qint64 verifiedKey = 0;
+    bool verifyScheduled = false;
 };

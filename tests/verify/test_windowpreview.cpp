@@ -31,9 +31,12 @@ QImage rendered(QGraphicsScene &scene)
     return image;
 }
 
+// The verdict once the window has settled: the scene reports its change, the view repaints, then the
+// picture is verified.
 QString verdictOf(QWidget *panel)
 {
-    QCoreApplication::processEvents();
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
     return panel->findChild<scanVerdictLabel *>()->text();
 }
 } // namespace
