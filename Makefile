@@ -1,15 +1,19 @@
 # The two commands: `make run` and `make test`. Everything else is for maintainers.
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
+QT6_BUILD ?= build-qt6
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test build clean deps test-sanitize bench fuzz translations screenshots
+.PHONY: run test build clean deps test-deps test-sanitize test-qt6 package bench fuzz translations screenshots
 
 deps:
 	@sh scripts/install-deps.sh
+
+test-deps:
+	@sh scripts/install-deps.sh test
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -24,14 +28,26 @@ run: build
 		$(BUILD)/src/app/spr-designer; \
 	fi
 
-test: build
+test: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-test-sanitize: deps
+test-sanitize: deps test-deps
 	cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSPR_SANITIZE=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The same sources on Qt 6, in a build folder of their own.
+test-qt6:
+	@sh scripts/install-deps.sh qt6 test
+	cmake -S . -B $(QT6_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPR_QT_MAJOR=6
+	cmake --build $(QT6_BUILD) -j $(JOBS)
+	cd $(QT6_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the install rules (build/spr-designer_<version>_<arch>.deb).
+package: build
+	@sh scripts/install-deps.sh package
+	cd $(BUILD) && cpack -G DEB
 
 bench:
 	@sh scripts/install-deps.sh bench
@@ -61,4 +77,4 @@ translations:
 	python3 scripts/update_translations.py $$(ls /usr/lib/qt5/bin/lupdate 2>/dev/null || echo lupdate)
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(QT6_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

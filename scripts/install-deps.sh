@@ -1,12 +1,25 @@
 #!/bin/sh
-# Installs the Debian packages the project needs, and only those that are missing.
-# Usage: scripts/install-deps.sh [bench] [fuzz] [xvfb] [translations]   (the build and test packages always)
+# Installs the Debian packages the project needs, and only those that are missing. One list per purpose:
+# the build and run packages always; the others by group.
+# Usage: scripts/install-deps.sh [test] [qt6] [package] [bench] [fuzz] [xvfb] [translations]
 set -eu
 
-packages="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
-fonts-wqy-microhei fonts-dejavu-core libzint-dev libzxing-dev"
+# Building and running (make build, make run).
+build="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
+fonts-wqy-microhei fonts-dejavu-core"
+# Only the tests use these (independent barcode readers and writers, the desktop validators).
+test="libzint-dev libzxing-dev desktop-file-utils appstream libxml2-utils shared-mime-info file"
+# The same build on Qt 6 (make test-qt6).
+qt6="qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev"
+# make package: the Debian package and its checks.
+package="dpkg-dev file lintian"
+
+packages="$build"
 for extra in "$@"; do
     case "$extra" in
+    test) packages="$packages $test" ;;
+    qt6) packages="$packages $qt6" ;;
+    package) packages="$packages $package" ;;
     bench) packages="$packages libbenchmark-dev libzint-dev" ;;
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     xvfb) packages="$packages xvfb xauth" ;;
@@ -17,7 +30,7 @@ done
 
 missing=""
 for p in $packages; do
-    if ! dpkg -s "$p" >/dev/null 2>&1 || ! dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed'; then
+    if ! dpkg -s "$p" 2>/dev/null | grep -q '^Status: install ok installed'; then
         missing="$missing $p"
     fi
 done
