@@ -45,7 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Tighter than the designer's, so that the sanitizers' memory stays within the fuzzer's limit.
     options.limits.maxItems = 500;
     options.limits.maxPictureBytes = 16 * 1024 * 1024;
-    options.limits.pictureBudgetBytes = 64 * 1024 * 1024;
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
     const QByteArray first = saved(input, options);
     // What the writer produced reads back to the same design. Only SceneWidth may differ: the first time

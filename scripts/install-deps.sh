@@ -6,11 +6,13 @@ set -eu
 
 # Building and running (make build, make run).
 build="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
-fonts-wqy-microhei fonts-dejavu-core"
-# Only the tests use these (independent barcode readers and writers, the desktop validators).
-test="libzint-dev libzxing-dev desktop-file-utils appstream libxml2-utils shared-mime-info file"
+fonts-wqy-microhei fonts-dejavu-core libzxing-dev libqt5svg5-dev"
+# Only the tests use these (an independent barcode writer, PDF and SVG rasterisers, the JSON Schema
+# and desktop validators).
+test="libzint-dev poppler-utils librsvg2-bin python3-jsonschema desktop-file-utils appstream libxml2-utils
+shared-mime-info file"
 # The same build on Qt 6 (make test-qt6).
-qt6="qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev"
+qt6="qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev"
 # make package: the Debian package and its checks.
 package="dpkg-dev file lintian"
 

@@ -249,10 +249,6 @@
             <translation>تعذّر حفظ الملف %1: %2</translation>
         </message>
         <message>
-            <source>文件过大</source>
-            <translation>الملف كبير جدًا</translation>
-        </message>
-        <message>
             <source>文件第一行不是 [FileInfo]，不是设计文件</source>
             <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
         </message>
@@ -351,6 +347,30 @@
         <message>
             <source>文件中的项目超过 %1 个，无法完整打开</source>
             <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
+        </message>
+        <message>
+            <source>导出</source>
+            <translation>تصدير</translation>
+        </message>
+        <message>
+            <source>无法导出 %1：%2</source>
+            <translation>تعذّر تصدير %1: %2</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
+        </message>
+        <message>
+            <source> 等 %1 行</source>
+            <translation> وغيرها، %1 سطرًا في المجموع</translation>
+        </message>
+        <message>
+            <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
+            <translation>السطر %2 من الملف %1 ليس نص UTF-8 ويظهر بأحرف بديلة؛ سيؤدي الحفظ إلى فقدان هذه الأحرف.</translation>
         </message>
     </context>
     <context>
@@ -683,10 +703,44 @@
         </message>
     </context>
     <context>
+        <name>designExport</name>
+        <message>
+            <source>图片 %1 × %2 像素过大</source>
+            <translation>الصورة بحجم %1 × %2 بكسل كبيرة جدًا</translation>
+        </message>
+        <message>
+            <source>内存不足</source>
+            <translation>الذاكرة غير كافية</translation>
+        </message>
+        <message>
+            <source>分辨率必须在 1 到 100000 之间</source>
+            <translation>يجب أن تكون الدقة بين 1 و100000</translation>
+        </message>
+        <message>
+            <source>无法生成文件内容</source>
+            <translation>تعذّر إنشاء محتوى الملف</translation>
+        </message>
+    </context>
+    <context>
         <name>diagramTextItem</name>
         <message>
             <source>Input text</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>لا توجد صورة</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>تعذرت قراءة الصورة</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>لا يمكن إنشاء رمز QR من المحتوى</translation>
         </message>
     </context>
     <context>
@@ -729,6 +783,29 @@
         </message>
     </context>
     <context>
+        <name>previewBar</name>
+        <message>
+            <source>打印预览</source>
+            <translation>معاينة الطباعة</translation>
+        </message>
+        <message>
+            <source>导出…</source>
+            <translation>تصدير…</translation>
+        </message>
+        <message>
+            <source>计数器1</source>
+            <translation>العداد1</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>العداد2</translation>
+        </message>
+        <message>
+            <source>%1 个二维码的占位符位置与内容不符</source>
+            <translation>%1 رمز QR: مواضع العناصر النائبة لا تطابق المحتوى</translation>
+        </message>
+    </context>
+    <context>
         <name>safeWrite</name>
         <message>
             <source>是一个文件夹</source>
@@ -741,6 +818,13 @@
         <message>
             <source>没有文件名</source>
             <translation>لا يوجد اسم ملف</translation>
+        </message>
+    </context>
+    <context>
+        <name>scenePreview</name>
+        <message>
+            <source>占位符位置与内容不符，无法预览</source>
+            <translation>مواضع العناصر النائبة لا تطابق المحتوى؛ لا توجد معاينة</translation>
         </message>
     </context>
     <context>
@@ -979,6 +1063,273 @@
         </message>
     </context>
     <context>
+        <name>sprtool</name>
+        <message>
+            <source>成功</source>
+            <translation>نجاح</translation>
+        </message>
+        <message>
+            <source>内容被拒绝（barcode、qr）或发现问题（check）</source>
+            <translation>رُفض المحتوى (barcode، qr) أو وُجدت ملاحظات (check)</translation>
+        </message>
+        <message>
+            <source>用法错误、输入无法读取或输出失败；失败时不留下输出文件</source>
+            <translation>خطأ في الاستخدام أو تعذّر قراءة المدخل أو فشل الإخراج؛ لا يبقى أي ملف ناتج</translation>
+        </message>
+        <message>
+            <source>显示本命令的用法</source>
+            <translation>عرض طريقة استخدام هذا الأمر</translation>
+        </message>
+        <message>
+            <source>退出码：</source>
+            <translation>رموز الخروج:</translation>
+        </message>
+        <message>
+            <source>用法：</source>
+            <translation>الاستخدام:</translation>
+        </message>
+        <message>
+            <source>不需要显示器，绘制、查看、检查并重新保存标签设计。</source>
+            <translation>يرسم تصاميم الملصقات ويعرضها ويفحصها ويعيد حفظها دون الحاجة إلى شاشة.</translation>
+        </message>
+        <message>
+            <source>显示本用法</source>
+            <translation>عرض طريقة الاستخدام هذه</translation>
+        </message>
+        <message>
+            <source>显示版本</source>
+            <translation>عرض الإصدار</translation>
+        </message>
+        <message>
+            <source>命令：</source>
+            <translation>الأوامر:</translation>
+        </message>
+        <message>
+            <source>用“sprtool COMMAND --help”查看命令的用法。</source>
+            <translation>شغّل "sprtool COMMAND --help" لعرض طريقة استخدام الأمر.</translation>
+        </message>
+        <message>
+            <source>选项：</source>
+            <translation>الخيارات:</translation>
+        </message>
+        <message>
+            <source>文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。</source>
+            <translation>اسم الملف "-" يعني الدخل القياسي أو الخرج القياسي؛ ولا يُعدّ أي وسيط بعد "--" خيارًا.</translation>
+        </message>
+        <message>
+            <source>未知命令“%1”</source>
+            <translation>أمر غير معروف "%1"</translation>
+        </message>
+        <message>
+            <source>未知选项“%1”</source>
+            <translation>خيار غير معروف "%1"</translation>
+        </message>
+        <message>
+            <source>选项 %1 只能给一次</source>
+            <translation>لا يجوز إعطاء الخيار %1 إلا مرة واحدة</translation>
+        </message>
+        <message>
+            <source>选项 %1 的值“%2”无效：%3</source>
+            <translation>قيمة غير صالحة "%2" لـ %1: %3</translation>
+        </message>
+        <message>
+            <source>缺少参数 %1</source>
+            <translation>الوسيط %1 مفقود</translation>
+        </message>
+        <message>
+            <source>多余的参数“%1”</source>
+            <translation>وسيط غير متوقع "%1"</translation>
+        </message>
+        <message>
+            <source>没有给出输出（-o 文件，或 - 表示标准输出）</source>
+            <translation>لم يُحدَّد الإخراج (-o ملف، أو - للخرج القياسي)</translation>
+        </message>
+        <message>
+            <source>内容只能给一次：参数或 --content-file 二选一</source>
+            <translation>أُعطي المحتوى مرتين: استخدم الوسيط أو --content-file وليس كليهما</translation>
+        </message>
+        <message>
+            <source>输出只能给一次：参数或 -o 二选一</source>
+            <translation>أُعطي الإخراج مرتين: استخدم الوسيط أو -o وليس كليهما</translation>
+        </message>
+        <message>
+            <source>标准输入（-）只能读取一次</source>
+            <translation>لا يمكن قراءة الدخل القياسي (-) إلا مرة واحدة</translation>
+        </message>
+        <message>
+            <source>用“sprtool %1 --help”查看用法</source>
+            <translation>شغّل "sprtool %1 --help" لعرض طريقة الاستخدام</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>تعذّرت قراءة %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>تعذّرت الكتابة إلى %1: %2</translation>
+        </message>
+        <message>
+            <source>标准输入</source>
+            <translation>الدخل القياسي</translation>
+        </message>
+        <message>
+            <source>标准输出</source>
+            <translation>الخرج القياسي</translation>
+        </message>
+        <message>
+            <source>超过 %1 字节</source>
+            <translation>أكبر من %1 بايت</translation>
+        </message>
+        <message>
+            <source>不是 UTF-8 文本</source>
+            <translation>ليس نصًا بترميز UTF-8</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，改用“%2”</source>
+            <translation>الخط "%1" غير مثبّت، ويُستخدم "%2" بدلًا منه</translation>
+        </message>
+        <message>
+            <source>错误代码 %1：%2</source>
+            <translation>رمز الخطأ %1: %2</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容太长，或版本、比例超出范围</source>
+            <translation>لم يُرسم رمز QR: المحتوى طويل جدًا أو الإصدار أو المقياس خارج النطاق</translation>
+        </message>
+        <message>
+            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
+            <translation>صورة بحجم %1 × %2 بكسل كبيرة جدًا؛ اختر قيمة أصغر لـ --scale</translation>
+        </message>
+        <message>
+            <source>应为正整数</source>
+            <translation>يُتوقَّع عدد صحيح موجب</translation>
+        </message>
+        <message>
+            <source>应为整数</source>
+            <translation>يُتوقَّع عدد صحيح</translation>
+        </message>
+        <message>
+            <source>应为大于 0 的数</source>
+            <translation>يُتوقَّع عدد أكبر من 0</translation>
+        </message>
+        <message>
+            <source>应为 L、M、Q、H 或 0 到 3</source>
+            <translation>يُتوقَّع L أو M أو Q أو H أو من 0 إلى 3</translation>
+        </message>
+        <message>
+            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>يُتوقَّع ean13 أو ean8 أو code39 أو code93 أو upca أو upce أو code128 أو من 0 إلى 6</translation>
+        </message>
+        <message>
+            <source>写入的文件；“-”表示标准输出</source>
+            <translation>الملف المراد كتابته؛ "-" للخرج القياسي</translation>
+        </message>
+        <message>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>يرسم رمزًا شريطيًا كما يعرضه عنصر الرمز الشريطي ويكتبه بصيغة PNG؛ وSYMBOLOGY هي ean13 أو ean8 أو code39 أو code93 أو upca أو upce أو code128 أو من 0 إلى 6</translation>
+        </message>
+        <message>
+            <source>模块宽度（像素）</source>
+            <translation>عرض الوحدة (بكسل)</translation>
+        </message>
+        <message>
+            <source>条高（像素）</source>
+            <translation>ارتفاع الأشرطة (بكسل)</translation>
+        </message>
+        <message>
+            <source>条下不显示文字</source>
+            <translation>بلا نص تحت الأشرطة</translation>
+        </message>
+        <message>
+            <source>按二维码项目的样子绘制一个二维码，写成 PNG</source>
+            <translation>يرسم رمز QR كما يعرضه عنصر رمز QR ويكتبه بصيغة PNG</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>مستوى تصحيح الأخطاء</translation>
+        </message>
+        <message>
+            <source>二维码版本（0 为自动）</source>
+            <translation>إصدار رمز QR (0 للاختيار التلقائي)</translation>
+        </message>
+        <message>
+            <source>每个模块的像素数</source>
+            <translation>عدد البكسلات لكل وحدة</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>ألوان معكوسة</translation>
+        </message>
+        <message>
+            <source>以 JSON Lines 输出设计的内容，每个文件一个对象</source>
+            <translation>يطبع محتوى التصميم بصيغة JSON Lines، كائنًا واحدًا لكل ملف</translation>
+        </message>
+        <message>
+            <source>逐行报告会让打印机或设计软件误读设计的地方</source>
+            <translation>يبلغ سطرًا بسطر عمّا قد يجعل الطابعة أو المصمم يسيء قراءة التصميم</translation>
+        </message>
+        <message>
+            <source>读入设计，用设计软件的写入方式重新保存（OUT 或 -o）</source>
+            <translation>يقرأ التصميم ويحفظه من جديد كما يكتبه المصمم (OUT أو -o)</translation>
+        </message>
+        <message>
+            <source>用“sprtool --help”查看用法</source>
+            <translation>شغّل "sprtool --help" لعرض طريقة الاستخدام</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，也没有可替代的字体</source>
+            <translation>الخط "%1" غير مثبّت، ولا يوجد خط بديل عنه</translation>
+        </message>
+        <message>
+            <source>从文件读取内容（“-”表示标准输入），最多 64 MiB；去掉末尾的一个换行</source>
+            <translation>قراءة المحتوى من ملف ("-" للدخل القياسي) حتى 64 MiB؛ ويُحذف سطر جديد واحد في النهاية</translation>
+        </message>
+        <message>
+            <source>选项 %1 缺少值</source>
+            <translation>الخيار %1 يحتاج إلى قيمة</translation>
+        </message>
+        <message>
+            <source>选项 %1 不带值</source>
+            <translation>الخيار %1 لا يأخذ قيمة</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>لم يُرسم رمز QR: المحتوى فارغ</translation>
+        </message>
+        <message>
+            <source>应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00</source>
+            <translation>يجب أن يكون تاريخًا ووقتًا بصيغة ISO 8601، مثل 2024-02-29T23:59:00</translation>
+        </message>
+        <message>
+            <source>应为 0 到 99999999 的整数</source>
+            <translation>يجب أن يكون عددًا صحيحًا من 0 إلى 99999999</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG</source>
+            <translation>يرسم التصميم كما تعرضه اللوحة ويكتبه بصيغة PNG، أو PDF أو SVG بحسب امتداد الملف الناتج</translation>
+        </message>
+        <message>
+            <source>PNG 的缩放比例（默认 1）</source>
+            <translation>مقياس صورة PNG (1 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）</source>
+            <translation>نقاط الطابعة لكل بوصة، وتحدد حجم صفحة PDF وSVG (72 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）</source>
+            <translation>يرسم ما تطبعه الطابعة في هذه اللحظة (الأوقات والعدادات وعناصر QR النائبة)</translation>
+        </message>
+        <message>
+            <source>预览时序号 1 的值（默认 0）</source>
+            <translation>قيمة العداد 1 في المعاينة (0 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>预览时序号 2 的值（默认 0）</source>
+            <translation>قيمة العداد 2 في المعاينة (0 ما لم يُحدَّد)</translation>
+        </message>
+    </context>
+    <context>
         <name>startup</name>
         <message>
             <source>喷码机标签设计软件</source>
@@ -991,6 +1342,65 @@
         <message>
             <source>只能打开一个文件</source>
             <translation>يمكن فتح ملف واحد فقط</translation>
+        </message>
+    </context>
+    <context>
+        <name>symbolVerdict</name>
+        <message>
+            <source>✓ %1</source>
+            <translation>✓ %1</translation>
+        </message>
+        <message>
+            <source>✗ 无法识别：%1</source>
+            <translation>✗ غير مقروء: %1</translation>
+        </message>
+        <message>
+            <source>没有图片</source>
+            <translation>لا توجد صورة</translation>
+        </message>
+        <message>
+            <source>符号损坏</source>
+            <translation>الرمز تالف</translation>
+        </message>
+        <message>
+            <source>校验不符</source>
+            <translation>التحقق غير مطابق</translation>
+        </message>
+        <message>
+            <source>未找到符号</source>
+            <translation>لم يُعثر على رمز</translation>
+        </message>
+        <message>
+            <source>“%1”</source>
+            <translation>“%1”</translation>
+        </message>
+        <message>
+            <source>输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2</source>
+            <translation>رقم التحقق المُدخل %1 يختلف عن رقم التحقق المحسوب %2؛ الرمز الشريطي يحمل %2</translation>
+        </message>
+        <message>
+            <source>多余的字符 %1 未编码</source>
+            <translation>الأحرف الزائدة %1 غير مُرمّزة</translation>
+        </message>
+        <message>
+            <source>UPC-E 的数制位 %1 按 0 的规则编码</source>
+            <translation>رقم نظام الترقيم %1 في UPC-E مُرمّز وفق قواعد 0</translation>
+        </message>
+        <message>
+            <source>Code 128 无法编码的字符 %1 被替换为 “?”</source>
+            <translation>الأحرف %1 التي لا يستطيع Code 128 ترميزها استُبدلت بـ “?”</translation>
+        </message>
+        <message>
+            <source>超出长度的字符 %1 未编码</source>
+            <translation>الأحرف %1 التي تتجاوز الطول المسموح غير مُرمّزة</translation>
+        </message>
+        <message>
+            <source>扫描结果与预期的 %1 不同</source>
+            <translation>نتيجة المسح تختلف عن المتوقع %1</translation>
+        </message>
+        <message>
+            <source>内容无法编码：%1</source>
+            <translation>تعذّر ترميز المحتوى: %1</translation>
         </message>
     </context>
     <context>

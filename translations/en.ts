@@ -249,10 +249,6 @@
             <translation>Cannot save the file %1: %2</translation>
         </message>
         <message>
-            <source>文件过大</source>
-            <translation>The file is too large</translation>
-        </message>
-        <message>
             <source>文件第一行不是 [FileInfo]，不是设计文件</source>
             <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
         </message>
@@ -351,6 +347,30 @@
         <message>
             <source>文件中的项目超过 %1 个，无法完整打开</source>
             <translation>The file holds more than %1 items and cannot be opened completely</translation>
+        </message>
+        <message>
+            <source>导出</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>无法导出 %1：%2</source>
+            <translation>Cannot export %1: %2</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>The file is larger than %1 MiB and cannot be opened</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
+        </message>
+        <message>
+            <source> 等 %1 行</source>
+            <translation> and others, %1 lines in all</translation>
+        </message>
+        <message>
+            <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
+            <translation>Line %2 of file %1 is not UTF-8 text and is shown with replacement characters; saving will lose those characters.</translation>
         </message>
     </context>
     <context>
@@ -683,10 +703,44 @@
         </message>
     </context>
     <context>
+        <name>designExport</name>
+        <message>
+            <source>图片 %1 × %2 像素过大</source>
+            <translation>A picture of %1 × %2 pixels is too large</translation>
+        </message>
+        <message>
+            <source>内存不足</source>
+            <translation>Not enough memory</translation>
+        </message>
+        <message>
+            <source>分辨率必须在 1 到 100000 之间</source>
+            <translation>The resolution must be between 1 and 100000</translation>
+        </message>
+        <message>
+            <source>无法生成文件内容</source>
+            <translation>The file content cannot be made</translation>
+        </message>
+    </context>
+    <context>
         <name>diagramTextItem</name>
         <message>
             <source>Input text</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>No picture</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>The picture cannot be read</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>The content cannot be made into a QR code</translation>
         </message>
     </context>
     <context>
@@ -729,6 +783,29 @@
         </message>
     </context>
     <context>
+        <name>previewBar</name>
+        <message>
+            <source>打印预览</source>
+            <translation>Print preview</translation>
+        </message>
+        <message>
+            <source>导出…</source>
+            <translation>Export…</translation>
+        </message>
+        <message>
+            <source>计数器1</source>
+            <translation>Counter1</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>Counter2</translation>
+        </message>
+        <message>
+            <source>%1 个二维码的占位符位置与内容不符</source>
+            <translation>%1 QR code(s): placeholder positions do not match the content</translation>
+        </message>
+    </context>
+    <context>
         <name>safeWrite</name>
         <message>
             <source>是一个文件夹</source>
@@ -741,6 +818,13 @@
         <message>
             <source>没有文件名</source>
             <translation>no file name</translation>
+        </message>
+    </context>
+    <context>
+        <name>scenePreview</name>
+        <message>
+            <source>占位符位置与内容不符，无法预览</source>
+            <translation>The placeholder positions do not match the content; no preview</translation>
         </message>
     </context>
     <context>
@@ -979,6 +1063,273 @@
         </message>
     </context>
     <context>
+        <name>sprtool</name>
+        <message>
+            <source>成功</source>
+            <translation>success</translation>
+        </message>
+        <message>
+            <source>内容被拒绝（barcode、qr）或发现问题（check）</source>
+            <translation>content refused (barcode, qr) or findings (check)</translation>
+        </message>
+        <message>
+            <source>用法错误、输入无法读取或输出失败；失败时不留下输出文件</source>
+            <translation>usage error, unreadable input or failed output; nothing is left behind</translation>
+        </message>
+        <message>
+            <source>显示本命令的用法</source>
+            <translation>show this command's usage</translation>
+        </message>
+        <message>
+            <source>退出码：</source>
+            <translation>Exit codes:</translation>
+        </message>
+        <message>
+            <source>用法：</source>
+            <translation>Usage:</translation>
+        </message>
+        <message>
+            <source>不需要显示器，绘制、查看、检查并重新保存标签设计。</source>
+            <translation>Draws, inspects, checks and resaves label designs without a display.</translation>
+        </message>
+        <message>
+            <source>显示本用法</source>
+            <translation>show this usage</translation>
+        </message>
+        <message>
+            <source>显示版本</source>
+            <translation>show the version</translation>
+        </message>
+        <message>
+            <source>命令：</source>
+            <translation>Commands:</translation>
+        </message>
+        <message>
+            <source>用“sprtool COMMAND --help”查看命令的用法。</source>
+            <translation>Run "sprtool COMMAND --help" for a command's usage.</translation>
+        </message>
+        <message>
+            <source>选项：</source>
+            <translation>Options:</translation>
+        </message>
+        <message>
+            <source>文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。</source>
+            <translation>The file name "-" means standard input or standard output; no argument after "--" is an option.</translation>
+        </message>
+        <message>
+            <source>未知命令“%1”</source>
+            <translation>unknown command "%1"</translation>
+        </message>
+        <message>
+            <source>未知选项“%1”</source>
+            <translation>unknown option "%1"</translation>
+        </message>
+        <message>
+            <source>选项 %1 只能给一次</source>
+            <translation>option %1 may be given only once</translation>
+        </message>
+        <message>
+            <source>选项 %1 的值“%2”无效：%3</source>
+            <translation>invalid value "%2" for %1: %3</translation>
+        </message>
+        <message>
+            <source>缺少参数 %1</source>
+            <translation>missing argument %1</translation>
+        </message>
+        <message>
+            <source>多余的参数“%1”</source>
+            <translation>unexpected argument "%1"</translation>
+        </message>
+        <message>
+            <source>没有给出输出（-o 文件，或 - 表示标准输出）</source>
+            <translation>no output given (-o FILE, or - for standard output)</translation>
+        </message>
+        <message>
+            <source>内容只能给一次：参数或 --content-file 二选一</source>
+            <translation>content given twice: use either the argument or --content-file</translation>
+        </message>
+        <message>
+            <source>输出只能给一次：参数或 -o 二选一</source>
+            <translation>output given twice: use either the argument or -o</translation>
+        </message>
+        <message>
+            <source>标准输入（-）只能读取一次</source>
+            <translation>standard input (-) can be read only once</translation>
+        </message>
+        <message>
+            <source>用“sprtool %1 --help”查看用法</source>
+            <translation>run "sprtool %1 --help" for its usage</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>cannot read %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>cannot write %1: %2</translation>
+        </message>
+        <message>
+            <source>标准输入</source>
+            <translation>standard input</translation>
+        </message>
+        <message>
+            <source>标准输出</source>
+            <translation>standard output</translation>
+        </message>
+        <message>
+            <source>超过 %1 字节</source>
+            <translation>larger than %1 bytes</translation>
+        </message>
+        <message>
+            <source>不是 UTF-8 文本</source>
+            <translation>not UTF-8 text</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，改用“%2”</source>
+            <translation>font "%1" is not installed, "%2" is used instead</translation>
+        </message>
+        <message>
+            <source>错误代码 %1：%2</source>
+            <translation>error code %1: %2</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容太长，或版本、比例超出范围</source>
+            <translation>no QR code drawn: the content is too long, or the version or scale is out of range</translation>
+        </message>
+        <message>
+            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
+            <translation>a picture of %1 × %2 pixels is too large; choose a smaller --scale</translation>
+        </message>
+        <message>
+            <source>应为正整数</source>
+            <translation>expected a positive whole number</translation>
+        </message>
+        <message>
+            <source>应为整数</source>
+            <translation>expected a whole number</translation>
+        </message>
+        <message>
+            <source>应为大于 0 的数</source>
+            <translation>expected a number greater than 0</translation>
+        </message>
+        <message>
+            <source>应为 L、M、Q、H 或 0 到 3</source>
+            <translation>expected L, M, Q, H or 0 to 3</translation>
+        </message>
+        <message>
+            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>expected ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6</translation>
+        </message>
+        <message>
+            <source>写入的文件；“-”表示标准输出</source>
+            <translation>file to write; "-" for standard output</translation>
+        </message>
+        <message>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>draws one barcode as a barcode item shows it and writes it as PNG; SYMBOLOGY is ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6</translation>
+        </message>
+        <message>
+            <source>模块宽度（像素）</source>
+            <translation>module width (pixels)</translation>
+        </message>
+        <message>
+            <source>条高（像素）</source>
+            <translation>bar height (pixels)</translation>
+        </message>
+        <message>
+            <source>条下不显示文字</source>
+            <translation>no text under the bars</translation>
+        </message>
+        <message>
+            <source>按二维码项目的样子绘制一个二维码，写成 PNG</source>
+            <translation>draws one QR code as a QR code item shows it and writes it as PNG</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>error correction level</translation>
+        </message>
+        <message>
+            <source>二维码版本（0 为自动）</source>
+            <translation>QR code version (0 chooses one)</translation>
+        </message>
+        <message>
+            <source>每个模块的像素数</source>
+            <translation>pixels per module</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>inverted colours</translation>
+        </message>
+        <message>
+            <source>以 JSON Lines 输出设计的内容，每个文件一个对象</source>
+            <translation>prints what a design holds as JSON Lines, one object per file</translation>
+        </message>
+        <message>
+            <source>逐行报告会让打印机或设计软件误读设计的地方</source>
+            <translation>reports, line by line, what would make the printer or the designer misread a design</translation>
+        </message>
+        <message>
+            <source>读入设计，用设计软件的写入方式重新保存（OUT 或 -o）</source>
+            <translation>reads a design and saves it again as the designer writes it (OUT or -o)</translation>
+        </message>
+        <message>
+            <source>用“sprtool --help”查看用法</source>
+            <translation>run "sprtool --help" for the usage</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，也没有可替代的字体</source>
+            <translation>font "%1" is not installed, and no font can stand in for it</translation>
+        </message>
+        <message>
+            <source>从文件读取内容（“-”表示标准输入），最多 64 MiB；去掉末尾的一个换行</source>
+            <translation>read the content from a file ("-" for standard input), up to 64 MiB; one trailing line end is dropped</translation>
+        </message>
+        <message>
+            <source>选项 %1 缺少值</source>
+            <translation>option %1 needs a value</translation>
+        </message>
+        <message>
+            <source>选项 %1 不带值</source>
+            <translation>option %1 takes no value</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>no QR code drawn: the content is empty</translation>
+        </message>
+        <message>
+            <source>应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00</source>
+            <translation>expected an ISO 8601 date and time, such as 2024-02-29T23:59:00</translation>
+        </message>
+        <message>
+            <source>应为 0 到 99999999 的整数</source>
+            <translation>expected a whole number from 0 to 99999999</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG</source>
+            <translation>draws a design as the canvas shows it and writes it as PNG, or as PDF or SVG by the output's extension</translation>
+        </message>
+        <message>
+            <source>PNG 的缩放比例（默认 1）</source>
+            <translation>scale of a PNG picture (1 unless given)</translation>
+        </message>
+        <message>
+            <source>每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）</source>
+            <translation>printer dots per inch, which sets the page size of PDF and SVG (72 unless given)</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）</source>
+            <translation>draws what the printer prints at this moment (times, counters and QR placeholders)</translation>
+        </message>
+        <message>
+            <source>预览时序号 1 的值（默认 0）</source>
+            <translation>value of counter 1 in the preview (0 unless given)</translation>
+        </message>
+        <message>
+            <source>预览时序号 2 的值（默认 0）</source>
+            <translation>value of counter 2 in the preview (0 unless given)</translation>
+        </message>
+    </context>
+    <context>
         <name>startup</name>
         <message>
             <source>喷码机标签设计软件</source>
@@ -991,6 +1342,65 @@
         <message>
             <source>只能打开一个文件</source>
             <translation>Only one file can be opened</translation>
+        </message>
+    </context>
+    <context>
+        <name>symbolVerdict</name>
+        <message>
+            <source>✓ %1</source>
+            <translation>✓ %1</translation>
+        </message>
+        <message>
+            <source>✗ 无法识别：%1</source>
+            <translation>✗ Unreadable: %1</translation>
+        </message>
+        <message>
+            <source>没有图片</source>
+            <translation>no picture</translation>
+        </message>
+        <message>
+            <source>符号损坏</source>
+            <translation>the symbol is damaged</translation>
+        </message>
+        <message>
+            <source>校验不符</source>
+            <translation>the check does not match</translation>
+        </message>
+        <message>
+            <source>未找到符号</source>
+            <translation>no symbol found</translation>
+        </message>
+        <message>
+            <source>“%1”</source>
+            <translation>“%1”</translation>
+        </message>
+        <message>
+            <source>输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2</source>
+            <translation>The typed check digit %1 differs from the computed check digit %2; the barcode holds %2</translation>
+        </message>
+        <message>
+            <source>多余的字符 %1 未编码</source>
+            <translation>The extra characters %1 are not encoded</translation>
+        </message>
+        <message>
+            <source>UPC-E 的数制位 %1 按 0 的规则编码</source>
+            <translation>The UPC-E number system digit %1 is encoded by the rules of 0</translation>
+        </message>
+        <message>
+            <source>Code 128 无法编码的字符 %1 被替换为 “?”</source>
+            <translation>Characters Code 128 cannot encode, %1, were replaced by “?”</translation>
+        </message>
+        <message>
+            <source>超出长度的字符 %1 未编码</source>
+            <translation>The characters beyond the length limit, %1, are not encoded</translation>
+        </message>
+        <message>
+            <source>扫描结果与预期的 %1 不同</source>
+            <translation>The scan differs from the expected %1</translation>
+        </message>
+        <message>
+            <source>内容无法编码：%1</source>
+            <translation>The content cannot be encoded: %1</translation>
         </message>
     </context>
     <context>

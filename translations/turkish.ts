@@ -249,10 +249,6 @@
             <translation>%1 dosyası kaydedilemedi: %2</translation>
         </message>
         <message>
-            <source>文件过大</source>
-            <translation>Dosya çok büyük</translation>
-        </message>
-        <message>
             <source>文件第一行不是 [FileInfo]，不是设计文件</source>
             <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
         </message>
@@ -351,6 +347,30 @@
         <message>
             <source>文件中的项目超过 %1 个，无法完整打开</source>
             <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
+        </message>
+        <message>
+            <source>导出</source>
+            <translation>Dışa aktar</translation>
+        </message>
+        <message>
+            <source>无法导出 %1：%2</source>
+            <translation>%1 dışa aktarılamıyor: %2</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
+        </message>
+        <message>
+            <source> 等 %1 行</source>
+            <translation> ve diğerleri, toplam %1 satır</translation>
+        </message>
+        <message>
+            <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
+            <translation>%1 dosyasının %2 satırı UTF-8 metni değil ve yedek karakterlerle gösteriliyor; kaydetmek bu karakterleri kaybettirir.</translation>
         </message>
     </context>
     <context>
@@ -683,10 +703,44 @@
         </message>
     </context>
     <context>
+        <name>designExport</name>
+        <message>
+            <source>图片 %1 × %2 像素过大</source>
+            <translation>%1 × %2 piksellik resim çok büyük</translation>
+        </message>
+        <message>
+            <source>内存不足</source>
+            <translation>Yetersiz bellek</translation>
+        </message>
+        <message>
+            <source>分辨率必须在 1 到 100000 之间</source>
+            <translation>Çözünürlük 1 ile 100000 arasında olmalıdır</translation>
+        </message>
+        <message>
+            <source>无法生成文件内容</source>
+            <translation>Dosya içeriği oluşturulamıyor</translation>
+        </message>
+    </context>
+    <context>
         <name>diagramTextItem</name>
         <message>
             <source>Input text</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>emptyPicture</name>
+        <message>
+            <source>无图像</source>
+            <translation>Resim yok</translation>
+        </message>
+        <message>
+            <source>图片无法读取</source>
+            <translation>Resim okunamıyor</translation>
+        </message>
+        <message>
+            <source>内容无法生成二维码</source>
+            <translation>İçerikten QR kodu oluşturulamıyor</translation>
         </message>
     </context>
     <context>
@@ -729,6 +783,29 @@
         </message>
     </context>
     <context>
+        <name>previewBar</name>
+        <message>
+            <source>打印预览</source>
+            <translation>Baskı önizleme</translation>
+        </message>
+        <message>
+            <source>导出…</source>
+            <translation>Dışa aktar…</translation>
+        </message>
+        <message>
+            <source>计数器1</source>
+            <translation>Sayaç1</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>Sayaç2</translation>
+        </message>
+        <message>
+            <source>%1 个二维码的占位符位置与内容不符</source>
+            <translation>%1 QR kod: yer tutucu konumları içerikle uyuşmuyor</translation>
+        </message>
+    </context>
+    <context>
         <name>safeWrite</name>
         <message>
             <source>是一个文件夹</source>
@@ -741,6 +818,13 @@
         <message>
             <source>没有文件名</source>
             <translation>dosya adı yok</translation>
+        </message>
+    </context>
+    <context>
+        <name>scenePreview</name>
+        <message>
+            <source>占位符位置与内容不符，无法预览</source>
+            <translation>Yer tutucu konumları içerikle uyuşmuyor; önizleme yok</translation>
         </message>
     </context>
     <context>
@@ -979,6 +1063,273 @@
         </message>
     </context>
     <context>
+        <name>sprtool</name>
+        <message>
+            <source>成功</source>
+            <translation>başarılı</translation>
+        </message>
+        <message>
+            <source>内容被拒绝（barcode、qr）或发现问题（check）</source>
+            <translation>içerik reddedildi (barcode, qr) veya bulgu var (check)</translation>
+        </message>
+        <message>
+            <source>用法错误、输入无法读取或输出失败；失败时不留下输出文件</source>
+            <translation>kullanım hatası, okunamayan girdi veya başarısız çıktı; geride dosya kalmaz</translation>
+        </message>
+        <message>
+            <source>显示本命令的用法</source>
+            <translation>bu komutun kullanımını göster</translation>
+        </message>
+        <message>
+            <source>退出码：</source>
+            <translation>Çıkış kodları:</translation>
+        </message>
+        <message>
+            <source>用法：</source>
+            <translation>Kullanım:</translation>
+        </message>
+        <message>
+            <source>不需要显示器，绘制、查看、检查并重新保存标签设计。</source>
+            <translation>Etiket tasarımlarını ekran gerekmeden çizer, inceler, denetler ve yeniden kaydeder.</translation>
+        </message>
+        <message>
+            <source>显示本用法</source>
+            <translation>bu kullanımı göster</translation>
+        </message>
+        <message>
+            <source>显示版本</source>
+            <translation>sürümü göster</translation>
+        </message>
+        <message>
+            <source>命令：</source>
+            <translation>Komutlar:</translation>
+        </message>
+        <message>
+            <source>用“sprtool COMMAND --help”查看命令的用法。</source>
+            <translation>Bir komutun kullanımı için "sprtool COMMAND --help" çalıştırın.</translation>
+        </message>
+        <message>
+            <source>选项：</source>
+            <translation>Seçenekler:</translation>
+        </message>
+        <message>
+            <source>文件名“-”表示标准输入或标准输出；“--”之后的参数都不是选项。</source>
+            <translation>"-" dosya adı standart girdi veya standart çıktı demektir; "--" sonrasındaki hiçbir bağımsız değişken seçenek değildir.</translation>
+        </message>
+        <message>
+            <source>未知命令“%1”</source>
+            <translation>bilinmeyen komut "%1"</translation>
+        </message>
+        <message>
+            <source>未知选项“%1”</source>
+            <translation>bilinmeyen seçenek "%1"</translation>
+        </message>
+        <message>
+            <source>选项 %1 只能给一次</source>
+            <translation>%1 seçeneği yalnızca bir kez verilebilir</translation>
+        </message>
+        <message>
+            <source>选项 %1 的值“%2”无效：%3</source>
+            <translation>%1 için geçersiz değer "%2": %3</translation>
+        </message>
+        <message>
+            <source>缺少参数 %1</source>
+            <translation>eksik bağımsız değişken %1</translation>
+        </message>
+        <message>
+            <source>多余的参数“%1”</source>
+            <translation>beklenmeyen bağımsız değişken "%1"</translation>
+        </message>
+        <message>
+            <source>没有给出输出（-o 文件，或 - 表示标准输出）</source>
+            <translation>çıktı verilmedi (-o DOSYA veya standart çıktı için -)</translation>
+        </message>
+        <message>
+            <source>内容只能给一次：参数或 --content-file 二选一</source>
+            <translation>içerik iki kez verildi: ya bağımsız değişkeni ya da --content-file kullanın</translation>
+        </message>
+        <message>
+            <source>输出只能给一次：参数或 -o 二选一</source>
+            <translation>çıktı iki kez verildi: ya bağımsız değişkeni ya da -o kullanın</translation>
+        </message>
+        <message>
+            <source>标准输入（-）只能读取一次</source>
+            <translation>standart girdi (-) yalnızca bir kez okunabilir</translation>
+        </message>
+        <message>
+            <source>用“sprtool %1 --help”查看用法</source>
+            <translation>kullanımı için "sprtool %1 --help" çalıştırın</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>%1 okunamıyor: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>%1 yazılamıyor: %2</translation>
+        </message>
+        <message>
+            <source>标准输入</source>
+            <translation>standart girdi</translation>
+        </message>
+        <message>
+            <source>标准输出</source>
+            <translation>standart çıktı</translation>
+        </message>
+        <message>
+            <source>超过 %1 字节</source>
+            <translation>%1 bayttan büyük</translation>
+        </message>
+        <message>
+            <source>不是 UTF-8 文本</source>
+            <translation>UTF-8 metin değil</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，改用“%2”</source>
+            <translation>"%1" yazı tipi yüklü değil, yerine "%2" kullanılıyor</translation>
+        </message>
+        <message>
+            <source>错误代码 %1：%2</source>
+            <translation>hata kodu %1: %2</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容太长，或版本、比例超出范围</source>
+            <translation>QR kod çizilmedi: içerik çok uzun ya da sürüm veya ölçek aralık dışında</translation>
+        </message>
+        <message>
+            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
+            <translation>%1 × %2 piksellik resim çok büyük; daha küçük bir --scale seçin</translation>
+        </message>
+        <message>
+            <source>应为正整数</source>
+            <translation>pozitif bir tam sayı bekleniyordu</translation>
+        </message>
+        <message>
+            <source>应为整数</source>
+            <translation>bir tam sayı bekleniyordu</translation>
+        </message>
+        <message>
+            <source>应为大于 0 的数</source>
+            <translation>0'dan büyük bir sayı bekleniyordu</translation>
+        </message>
+        <message>
+            <source>应为 L、M、Q、H 或 0 到 3</source>
+            <translation>L, M, Q, H veya 0 ile 3 arası bekleniyordu</translation>
+        </message>
+        <message>
+            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>ean13, ean8, code39, code93, upca, upce, code128 veya 0 ile 6 arası bekleniyordu</translation>
+        </message>
+        <message>
+            <source>写入的文件；“-”表示标准输出</source>
+            <translation>yazılacak dosya; standart çıktı için "-"</translation>
+        </message>
+        <message>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
+            <translation>bir barkodu barkod öğesinin gösterdiği gibi çizer ve PNG olarak yazar; SYMBOLOGY ean13, ean8, code39, code93, upca, upce, code128 veya 0 ile 6 arasıdır</translation>
+        </message>
+        <message>
+            <source>模块宽度（像素）</source>
+            <translation>modül genişliği (piksel)</translation>
+        </message>
+        <message>
+            <source>条高（像素）</source>
+            <translation>çubuk yüksekliği (piksel)</translation>
+        </message>
+        <message>
+            <source>条下不显示文字</source>
+            <translation>çubukların altında metin gösterme</translation>
+        </message>
+        <message>
+            <source>按二维码项目的样子绘制一个二维码，写成 PNG</source>
+            <translation>bir QR kodu QR kod öğesinin gösterdiği gibi çizer ve PNG olarak yazar</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>hata düzeltme düzeyi</translation>
+        </message>
+        <message>
+            <source>二维码版本（0 为自动）</source>
+            <translation>QR kod sürümü (0 otomatik seçer)</translation>
+        </message>
+        <message>
+            <source>每个模块的像素数</source>
+            <translation>modül başına piksel</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>ters renkler</translation>
+        </message>
+        <message>
+            <source>以 JSON Lines 输出设计的内容，每个文件一个对象</source>
+            <translation>bir tasarımın içeriğini JSON Lines olarak yazar, dosya başına bir nesne</translation>
+        </message>
+        <message>
+            <source>逐行报告会让打印机或设计软件误读设计的地方</source>
+            <translation>yazıcının veya tasarımcının bir tasarımı yanlış okumasına yol açacakları satır satır bildirir</translation>
+        </message>
+        <message>
+            <source>读入设计，用设计软件的写入方式重新保存（OUT 或 -o）</source>
+            <translation>bir tasarımı okur ve tasarımcının yazdığı gibi yeniden kaydeder (OUT veya -o)</translation>
+        </message>
+        <message>
+            <source>用“sprtool --help”查看用法</source>
+            <translation>kullanım için "sprtool --help" çalıştırın</translation>
+        </message>
+        <message>
+            <source>字体“%1”未安装，也没有可替代的字体</source>
+            <translation>"%1" yazı tipi yüklü değil ve yerine geçecek bir yazı tipi yok</translation>
+        </message>
+        <message>
+            <source>从文件读取内容（“-”表示标准输入），最多 64 MiB；去掉末尾的一个换行</source>
+            <translation>içeriği bir dosyadan oku (standart girdi için "-"), en çok 64 MiB; sondaki bir satır sonu atılır</translation>
+        </message>
+        <message>
+            <source>选项 %1 缺少值</source>
+            <translation>%1 seçeneği bir değer gerektirir</translation>
+        </message>
+        <message>
+            <source>选项 %1 不带值</source>
+            <translation>%1 seçeneği değer almaz</translation>
+        </message>
+        <message>
+            <source>没有生成二维码：内容为空</source>
+            <translation>QR kod çizilmedi: içerik boş</translation>
+        </message>
+        <message>
+            <source>应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00</source>
+            <translation>ISO 8601 tarih ve saati bekleniyor, örneğin 2024-02-29T23:59:00</translation>
+        </message>
+        <message>
+            <source>应为 0 到 99999999 的整数</source>
+            <translation>0 ile 99999999 arasında bir tam sayı bekleniyor</translation>
+        </message>
+        <message>
+            <source>按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG</source>
+            <translation>tasarımı tuvalde göründüğü gibi çizer ve PNG olarak, ya da çıktının uzantısına göre PDF veya SVG olarak yazar</translation>
+        </message>
+        <message>
+            <source>PNG 的缩放比例（默认 1）</source>
+            <translation>PNG resminin ölçeği (verilmezse 1)</translation>
+        </message>
+        <message>
+            <source>每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）</source>
+            <translation>inç başına yazıcı noktası; PDF ve SVG sayfa boyutunu belirler (verilmezse 72)</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）</source>
+            <translation>yazıcının bu anda basacağını çizer (saatler, sayaçlar ve QR yer tutucuları)</translation>
+        </message>
+        <message>
+            <source>预览时序号 1 的值（默认 0）</source>
+            <translation>önizlemede sayaç 1'in değeri (verilmezse 0)</translation>
+        </message>
+        <message>
+            <source>预览时序号 2 的值（默认 0）</source>
+            <translation>önizlemede sayaç 2'nin değeri (verilmezse 0)</translation>
+        </message>
+    </context>
+    <context>
         <name>startup</name>
         <message>
             <source>喷码机标签设计软件</source>
@@ -991,6 +1342,65 @@
         <message>
             <source>只能打开一个文件</source>
             <translation>Yalnızca bir dosya açılabilir</translation>
+        </message>
+    </context>
+    <context>
+        <name>symbolVerdict</name>
+        <message>
+            <source>✓ %1</source>
+            <translation>✓ %1</translation>
+        </message>
+        <message>
+            <source>✗ 无法识别：%1</source>
+            <translation>✗ Okunamıyor: %1</translation>
+        </message>
+        <message>
+            <source>没有图片</source>
+            <translation>resim yok</translation>
+        </message>
+        <message>
+            <source>符号损坏</source>
+            <translation>sembol hasarlı</translation>
+        </message>
+        <message>
+            <source>校验不符</source>
+            <translation>kontrol tutmuyor</translation>
+        </message>
+        <message>
+            <source>未找到符号</source>
+            <translation>sembol bulunamadı</translation>
+        </message>
+        <message>
+            <source>“%1”</source>
+            <translation>“%1”</translation>
+        </message>
+        <message>
+            <source>输入的校验位 %1 与计算出的校验位 %2 不同，条码中是 %2</source>
+            <translation>Girilen kontrol basamağı %1, hesaplanan kontrol basamağı %2 ile farklı; barkodda %2 var</translation>
+        </message>
+        <message>
+            <source>多余的字符 %1 未编码</source>
+            <translation>Fazla karakterler %1 kodlanmadı</translation>
+        </message>
+        <message>
+            <source>UPC-E 的数制位 %1 按 0 的规则编码</source>
+            <translation>UPC-E sayı sistemi basamağı %1, 0 kurallarına göre kodlandı</translation>
+        </message>
+        <message>
+            <source>Code 128 无法编码的字符 %1 被替换为 “?”</source>
+            <translation>Code 128'in kodlayamadığı %1 karakterleri “?” ile değiştirildi</translation>
+        </message>
+        <message>
+            <source>超出长度的字符 %1 未编码</source>
+            <translation>Uzunluk sınırını aşan %1 karakterleri kodlanmadı</translation>
+        </message>
+        <message>
+            <source>扫描结果与预期的 %1 不同</source>
+            <translation>Tarama sonucu beklenen %1 ile farklı</translation>
+        </message>
+        <message>
+            <source>内容无法编码：%1</source>
+            <translation>İçerik kodlanamıyor: %1</translation>
         </message>
     </context>
     <context>

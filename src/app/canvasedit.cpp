@@ -6,6 +6,7 @@
 #include "diagramimageitem.h"
 #include "diagramscene.h"
 #include "placement.h"
+#include "printstrip.h"
 #include "sprdocument.h"
 #include "sprsections.h"
 #include "undocommands.h"
@@ -145,8 +146,8 @@ void Widget::pasteText(const QByteArray &sections)
     if (count == 0 || count > 10000)
         return;
     const QByteArray header =
-        "[FileInfo]\r\nSceneWidth =0\r\nSceneHeight =300\r\nDynamicItemNum =0\r\nTotalItemNum =" +
-        QByteArray::number(count) + "\r\n";
+        "[FileInfo]\r\nSceneWidth =0\r\nSceneHeight =" + QByteArray::number(stripHeight) +
+        "\r\nDynamicItemNum =0\r\nTotalItemNum =" + QByteArray::number(count) + "\r\n";
     readSprData(header + sections, parsed);
     QList<QGraphicsItem *> items = parsed.items(Qt::AscendingOrder);
     if (items.isEmpty())
@@ -207,7 +208,7 @@ void Widget::zoomToStart()
 
 void Widget::zoomToFit()
 {
-    const qreal right = qMax<qreal>(designRightEdge(*scene), 300);
+    const qreal right = qMax<qreal>(designRightEdge(*scene), stripHeight);
     ui->graphicsView->fitInView(QRectF(0, 0, right, scene->sceneRect().height()), Qt::KeepAspectRatio);
     showZoom();
 }

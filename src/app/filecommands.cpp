@@ -181,31 +181,67 @@ bool Widget::saveDocumentTo(const QString &path)
 // the path and the state as they were. A name that does not exist yet opens as an empty design.
 bool Widget::openDocument(const QString &path)
 {
+    const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo::exists(path)) {
         QString systemError;
         const sprFileStatus status = probeSprFile(path, &systemError);
         if (status != sprFileStatus::ok) {
             const QString reason =
                 status == sprFileStatus::cannotOpen ? systemError
-                : status == sprFileStatus::tooLarge ? tr("文件过大")
+                : status == sprFileStatus::tooLarge
+                    ? tr("文件超过 %1 MiB，无法打开").arg(sprReadLimits().maxFileBytes >> 20)
                 : status == sprFileStatus::tooManyItems
                     ? tr("文件中的项目超过 %1 个，无法完整打开").arg(sprReadLimits().maxItems)
                     : tr("文件第一行不是 [FileInfo]，不是设计文件");
-            warn(this, tr("打开文件"), tr("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
+            warn(this, tr("打开文件"), tr("无法打开文件 %1：%2").arg(shown, reason));
             return false;
         }
+    }
+    // Read aside first: a file the reader refuses part-way (a picture beyond its budget) leaves the
+    // current design as it was.
+    QGraphicsScene staging;
+    staging.setSceneRect(scene->sceneRect());
+    sprReadResult result;
+    QString reason;
+    const bool read = QFileInfo::exists(path) && loadSprFile(path, staging, &result, &reason);
+    if (!result.limitExceeded.isEmpty()) {
+        warn(this, tr("打开文件"),
+             tr("无法打开文件 %1：%2")
+                 .arg(shown, tr("图片超过 %1 MiB，无法打开").arg(sprReadLimits().maxPictureBytes >> 20)));
+        return false;
     }
     isUntitled = false;
     resetCurrentItems();
     disablePanels();
     undo->clear();
     scene->clear();
-    sprReadResult result;
-    const bool read = QFileInfo::exists(path) && loadSprFile(path, *scene, &result);
+    scene->setSceneRect(staging.sceneRect());
+    for (QGraphicsItem *item : staging.items(Qt::AscendingOrder)) {
+        staging.removeItem(item);
+        scene->addItem(item);
+    }
     currentFilePath = path;
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
     for (quint8 code : result.barcodeRefusals)
         showBarcodeFormatErrorBox(code);
+    warnAboutEncoding(shown, result.invalidUtf8Lines);
     return read;
+}
+
+// Lines in another encoding (GBK, say) show U+FFFD and a save would replace their bytes: named before
+// the operator edits anything.
+void Widget::warnAboutEncoding(const QString &shown, const QVector<int> &lines)
+{
+    if (lines.isEmpty())
+        return;
+    const int named = 10;
+    QStringList numbers;
+    for (int line : lines.mid(0, named))
+        numbers << QString::number(line);
+    QString list = numbers.join(QStringLiteral(", "));
+    if (lines.size() > named)
+        list += tr(" 等 %1 行").arg(lines.size());
+    warn(this, tr("打开文件"),
+         tr("文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。").arg(shown, list));
 }

@@ -14,6 +14,8 @@
 
 #include <QDebug>
 #include <QFileDialog>
+#include <functional>
+#include <utility>
 
 void Widget::setupMediaPanels()
 {
@@ -54,18 +56,14 @@ void Widget::setupMediaPanels()
 
 void Widget::loadMediaPanel(int kind)
 {
-    switch (kind) {
-    case 3:
-        m_barSetting->loadFromItem(currentBarItem);
-        break;
-    case 4:
-        m_imageSetting->loadFromItem(currentImageItem);
-        break;
-    case 7:
-        m_QRCodeSetting->loadFromItem(currentQRCodeItem);
-        break;
-    default:
-        break;
+    const std::pair<int, std::function<void()>> loaders[] = {
+        {3, [this] { m_barSetting->loadFromItem(currentBarItem); }},
+        {4, [this] { m_imageSetting->loadFromItem(currentImageItem); }},
+        {7, [this] { m_QRCodeSetting->loadFromItem(currentQRCodeItem); }},
+    };
+    for (const auto &loader : loaders) {
+        if (loader.first == kind)
+            loader.second();
     }
 }
 

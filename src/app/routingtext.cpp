@@ -14,6 +14,9 @@
 #include "textsetting.h"
 #include "timesetting.h"
 
+#include <functional>
+#include <utility>
+
 namespace
 {
 
@@ -57,56 +60,50 @@ void Widget::setupTextPanels()
     ui->cntScrollArea->setWidget(m_cntSetting);
     ui->cnt2ScrollArea->setWidget(m_cnt2Setting);
 
-    connect(m_textSetting, SIGNAL(textXChange(int)), this, SLOT(textXChange(int)));
-    connect(m_textSetting, SIGNAL(textYChange(int)), this, SLOT(textYChange(int)));
-    connect(m_textSetting, SIGNAL(textRotateChange(int)), this, SLOT(textRotateChange(int)));
-    connect(m_textSetting, SIGNAL(textFontChange(int)), this, SLOT(textFontChange(int)));
-    connect(m_textSetting, SIGNAL(textSizeChange(int)), this, SLOT(textSizeChange(int)));
-    connect(m_textSetting, SIGNAL(textIntervalChange(int)), this, SLOT(textIntervalChange(int)));
+    connect(m_textSetting, &textSetting::textXChange, this, &Widget::textXChange);
+    connect(m_textSetting, &textSetting::textYChange, this, &Widget::textYChange);
+    connect(m_textSetting, &textSetting::textRotateChange, this, &Widget::textRotateChange);
+    connect(m_textSetting, &textSetting::textFontChange, this, &Widget::textFontChange);
+    connect(m_textSetting, &textSetting::textSizeChange, this, &Widget::textSizeChange);
+    connect(m_textSetting, &textSetting::textIntervalChange, this, &Widget::textIntervalChange);
 
-    connect(m_cntSetting, SIGNAL(cntXChange(int)), this, SLOT(cntXChange(int)));
-    connect(m_cntSetting, SIGNAL(cntYChange(int)), this, SLOT(cntYChange(int)));
-    connect(m_cntSetting, SIGNAL(cntRotateChange(int)), this, SLOT(cntRotateChange(int)));
-    connect(m_cntSetting, SIGNAL(cntFontChange(int)), this, SLOT(cntFontChange(int)));
-    connect(m_cntSetting, SIGNAL(cntSizeChange(int)), this, SLOT(cntSizeChange(int)));
-    connect(m_cntSetting, SIGNAL(cntIntervalChange(int)), this, SLOT(cntIntervalChange(int)));
-    connect(m_cntSetting, SIGNAL(cntModeChange(int)), this, SLOT(cntModeChange(int)));
+    connect(m_cntSetting, &cntSetting::cntXChange, this, &Widget::cntXChange);
+    connect(m_cntSetting, &cntSetting::cntYChange, this, &Widget::cntYChange);
+    connect(m_cntSetting, &cntSetting::cntRotateChange, this, &Widget::cntRotateChange);
+    connect(m_cntSetting, &cntSetting::cntFontChange, this, &Widget::cntFontChange);
+    connect(m_cntSetting, &cntSetting::cntSizeChange, this, &Widget::cntSizeChange);
+    connect(m_cntSetting, &cntSetting::cntIntervalChange, this, &Widget::cntIntervalChange);
+    connect(m_cntSetting, &cntSetting::cntModeChange, this, &Widget::cntModeChange);
     connect(m_cntSetting, &cntSetting::cntNameChange, this, &Widget::cntNameChange);
 
-    connect(m_cnt2Setting, SIGNAL(cnt2XChange(int)), this, SLOT(cnt2XChange(int)));
-    connect(m_cnt2Setting, SIGNAL(cnt2YChange(int)), this, SLOT(cnt2YChange(int)));
-    connect(m_cnt2Setting, SIGNAL(cnt2RotateChange(int)), this, SLOT(cnt2RotateChange(int)));
-    connect(m_cnt2Setting, SIGNAL(cnt2FontChange(int)), this, SLOT(cnt2FontChange(int)));
-    connect(m_cnt2Setting, SIGNAL(cnt2SizeChange(int)), this, SLOT(cnt2SizeChange(int)));
-    connect(m_cnt2Setting, SIGNAL(cnt2IntervalChange(int)), this, SLOT(cnt2IntervalChange(int)));
-    connect(m_cnt2Setting, SIGNAL(cnt2ModeChange(int)), this, SLOT(cnt2ModeChange(int)));
+    connect(m_cnt2Setting, &cnt2Setting::cnt2XChange, this, &Widget::cnt2XChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2YChange, this, &Widget::cnt2YChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2RotateChange, this, &Widget::cnt2RotateChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2FontChange, this, &Widget::cnt2FontChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2SizeChange, this, &Widget::cnt2SizeChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2IntervalChange, this, &Widget::cnt2IntervalChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2ModeChange, this, &Widget::cnt2ModeChange);
 
-    connect(m_timeSetting, SIGNAL(timeXChange(int)), this, SLOT(timeXChange(int)));
-    connect(m_timeSetting, SIGNAL(timeYChange(int)), this, SLOT(timeYChange(int)));
-    connect(m_timeSetting, SIGNAL(timeRotateChange(int)), this, SLOT(timeRotateChange(int)));
-    connect(m_timeSetting, SIGNAL(timeFontChange(int)), this, SLOT(timeFontChange(int)));
-    connect(m_timeSetting, SIGNAL(timeSizeChange(int)), this, SLOT(timeSizeChange(int)));
-    connect(m_timeSetting, SIGNAL(timeModeChange(QString)), this, SLOT(timeModeChange(QString)));
-    connect(m_timeSetting, SIGNAL(timeSpacingChange(int)), this, SLOT(timeSpacingChange(int)));
+    connect(m_timeSetting, &timeSetting::timeXChange, this, &Widget::timeXChange);
+    connect(m_timeSetting, &timeSetting::timeYChange, this, &Widget::timeYChange);
+    connect(m_timeSetting, &timeSetting::timeRotateChange, this, &Widget::timeRotateChange);
+    connect(m_timeSetting, &timeSetting::timeFontChange, this, &Widget::timeFontChange);
+    connect(m_timeSetting, &timeSetting::timeSizeChange, this, &Widget::timeSizeChange);
+    connect(m_timeSetting, &timeSetting::timeModeChange, this, &Widget::timeModeChange);
+    connect(m_timeSetting, &timeSetting::timeSpacingChange, this, &Widget::timeSpacingChange);
 }
 
 void Widget::loadTextPanel(int kind)
 {
-    switch (kind) {
-    case 0:
-        m_textSetting->loadFromItem(currentTextItem);
-        break;
-    case 2:
-        m_timeSetting->loadFromItem(currentTimeItem);
-        break;
-    case 5:
-        m_cntSetting->loadFromItem(currentCntItem);
-        break;
-    case 6:
-        m_cnt2Setting->loadFromItem(currentCnt2Item);
-        break;
-    default:
-        break;
+    const std::pair<int, std::function<void()>> loaders[] = {
+        {0, [this] { m_textSetting->loadFromItem(currentTextItem); }},
+        {2, [this] { m_timeSetting->loadFromItem(currentTimeItem); }},
+        {5, [this] { m_cntSetting->loadFromItem(currentCntItem); }},
+        {6, [this] { m_cnt2Setting->loadFromItem(currentCnt2Item); }},
+    };
+    for (const auto &loader : loaders) {
+        if (loader.first == kind)
+            loader.second();
     }
 }
 

@@ -73,7 +73,8 @@ template <typename I> void syncExternalData(fields &f, I &i, bool toItem)
     sync(toItem, i.isAllPrinted, f.isAllPrinted);
 }
 
-void syncShownPicture(fields &f, QGraphicsPixmapItem &i, bool toItem)
+// Reading makes a deferred picture first, so the snapshot holds pixels, never a picture still to come.
+void syncShownPicture(fields &f, deferredPixmapItem &i, bool toItem)
 {
     if (toItem)
         i.setPixmap(f.shown);
@@ -118,8 +119,8 @@ void syncFields(fields &f, QGraphicsItem *item, bool toItem)
     }
     case barItemType: {
         auto &i = static_cast<diagramBarItem &>(*item);
-        sync(toItem, i.barPixmap, f.natural);
         syncShownPicture(f, i, toItem);
+        sync(toItem, i.barPixmap, f.natural);
         sync(toItem, i.content, f.content);
         sync(toItem, i.mode, f.mode);
         sync(toItem, i.isTextOn, f.isTextOn);
@@ -138,8 +139,8 @@ void syncFields(fields &f, QGraphicsItem *item, bool toItem)
     }
     case qrItemType: {
         auto &i = static_cast<diagramQRCodeItem &>(*item);
-        sync<qrCodeRecord>(toItem, i, f.qr);
         syncShownPicture(f, i, toItem);
+        sync<qrCodeRecord>(toItem, i, f.qr);
         break;
     }
     default:

@@ -9,20 +9,47 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "printpreview.h"
+#include "sprdocument.h"
 #include "undocommands.h"
 
 #include <QButtonGroup>
 #include <QDebug>
 #include <QMenu>
 #include <QUndoStack>
+#include <array>
+#include <functional>
+#include <utility>
+
+namespace
+{
+// The panels by panel kind, each in its scroll area, and whether the content editor applies to it.
+struct panelRow {
+    int kind;
+    QScrollArea *area;
+    bool editable;
+};
+
+std::array<panelRow, 7> panelRows(const Ui::Widget &ui)
+{
+    return {{
+        {0, ui.textScrollArea, true},
+        {2, ui.timeScrollArea, false},
+        {3, ui.barScrollArea, true},
+        {4, ui.imageScrollArea, false},
+        {5, ui.cntScrollArea, false},
+        {6, ui.cnt2ScrollArea, false},
+        {7, ui.QRScrollArea, true},
+    }};
+}
+} // namespace
 
 Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 {
     ui->setupUi(this);
 
     scene = new diagramScene(this);
-    scene->setSceneRect(0, 0, 80000, 300);
-    scene->setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
+    setUpDesignScene(*scene);
     ui->graphicsView->setScene(scene);
     ui->graphicsView->centerOn(0, 0);
     ui->graphicsView->setDragMode(QGraphicsView::RubberBandDrag);
@@ -35,21 +62,26 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     createInitialItems();
     setupTextPanels();
     setupMediaPanels();
+    setupPreview();
     buttonGroupMenu();
 
     isUntitled = true;
     updateTitle();
     ui->cnt2PushButton->hide();
     // The panels share one place in the layout; at start the text panel is the one shown.
-    for (QScrollArea *area : {ui->timeScrollArea, ui->barScrollArea, ui->imageScrollArea, ui->QRScrollArea,
-                              ui->cntScrollArea, ui->cnt2ScrollArea})
-        area->hide();
+    for (const panelRow &row : panelRows(*ui)) {
+        if (row.kind != 0)
+            row.area->hide();
+    }
 }
 
 Widget::~Widget()
 {
     // The history goes first: its steps own the items out of the design, and nothing is shown any more.
     undo->disconnect(this);
+    scene->disconnect(this);
+    // The preview goes before the scene whose items it refers to.
+    preview.reset();
     delete undo;
     // The initial items never joined the scene, so nothing else owns them.
     delete initialTextItem;
@@ -139,18 +171,9 @@ void Widget::buttonGroupMenu()
     connect(buttonGroup, &QButtonGroup::idClicked, this, &Widget::buttonItemsClicked);
 }
 
-// The rightmost edge of the design, ignoring items beyond the strip's last pixel and (through the
-// unsigned comparison) items lying wholly left of the origin.
 int Widget::insertionX() const
 {
-    quint32 right = 0;
-    for (QGraphicsItem *item : scene->items()) {
-        const QRectF box = item->sceneBoundingRect();
-        const quint32 edge = static_cast<quint32>(static_cast<qint32>(box.left() + box.width()));
-        if (edge > right && edge <= 79999)
-            right = edge;
-    }
-    return static_cast<int>(right);
+    return static_cast<int>(designRightEdge(*scene));
 }
 
 void Widget::buttonItemsClicked(int id)
@@ -160,34 +183,36 @@ void Widget::buttonItemsClicked(int id)
     ui->graphicsView->centerOn(x, 0);
 
     // Pictures are generated once: the defaults never fail, so a second generation would only repeat the
-    // same work for the same picture.
-    QGraphicsItem *item = nullptr;
-    switch (id) {
-    case 2:
-        item = createdItem(currentCntItem);
-        break;
-    case 3:
-        item = createdItem(currentCnt2Item);
-        break;
-    case 4:
-        item = createdItem(currentTimeItem);
-        break;
-    case 5:
-        item = currentImageItem = new diagramImageItem;
-        currentImageItem->showPlaceholder();
-        break;
-    case 6:
-        item = currentQRCodeItem = new diagramQRCodeItem;
-        currentQRCodeItem->regenerate();
-        break;
-    case 7:
-        item = currentBarItem = new diagramBarItem;
-        showBarcodeFormatErrorBox(currentBarItem->regenerate());
-        break;
-    default:
-        item = createdItem(currentTextItem);
-        break;
+    // same work for the same picture. Any other id makes a text item.
+    const std::pair<int, std::function<QGraphicsItem *()>> tools[] = {
+        {2, [this] { return createdItem(currentCntItem); }},
+        {3, [this] { return createdItem(currentCnt2Item); }},
+        {4, [this] { return createdItem(currentTimeItem); }},
+        {5,
+         [this]() -> QGraphicsItem * {
+             currentImageItem = new diagramImageItem;
+             currentImageItem->showPlaceholder();
+             return currentImageItem;
+         }},
+        {6,
+         [this]() -> QGraphicsItem * {
+             currentQRCodeItem = new diagramQRCodeItem;
+             currentQRCodeItem->regenerate();
+             return currentQRCodeItem;
+         }},
+        {7,
+         [this]() -> QGraphicsItem * {
+             currentBarItem = new diagramBarItem;
+             showBarcodeFormatErrorBox(currentBarItem->regenerate());
+             return currentBarItem;
+         }},
+    };
+    std::function<QGraphicsItem *()> make = [this] { return createdItem(currentTextItem); };
+    for (const auto &tool : tools) {
+        if (tool.first == id)
+            make = tool.second;
     }
+    QGraphicsItem *item = make();
     addCreatedItem(item, x);
 }
 
@@ -227,67 +252,65 @@ void Widget::itemSelected(QGraphicsItem *item)
 
 void Widget::selectItem(QGraphicsItem *item)
 {
+    // Per kind: the panel that edits it, and how it becomes the current item of its kind, handing back
+    // its content for the editor when it has one.
+    struct kindRow {
+        int type;
+        int panel;
+        std::function<const QString *(QGraphicsItem *)> makeCurrent;
+    };
+    const kindRow kinds[] = {
+        {textItemType, 0,
+         [this](QGraphicsItem *i) {
+             return &(currentTextItem = static_cast<diagramTextItem *>(i))->content;
+         }},
+        {cnt2ItemType, 6,
+         [this](QGraphicsItem *i) -> const QString * {
+             currentCnt2Item = static_cast<diagramCnt2Item *>(i);
+             return nullptr;
+         }},
+        {cntItemType, 5,
+         [this](QGraphicsItem *i) -> const QString * {
+             currentCntItem = static_cast<diagramCntItem *>(i);
+             return nullptr;
+         }},
+        {barItemType, 3,
+         [this](QGraphicsItem *i) { return &(currentBarItem = static_cast<diagramBarItem *>(i))->content; }},
+        {imageItemType, 4,
+         [this](QGraphicsItem *i) -> const QString * {
+             currentImageItem = static_cast<diagramImageItem *>(i);
+             return nullptr;
+         }},
+        {timeItemType, 2,
+         [this](QGraphicsItem *i) -> const QString * {
+             currentTimeItem = static_cast<diagramTimeItem *>(i);
+             return nullptr;
+         }},
+        {qrItemType, 7,
+         [this](QGraphicsItem *i) {
+             return &(currentQRCodeItem = static_cast<diagramQRCodeItem *>(i))->content;
+         }},
+    };
     // Kinds without a content leave nothing in the editor that "完成" could seem to apply.
     if (item->type() != textItemType && item->type() != barItemType && item->type() != qrItemType)
         ui->lineEdit->clear();
-    switch (item->type()) {
-    case textItemType:
-        showPanel(0);
-        currentTextItem = static_cast<diagramTextItem *>(item);
-        loadTextPanel(0);
-        ui->lineEdit->setText(currentTextItem->content);
-        break;
-    case cnt2ItemType:
-        showPanel(6);
-        currentCnt2Item = static_cast<diagramCnt2Item *>(item);
-        loadTextPanel(6);
-        break;
-    case cntItemType:
-        showPanel(5);
-        currentCntItem = static_cast<diagramCntItem *>(item);
-        loadTextPanel(5);
-        break;
-    case barItemType:
-        showPanel(3);
-        currentBarItem = static_cast<diagramBarItem *>(item);
-        loadMediaPanel(3);
-        ui->lineEdit->setText(currentBarItem->content);
-        break;
-    case imageItemType:
-        showPanel(4);
-        currentImageItem = static_cast<diagramImageItem *>(item);
-        loadMediaPanel(4);
-        break;
-    case timeItemType:
-        showPanel(2);
-        currentTimeItem = static_cast<diagramTimeItem *>(item);
-        loadTextPanel(2);
-        break;
-    case qrItemType:
-        showPanel(7);
-        currentQRCodeItem = static_cast<diagramQRCodeItem *>(item);
-        loadMediaPanel(7);
-        ui->lineEdit->setText(currentQRCodeItem->content);
-        break;
-    default:
-        break;
+    for (const kindRow &kind : kinds) {
+        if (kind.type != item->type())
+            continue;
+        showPanel(kind.panel);
+        const QString *content = kind.makeCurrent(item);
+        loadTextPanel(kind.panel);
+        loadMediaPanel(kind.panel);
+        if (content)
+            ui->lineEdit->setText(*content);
+        return;
     }
 }
 
 void Widget::showPanel(int kind)
 {
-    struct panelRow {
-        int kind;
-        QScrollArea *area;
-        bool editable;
-    };
-    const panelRow rows[] = {
-        {0, ui->textScrollArea, true},   {2, ui->timeScrollArea, false}, {3, ui->barScrollArea, true},
-        {4, ui->imageScrollArea, false}, {5, ui->cntScrollArea, false},  {6, ui->cnt2ScrollArea, false},
-        {7, ui->QRScrollArea, true},
-    };
     currentPanel = kind;
-    for (const panelRow &row : rows) {
+    for (const panelRow &row : panelRows(*ui)) {
         if (row.kind == kind) {
             row.area->setEnabled(true);
             row.area->show();
@@ -300,37 +323,44 @@ void Widget::showPanel(int kind)
 
 void Widget::disablePanels()
 {
-    for (QScrollArea *area : {ui->textScrollArea, ui->timeScrollArea, ui->barScrollArea, ui->imageScrollArea,
-                              ui->QRScrollArea, ui->cntScrollArea, ui->cnt2ScrollArea})
-        area->setEnabled(false);
+    for (const panelRow &row : panelRows(*ui))
+        row.area->setEnabled(false);
     ui->editPushButton->setEnabled(false);
 }
 
 void Widget::on_editPushButton_clicked()
 {
     const QString text = ui->lineEdit->text();
-    QGraphicsItem *const targets[] = {currentTextItem, nullptr, nullptr, currentBarItem,
-                                      nullptr,         nullptr, nullptr, currentQRCodeItem};
-    const editScope scope(this, currentPanel >= 0 && currentPanel <= 7 ? targets[currentPanel] : nullptr,
-                          "edit");
-    switch (currentPanel) {
-    case 3:
-        currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
-        showBarcodeFormatErrorBox(currentBarItem->regenerate());
-        showPanel(3);
-        break;
-    case 7:
-        currentQRCodeItem->content = text.isEmpty() ? QStringLiteral("123") : text;
-        currentQRCodeItem->regenerate();
-        showPanel(7);
-        break;
-    case 0:
-        currentTextItem->setPlainText(text);
-        currentTextItem->content = text;
-        showPanel(0);
-        break;
-    default:
-        break;
+    // Per panel with a content: the item it goes to and how it is applied there.
+    struct contentRow {
+        int panel;
+        QGraphicsItem *item;
+        std::function<void()> apply;
+    };
+    const contentRow rows[] = {
+        {3, currentBarItem,
+         [this, &text] {
+             currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
+             showBarcodeFormatErrorBox(currentBarItem->regenerate());
+         }},
+        {7, currentQRCodeItem,
+         [this, &text] {
+             currentQRCodeItem->content = text.isEmpty() ? QStringLiteral("123") : text;
+             currentQRCodeItem->regenerate();
+         }},
+        {0, currentTextItem,
+         [this, &text] {
+             currentTextItem->setPlainText(text);
+             currentTextItem->content = text;
+         }},
+    };
+    for (const contentRow &row : rows) {
+        if (row.panel != currentPanel)
+            continue;
+        const editScope scope(this, row.item, "edit");
+        row.apply();
+        showPanel(row.panel);
+        return;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 #include <memory>
 
@@ -26,6 +27,8 @@ class timeSetting;
 class barSetting;
 class imageSetting;
 class QRCodeSetting;
+class previewBar;
+class scenePreview;
 
 namespace Ui
 {
@@ -68,6 +71,9 @@ public:
 
     // The design named on the command line, opened as File > Open opens a chosen file.
     bool openDocumentFile(const QString &path) { return openDocument(path); }
+
+    // Whether the canvas shows the print preview (preview.cpp).
+    bool isPreviewShown() const;
 
 signals:
     void requireBeep();
@@ -191,7 +197,14 @@ private:
     template <typename TextItem> QGraphicsItem *createdItem(TextItem *&current);
     // File commands: true when the document was written.
     bool saveDocumentTo(const QString &path);
+    void warnAboutEncoding(const QString &shown, const QVector<int> &lines);
     bool openDocument(const QString &path);
+    // Print preview, export and scan verification (preview.cpp).
+    void setupPreview();
+    void applyPreview();
+    void setEditingEnabled(bool enabled);
+    void exportDesign();
+    void refreshScanVerdict();
 
     int currentPanel = 0;
     diagramTextItem *currentTextItem = nullptr;
@@ -237,4 +250,10 @@ private:
     bool loadingPanel = false;
     int editDepth = 0;
     QString currentFilePath;
+    previewBar *m_previewBar = nullptr;
+    std::unique_ptr<scenePreview> preview;
+    QList<QAction *> actionsOffForPreview;
+    // The picture last verified, so that repaints that change nothing decode nothing.
+    const QGraphicsItem *verifiedItem = nullptr;
+    qint64 verifiedKey = 0;
 };

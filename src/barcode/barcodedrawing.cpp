@@ -8,7 +8,8 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 
 namespace
 {
-constexpr int maxSide = 80000;
+// No module or bar is larger than the strip is long.
+constexpr int maxSide = stripLength;
 
 // The factor is a double; the product with e is kept in extended precision before truncation.
 int scaled(int e, double factor)

@@ -83,7 +83,9 @@ void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF 
     painter.setClipRect(QRect(QPoint(0, 0), symbol.size), Qt::IntersectClip);
     if (!symbol.cells.empty()) {
         barcodeTextPainter::useTextFont(painter, symbol.textPixelSize());
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        // PDF and SVG painters know no other mode and warn when it is set at all.
+        if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         for (const barcodeTextCell &cell : symbol.cells) {
             painter.save();
             painter.setClipRect(cellRect(symbol, cell), Qt::IntersectClip);

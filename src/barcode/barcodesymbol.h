@@ -2,6 +2,8 @@
 // What an encoder makes of a content: the symbol, not a picture. Module runs in painting order with
 // their heights, the text cells under the bars, the picture size, and on refusal the refusal code and
 // how far the symbol got. barcoderender.h turns a symbol into pixels or painter calls.
+#include "printstrip.h"
+
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -50,5 +52,5 @@ int barcodeGuardHeight(int e);
 int barcodeTextHeight(int e);
 
 // A picture never grows past the print strip: at most this wide, and no larger than the strip in area.
-constexpr qint64 barcodeMaxWidth = 80000;
-constexpr qint64 barcodeMaxArea = 80000 * 300;
+constexpr qint64 barcodeMaxWidth = stripLength;
+constexpr qint64 barcodeMaxArea = qint64(stripLength) * stripHeight;

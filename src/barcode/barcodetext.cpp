@@ -2,6 +2,8 @@
 
 #include <QCache>
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
 #include <cmath>
 
 // Pieces are drawn once into a cell image of their own, kept, and added to later pictures with the
@@ -16,6 +18,11 @@
 // - destination-over of a glyph adds d + s * (1 - alpha(d)) with s its coverage-weighted black, which is
 //   exactly what drawing the same glyph into an empty cell stores.
 // Everything runs on the GUI thread.
+QString barcodeTextFamily()
+{
+    return QStringLiteral("arial");
+}
+
 namespace
 {
 constexpr int largestBitmapGlyph = 64;
@@ -25,13 +32,15 @@ constexpr int largestBitmapGlyph = 64;
 void barcodeTextPainter::useTextFont(QPainter &painter, int pixelSize)
 {
     QFont font = painter.font();
-    font.setFamily(QStringLiteral("arial"));
+    font.setFamily(barcodeTextFamily());
     font.setPixelSize(pixelSize);
     font.setCapitalization(QFont::SmallCaps);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     painter.setFont(font);
     painter.setPen(QColor(Qt::black));
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    // Vector painters (PDF, SVG) have no such mode; they paint the text before the bars instead.
+    if (painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
 }
 
 namespace

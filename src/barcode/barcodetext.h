@@ -7,6 +7,9 @@
 #include <QString>
 #include <optional>
 
+// The family the text under the bars asks for.
+QString barcodeTextFamily();
+
 class barcodeTextPainter
 {
 public:

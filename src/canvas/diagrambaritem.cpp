@@ -3,14 +3,16 @@
 #include "barcodeencoders.h"
 #include "barcodeerror.h"
 #include "barcoderender.h"
+#include "emptypicture.h"
 #include "modalhooks.h"
+#include "sharedpictures.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionGraphicsItem>
 
-diagramBarItem::diagramBarItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent), content("6901234567892")
+diagramBarItem::diagramBarItem(QGraphicsItem *parent) : deferredPixmapItem(parent), content("6901234567892")
 {
     setItemFlags();
 }
@@ -26,9 +28,42 @@ void diagramBarItem::setItemFlags()
 // A fresh option with no state flags: a selected barcode looks exactly like an unselected one.
 void diagramBarItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    if (showsFrame())
+        return emptyPicture::paint(painter, widget, emptyReason(), boundingRect());
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
-    QGraphicsPixmapItem::paint(painter, &plain, widget);
+    deferredPixmapItem::paint(painter, &plain, widget);
+}
+
+QRectF diagramBarItem::boundingRect() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frame() : deferredPixmapItem::boundingRect();
+}
+
+QPainterPath diagramBarItem::shape() const
+{
+    return showsFrame() ? emptyPicture::boxShape(boundingRect()) : deferredPixmapItem::shape();
+}
+
+bool diagramBarItem::showsFrame() const
+{
+    if (pictureSize().isEmpty())
+        return true;
+    const barcodeOptions options{isTextOn, lineWidth, lineHeight};
+    if (content != checkedContent || mode != checkedMode || options.isTextOn != checkedOptions.isTextOn ||
+        options.d != checkedOptions.d || options.e != checkedOptions.e) {
+        checkedContent = content;
+        checkedMode = mode;
+        checkedOptions = options;
+        refusedContent = symbol(content).refusal.has_value();
+    }
+    return refusedContent;
+}
+
+QString diagramBarItem::emptyReason() const
+{
+    const std::optional<quint8> refusal = symbol(content).refusal;
+    return refusal ? barcodeErrorMessage(*refusal) : emptyPicture::noPictureReason();
 }
 
 barcodeSymbol diagramBarItem::symbol(const QString &content) const
@@ -41,12 +76,45 @@ QPixmap diagramBarItem::createBarcodePixmap(const diagramBarItem *item, QString 
     return renderBarcodePixmap(item->symbol(content));
 }
 
+namespace
+{
+// Everything that shapes a barcode picture; the text font is the same for all.
+QString pictureKey(int mode, const barcodeOptions &options, const QString &content)
+{
+    return QStringLiteral("bar %1 %2 %3 %4 ")
+               .arg(mode)
+               .arg(int(options.isTextOn))
+               .arg(options.d)
+               .arg(options.e) +
+           content;
+}
+} // namespace
+
 std::optional<quint8> diagramBarItem::regenerate()
 {
+    const std::optional<quint8> refusal = regenerateLater();
+    pixmap();
+    return refusal;
+}
+
+std::optional<quint8> diagramBarItem::regenerateLater()
+{
     const barcodeSymbol made = symbol(content);
-    barPixmap = renderBarcodePixmap(made);
-    setPixmap(barPixmap);
+    deferredMode = mode;
+    deferredOptions = {isTextOn, lineWidth, lineHeight};
+    deferredContent = content;
+    barPixmap = QPixmap();
+    deferPixmap(made.size);
     return made.refusal;
+}
+
+void diagramBarItem::makeDeferredPixmap()
+{
+    const QString key = pictureKey(deferredMode, deferredOptions, deferredContent);
+    barPixmap = sharedPictures::picture(key, [this] {
+        return renderBarcodePixmap(encodeBarcode(deferredMode, deferredOptions, deferredContent));
+    });
+    setPixmap(barPixmap);
 }
 
 void showBarcodeFormatErrorBox(quint8 code)

@@ -1,11 +1,11 @@
 #pragma once
 #include "barcodesymbol.h"
+#include "deferredpixmapitem.h"
 #include "itemtypes.h"
 
-#include <QGraphicsPixmapItem>
 #include <QPixmap>
 
-class diagramBarItem : public QGraphicsPixmapItem
+class diagramBarItem : public deferredPixmapItem
 {
 public:
     explicit diagramBarItem(QGraphicsItem *parent = nullptr);
@@ -13,6 +13,13 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
     int type() const override { return barItemType; }
+    // Without a picture the item is the frame of emptypicture.h in the view.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    // Why the picture is empty: the symbology's refusal, shown in the frame and the panel.
+    QString emptyReason() const;
+    // Whether the view shows the frame: no picture, or the blank picture of refused content.
+    bool showsFrame() const;
 
     // Selectable, then movable; the document reader calls it once more on a loaded item.
     void setItemFlags();
@@ -24,10 +31,13 @@ public:
     // Regenerate barPixmap from content and show it at its natural size. Returns the refusal code when
     // the content or the size was refused; the caller decides whom to tell.
     std::optional<quint8> regenerate();
+    // The same, but the picture is only drawn when first painted or asked for (barPixmap stays null
+    // until then); the size and the refusal are known at once.
+    std::optional<quint8> regenerateLater();
 
     QString content;
     int mode = 0;
-    QPixmap barPixmap;
+    QPixmap barPixmap; // the natural picture; null while deferred (pixmap() makes it)
     bool isTextOn = true;
     int lineWidth = 5;
     int lineHeight = 230;
@@ -37,6 +47,19 @@ public:
     quint32 extDataCurLine = 1;
     bool isExtVariable = false;
     bool isAllPrinted = false;
+
+private:
+    void makeDeferredPixmap() override;
+    // What shapes the deferred picture, taken when it was deferred.
+    int deferredMode = 0;
+    barcodeOptions deferredOptions;
+    QString deferredContent;
+    // Whether the content last looked at was refused, and what it was looked at for: hit tests ask
+    // often, and asking must not draw a deferred picture.
+    mutable QString checkedContent;
+    mutable int checkedMode = -1;
+    mutable barcodeOptions checkedOptions;
+    mutable bool refusedContent = false;
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through

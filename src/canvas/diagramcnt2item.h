@@ -2,7 +2,7 @@
 #include "diagramcntitem.h"
 
 // Counter 2 keeps the toolkit's own painting, selection frame included.
-class diagramCnt2Item : public QGraphicsTextItem
+class diagramCnt2Item : public textFamilyItem
 {
 public:
     explicit diagramCnt2Item(QGraphicsItem *parent = nullptr);
@@ -14,7 +14,6 @@ public:
     // Apply itemFont and show the text the fields give (creation and loading).
     void showFields();
 
-    QFont itemFont;
     int value = 0;
     int mode = 6;
 };

@@ -1,7 +1,6 @@
 #include "diagramcntitem.h"
 
 #include "diagramcnt2item.h"
-#include "textitemcommon.h"
 
 QString paddedCounterText(int value, int digits)
 {
@@ -11,29 +10,18 @@ QString paddedCounterText(int value, int digits)
     return QString(digits - number.size(), QLatin1Char('0')) + number;
 }
 
-diagramCntItem::diagramCntItem(QGraphicsItem *parent) : QGraphicsTextItem(parent)
-{
-    setTextItemDefaults(this, itemFont);
-}
+diagramCntItem::diagramCntItem(QGraphicsItem *parent) : textFamilyItem(selectionLook::redText, parent) {}
 
 void diagramCntItem::showFields()
 {
-    setFont(itemFont);
-    setPlainText(counterText(value));
+    showText(counterText(value));
 }
 
-void diagramCntItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+diagramCnt2Item::diagramCnt2Item(QGraphicsItem *parent) : textFamilyItem(selectionLook::toolkitFrame, parent)
 {
-    paintWithoutFrame(this, painter, option, widget);
-}
-
-diagramCnt2Item::diagramCnt2Item(QGraphicsItem *parent) : QGraphicsTextItem(parent)
-{
-    setTextItemDefaults(this, itemFont);
 }
 
 void diagramCnt2Item::showFields()
 {
-    setFont(itemFont);
-    setPlainText(counterText(value));
+    showText(counterText(value));
 }

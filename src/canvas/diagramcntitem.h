@@ -1,26 +1,22 @@
 #pragma once
 #include "itemtypes.h"
-
-#include <QFont>
-#include <QGraphicsTextItem>
+#include "textfamilyitem.h"
 
 // The number shown by a counter, zero-padded to the digit count; a longer number is never cut.
 QString paddedCounterText(int value, int digits);
 
-class diagramCntItem : public QGraphicsTextItem
+class diagramCntItem : public textFamilyItem
 {
 public:
     explicit diagramCntItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return cntItemType; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     QString counterText(int number) const { return paddedCounterText(number, mode); }
 
     // Apply itemFont and show the text the fields give (creation and loading).
     void showFields();
 
-    QFont itemFont;
     int value = 0;
     int mode = 6;
     int name = 0;

@@ -1,5 +1,8 @@
 #include "diagramimageitem.h"
 
+#include "emptypicture.h"
+#include "sharedpictures.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QImageReader>
@@ -41,9 +44,31 @@ QPixmap scaledExactly(const QPixmap &source, const QSize &size)
 
 } // namespace
 
-diagramImageItem::diagramImageItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
+diagramImageItem::diagramImageItem(QGraphicsItem *parent) : deferredPixmapItem(parent)
 {
     setFlags(ItemIsSelectable | ItemIsMovable);
+}
+
+QRectF diagramImageItem::boundingRect() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frame() : deferredPixmapItem::boundingRect();
+}
+
+QPainterPath diagramImageItem::shape() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frameShape() : deferredPixmapItem::shape();
+}
+
+void diagramImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    if (pictureSize().isEmpty())
+        return emptyPicture::paint(painter, widget, emptyReason());
+    deferredPixmapItem::paint(painter, option, widget);
+}
+
+QString diagramImageItem::emptyReason() const
+{
+    return sourcePixmap.isNull() ? emptyPicture::unreadablePictureReason() : emptyPicture::noPictureReason();
 }
 
 QImage diagramImageItem::readPictureFile(const QString &path)
@@ -84,14 +109,34 @@ void diagramImageItem::showSourceScaled(int width, int height)
     setPixmap(scaledExactly(sourcePixmap, QSize(width, height)));
 }
 
+void diagramImageItem::showSourceScaledLater(int width, int height)
+{
+    const QSize size(width, height);
+    if (sourcePixmap.isNull() || !acceptableSize(size)) {
+        setPixmap(QPixmap());
+        return;
+    }
+    deferredSource = sourcePixmap;
+    deferPixmap(size);
+}
+
+void diagramImageItem::makeDeferredPixmap()
+{
+    const QSize size = pictureSize();
+    const QString key =
+        QStringLiteral("image %1 %2 %3").arg(deferredSource.cacheKey()).arg(size.width()).arg(size.height());
+    setPixmap(sharedPictures::picture(key, [&] { return scaledExactly(deferredSource, size); }));
+    deferredSource = QPixmap();
+}
+
 void diagramImageItem::setShownWidth(int width)
 {
-    showSourceScaled(width, pixmap().height());
+    showSourceScaled(width, pictureSize().height());
 }
 
 void diagramImageItem::setShownHeight(int height)
 {
-    showSourceScaled(pixmap().width(), height);
+    showSourceScaled(pictureSize().width(), height);
 }
 
 void diagramImageItem::invertColors()

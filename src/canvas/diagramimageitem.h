@@ -1,16 +1,21 @@
 #pragma once
+#include "deferredpixmapitem.h"
 #include "itemtypes.h"
 
-#include <QGraphicsPixmapItem>
 #include <QImage>
 #include <QPixmap>
 
-class diagramImageItem : public QGraphicsPixmapItem
+class diagramImageItem : public deferredPixmapItem
 {
 public:
     explicit diagramImageItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return imageItemType; }
+    // Without a picture the item is the frame of emptypicture.h in the view.
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+    QString emptyReason() const; // why the picture is empty, for the frame and the panel
 
     // The "NO IMG" placeholder for an empty path, otherwise the file as a one-bit picture (empty when
     // the file cannot be read or is too large to load safely).
@@ -27,8 +32,14 @@ public:
     void invertColors();                      // swap black and white of the shown picture
     // sourcePixmap shown at exactly that size; empty for a size of no pixels or above 100 million.
     void showSourceScaled(int width, int height);
+    // The same, drawn only when first painted or asked for.
+    void showSourceScaledLater(int width, int height);
 
     QString pixPath;
     bool isColorConverse = false;
     QPixmap sourcePixmap;
+
+private:
+    void makeDeferredPixmap() override;
+    QPixmap deferredSource; // the source the deferred picture is scaled from
 };

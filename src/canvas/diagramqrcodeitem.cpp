@@ -1,9 +1,13 @@
 #include "diagramqrcodeitem.h"
 
+#include "emptypicture.h"
+#include "sharedpictures.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QStyleOptionGraphicsItem>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <qrencode.h>
@@ -39,6 +43,34 @@ qrcodePtr encode(const qrCodeRecord &record)
         QRcode_encodeString(text.constData(), record.version, encoderLevel(record.level), QR_MODE_8, 1));
 }
 
+// Two steps of the encoder that libqrencode exports without declaring them in its header: the splitting
+// of a text into segments and the fitting of the segments into the smallest version that holds them.
+extern "C" {
+int Split_splitStringToQRinput(const char *string, QRinput *input, QRencodeMode hint, int casesensitive);
+unsigned char *QRinput_getByteStream(QRinput *input);
+}
+
+// Modules per side of the symbol encode() would make, or 0 when it would make none, learnt from the
+// encoder's own first steps without laying out and masking the modules (most of the encoding time).
+int settledModules(const qrCodeRecord &record)
+{
+    const QByteArray text = record.content.toUtf8();
+    if (text.size() > maxSymbolBytes)
+        return 0;
+    QRinput *input = QRinput_new2(record.version, encoderLevel(record.level));
+    if (!input)
+        return 0;
+    int modules = 0;
+    if (Split_splitStringToQRinput(text.constData(), input, QR_MODE_8, 1) >= 0) {
+        if (unsigned char *stream = QRinput_getByteStream(input)) {
+            modules = QRinput_getVersion(input) * 4 + 17;
+            std::free(stream);
+        }
+    }
+    QRinput_free(input);
+    return modules;
+}
+
 // A symbol width of 0 or less is taken as one module.
 int modulesOf(const QRcode &code)
 {
@@ -70,39 +102,89 @@ void drawModules(QImage &image, const QRcode &code, int n, int scale, int border
     }
 }
 
+// The side in pixels of the record's picture for a symbol of that many modules; 0 when there is no
+// symbol or it would be too large.
+int pictureSide(const qrCodeRecord &record, int modules)
+{
+    if (modules <= 0 || record.scale <= 0)
+        return 0;
+    const int border = record.converse ? record.scale : 0;
+    const qint64 side = qint64(modules) * record.scale + 2 * qint64(border);
+    return side > maxSymbolSide ? 0 : int(side);
+}
+
+// Everything that shapes a QR picture.
+QString pictureKey(const qrCodeRecord &record)
+{
+    return QStringLiteral("qr %1 %2 %3 %4 ")
+               .arg(record.level)
+               .arg(record.version)
+               .arg(record.scale)
+               .arg(int(record.converse)) +
+           record.content;
+}
+
 } // namespace
 
-diagramQRCodeItem::diagramQRCodeItem(QGraphicsItem *parent) : QGraphicsPixmapItem(parent)
+diagramQRCodeItem::diagramQRCodeItem(QGraphicsItem *parent) : deferredPixmapItem(parent)
 {
     setFlags(ItemIsSelectable | ItemIsMovable);
 }
 
 void diagramQRCodeItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *widget)
 {
+    if (pictureSize().isEmpty())
+        return emptyPicture::paint(painter, widget, emptyReason());
     // A selected QR code looks exactly like an unselected one: no dashed frame over the modules.
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
-    QGraphicsPixmapItem::paint(painter, &plain, widget);
+    deferredPixmapItem::paint(painter, &plain, widget);
+}
+
+QRectF diagramQRCodeItem::boundingRect() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frame() : deferredPixmapItem::boundingRect();
+}
+
+QPainterPath diagramQRCodeItem::shape() const
+{
+    return pictureSize().isEmpty() ? emptyPicture::frameShape() : deferredPixmapItem::shape();
+}
+
+QString diagramQRCodeItem::emptyReason() const
+{
+    return scale > 0 ? emptyPicture::noSymbolReason() : emptyPicture::noPictureReason();
 }
 
 int diagramQRCodeItem::symbolModules(const qrCodeRecord &record)
 {
+    return settledModules(record);
+}
+
+qrModules diagramQRCodeItem::modules(const qrCodeRecord &record)
+{
+    qrModules out;
     const qrcodePtr code = encode(record);
-    return code ? modulesOf(*code) : 0;
+    if (!code)
+        return out;
+    out.side = modulesOf(*code);
+    out.dark.assign(size_t(out.side) * size_t(out.side), false);
+    if (code->width > 0) {
+        for (size_t i = 0; i < out.dark.size(); ++i)
+            out.dark[i] = code->data[i] & 1;
+    }
+    return out;
 }
 
 QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 {
     const qrcodePtr code = encode(record);
-    if (!code || record.scale <= 0)
+    const int pixels = code ? pictureSide(record, modulesOf(*code)) : 0;
+    if (pixels == 0)
         return QPixmap();
     const int n = modulesOf(*code);
     const int border = record.converse ? record.scale : 0;
-    const qint64 side = qint64(n) * record.scale + 2 * qint64(border);
-    if (side > maxSymbolSide)
-        return QPixmap();
     // Opaque from the start, so the toolkit adopts the pixels as they are instead of scanning them.
-    const int pixels = static_cast<int>(side);
     QImage image(pixels, pixels, QImage::Format_RGB32);
     if (image.isNull())
         return QPixmap();
@@ -116,6 +198,21 @@ QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 
 void diagramQRCodeItem::regenerate()
 {
-    qrPixmap = createQRPixmap(record());
+    regenerateLater();
+    pixmap();
+}
+
+void diagramQRCodeItem::regenerateLater()
+{
+    qrPixmap = QPixmap();
+    deferredRecord = record();
+    const int side = pictureSide(deferredRecord, settledModules(deferredRecord));
+    deferPixmap(QSize(side, side));
+}
+
+void diagramQRCodeItem::makeDeferredPixmap()
+{
+    qrPixmap = sharedPictures::picture(pictureKey(deferredRecord),
+                                       [this] { return createQRPixmap(deferredRecord); });
     setPixmap(qrPixmap);
 }

@@ -1,7 +1,5 @@
 #include "diagramtextitem.h"
 
-#include "textitemcommon.h"
-
 #include <QCoreApplication>
 
 namespace
@@ -14,18 +12,12 @@ const char *const defaultText = QT_TRANSLATE_NOOP("diagramTextItem", "Input text
 } // namespace
 
 diagramTextItem::diagramTextItem(QGraphicsItem *parent)
-    : QGraphicsTextItem(parent), content(QCoreApplication::translate(defaultTextContext, defaultText))
+    : textFamilyItem(selectionLook::redText, parent),
+      content(QCoreApplication::translate(defaultTextContext, defaultText))
 {
-    setTextItemDefaults(this, itemFont);
 }
 
 void diagramTextItem::showFields()
 {
-    setFont(itemFont);
-    setPlainText(content);
-}
-
-void diagramTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
-{
-    paintWithoutFrame(this, painter, option, widget);
+    showText(content.left(maxShownLength));
 }

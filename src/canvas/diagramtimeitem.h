@@ -1,25 +1,25 @@
 #pragma once
 #include "itemtypes.h"
+#include "textfamilyitem.h"
 
 #include <QDateTime>
-#include <QFont>
-#include <QGraphicsTextItem>
 
-class diagramTimeItem : public QGraphicsTextItem
+class diagramTimeItem : public textFamilyItem
 {
 public:
     explicit diagramTimeItem(QGraphicsItem *parent = nullptr);
 
     int type() const override { return timeItemType; }
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // The moment shown, formatted with mode; a non-zero month count shows the expiry date instead.
+    // Only the first maxFormatLength characters of mode are used: the format dialog makes far shorter
+    // ones, and the toolkit's formatting of a format of a million characters takes about a minute.
     QString timeText(const QDateTime &moment, int months) const;
+    static constexpr int maxFormatLength = 256;
 
     // Apply itemFont and show the text the fields give (creation and loading).
     void showFields();
 
-    QFont itemFont;
     QDateTime dateTime;
     QString mode;
     int modeIndex = 17;

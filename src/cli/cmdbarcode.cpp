@@ -1,35 +1,19 @@
 // sprtool barcode: draws one symbol exactly as a barcode item shows it and writes it as PNG.
+#include "clicontent.h"
+#include "clifonts.h"
+#include "cliio.h"
+#include "clitexts.h"
 #include "commands.h"
 #include "safewrite.h"
 
 #include "barcodeerror.h"
+#include "barcodetext.h"
 #include "diagrambaritem.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace
 {
-const char usageText[] =
-    "usage: sprtool barcode [--module D] [--height E] [--no-text] SYMBOLOGY CONTENT -o OUT.png\n"
-    "  SYMBOLOGY: ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6\n";
-
-// Module width and bar height stay the item's defaults unless given.
-struct barcodeRequest {
-    int mode = -1;
-    std::optional<int> lineWidth;
-    std::optional<int> lineHeight;
-    bool isTextOn = true;
-    QString content;
-    QString output;
-};
-
-int usageError()
-{
-    std::fputs(usageText, stderr);
-    return 2;
-}
-
 // Names in the order of the symbology index.
 int symbologyMode(const QString &name)
 {
@@ -45,75 +29,55 @@ int symbologyMode(const QString &name)
     return -1;
 }
 
-bool positiveNumber(const QString &text, std::optional<int> &value)
+// Module width and bar height stay the item's defaults unless given.
+std::optional<int> positiveOption(const commandArgs &args, const char *name, QString *problem)
 {
+    if (!args.isSet(name))
+        return std::nullopt;
     bool ok = false;
-    value = text.toInt(&ok);
-    return ok && *value > 0;
-}
-
-std::optional<barcodeRequest> parseRequest(const QStringList &args)
-{
-    barcodeRequest request;
-    QStringList positional;
-    bool optionsDone = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        const bool hasValue = i + 1 < args.size();
-        if (optionsDone || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-"))
-            positional << arg;
-        else if (arg == QLatin1String("--"))
-            optionsDone = true;
-        else if (arg == QLatin1String("--no-text"))
-            request.isTextOn = false;
-        else if (arg == QLatin1String("--module") && hasValue &&
-                 positiveNumber(args.at(i + 1), request.lineWidth))
-            ++i;
-        else if (arg == QLatin1String("--height") && hasValue &&
-                 positiveNumber(args.at(i + 1), request.lineHeight))
-            ++i;
-        else if (arg == QLatin1String("-o") && hasValue && request.output.isEmpty())
-            request.output = args.at(++i);
-        else
-            return std::nullopt;
-    }
-    if (positional.size() != 2 || request.output.isEmpty())
-        return std::nullopt;
-    request.mode = symbologyMode(positional.at(0));
-    request.content = positional.at(1);
-    if (request.mode < 0)
-        return std::nullopt;
-    return request;
+    const QString text = args.value(name);
+    const int value = text.toInt(&ok);
+    if (!ok || value <= 0)
+        *problem = cliText::badValue().arg(QStringLiteral("--") + QLatin1String(name), text,
+                                           cliText::expectedPositive());
+    return value;
 }
 } // namespace
 
-int runBarcodeCommand(const QStringList &args)
+int runBarcodeCommand(const commandArgs &args)
 {
-    const std::optional<barcodeRequest> request = parseRequest(args);
-    if (!request)
-        return usageError();
+    const QString output = args.value("output");
+    if (output.isEmpty())
+        return args.usageError(cliText::noOutput());
     diagramBarItem item;
-    item.mode = request->mode;
-    item.lineWidth = request->lineWidth.value_or(item.lineWidth);
-    item.lineHeight = request->lineHeight.value_or(item.lineHeight);
-    item.isTextOn = request->isTextOn;
-    item.content = request->content;
+    item.mode = symbologyMode(args.arguments().at(0));
+    if (item.mode < 0)
+        return args.usageError(cliText::badValue().arg(QStringLiteral("SYMBOLOGY"), args.arguments().at(0),
+                                                       cliText::expectedSymbology()));
+    QString problem;
+    const std::optional<int> lineWidth = positiveOption(args, "module", &problem);
+    const std::optional<int> lineHeight = positiveOption(args, "height", &problem);
+    if (!problem.isEmpty())
+        return args.usageError(problem);
+    const int content = takeContent(args, args.arguments().mid(1), &item.content);
+    if (content != exitSuccess)
+        return content;
+    item.lineWidth = lineWidth.value_or(item.lineWidth);
+    item.lineHeight = lineHeight.value_or(item.lineHeight);
+    item.isTextOn = !args.isSet("no-text");
+    if (item.isTextOn)
+        warnAboutFonts(args.command(), {barcodeTextFamily()});
 
     const std::optional<quint8> refusal = item.regenerate();
 
-    // Refused content writes nothing: an existing output file stays as it was.
-    if (refusal) {
-        std::fprintf(stderr, "error code %d: %s\n", int(*refusal),
-                     barcodeErrorMessage(*refusal).toUtf8().constData());
-        return 1;
+    // Refused content writes nothing: an existing output file stays as it was. A picture too large to
+    // allocate is refused the same way, with the general format error.
+    if (refusal || item.barPixmap.isNull()) {
+        const quint8 code = refusal.value_or(0);
+        printError(args.command(), cliText::barcodeRefused().arg(int(code)).arg(barcodeErrorMessage(code)));
+        return exitRefused;
     }
-    // A refused size leaves no picture at all, so there is nothing to write then.
-    const bool hasPicture = !item.barPixmap.isNull();
-    QString reason;
-    if (hasPicture && !writeFileSafely(request->output, pngBytes(item.barPixmap.toImage()), &reason)) {
-        std::fprintf(stderr, "sprtool: cannot write %s: %s\n", qUtf8Printable(request->output),
-                     qUtf8Printable(reason));
-        return 2;
-    }
-    return 0;
+    if (!writeOutput(args.command(), output, pngBytes(item.barPixmap.toImage())))
+        return exitFailed;
+    return exitSuccess;
 }

@@ -1,15 +1,17 @@
 // sprtool info: the design as the designer's reader builds it, as JSON.
-#include "cmddesign.h"
+#include "cliio.h"
+#include "clitexts.h"
 #include "commands.h"
 #include "sprdocument.h"
 
+#include "deferredpixmapitem.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "scanfindings.h"
 #include "sprsections.h"
 
-#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QJsonArray>
@@ -88,9 +90,13 @@ QJsonObject itemJson(const QGraphicsItem &item)
     addOtherFields(out, item);
     if (const auto *text = dynamic_cast<const QGraphicsTextItem *>(&item))
         addTextFamily(out, *text);
-    if (const auto *picture = dynamic_cast<const QGraphicsPixmapItem *>(&item)) {
-        out["pictureWidth"] = picture->pixmap().width();
-        out["pictureHeight"] = picture->pixmap().height();
+    if (const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item)) {
+        out["pictureWidth"] = picture->pictureSize().width();
+        out["pictureHeight"] = picture->pictureSize().height();
+    }
+    if (item.type() == barItemType || item.type() == qrItemType) {
+        const std::optional<QString> decoded = decodedItemText(item);
+        out["decodedText"] = decoded ? QJsonValue(*decoded) : QJsonValue(QJsonValue::Null);
     }
     return out;
 }
@@ -103,30 +109,45 @@ QJsonValue headerNumber(const QString &text)
     return ok && qIsFinite(number) ? QJsonValue(number) : QJsonValue(text);
 }
 
-} // namespace
+// One JSON line per file; the version changes whenever a key is removed or changes its type.
+constexpr int infoSchemaVersion = 1;
 
-int runInfoCommand(const QStringList &args)
+int infoOne(const QString &command, const QString &path)
 {
-    if (args.size() != 1)
-        return usageError("info FILE.spr");
-    QGraphicsScene scene;
+    QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
-    if (!readDesign(args.first(), scene, &read, false))
-        return 2;
+    if (!readDesign(command, path, scene, &read, false))
+        return exitFailed;
     const QRectF rect = scene.sceneRect();
+    const QJsonValue height = headerNumber(read.sceneHeightText);
     QJsonObject header{{"headerFound", read.headerFound},
                        {"sceneWidth", double(read.sceneWidth)},
-                       {"sceneHeight", headerNumber(read.sceneHeightText)},
+                       {"sceneHeight", height.isDouble() ? height : QJsonValue()},
+                       {"sceneHeightText", read.sceneHeightText},
                        {"dynamicItemNum", read.dynamicItemNum},
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;
     for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder))
         items.append(itemJson(*item));
     const QJsonObject out{
+        {"schemaVersion", infoSchemaVersion},
+        {"path", path},
         {"sceneRect",
          QJsonObject{{"x", rect.x()}, {"y", rect.y()}, {"width", rect.width()}, {"height", rect.height()}}},
         {"header", header},
         {"items", items}};
-    std::fputs(QJsonDocument(out).toJson(QJsonDocument::Indented).constData(), stdout);
-    return 0;
+    return printOut(command, QJsonDocument(out).toJson(QJsonDocument::Compact) + '\n') ? exitSuccess
+                                                                                       : exitFailed;
+}
+
+} // namespace
+
+int runInfoCommand(const commandArgs &args)
+{
+    if (args.arguments().count(QStringLiteral("-")) > 1)
+        return args.usageError(cliText::stdinTwice());
+    int worst = exitSuccess;
+    for (const QString &path : args.arguments())
+        worst = qMax(worst, infoOne(args.command(), path));
+    return worst;
 }

@@ -1,30 +1,13 @@
 // sprtool qr: draws a QR code to a PNG through the canvas item's own generator.
+#include "clicontent.h"
+#include "cliio.h"
+#include "clitexts.h"
 #include "commands.h"
 #include "diagramqrcodeitem.h"
 #include "safewrite.h"
 
-#include <QByteArray>
-#include <cstdio>
-
 namespace
 {
-
-const char usageLine[] =
-    "usage: sprtool qr [--level L|M|Q|H] [--version N] [--scale N] [--converse] CONTENT -o OUT.png";
-
-struct qrOptions {
-    diagramQRCodeItem item; // starts with a new item's defaults
-    QString content;
-    QString output;
-    bool haveContent = false;
-};
-
-int usageError(const QString &problem)
-{
-    std::fprintf(stderr, "sprtool qr: %s\n%s\n", problem.toLocal8Bit().constData(), usageLine);
-    return 2;
-}
-
 bool parseLevel(const QString &text, int &level)
 {
     static const QString letters = QStringLiteral("LMQH");
@@ -50,101 +33,52 @@ bool parseNumber(const QString &text, int &value)
     return ok;
 }
 
-bool setOutput(const QString &text, qrOptions &opt)
-{
-    opt.output = text;
-    return true;
-}
-
 // Options that take a value: the setter refuses a value it cannot use, and the problem names it.
 struct valueOption {
     const char *name;
-    bool (*set)(const QString &value, qrOptions &opt);
-    const char *problem;
+    bool (*set)(const QString &value, diagramQRCodeItem &item);
+    QString (*expected)();
 };
 
 const valueOption valueOptions[] = {
-    {"--level", [](const QString &v, qrOptions &o) { return parseLevel(v, o.item.level); },
-     "unknown level '%1'"},
-    {"--version", [](const QString &v, qrOptions &o) { return parseNumber(v, o.item.version); },
-     "version '%1' is not a number"},
-    {"--scale", [](const QString &v, qrOptions &o) { return parseNumber(v, o.item.scale); },
-     "scale '%1' is not a number"},
-    {"-o", setOutput, ""},
-    {"--output", setOutput, ""},
+    {"level", [](const QString &v, diagramQRCodeItem &item) { return parseLevel(v, item.level); },
+     cliText::expectedLevel},
+    {"version", [](const QString &v, diagramQRCodeItem &item) { return parseNumber(v, item.version); },
+     cliText::expectedInteger},
+    {"scale", [](const QString &v, diagramQRCodeItem &item) { return parseNumber(v, item.scale); },
+     cliText::expectedInteger},
 };
 
-const valueOption *findValueOption(const QString &arg)
+// Returns an empty string when the options are sound, otherwise what is wrong with them.
+QString applyOptions(const commandArgs &args, diagramQRCodeItem &item)
 {
     for (const valueOption &option : valueOptions) {
-        if (arg == QLatin1String(option.name))
-            return &option;
+        const QString value = args.value(option.name);
+        if (args.isSet(option.name) && !option.set(value, item))
+            return cliText::badValue().arg(QStringLiteral("--") + QLatin1String(option.name), value,
+                                           option.expected());
     }
-    return nullptr;
-}
-
-QString takeContent(const QString &arg, qrOptions &opt)
-{
-    if (opt.haveContent)
-        return QStringLiteral("more than one content given");
-    opt.content = arg;
-    opt.haveContent = true;
+    item.converse = item.converse || args.isSet("converse");
     return QString();
 }
-
-// Returns an empty string when the arguments are sound, otherwise what is wrong with them.
-QString parseArguments(const QStringList &args, qrOptions &opt)
-{
-    bool optionsEnded = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        const valueOption *option = optionsEnded ? nullptr : findValueOption(arg);
-        QString problem;
-        if (option && i + 1 >= args.size())
-            problem = QStringLiteral("%1 needs a value").arg(arg);
-        else if (option && !option->set(args.at(i + 1), opt))
-            problem = QString::fromLatin1(option->problem).arg(args.at(i + 1));
-        else if (option)
-            ++i;
-        else if (!optionsEnded && arg == QLatin1String("--converse"))
-            opt.item.converse = true;
-        else if (!optionsEnded && arg == QLatin1String("--"))
-            optionsEnded = true;
-        else if (!optionsEnded && arg.startsWith('-') && arg.size() > 1)
-            problem = QStringLiteral("unknown option '%1'").arg(arg);
-        else
-            problem = takeContent(arg, opt);
-        if (!problem.isEmpty())
-            return problem;
-    }
-    if (!opt.haveContent)
-        return QStringLiteral("no content given");
-    if (opt.output.isEmpty())
-        return QStringLiteral("no output file given (-o OUT.png)");
-    return QString();
-}
-
 } // namespace
 
-int runQrCommand(const QStringList &args)
+int runQrCommand(const commandArgs &args)
 {
-    qrOptions opt;
-    const QString problem = parseArguments(args, opt);
+    diagramQRCodeItem item; // starts with a new item's defaults
+    const QString problem = applyOptions(args, item);
     if (!problem.isEmpty())
-        return usageError(problem);
-    opt.item.content = opt.content;
-    opt.item.regenerate();
-    if (opt.item.qrPixmap.isNull()) {
-        std::fprintf(stderr,
-                     "sprtool qr: no symbol: the content does not fit, or the version or scale is out "
-                     "of range\n");
-        return 1;
+        return args.usageError(problem);
+    const QString output = args.value("output");
+    if (output.isEmpty())
+        return args.usageError(cliText::noOutput());
+    const int content = takeContent(args, args.arguments(), &item.content);
+    if (content != exitSuccess)
+        return content;
+    item.regenerate();
+    if (item.qrPixmap.isNull()) {
+        printError(args.command(), item.content.isEmpty() ? cliText::qrEmpty() : cliText::qrNoSymbol());
+        return exitRefused;
     }
-    QString reason;
-    if (!writeFileSafely(opt.output, pngBytes(opt.item.qrPixmap.toImage()), &reason)) {
-        std::fprintf(stderr, "sprtool qr: cannot write '%s': %s\n", qUtf8Printable(opt.output),
-                     qUtf8Printable(reason));
-        return 2;
-    }
-    return 0;
+    return writeOutput(args.command(), output, pngBytes(item.qrPixmap.toImage())) ? exitSuccess : exitFailed;
 }

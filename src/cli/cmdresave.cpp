@@ -1,23 +1,19 @@
 // sprtool resave: read a design and write it again with the designer's writer.
-#include "cmddesign.h"
+#include "cliio.h"
+#include "clitexts.h"
 #include "commands.h"
 #include "sprdocument.h"
 
 #include <QGraphicsScene>
-#include <cstdio>
 
-int runResaveCommand(const QStringList &args)
+int runResaveCommand(const commandArgs &args)
 {
-    if (args.size() != 2)
-        return usageError("resave IN.spr OUT.spr");
-    QGraphicsScene scene;
-    if (!readDesign(args.at(0), scene, nullptr, false))
-        return 2;
-    QString reason;
-    if (!saveSprFile(args.at(1), scene, &reason)) {
-        std::fprintf(stderr, "sprtool: cannot write %s: %s\n", qUtf8Printable(args.at(1)),
-                     qUtf8Printable(reason));
-        return 2;
-    }
-    return 0;
+    const bool outputArgument = args.arguments().size() == 2;
+    if (outputArgument == args.isSet("output"))
+        return args.usageError(outputArgument ? cliText::outputTwice() : cliText::noOutput());
+    const QString output = outputArgument ? args.arguments().at(1) : args.value("output");
+    QGraphicsScene &scene = freshDesignScene();
+    if (!readDesign(args.command(), args.arguments().at(0), scene, nullptr, false))
+        return exitFailed;
+    return writeOutput(args.command(), output, sprFileBytes(scene)) ? exitSuccess : exitFailed;
 }

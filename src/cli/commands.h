@@ -1,11 +1,10 @@
 #pragma once
-#include <QStringList>
+#include "cliparse.h"
 
-// Each subcommand takes its own arguments (without "sprtool" and the subcommand name) and returns the
-// exit code: 0 success, 1 problems found, 2 usage error or unreadable input.
-int runBarcodeCommand(const QStringList &args);
-int runQrCommand(const QStringList &args);
-int runInfoCommand(const QStringList &args);
-int runResaveCommand(const QStringList &args);
-int runRenderCommand(const QStringList &args);
-int runCheckCommand(const QStringList &args);
+// Each subcommand gets its parsed arguments and returns the exit code (exitCode in cliparse.h).
+int runBarcodeCommand(const commandArgs &args);
+int runQrCommand(const commandArgs &args);
+int runInfoCommand(const commandArgs &args);
+int runResaveCommand(const commandArgs &args);
+int runRenderCommand(const commandArgs &args);
+int runCheckCommand(const commandArgs &args);

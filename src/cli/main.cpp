@@ -1,71 +1,130 @@
+#include "cliio.h"
+#include "clilanguage.h"
+#include "clitexts.h"
 #include "commands.h"
 
 #include <QApplication>
-#include <QTextStream>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
-struct subcommand {
-    const char *name;
-    int (*run)(const QStringList &);
-    const char *usage;
-};
+const optionSpec outputOption{"o", "output", "FILE",
+                              QT_TRANSLATE_NOOP("sprtool", "写入的文件；“-”表示标准输出")};
+const optionSpec contentFileOption{nullptr, "content-file", "FILE",
+                                   QT_TRANSLATE_NOOP("sprtool",
+                                                     "从文件读取内容（“-”表示标准输入），最多 64 MiB；"
+                                                     "去掉末尾的一个换行")};
 
-const subcommand subcommands[] = {
-    {"barcode", runBarcodeCommand,
-     "barcode [--module D] [--height E] [--no-text] SYMBOLOGY CONTENT -o OUT.png"},
-    {"qr", runQrCommand, "qr [--level L|M|Q|H] [--version N] [--scale N] [--converse] CONTENT -o OUT.png"},
-    {"info", runInfoCommand, "info FILE.spr"},
-    {"resave", runResaveCommand, "resave IN.spr OUT.spr"},
-    {"render", runRenderCommand, "render FILE.spr -o OUT.png [--scale F]"},
-    {"check", runCheckCommand, "check FILE.spr"},
-};
+const QVector<commandSpec> &commandTable()
+{
+    static const QVector<commandSpec> table = {
+        {"barcode",
+         "SYMBOLOGY [CONTENT]",
+         QT_TRANSLATE_NOOP("sprtool", "按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、"
+                                      "code39、code93、upca、upce、code128 或 0 到 6"),
+         {outputOption,
+          contentFileOption,
+          {nullptr, "module", "D", QT_TRANSLATE_NOOP("sprtool", "模块宽度（像素）")},
+          {nullptr, "height", "E", QT_TRANSLATE_NOOP("sprtool", "条高（像素）")},
+          {nullptr, "no-text", nullptr, QT_TRANSLATE_NOOP("sprtool", "条下不显示文字")}},
+         1,
+         2,
+         runBarcodeCommand},
+        {"qr",
+         "[CONTENT]",
+         QT_TRANSLATE_NOOP("sprtool", "按二维码项目的样子绘制一个二维码，写成 PNG"),
+         {outputOption,
+          contentFileOption,
+          {nullptr, "level", "L|M|Q|H", QT_TRANSLATE_NOOP("sprtool", "纠错等级")},
+          {nullptr, "version", "N", QT_TRANSLATE_NOOP("sprtool", "二维码版本（0 为自动）")},
+          {nullptr, "scale", "N", QT_TRANSLATE_NOOP("sprtool", "每个模块的像素数")},
+          {nullptr, "converse", nullptr, QT_TRANSLATE_NOOP("sprtool", "反色")}},
+         0,
+         1,
+         runQrCommand},
+        {"info",
+         "FILE...",
+         QT_TRANSLATE_NOOP("sprtool", "以 JSON Lines 输出设计的内容，每个文件一个对象"),
+         {},
+         1,
+         -1,
+         runInfoCommand},
+        {"check",
+         "FILE...",
+         QT_TRANSLATE_NOOP("sprtool", "逐行报告会让打印机或设计软件误读设计的地方"),
+         {},
+         1,
+         -1,
+         runCheckCommand},
+        {"resave",
+         "IN [OUT]",
+         QT_TRANSLATE_NOOP("sprtool", "读入设计，用设计软件的写入方式重新保存（OUT 或 -o）"),
+         {outputOption},
+         1,
+         2,
+         runResaveCommand},
+        {"render",
+         "FILE",
+         QT_TRANSLATE_NOOP("sprtool", "按画布的样子把设计绘制成 PNG，或按扩展名写成 PDF、SVG"),
+         {outputOption,
+          {nullptr, "scale", "F", QT_TRANSLATE_NOOP("sprtool", "PNG 的缩放比例（默认 1）")},
+          {nullptr, "dpi", "D",
+           QT_TRANSLATE_NOOP("sprtool", "每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）")},
+          {nullptr, "at", "ISO-8601",
+           QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）")},
+          {nullptr, "counter1", "N", QT_TRANSLATE_NOOP("sprtool", "预览时序号 1 的值（默认 0）")},
+          {nullptr, "counter2", "N", QT_TRANSLATE_NOOP("sprtool", "预览时序号 2 的值（默认 0）")}},
+         1,
+         1,
+         runRenderCommand},
+    };
+    return table;
+}
 
 // sprtool's own output is its printed lines; the toolkit's and the designer's diagnostics (debug lines of
 // the reader, platform warnings) would only clutter standard error, so only critical messages pass.
 void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-void printHelp(FILE *out)
-{
-    std::fprintf(out, "Usage: sprtool COMMAND [ARGS]\n\nRenders, inspects, checks and re-saves label designs "
-                      "without a display.\n\nCommands:\n");
-    for (const subcommand &c : subcommands)
-        std::fprintf(out, "  sprtool %s\n", c.usage);
-    std::fprintf(out, "\n  sprtool --help      this text\n  sprtool --version   the version\n");
+        printError(QString(), message);
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Runs without a display: choose the offscreen platform unless the caller picked one.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc < 2) {
-        printHelp(stderr);
-        return 2;
-    }
-    if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
-        printHelp(stdout);
-        return 0;
-    }
-    if (!std::strcmp(argv[1], "--version")) {
-        std::printf("sprtool %s\n", SPR_VERSION);
-        return 0;
-    }
+    Q_INIT_RESOURCE(translations);
+    // Never needs a display, whatever platform the environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A closed standard output then fails the write (reported, exit 2) instead of killing the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Likewise a file size limit (ulimit -f) fails the write rather than ending sprtool with its temporary
+    // file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(quietMessages);
-    QApplication app(argc, argv);
-    QStringList args = app.arguments().mid(2);
-    for (const subcommand &c : subcommands) {
-        if (!std::strcmp(argv[1], c.name))
-            return c.run(args);
+    // The toolkit sees no arguments, so none of ours (-platform, -reverse, ...) is taken as its own.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
+    installLocaleTranslation(app);
+
+    // Arguments are UTF-8 whatever the locale, as design files are.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromUtf8(argv[i]);
+    const QString first = args.value(0);
+    if (args.isEmpty()) {
+        std::fputs(helpText(nullptr, commandTable()).toUtf8().constData(), stderr);
+        return exitFailed;
     }
-    std::fprintf(stderr, "sprtool: unknown command '%s'\n\n", argv[1]);
-    printHelp(stderr);
-    return 2;
+    if (first == QLatin1String("--help") || first == QLatin1String("-h"))
+        return printOut(QString(), helpText(nullptr, commandTable()).toUtf8()) ? exitSuccess : exitFailed;
+    if (first == QLatin1String("--version"))
+        return printOut(QString(), QByteArray("sprtool " SPR_VERSION "\n")) ? exitSuccess : exitFailed;
+    for (const commandSpec &command : commandTable()) {
+        if (first == QLatin1String(command.name))
+            return runCommand(command, args.mid(1));
+    }
+    printError(QString(), cliText::unknownCommand().arg(first));
+    printError(QString(), QCoreApplication::translate("sprtool", "用“sprtool --help”查看用法"));
+    return exitFailed;
 }

@@ -21,8 +21,7 @@ struct sprFinding {
 struct sprReadLimits {
     qint64 maxFileBytes = 64ll * 1024 * 1024;
     int maxItems = 50000;
-    qint64 maxPictureBytes = 256ll * 1024 * 1024;         // one item's picture
-    qint64 pictureBudgetBytes = 4ll * 1024 * 1024 * 1024; // all pictures of one reading
+    qint64 maxPictureBytes = 256ll * 1024 * 1024; // one item's picture
 };
 
 struct sprReadOptions {
@@ -45,9 +44,12 @@ struct sprReadResult {
     // The refusal codes of the barcodes built, in file order: the reader never shows anything itself,
     // the window tells the operator once the file is open.
     QVector<quint8> barcodeRefusals;
-    // Set when the file goes beyond a reader limit: the design read is then incomplete, and a save of it
+    // Set when the file goes beyond a reader limit: no item is built then, as a save of a partial design
     // would silently shorten the file.
     QString limitExceeded;
+    // Lines whose bytes are not valid UTF-8 (a file written in another encoding): the designer shows
+    // U+FFFD for them, and a save would replace the bytes, so the window warns.
+    QVector<int> invalidUtf8Lines;
 };
 
 // The scene as the text of a .spr file (UTF-8, CR LF).
@@ -69,12 +71,16 @@ bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *resu
 // Whether path can be read and starts with the "[FileInfo]" line (a UTF-8 byte-order mark before it is
 // allowed), and holds no more item sections than the reader takes. systemError receives the system's
 // reason when the file cannot be opened.
+// What a refusal of a file beyond maxBytes says.
+QString fileSizeLimitText(qint64 maxBytes);
+
 enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr, tooManyItems };
 sprFileStatus probeSprFile(const QString &path, QString *systemError = nullptr);
 
-// A fresh design scene as the window makes it: the 80000 x 300 strip on white.
+// A fresh design scene as the window makes it: the whole strip (printstrip.h) on white.
 void setUpDesignScene(QGraphicsScene &scene);
 
-// The right edge of the right-most item that lies within the strip (0 for an empty scene); the value
-// written as SceneWidth.
+// The right edge of the right-most item that lies within the strip (0 for an empty scene): each item's
+// left + width truncated toward zero, counted only from 0 to the strip's last column. It is the value
+// written as SceneWidth and the x where the window places a new item.
 quint32 designRightEdge(const QGraphicsScene &scene);

@@ -11,11 +11,6 @@
 namespace
 {
 
-qint64 pictureBytes(const QPixmap &picture)
-{
-    return qint64(picture.width()) * picture.height() * qMax(1, picture.depth()) / 8;
-}
-
 // An upper bound of the barcode picture: no symbology takes more than 16 modules per character, and
 // guards, quiet zones and text take less than twelve characters' worth.
 // In floating point, as the factors of a hostile file overflow any integer.
@@ -45,13 +40,7 @@ QString fileNameOf(const QString &path)
 
 bool pictureMaker::affordable(double bytes) const
 {
-    return bytes >= 0 && bytes <= double(limits.maxPictureBytes) &&
-           double(spent) + bytes <= double(limits.pictureBudgetBytes);
-}
-
-void pictureMaker::charge(const QPixmap &picture)
-{
-    spent += pictureBytes(picture);
+    return bytes >= 0 && bytes <= double(limits.maxPictureBytes);
 }
 
 bool pictureMaker::makeBarcode(diagramBarItem &item, std::optional<quint8> &refusal)
@@ -61,8 +50,7 @@ bool pictureMaker::makeBarcode(diagramBarItem &item, std::optional<quint8> &refu
         item.setPixmap(item.barPixmap);
         return false;
     }
-    refusal = item.regenerate();
-    charge(item.barPixmap);
+    refusal = item.regenerateLater();
     return true;
 }
 
@@ -81,9 +69,8 @@ pictureMaker::qrOutcome pictureMaker::makeQRCode(diagramQRCodeItem &item)
             return modules == 0 ? noSymbol : tooLarge;
         }
     }
-    item.regenerate();
-    charge(item.qrPixmap);
-    return item.qrPixmap.isNull() && scale > 0 ? noSymbol : made;
+    item.regenerateLater();
+    return item.pictureSize().isEmpty() && scale > 0 ? noSymbol : made;
 }
 
 QPixmap pictureMaker::sourcePicture(const QString &path, bool converse)
@@ -98,7 +85,6 @@ QPixmap pictureMaker::sourcePicture(const QString &path, bool converse)
     if (converse)
         picture = invertedAgainstBlack(picture);
     const QPixmap source = QBitmap::fromImage(picture, Qt::MonoOnly);
-    charge(source);
     loadedSources.insert(key, source);
     return source;
 }
@@ -122,9 +108,8 @@ bool pictureMaker::makeImage(diagramImageItem &item, const QString &documentDir,
     const bool found = !source.isNull();
     item.sourcePixmap = found ? source : diagramImageItem::loadImagePixmap(QString());
     if (affordable(double(width) * height / 8 + 1))
-        item.showSourceScaled(width, height);
+        item.showSourceScaledLater(width, height);
     else
         item.setPixmap(QPixmap());
-    charge(item.pixmap());
     return found;
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The pictures of the items a reading builds, within the reading's memory limits.
+// The pictures of the items a reading builds. Each is drawn only when first painted or asked for, so a
+// reading costs the same whatever the design's size; only a single picture larger than the reader's
+// limit for one picture is refused (shown empty).
 #include "sprdocument.h"
 
 #include <QHash>
@@ -28,10 +30,8 @@ public:
 
 private:
     bool affordable(double bytes) const;
-    void charge(const QPixmap &picture);
     QPixmap sourcePicture(const QString &path, bool converse);
 
     const sprReadLimits &limits;
-    qint64 spent = 0;
     QHash<QString, QPixmap> loadedSources; // by path and inversion, so a logo used often loads once
 };

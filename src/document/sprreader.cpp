@@ -1,4 +1,6 @@
 #include "busycursor.h"
+#include "printstrip.h"
+#include "scanfindings.h"
 #include "sprdocument.h"
 #include "sprpictures.h"
 #include "sprsections.h"
@@ -15,7 +17,9 @@
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QLoggingCategory>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 Q_LOGGING_CATEGORY(sprDocumentLog, "spr.document")
@@ -34,7 +38,9 @@ constexpr int maxLetterSpacing = 1000;
 constexpr double maxPictureSide = 20000;
 
 // Lines of the file one after the other. Every CR is dropped and lines end at LF, so LF, CR LF and
-// CR CR LF read alike; past the end every line is empty.
+// CR CR LF read alike; past the end every line is empty. A NUL byte stays in the line, so that
+// "[TextItemInfo]\0junk" is no header; whether the line was valid UTF-8 and held a NUL is kept for the
+// caller.
 class lineCursor
 {
 public:
@@ -50,6 +56,7 @@ public:
     QString next()
     {
         ++number;
+        lastInvalidUtf8 = lastHadNul = false;
         if (atEnd())
             return QString();
         int end = data.indexOf('\n', pos);
@@ -58,9 +65,17 @@ public:
         QByteArray line = data.mid(pos, end - pos);
         pos = end + 1;
         line.replace('\r', QByteArray());
-        return QString::fromUtf8(line);
+        lastHadNul = line.contains('\0');
+        QString text = QString::fromUtf8(line.constData(), line.size());
+        // Only a line with bytes beyond ASCII can be invalid; it is invalid when its text does not give
+        // back its bytes (the decoder put U+FFFD in place of what it could not read).
+        lastInvalidUtf8 =
+            std::any_of(line.cbegin(), line.cend(), [](char c) { return c & 0x80; }) && text.toUtf8() != line;
+        return text;
     }
     bool hadByteOrderMark = false;
+    bool lastInvalidUtf8 = false;
+    bool lastHadNul = false;
 
 private:
     const QByteArray &data;
@@ -81,10 +96,16 @@ int truncated(double value, double low, double high)
     return int(qBound(low, finiteOrZero(value), high));
 }
 
+// A value as the checker shows it: shortened, with control characters (a NUL above all, which would
+// end the report's line) written as escapes.
 QString quoted(const QString &text)
 {
     const int shown = 60;
-    return QLatin1Char('"') + (text.size() > shown ? text.left(shown) + QStringLiteral("...") : text) +
+    QString out;
+    for (const QChar c : QStringView(text).left(shown))
+        out += c.unicode() < 0x20 ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                                  : QString(c);
+    return QLatin1Char('"') + out + (text.size() > shown ? QStringLiteral("...") : QString()) +
            QLatin1Char('"');
 }
 
@@ -105,6 +126,60 @@ QFont sectionFont(QFont font, const sectionPlacement &place)
     return font;
 }
 
+// Bounds the reader keeps values within, so that no value of a file can make a picture, a font or a
+// position unmanageable; every value taken in at a bound is named by the checker. Matched by the end of
+// the key.
+struct safetyBound {
+    const char *keyEnd;
+    double low;
+    double high;
+};
+const safetyBound safetyBounds[] = {
+    {"AtX", -maxCoordinate, maxCoordinate},
+    {"AtY", -maxCoordinate, maxCoordinate},
+    {"FontSize", -std::numeric_limits<double>::infinity(), maxPixelSize},
+    {"Space", -maxLetterSpacing, maxLetterSpacing},
+    {"ImageWidth", 0, maxPictureSide},
+    {"ImageHeight", 0, maxPictureSide},
+};
+
+const safetyBound *safetyBoundOf(const char *key)
+{
+    const QLatin1String name(key);
+    for (const safetyBound &bound : safetyBounds)
+        if (name.endsWith(QLatin1String(bound.keyEnd)))
+            return &bound;
+    return nullptr;
+}
+
+// Texts longer than any panel makes: the designer uses only their beginning.
+struct lengthLimit {
+    const char *key;
+    int length;
+    const char *what;
+};
+const lengthLimit lengthLimits[] = {
+    {"TextContent", diagramTextItem::maxShownLength, "the content editor takes"},
+    {"TimeMode", diagramTimeItem::maxFormatLength, "a date/time format may have"},
+    {"QRcodeTimeModeStr", diagramTimeItem::maxFormatLength, "a date/time format may have"},
+};
+
+// Integers are written as integers, never as "4.29497e+09".
+QString numberText(valueForm form, double number)
+{
+    return form == valueForm::real ? realText(number) : QString::number(qint64(number));
+}
+
+QString pictureLimitText(const sprReadLimits &limits)
+{
+    return QStringLiteral(
+               "a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read")
+        .arg(limits.maxPictureBytes >> 20);
+}
+
+const QString placeholderNote =
+    QStringLiteral("the designer shows a placeholder frame, the printer prints nothing");
+
 class sprReader
 {
 public:
@@ -112,6 +187,7 @@ public:
         : scene(scene), options(options), result(result), pictures(options.limits)
     {
     }
+    ~sprReader() { qDeleteAll(built); }
     void read(const QByteArray &data);
 
 private:
@@ -120,13 +196,29 @@ private:
         if (options.collectFindings)
             result.findings.push_back({line, message});
     }
+    void refuse(int line, const QString &why)
+    {
+        result.limitExceeded = why;
+        note(line, why);
+    }
+    QString nextLine();
+    // Only for the checker: decoding every symbol costs more than reading it.
+    void noteScanFindings(const QGraphicsItem &item)
+    {
+        if (options.collectFindings)
+            for (const QString &finding : scanFindings(item))
+                note(sectionLine, finding);
+    }
     QString keyValue(const char *key, valueForm form, double low, double high);
+    void noteValue(int at, const char *key, valueForm form, double low, double high, const QString &value);
     bool readHeader();
     void setSceneLength();
     void readSections();
     void readSection(const sectionSpec &section);
     void readRows(const sectionSpec &section, QGraphicsItem &item, sectionPlacement &place);
+    int lineOf(const sectionSpec &section, const char *key) const;
     void place(QGraphicsItem *item, const sectionPlacement &where);
+    void noteFontBounds(const sectionSpec &section, const sectionPlacement &where);
     void buildText(const sectionSpec &section);
     void buildCounter(const sectionSpec &section);
     void buildTime(const sectionSpec &section);
@@ -140,6 +232,8 @@ private:
     sprReadResult &result;
     lineCursor *lines = nullptr;
     int sectionLine = 0;
+    int sectionsInFile = -1;   // counted only for the checker
+    std::vector<int> rowLines; // the line of each key of the section being read
     pictureMaker pictures;
     std::vector<QGraphicsItem *> built;
 };
@@ -161,19 +255,40 @@ void sprReader::read(const QByteArray &data)
             noteSectionCount(data, totalLine);
         readSections();
     }
+    lines = nullptr;
+    // A design beyond a limit is refused whole: none of its items reach the scene.
+    if (!result.limitExceeded.isEmpty()) {
+        result.itemsBuilt = 0;
+        return;
+    }
     // The first section is the top-most item, as the writer wrote it: adding the items in reverse file
     // order keeps the stacking, so a design saved again after opening gives the same file.
     for (auto item = built.rbegin(); item != built.rend(); ++item)
         scene.addItem(*item);
+    built.clear();
     scene.update();
-    lines = nullptr;
+}
+
+// The next line, with what the checker and the window should know about its bytes.
+QString sprReader::nextLine()
+{
+    const QString line = lines->next();
+    const int at = lines->lineNumber();
+    if (lines->lastInvalidUtf8) {
+        result.invalidUtf8Lines.push_back(at);
+        note(at, QStringLiteral("the line is not valid UTF-8 (another encoding, such as GBK?); the "
+                                "designer shows U+FFFD in place of those bytes and a save replaces them"));
+    }
+    if (lines->lastHadNul)
+        note(at, QStringLiteral("the line holds a NUL byte, which the printer may take as its end"));
+    return line;
 }
 
 // The value of the next line, which should be the key given; the checker's findings about it.
 QString sprReader::keyValue(const char *key, valueForm form, double low, double high)
 {
     const bool pastEnd = lines->atEnd();
-    const QString line = lines->next();
+    const QString line = nextLine();
     const QString value = valueOfLine(line);
     if (!options.collectFindings || pastEnd)
         return value;
@@ -185,61 +300,94 @@ QString sprReader::keyValue(const char *key, valueForm form, double low, double 
                  .arg(QLatin1String(key), quoted(line)));
         return value;
     }
+    noteValue(at, key, form, low, high, value);
+    return value;
+}
+
+void sprReader::noteValue(int at, const char *key, valueForm form, double low, double high,
+                          const QString &value)
+{
+    const QLatin1String name(key);
+    for (const lengthLimit &limit : lengthLimits)
+        if (name == QLatin1String(limit.key) && value.size() > limit.length)
+            note(at, QStringLiteral("%1: %2 characters, more than the %3 %4; the designer uses only the "
+                                    "first %3")
+                         .arg(name)
+                         .arg(value.size())
+                         .arg(limit.length)
+                         .arg(QLatin1String(limit.what)));
     double number = 0;
     if (!valueParses(form, value, &number)) {
         const char *what = form == valueForm::real ? "a number" : "a whole number";
-        note(at, QStringLiteral("%1: %2 is not %3; it reads as 0")
-                     .arg(QLatin1String(key), quoted(value), QLatin1String(what)));
-    } else if (!std::isfinite(number)) {
-        note(at, QStringLiteral("%1: %2 is not a finite number; it reads as 0")
-                     .arg(QLatin1String(key), quoted(value)));
-    } else if (low <= high && (number < low || number > high)) {
-        note(at, QStringLiteral("%1: %2 is outside %3 to %4, the range the designer allows")
-                     .arg(QLatin1String(key), realText(number), realText(low), realText(high)));
+        note(at,
+             QStringLiteral("%1: %2 is not %3; it reads as 0").arg(name, quoted(value), QLatin1String(what)));
+        return;
     }
-    return value;
+    if (!std::isfinite(number)) {
+        note(at, QStringLiteral("%1: %2 is not a finite number; it reads as 0").arg(name, quoted(value)));
+        return;
+    }
+    if (!(low <= high) || (number >= low && number <= high))
+        return;
+    QString message = QStringLiteral("%1: %2 is outside %3 to %4, the range the designer allows")
+                          .arg(name, numberText(form, number), numberText(form, low), numberText(form, high));
+    if (const safetyBound *bound = safetyBoundOf(key)) {
+        if (number < bound->low || number > bound->high)
+            message += QStringLiteral("; the reader takes %1")
+                           .arg(numberText(form, number < bound->low ? bound->low : bound->high));
+    }
+    note(at, message);
 }
 
 bool sprReader::readHeader()
 {
-    const QString first = lines->next();
+    const QString first = nextLine();
     if (first != fileHeader) {
         note(1, QStringLiteral("missing header: the first line is %1, not \"[FileInfo]\"; nothing is read")
                     .arg(quoted(first)));
         return false;
     }
     result.headerFound = true;
-    result.sceneWidth = readLineNumber(keyValue("SceneWidth", valueForm::lineNumber, 0, 79999));
-    result.sceneHeightText = keyValue("SceneHeight", valueForm::real, 300, 300);
+    result.sceneWidth = readLineNumber(keyValue("SceneWidth", valueForm::lineNumber, 0, stripLastX));
+    result.sceneHeightText = keyValue("SceneHeight", valueForm::real, stripHeight, stripHeight);
     result.dynamicItemNum = readInt(keyValue("DynamicItemNum", valueForm::integer, 0, 0));
     result.totalItemNum = readInt(keyValue("TotalItemNum", valueForm::integer, 0, options.limits.maxItems));
     return true;
 }
 
 // The strip's length from SceneWidth: the smallest of the printer's lengths that holds it, for widths
-// between 5000 and 80000 (a width equal to a length gets that length).
+// between 5000 and the strip's length (a width equal to a length gets that length).
 void sprReader::setSceneLength()
 {
-    static const int lengths[] = {8000, 20000, 35000, 50000, 65000, 80000};
+    static const int lengths[] = {8000, 20000, 35000, 50000, 65000, stripLength};
     const quint32 width = result.sceneWidth;
-    if (width <= 5000 || width >= 80000)
+    if (width <= 5000 || width >= quint32(stripLength))
         return;
     for (int length : lengths)
         if (width <= quint32(length)) {
-            scene.setSceneRect(0, 0, length, 300);
+            scene.setSceneRect(0, 0, length, stripHeight);
             return;
         }
 }
 
+// Counted line by line in place: splitting a file of many short lines into pieces would cost far more
+// memory than the file.
 void sprReader::noteSectionCount(const QByteArray &data, int totalLine)
 {
     int sections = 0;
-    for (const QByteArray &raw : data.split('\n')) {
-        QByteArray line = raw;
-        line.replace('\r', QByteArray());
-        if (line.startsWith('[') && sectionForHeader(QString::fromUtf8(line)))
-            ++sections;
+    for (int pos = 0; pos < data.size();) {
+        int end = data.indexOf('\n', pos);
+        if (end < 0)
+            end = data.size();
+        if (data.at(pos) == '[' && end - pos < 32) {
+            QByteArray line = data.mid(pos, end - pos);
+            line.replace('\r', QByteArray());
+            if (sectionForHeader(QString::fromLatin1(line.constData(), line.size())))
+                ++sections;
+        }
+        pos = end + 1;
     }
+    sectionsInFile = sections;
     if (sections != result.totalItemNum)
         note(totalLine, QStringLiteral("TotalItemNum is %1 but the file holds %2 item sections")
                             .arg(result.totalItemNum)
@@ -248,16 +396,20 @@ void sprReader::noteSectionCount(const QByteArray &data, int totalLine)
 
 void sprReader::readSections()
 {
+    // Where TotalItemNum and the sections disagree, that one finding says why the end is not where the
+    // sections are; it is not repeated at the end.
+    const bool countAgrees = sectionsInFile == result.totalItemNum;
     for (int pass = 0; pass < result.totalItemNum; ++pass) {
         // Past the end every pass would read an empty line that builds nothing: stop instead.
         if (lines->atEnd()) {
-            note(lines->lineNumber(),
-                 QStringLiteral("the file ends after %1 of the %2 items TotalItemNum names")
-                     .arg(pass)
-                     .arg(result.totalItemNum));
+            if (countAgrees)
+                note(lines->lineNumber(),
+                     QStringLiteral("the file ends after %1 of the %2 items TotalItemNum names")
+                         .arg(pass)
+                         .arg(result.totalItemNum));
             return;
         }
-        const QString line = lines->next();
+        const QString line = nextLine();
         const sectionSpec *section = sectionForHeader(line);
         if (!section) {
             note(lines->lineNumber(),
@@ -267,28 +419,29 @@ void sprReader::readSections()
             continue;
         }
         if (result.itemsBuilt >= options.limits.maxItems) {
-            result.limitExceeded =
-                QStringLiteral("more than %1 items; the rest are not read").arg(options.limits.maxItems);
-            note(lines->lineNumber(), result.limitExceeded);
+            refuse(lines->lineNumber(),
+                   QStringLiteral("more than %1 items; nothing is read").arg(options.limits.maxItems));
             return;
         }
         sectionLine = lines->lineNumber();
         readSection(*section);
+        if (!result.limitExceeded.isEmpty())
+            return;
         ++result.itemsBuilt;
     }
     if (lines->atEnd())
         return;
     const int restLine = lines->lineNumber() + 1;
-    note(restLine, QStringLiteral("lines from here on are not read: TotalItemNum items were "
-                                  "read already"));
+    if (countAgrees)
+        note(restLine, QStringLiteral("lines from here on are not read: TotalItemNum items were "
+                                      "read already"));
     // At the item limit, a further section means the design is larger than the reader takes.
     if (result.itemsBuilt < options.limits.maxItems)
         return;
     while (!lines->atEnd())
         if (sectionForHeader(lines->next())) {
-            result.limitExceeded =
-                QStringLiteral("more than %1 items; the rest are not read").arg(options.limits.maxItems);
-            note(restLine, result.limitExceeded);
+            refuse(restLine,
+                   QStringLiteral("more than %1 items; nothing is read").arg(options.limits.maxItems));
             return;
         }
 }
@@ -321,12 +474,27 @@ void sprReader::readSection(const sectionSpec &section)
 
 void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectionPlacement &where)
 {
-    if (options.collectFindings && lines->atEnd())
-        note(sectionLine, QStringLiteral("the file ends inside this section"));
+    rowLines.assign(size_t(section.rowCount), 0);
+    int missing = 0;
     for (int i = 0; i < section.rowCount; ++i) {
         const keyRow &row = section.rows[i];
+        missing += lines->atEnd();
         row.read(item, where, keyValue(row.key, row.form, row.low, row.high));
+        rowLines[size_t(i)] = lines->lineNumber();
     }
+    if (missing > 0)
+        note(sectionLine, QStringLiteral("the file ends inside this section: the last %1 of its %2 key lines "
+                                         "are missing and read as 0 or empty")
+                              .arg(missing)
+                              .arg(section.rowCount));
+}
+
+int sprReader::lineOf(const sectionSpec &section, const char *key) const
+{
+    for (int i = 0; i < section.rowCount && size_t(i) < rowLines.size(); ++i)
+        if (qstrcmp(section.rows[i].key, key) == 0)
+            return rowLines[size_t(i)];
+    return sectionLine;
 }
 
 // Positioned and turned; the scene takes it when the reading ends.
@@ -339,11 +507,35 @@ void sprReader::place(QGraphicsItem *item, const sectionPlacement &where)
     item->setFlag(QGraphicsItem::ItemIsMovable);
 }
 
+// A pixel or point size inside the stored font description that the reader takes in at its bound
+// (only when no size of its own is given, which would replace it).
+void sprReader::noteFontBounds(const sectionSpec &section, const sectionPlacement &where)
+{
+    if (!options.collectFindings || where.font.isEmpty() || truncated(where.fontSize, 0, maxPixelSize) > 0)
+        return;
+    QFont stored;
+    stored.fromString(where.font);
+    const bool pixel = stored.pixelSize() > 0;
+    const double size = pixel ? stored.pixelSize() : stored.pointSizeF();
+    const double bound = pixel ? double(maxPixelSize) : maxPointSize;
+    if (size <= bound)
+        return;
+    for (int i = 0; i < section.rowCount; ++i)
+        if (section.rows[i].form == valueForm::font)
+            note(rowLines[size_t(i)],
+                 QStringLiteral("%1: the %2 size %3 of the description is beyond %4; the "
+                                "reader takes %4")
+                     .arg(QLatin1String(section.rows[i].key),
+                          pixel ? QStringLiteral("pixel") : QStringLiteral("point"), realText(size),
+                          realText(bound)));
+}
+
 void sprReader::buildText(const sectionSpec &section)
 {
     auto *item = new diagramTextItem;
     sectionPlacement where;
     readRows(section, *item, where);
+    noteFontBounds(section, where);
     item->itemFont = sectionFont(item->itemFont, where);
     item->showFields();
     place(item, where);
@@ -357,6 +549,7 @@ void sprReader::buildCounter(const sectionSpec &section)
     readRows(section, *item, where);
     if (item->mode < 1 || item->mode > 8)
         item->mode = defaultDigits;
+    noteFontBounds(section, where);
     item->itemFont = sectionFont(item->itemFont, where);
     item->showFields();
     place(item, where);
@@ -367,6 +560,7 @@ void sprReader::buildTime(const sectionSpec &section)
     auto *item = new diagramTimeItem;
     sectionPlacement where;
     readRows(section, *item, where);
+    noteFontBounds(section, where);
     item->itemFont = sectionFont(item->itemFont, where);
     item->dateTime = QDateTime::currentDateTime();
     item->showFields();
@@ -379,23 +573,33 @@ void sprReader::buildBarcode(const sectionSpec &section)
     const int defaultMode = item->mode;
     sectionPlacement where;
     readRows(section, *item, where);
-    if (item->content.isEmpty())
+    place(item, where);
+    const int contentLine = lineOf(section, "BarContent");
+    if (item->content.isEmpty()) {
+        note(contentLine, QStringLiteral("BarContent is empty: the designer shows 6901234567892, the printer "
+                                         "gets no content"));
         item->content = QStringLiteral("6901234567892");
+    }
     if (item->mode < 0 || item->mode > 6)
         item->mode = defaultMode;
 
     std::optional<quint8> refusal;
-    if (!pictures.makeBarcode(*item, refusal))
-        note(sectionLine, QStringLiteral("the barcode is too large to draw (content length, BarLineWidth or "
-                                         "BarLineHeight); it is shown empty"));
+    if (!pictures.makeBarcode(*item, refusal)) {
+        refuse(sectionLine, pictureLimitText(options.limits));
+        return;
+    }
+    // A module width or bar height of no pixels draws nothing whatever the content; the range finding of
+    // that key says so.
+    const bool drawable = item->lineWidth >= 1 && item->lineHeight >= 1;
     if (refusal) {
         result.barcodeRefusals.push_back(*refusal);
-        note(sectionLine, QStringLiteral("BarContent %1 is refused by the symbology: (code %2: %3)")
-                              .arg(quoted(item->content))
-                              .arg(*refusal)
-                              .arg(barcodeErrorMessage(*refusal)));
+        if (drawable)
+            note(contentLine, QStringLiteral("BarContent %1 is refused by the symbology (code %2: %3); %4")
+                                  .arg(quoted(item->content))
+                                  .arg(*refusal)
+                                  .arg(barcodeErrorMessage(*refusal), placeholderNote));
     }
-    place(item, where);
+    noteScanFindings(*item);
 }
 
 void sprReader::buildQRCode(const sectionSpec &section)
@@ -403,23 +607,44 @@ void sprReader::buildQRCode(const sectionSpec &section)
     auto *item = new diagramQRCodeItem;
     sectionPlacement where;
     readRows(section, *item, where);
-    if (item->content.isEmpty())
+    place(item, where);
+    const int length = item->content.size();
+    if (item->insertCnt && (item->insertCntPos < 0 || item->insertCntPos > length))
+        note(lineOf(section, "QRcodeInsertCntPos"),
+             QStringLiteral("QRcodeInsertCntPos %1 lies outside the content's %2 characters; the printer "
+                            "cannot insert the counter there")
+                 .arg(item->insertCntPos)
+                 .arg(length));
+    if (item->insertTime && (item->insertTimePos < 0 || item->insertTimePos > length))
+        note(lineOf(section, "QRcodeInsertTimePos"),
+             QStringLiteral("QRcodeInsertTimePos %1 lies outside the content's %2 characters; the printer "
+                            "cannot insert the date/time there")
+                 .arg(item->insertTimePos)
+                 .arg(length));
+    if (item->content.isEmpty()) {
+        note(lineOf(section, "QRcodeContent"),
+             QStringLiteral("QRcodeContent is empty: the designer shows \"empty!\", the printer gets no "
+                            "content"));
         item->content = QStringLiteral("empty!");
+    }
     switch (pictures.makeQRCode(*item)) {
     case pictureMaker::made:
+        if (item->pictureSize().isEmpty() && item->scale == 0)
+            note(lineOf(section, "QRcodeScale"),
+                 QStringLiteral("QRcodeScale 0: the QR code has no picture; %1").arg(placeholderNote));
         break;
     case pictureMaker::noSymbol:
         note(sectionLine,
              QStringLiteral("QRcodeContent %1 is too long for any QR code version at this level, or "
-                            "QRcodeVersion is above 40; no symbol is shown")
-                 .arg(quoted(item->content)));
+                            "QRcodeVersion is above 40; no symbol is shown (%2)")
+                 .arg(quoted(item->content), placeholderNote));
         break;
     case pictureMaker::tooLarge:
-        note(sectionLine,
-             QStringLiteral("the QR code is too large to draw (QRcodeScale); it is shown empty"));
+        refuse(sectionLine, pictureLimitText(options.limits));
         break;
     }
-    place(item, where);
+    if (!item->pictureSize().isEmpty())
+        noteScanFindings(*item);
 }
 
 void sprReader::buildImage(const sectionSpec &section)
@@ -427,13 +652,30 @@ void sprReader::buildImage(const sectionSpec &section)
     auto *item = new diagramImageItem;
     sectionPlacement where;
     readRows(section, *item, where);
+    place(item, where);
     const int width = truncated(where.width, 0, maxPictureSide);
     const int height = truncated(where.height, 0, maxPictureSide);
-    if (!pictures.makeImage(*item, options.documentDir, width, height))
+    const bool found = pictures.makeImage(*item, options.documentDir, width, height);
+    if (!found && QFileInfo(item->pixPath).isFile())
+        note(sectionLine,
+             QStringLiteral("picture %1 cannot be read as a picture (or is too large); \"NO IMG\" "
+                            "is shown in its place")
+                 .arg(quoted(item->pixPath)));
+    else if (!found)
         note(sectionLine, QStringLiteral("picture %1 not found (also looked beside the document and in its "
                                          "\"bmp\" folder); \"NO IMG\" is shown in its place")
                               .arg(quoted(item->pixPath)));
-    place(item, where);
+    if (!item->pictureSize().isEmpty())
+        return;
+    if (width > 0 && height > 0)
+        refuse(sectionLine, pictureLimitText(options.limits));
+    else if (where.width >= 0 && where.height >= 0)
+        note(sectionLine,
+             QStringLiteral("the image is shown %1 x %2 pixels (ImageWidth, ImageHeight), so it has "
+                            "no picture; %3")
+                 .arg(width)
+                 .arg(height)
+                 .arg(placeholderNote));
 }
 
 } // namespace
@@ -446,6 +688,13 @@ sprReadResult readSprData(const QByteArray &data, QGraphicsScene &scene, const s
     return result;
 }
 
+QString fileSizeLimitText(qint64 maxBytes)
+{
+    return QStringLiteral("the file is larger than %1 MiB (%2 bytes), the most the reader takes")
+        .arg(maxBytes >> 20)
+        .arg(maxBytes);
+}
+
 static bool readWholeFile(const QString &path, qint64 maxBytes, QByteArray *data, QString *errorText)
 {
     QFile file(path);
@@ -454,15 +703,12 @@ static bool readWholeFile(const QString &path, qint64 maxBytes, QByteArray *data
             *errorText = file.errorString();
         return false;
     }
-    if (file.size() > maxBytes) {
+    // The size is checked before reading and again after it, for a file that grows meanwhile or a
+    // device that reports no size.
+    if (file.size() > maxBytes || (*data = file.read(maxBytes + 1)).size() > maxBytes) {
+        data->clear();
         if (errorText)
-            *errorText = QStringLiteral("the file is larger than %1 bytes").arg(maxBytes);
-        return false;
-    }
-    *data = file.read(maxBytes + 1);
-    if (data->size() > maxBytes) {
-        if (errorText)
-            *errorText = QStringLiteral("the file is larger than %1 bytes").arg(maxBytes);
+            *errorText = fileSizeLimitText(maxBytes);
         return false;
     }
     return true;

@@ -105,7 +105,8 @@ constexpr double noHigh = 0;
 
 // A key that carries an item field as it is.
 template <typename Item, auto Member>
-constexpr keyRow field(const char *key, double low = noLow, double high = noHigh)
+constexpr keyRow field(const char *key, double low = noLow, double high = noHigh,
+                       const char *control = nullptr)
 {
     using value = std::remove_reference_t<decltype(std::declval<Item &>().*Member)>;
     return {key,
@@ -114,7 +115,8 @@ constexpr keyRow field(const char *key, double low = noLow, double high = noHigh
             &readMember<Item, Member>,
             &jsonMember<Item, Member>,
             low,
-            high};
+            high,
+            control};
 }
 
 // --- keys that are not item fields ---
@@ -123,9 +125,10 @@ QFont fontOf(const QGraphicsItem &item)
 {
     return static_cast<const QGraphicsTextItem &>(item).font();
 }
-QPixmap pictureOf(const QGraphicsItem &item)
+// Barcode and image pictures: their size is known without drawing them.
+QSize pictureOf(const QGraphicsItem &item)
 {
-    return static_cast<const QGraphicsPixmapItem &>(item).pixmap();
+    return static_cast<const deferredPixmapItem &>(item).pictureSize();
 }
 
 QString writeX(const QGraphicsItem &item)
@@ -218,39 +221,41 @@ constexpr double turnLow = 0, turnHigh = 180;
 constexpr double sizeLow = 6, sizeHigh = 400;
 constexpr double spaceLow = -100, spaceHigh = 200;
 
-constexpr keyRow atX(const char *key)
+constexpr keyRow atX(const char *key, const char *control)
 {
-    return {key, valueForm::real, writeX, readX, nullptr, xLow, xHigh};
+    return {key, valueForm::real, writeX, readX, nullptr, xLow, xHigh, control};
 }
-constexpr keyRow atY(const char *key)
+constexpr keyRow atY(const char *key, const char *control)
 {
-    return {key, valueForm::real, writeY, readY, nullptr, yLow, yHigh};
+    return {key, valueForm::real, writeY, readY, nullptr, yLow, yHigh, control};
 }
-constexpr keyRow rotate(const char *key)
+constexpr keyRow rotate(const char *key, const char *control)
 {
-    return {key, valueForm::real, writeRotation, readRotation, nullptr, turnLow, turnHigh};
+    return {key, valueForm::real, writeRotation, readRotation, nullptr, turnLow, turnHigh, control};
 }
 constexpr keyRow font(const char *key)
 {
     return {key, valueForm::font, writeFont, readFont, nullptr, noLow, noHigh};
 }
-constexpr keyRow fontSize(const char *key)
+constexpr keyRow fontSize(const char *key, const char *control)
 {
-    return {key, valueForm::integer, writePixelSize, readPixelSize, nullptr, sizeLow, sizeHigh};
+    return {key, valueForm::integer, writePixelSize, readPixelSize, nullptr, sizeLow, sizeHigh, control};
 }
-constexpr keyRow space(const char *key)
+constexpr keyRow space(const char *key, const char *control)
 {
-    return {key, valueForm::integer, writeSpacing, readSpacing, nullptr, spaceLow, spaceHigh};
+    return {key, valueForm::integer, writeSpacing, readSpacing, nullptr, spaceLow, spaceHigh, control};
 }
 
+// Every range tied to a control is the range of that control (the panel tests hold the two together);
+// BarLineWidth and BarLineHeight, which no panel sets, get plausible bounds.
 using T = diagramTextItem;
 const keyRow textRows[] = {
-    atX("TextAtX"),
-    atY("TextAtY"),
-    rotate("TextRotate"),
+    atX("TextAtX", "textXSpin"),
+    atY("TextAtY", "textYSpin"),
+    rotate("TextRotate", "textRotateSpin"),
     font("TextFont"),
-    fontSize("TextFontSize"),
-    space("TextSpace"),
+    fontSize("TextFontSize", "textSizeSpin"),
+    space("TextSpace", "textIntervalSpin"),
     field<T, &T::content>("TextContent"),
     field<T, &T::isExtVariable>("TextIsExtVariable"),
     field<T, &T::isAllPrinted>("TextIsAllPrinted"),
@@ -262,24 +267,25 @@ const keyRow textRows[] = {
 
 using C = diagramCntItem;
 const keyRow cntRows[] = {
-    atX("CntAtX"),
-    atY("CntAtY"),
-    rotate("CntRotate"),
+    atX("CntAtX", "cntXSpin"),
+    atY("CntAtY", "cntYSpin"),
+    rotate("CntRotate", "cntRotateSpin"),
     font("CntFont"),
-    {"CntFontSize", valueForm::real, writePixelSize, readPixelSizeReal, nullptr, sizeLow, sizeHigh},
-    space("CntSpace"),
-    field<C, &C::mode>("CntMode", 1, 8),
-    field<C, &C::name>("CntName", 0, 1),
+    {"CntFontSize", valueForm::real, writePixelSize, readPixelSizeReal, nullptr, sizeLow, sizeHigh,
+     "cntSizeSpin"},
+    space("CntSpace", "cntIntervalSpin"),
+    field<C, &C::mode>("CntMode", 1, 8, "cntModeCombo"),
+    field<C, &C::name>("CntName", 0, 1, "cntNameCombo"),
 };
 
 using B = diagramBarItem;
 const keyRow barRows[] = {
-    atX("BarAtX"),
-    atY("BarAtY"),
+    atX("BarAtX", "barXSpin"),
+    atY("BarAtY", "barYSpin"),
     {"BarHeight", valueForm::ignored, writePictureHeight, readNothing, nullptr, noLow, noHigh},
-    rotate("BarRotate"),
+    rotate("BarRotate", "barRotateSpin"),
     field<B, &B::content>("BarContent"),
-    field<B, &B::mode>("BarMode", 0, 6),
+    field<B, &B::mode>("BarMode", 0, 6, "barModeCombo"),
     field<B, &B::isTextOn>("BarIsTextOn"),
     field<B, &B::lineWidth>("BarLineWidth", 1, 50),
     field<B, &B::isExtVariable>("BarIsExtVariable"),
@@ -292,41 +298,42 @@ const keyRow barRows[] = {
 };
 
 const keyRow imageRows[] = {
-    atX("ImageAtX"),
-    atY("ImageAtY"),
-    {"ImageWidth", valueForm::real, writePictureWidth, readWidth, nullptr, 0, 20000},
-    {"ImageHeight", valueForm::real, writePictureHeight, readHeight, nullptr, 0, 400},
-    rotate("ImageRotate"),
+    atX("ImageAtX", "imageXSpin"),
+    atY("ImageAtY", "imageYSpin"),
+    {"ImageWidth", valueForm::real, writePictureWidth, readWidth, nullptr, 0, 20000, "imageWidthSpin"},
+    {"ImageHeight", valueForm::real, writePictureHeight, readHeight, nullptr, 0, 400, "imageHeightSpin"},
+    rotate("ImageRotate", "imageRotateSpin"),
     {"ImagePixPath", valueForm::text, writePixPath, readPixPath, jsonPixPath, noLow, noHigh},
     field<diagramImageItem, &diagramImageItem::isColorConverse>("ImageIsColorConverse"),
 };
 
 using M = diagramTimeItem;
 const keyRow timeRows[] = {
-    atX("TimeAtX"),
-    atY("TimeAtY"),
-    rotate("TimeRotate"),
+    atX("TimeAtX", "timeXSpin"),
+    atY("TimeAtY", "timeYSpin"),
+    rotate("TimeRotate", "timeRotateSpin"),
     font("TimeFont"),
-    fontSize("TimeFontSize"),
-    space("TimeSpace"),
+    fontSize("TimeFontSize", "timeSizeSpin"),
+    space("TimeSpace", "timeSpacingSpin"),
     field<M, &M::mode>("TimeMode"),
     field<M, &M::valid>("TimeValid"),
     field<M, &M::modeIndex>("TimeModeIndex"),
     field<M, &M::userDefined>("TimeUserDefined"),
 };
 
+// The level and size lists may show no row at all, which the panel reports as -1 (size: version 0).
 using Q = diagramQRCodeItem;
 const keyRow qrRows[] = {
-    atX("QRcodeAtX"),
-    atY("QRcodeAtY"),
-    rotate("QRcodeRotate"),
+    atX("QRcodeAtX", "QRCodeXSpin"),
+    atY("QRcodeAtY", "QRCodeYSpin"),
+    rotate("QRcodeRotate", "QRCodeRotateSpin"),
     field<Q, &Q::content>("QRcodeContent"),
-    field<Q, &Q::level>("QRcodeLevel", 0, 3),
-    field<Q, &Q::scale>("QRcodeScale", 0, 77),
-    field<Q, &Q::version>("QRcodeVersion", 1, 5),
+    field<Q, &Q::level>("QRcodeLevel", -1, 3, "comboBox_QRCodeItemLevel"),
+    field<Q, &Q::scale>("QRcodeScale", 0, 77, "spinBox_QRCodeItemScale"),
+    field<Q, &Q::version>("QRcodeVersion", 0, 5, "comboBox_QRCodeItemVersion"),
     field<Q, &Q::converse>("QRcodeConverse"),
     field<Q, &Q::insertCnt>("QRcodeInsertCnt"),
-    field<Q, &Q::cntMode>("QRcodeCntMode", 0, 8),
+    field<Q, &Q::cntMode>("QRcodeCntMode", 0, 8, "comboBox_type"),
     field<Q, &Q::insertCntPos>("QRcodeInsertCntPos"),
     field<Q, &Q::insertTime>("QRcodeInsertTime"),
     field<Q, &Q::timeModeStr>("QRcodeTimeModeStr"),

@@ -38,6 +38,9 @@ struct keyRow {
     QJsonValue (*json)(const QGraphicsItem &item);
     double low; // the panels' range; low > high when there is none
     double high;
+    // The panel control whose range low to high is (a spin box's minimum and maximum, or a combo box's
+    // rows); nullptr for a plausibility range no panel sets. A test holds the two together.
+    const char *control = nullptr;
 
     bool hasRange() const { return low <= high; }
     // The field name: the key without its item prefix, first letter lower case ("TextIsExtVariable"

@@ -1,4 +1,6 @@
 #include "busycursor.h"
+#include "emptypicture.h"
+#include "printstrip.h"
 #include "safewrite.h"
 #include "sprdocument.h"
 #include "sprsections.h"
@@ -43,10 +45,10 @@ quint32 designRightEdge(const QGraphicsScene &scene)
 {
     quint32 right = 0;
     for (const QGraphicsItem *item : scene.items()) {
-        const QRectF box = item->sceneBoundingRect();
+        const QRectF box = emptyPicture::printedSceneRect(*item);
         const double edge = box.left() + box.width();
         // Truncated toward zero; an edge left of the origin or at the strip's end or beyond never counts.
-        if (!(edge > -1.0 && edge < 80000.0))
+        if (!(edge > -1.0 && edge < stripLength))
             continue;
         right = qMax(right, static_cast<quint32>(edge));
     }
@@ -55,7 +57,7 @@ quint32 designRightEdge(const QGraphicsScene &scene)
 
 void setUpDesignScene(QGraphicsScene &scene)
 {
-    scene.setSceneRect(0, 0, 80000, 300);
+    scene.setSceneRect(0, 0, stripLength, stripHeight);
     scene.setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
 }
 

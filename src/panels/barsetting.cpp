@@ -2,11 +2,16 @@
 #include "ui_barsetting.h"
 
 #include "diagrambaritem.h"
+#include "emptypicturelabel.h"
 #include "panelload.h"
+#include "scanverdictlabel.h"
 
 barSetting::barSetting(QWidget *parent) : QWidget(parent), ui(new Ui::barSetting)
 {
     ui->setupUi(this);
+    emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
+    verdict = new scanVerdictLabel(this);
+    verdict->setGeometry(440, 200, 290, 105);
 }
 
 barSetting::~barSetting()
@@ -24,6 +29,7 @@ void barSetting::loadFromItem(const diagramBarItem *item)
     // A check box set from code emits no click, so the switch never regenerates the item here.
     ui->checkBox_showText->setChecked(item->isTextOn);
     panelLoad::loadComboIndex(ui->barModeCombo, item->mode);
+    emptyReasonLine::show(emptyPictureLabel, item->showsFrame(), item->emptyReason());
 }
 
 void barSetting::on_barXSpin_valueChanged(int)

@@ -1,7 +1,10 @@
 #pragma once
 #include <QWidget>
 
+class scanVerdictLabel;
+
 class diagramBarItem;
+class QLabel;
 
 namespace Ui
 {
@@ -20,6 +23,8 @@ public:
 
     // Show the item's values; changed controls report back through the signals below.
     void loadFromItem(const diagramBarItem *item);
+    // Where the window shows what a scanner reads from the item's symbol.
+    scanVerdictLabel *scanVerdict() const { return verdict; }
 
 signals:
     void barXChange(int);
@@ -38,5 +43,7 @@ private slots:
     void on_checkBox_showText_clicked(bool checked);
 
 private:
+    scanVerdictLabel *verdict = nullptr;
     Ui::barSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };

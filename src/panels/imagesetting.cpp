@@ -2,11 +2,13 @@
 #include "ui_imagesetting.h"
 
 #include "diagramimageitem.h"
+#include "emptypicturelabel.h"
 #include "panelload.h"
 
 imageSetting::imageSetting(QWidget *parent) : QWidget(parent), ui(new Ui::imageSetting)
 {
     ui->setupUi(this);
+    emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
 }
 
 imageSetting::~imageSetting()
@@ -22,6 +24,7 @@ void imageSetting::loadFromItem(const diagramImageItem *item)
     panelLoad::loadSpin(ui->imageHeightSpin, item->pixmap().height());
     panelLoad::loadSpin(ui->imageRotateSpin, item->rotation());
     ui->imagePathLineEdit->setText(item->pixPath);
+    emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
 }
 
 void imageSetting::on_imageXSpin_valueChanged(int)

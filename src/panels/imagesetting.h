@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class diagramImageItem;
+class QLabel;
 
 namespace Ui
 {
@@ -41,4 +42,5 @@ private slots:
 
 private:
     Ui::imageSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };

@@ -2,11 +2,16 @@
 #include "ui_qrcodesetting.h"
 
 #include "diagramqrcodeitem.h"
+#include "emptypicturelabel.h"
 #include "panelload.h"
+#include "scanverdictlabel.h"
 
 QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCodeSetting)
 {
     ui->setupUi(this);
+    emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
+    verdict = new scanVerdictLabel(this);
+    verdict->setGeometry(20, 255, 700, 52);
 }
 
 QRCodeSetting::~QRCodeSetting()
@@ -24,6 +29,7 @@ void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
     panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemLevel, item->level);
     panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1);
     panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
+    emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
 }
 
 void QRCodeSetting::on_spinBox_QRCodeItemScale_valueChanged(int)

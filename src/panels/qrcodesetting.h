@@ -1,7 +1,10 @@
 #pragma once
 #include <QWidget>
 
+class scanVerdictLabel;
+
 class diagramQRCodeItem;
+class QLabel;
 
 namespace Ui
 {
@@ -21,6 +24,8 @@ public:
 
     // Show the item's values; changed controls report back through the signals below.
     void loadFromItem(const diagramQRCodeItem *item);
+    // Where the window shows what a scanner reads from the item's symbol.
+    scanVerdictLabel *scanVerdict() const { return verdict; }
 
 signals:
     void QRCodeXChange(int x);
@@ -44,5 +49,7 @@ private slots:
     void on_pushButton_QRCodeItemDyna_clicked();
 
 private:
+    scanVerdictLabel *verdict = nullptr;
     Ui::QRCodeSetting *ui;
+    QLabel *emptyPictureLabel; // why the item shows no picture
 };

@@ -1,5 +1,6 @@
 // sprtool barcode, run as a separate process: exit codes, the error line and the written picture.
 #include "barcodetestsupport.h"
+#include "sprtoolprocess.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -7,29 +8,14 @@
 
 namespace
 {
-struct runResult {
-    int exitCode = -1;
-    QByteArray err;
-};
-
-runResult runSprtool(const QStringList &args)
+sprtoolRun barcode(const QStringList &args, const sprtoolOptions &options = {})
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(SPRTOOL_PATH), QStringList{"barcode"} + args);
-    if (!process.waitForFinished(60000))
-        return {};
-    runResult result{process.exitCode(), process.readAllStandardError()};
-    // Platform chatter is not ours; keep the lines sprtool writes.
-    QByteArrayList lines;
-    for (const QByteArray &line : result.err.split('\n')) {
-        if (!line.startsWith("QStandardPaths:") && !line.isEmpty())
-            lines << line;
-    }
-    result.err = lines.join('\n');
-    return result;
+    return runSprtool(QStringList{"barcode"} + args, options);
+}
+
+QString arialWarning()
+{
+    return fontWarningLine(QStringLiteral("barcode"), QStringLiteral("arial"));
 }
 
 QImage asArgb(const QImage &image)
@@ -49,6 +35,10 @@ private slots:
     void tooWideWritesNothing();
     void usageErrors_data();
     void usageErrors();
+    void helpAndOptionForms();
+    void contentFromAFileOrStandardInput();
+    void missingFontIsTold();
+    void failedOutputExitsWithTwo();
 
 private:
     QTemporaryDir dir;
@@ -91,9 +81,9 @@ void sprtoolBarcodeTest::writesTheItemsPicture()
     QFETCH(int, d);
     QFETCH(int, e);
     QFile::remove(out);
-    const runResult run = runSprtool(QStringList{"-o", out} + args);
+    const sprtoolRun run = barcode(QStringList{"-o", out} + args);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.errText(), text ? arialWarning() : QString()); // the digits' font, when substituted
     const QImage written(out);
     QCOMPARE(asArgb(written), asArgb(drawn(mode, content, text, d, e)));
     QVERIFY(written.hasAlphaChannel());
@@ -104,20 +94,23 @@ void sprtoolBarcodeTest::refusedContent()
 {
     // Refused content leaves no file behind, and an existing output file keeps its bytes.
     QFile::remove(out);
-    runResult run = runSprtool({"ean8", "123", "-o", out});
+    sprtoolOptions chinese;
+    chinese.locale = QStringLiteral("zh_CN.UTF-8");
+    sprtoolRun run = barcode({"ean8", "123", "-o", out, "--no-text"}, chinese);
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(run.err),
-             QString::fromUtf8("error code 2: 条码格式错误，本条码为8位阿拉伯数字！"));
+    QCOMPARE(run.errText(),
+             QString::fromUtf8("sprtool barcode: 错误代码 2：条码格式错误，本条码为8位阿拉伯数字！\n"));
     QVERIFY(!QFile::exists(out));
 
     QFile old(out);
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old bytes");
     old.close();
-    run = runSprtool({"-o", out, "CODE128", "AB'C"});
+    run = barcode({"-o", out, "CODE128", "AB'C", "--no-text"}, chinese);
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(run.err),
-             QString::fromUtf8("error code 7: 条码格式错误，本条码内容仅包含数字与英文字母及部分符号！"));
+    QCOMPARE(run.errText(),
+             QString::fromUtf8(
+                 "sprtool barcode: 错误代码 7：条码格式错误，本条码内容仅包含数字与英文字母及部分符号！\n"));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old bytes"));
 }
@@ -125,32 +118,129 @@ void sprtoolBarcodeTest::refusedContent()
 void sprtoolBarcodeTest::tooWideWritesNothing()
 {
     QFile::remove(out);
-    const runResult run = runSprtool({"code128", QString(1500, QLatin1Char('x')), "-o", out});
+    const sprtoolRun run = barcode({"code128", QString(1500, QLatin1Char('x')), "-o", out});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(run.err), QString::fromUtf8("error code 0: 条码格式错误！"));
+    QCOMPARE(run.errText(), arialWarning() + "sprtool barcode: error code 0: Barcode format error!\n");
     QVERIFY(!QFile::exists(out));
 }
 
 void sprtoolBarcodeTest::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("nothing") << QStringList{};
-    QTest::newRow("no output") << QStringList{"ean13", "6901234567892"};
-    QTest::newRow("no content") << QStringList{"ean13", "-o", "x.png"};
-    QTest::newRow("unknown symbology") << QStringList{"qr", "1", "-o", "x.png"};
-    QTest::newRow("mode 7") << QStringList{"7", "1", "-o", "x.png"};
-    QTest::newRow("module 0") << QStringList{"--module", "0", "ean13", "1", "-o", "x.png"};
-    QTest::newRow("height text") << QStringList{"--height", "tall", "ean13", "1", "-o", "x.png"};
-    QTest::newRow("unknown option") << QStringList{"--bold", "ean13", "1", "-o", "x.png"};
-    QTest::newRow("extra argument") << QStringList{"ean13", "1", "2", "-o", "x.png"};
+    QTest::addColumn<QString>("problem"); // the first line names what is at fault
+    QTest::newRow("nothing") << QStringList{} << "missing argument SYMBOLOGY";
+    QTest::newRow("no output") << QStringList{"ean13", "6901234567892"} << "no output given";
+    QTest::newRow("no content") << QStringList{"ean13", "-o", "x.png"} << "missing argument CONTENT";
+    QTest::newRow("unknown symbology")
+        << QStringList{"qr", "1", "-o", "x.png"} << "invalid value \"qr\" for SYMBOLOGY";
+    QTest::newRow("mode 7") << QStringList{"7", "1", "-o", "x.png"} << "invalid value \"7\" for SYMBOLOGY";
+    QTest::newRow("module 0") << QStringList{"--module", "0", "ean13", "1", "-o", "x.png"}
+                              << "invalid value \"0\" for --module";
+    QTest::newRow("height text") << QStringList{"--height=tall", "ean13", "1", "-o", "x.png"}
+                                 << "invalid value \"tall\" for --height";
+    QTest::newRow("unknown option") << QStringList{"--bold", "ean13", "1", "-o", "x.png"}
+                                    << "unknown option \"--bold\"";
+    QTest::newRow("unknown short option")
+        << QStringList{"-x", "ean13", "1", "-o", "x.png"} << "unknown option \"-x\"";
+    QTest::newRow("extra argument") << QStringList{"ean13", "1", "2", "-o", "x.png"}
+                                    << "unexpected argument \"2\"";
+    QTest::newRow("two outputs") << QStringList{"ean13", "1", "-o", "x.png", "--output=y.png"}
+                                 << "option --output may be given only once";
+    QTest::newRow("missing value") << QStringList{"ean13", "1", "-o"} << "option -o needs a value";
+    QTest::newRow("value for a switch")
+        << QStringList{"ean13", "1", "--no-text=yes", "-o", "x.png"} << "option --no-text takes no value";
+    QTest::newRow("content twice") << QStringList{"ean13", "1", "--content-file", "c", "-o", "x.png"}
+                                   << "content given twice";
 }
 
 void sprtoolBarcodeTest::usageErrors()
 {
     QFETCH(QStringList, args);
-    const runResult run = runSprtool(args);
+    QFETCH(QString, problem);
+    const sprtoolRun run = barcode(args);
     QCOMPARE(run.exitCode, 2);
-    QVERIFY(run.err.startsWith("usage: sprtool barcode"));
+    QVERIFY2(run.errText().startsWith("sprtool barcode: " + problem), run.err);
+    QVERIFY2(run.err.endsWith("run \"sprtool barcode --help\" for its usage\n"), run.err);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(!QFile::exists("x.png") && !QFile::exists("y.png"));
+}
+
+void sprtoolBarcodeTest::helpAndOptionForms()
+{
+    const sprtoolRun help = barcode({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith("Usage: sprtool barcode [OPTIONS] SYMBOLOGY [CONTENT]\n"));
+    for (const char *option :
+         {"-o, --output FILE", "--content-file FILE", "--module D", "--height E", "--no-text", "Exit codes:"})
+        QVERIFY2(help.out.contains(option), option);
+    QCOMPARE(help.err, QByteArray());
+
+    // "--opt=value", "--opt value" and the short name draw the same picture, written to standard output.
+    const QImage expected = drawn(2, "ABC", false, 3, 80);
+    for (const QStringList &args :
+         {QStringList{"--module=3", "--height=80", "--no-text", "code39", "ABC", "-o", "-"},
+          QStringList{"code39", "--module", "3", "--no-text", "--height", "80", "--output", "-", "ABC"},
+          QStringList{"-o-", "--no-text", "--module", "3", "--height=80", "--", "code39", "ABC"}}) {
+        const sprtoolRun run = barcode(args);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(asArgb(QImage::fromData(run.out, "PNG")), asArgb(expected));
+    }
+}
+
+void sprtoolBarcodeTest::contentFromAFileOrStandardInput()
+{
+    const QString content = dir.filePath("content.txt");
+    QFile file(content);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("-12345ABC\n"); // an editor's line end is no part of the content
+    file.close();
+    const QImage expected = drawn(6, "-12345ABC", false);
+    sprtoolRun run = barcode({"code128", "--no-text", "--content-file", content, "-o", out});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(asArgb(QImage(out)), asArgb(expected));
+
+    sprtoolOptions piped;
+    piped.input = "-12345ABC";
+    run = barcode({"code128", "--no-text", "--content-file=-", "-o", "-"}, piped);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(asArgb(QImage::fromData(run.out, "PNG")), asArgb(expected));
+
+    // A megabyte is read whole and judged by the symbology, not cut at a length of the command line.
+    piped.input = QByteArray(1024 * 1024, '7');
+    QFile::remove(out);
+    run = barcode({"code128", "--no-text", "--content-file", "-", "-o", out}, piped);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.errText(), QString("sprtool barcode: error code 0: Barcode format error!\n"));
+    QVERIFY(!QFile::exists(out));
+
+    run = barcode({"code128", "--content-file", dir.filePath("absent.txt"), "-o", out});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.errText().startsWith("sprtool barcode: cannot read " + dir.filePath("absent.txt")), run.err);
+    QVERIFY(!QFile::exists(out));
+}
+
+void sprtoolBarcodeTest::missingFontIsTold()
+{
+    sprtoolOptions noFonts;
+    noFonts.environment << "FONTCONFIG_FILE=" + writeEmptyFontconfig(dir.path());
+    const sprtoolRun run = barcode({"ean13", "6901234567892", "-o", out}, noFonts);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errText().startsWith("sprtool barcode: font \"arial\" is not installed"), run.err);
+    QVERIFY(QFile::exists(out));
+    QCOMPARE(barcode({"ean13", "6901234567892", "--no-text", "-o", out}, noFonts).err, QByteArray());
+}
+
+void sprtoolBarcodeTest::failedOutputExitsWithTwo()
+{
+    // A folder in the way, a folder that does not exist and a full device: nothing is left behind.
+    QVERIFY(QDir(dir.path()).mkpath("folder"));
+    for (const QString &target :
+         {dir.filePath("folder"), dir.filePath("none/out.png"), QString("/dev/full")}) {
+        const sprtoolRun run = barcode({"ean8", "1234567", "--no-text", "-o", target});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errText().startsWith("sprtool barcode: cannot write " + target), run.err);
+    }
+    QVERIFY(!QFile::exists(dir.filePath("none")));
 }
 
 QTEST_MAIN(sprtoolBarcodeTest)

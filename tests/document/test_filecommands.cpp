@@ -284,6 +284,13 @@ private slots:
         for (int i = 0; i <= sprReadLimits().maxItems; ++i)
             crowded += "[TextItemInfo]\r\n";
         QTest::newRow("too many items") << crowded << false;
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("first"));
+        addQRCode(scene, {500, 0});
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("QRcodeScale"), QStringLiteral("2000000000"));
+        QTest::newRow("picture beyond its budget") << fileOf(lines) << false;
     }
     void foreignOrUnreadableFilesAreRefused()
     {
@@ -313,6 +320,32 @@ private slots:
         QVERIFY(!a.isUntitled());
         if (!asFolder)
             QCOMPARE(contentsOf(path), bytes);
+    }
+
+    // A file in another encoding opens, and the operator is told which lines a save would change.
+    void otherEncodingsAreNamed()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        addText(scene, QStringLiteral("B"), {300, 0});
+        QByteArray bytes = sprFileBytes(scene);
+        bytes.replace("TextContent =B", "TextContent =\xD6\xD0\xCE\xC4"); // GBK
+        const QString path = dir.filePath(QStringLiteral("gbk.spr"));
+        writeFile(path, bytes);
+        const int line =
+            linesOf(bytes).indexOf(QRegularExpression(QStringLiteral("TextContent =.*[^AB]"))) + 1;
+        QVERIFY(line > 0);
+        Widget w;
+        dialogScript script;
+        script.install();
+        script.answers = QStringList{path};
+        w.openActionSlot();
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QCOMPARE(script.boxes.size(), 1);
+        QVERIFY2(script.boxes.first().contains(QStringLiteral("第 %1 行").arg(line)),
+                 qPrintable(script.boxes.first()));
+        QVERIFY(script.boxes.first().contains(QDir::toNativeSeparators(path)));
     }
 
     void byteOrderMarkOpens()

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 namespace
 {
@@ -498,14 +499,13 @@ private slots:
         setKey(lines, QStringLiteral("TextAtY"), QStringLiteral("nan"));
         setKey(lines, QStringLiteral("TextRotate"), QStringLiteral("inf"));
         setKey(lines, QStringLiteral("TextFont"), QStringLiteral("simsun,99999999,-1,5,50,0,0,0,0,0"));
-        setKey(lines, QStringLiteral("BarLineWidth"), QStringLiteral("2000000000"));
-        setKey(lines, QStringLiteral("BarLineHeight"), QStringLiteral("2000000000"));
-        setKey(lines, QStringLiteral("QRcodeScale"), QStringLiteral("2000000000"));
         setKey(lines, QStringLiteral("QRcodeVersion"), QStringLiteral("2000000000"));
         setKey(lines, QStringLiteral("ImageWidth"), QStringLiteral("1e300"));
         setKey(lines, QStringLiteral("ImageHeight"), QStringLiteral("-1e300"));
         setKey(lines, QStringLiteral("TimeValid"), QStringLiteral("2147483647"));
         setKey(lines, QStringLiteral("TimeFontSize"), QStringLiteral("-5"));
+        // With no size of its own the description's size counts.
+        setKey(lines, QStringLiteral("TimeFont"), QStringLiteral("simsun,99999999,-1,5,50,0,0,0,0,0"));
         sprReadOptions options;
         options.collectFindings = true;
         readDesign back(fileOf(lines), options);
@@ -519,10 +519,58 @@ private slots:
         QVERIFY(text->font().pixelSize() <= 1000);
         QVERIFY(text->font().letterSpacing() >= -1000);
         QVERIFY(back.result.findings.size() >= 10);
+        // Every value taken in at a bound is named, on its own line.
+        for (const char *key : {"TextFontSize", "TextSpace", "TextAtX", "ImageWidth", "TimeFont"}) {
+            const int line = lines.indexOf(QRegularExpression(QStringLiteral("%1 =.*").arg(key))) + 1;
+            const bool named = std::any_of(
+                back.result.findings.cbegin(), back.result.findings.cend(), [&](const sprFinding &f) {
+                    return f.line == line && f.message.startsWith(QLatin1String(key)) &&
+                           f.message.contains(QLatin1String("the reader takes"));
+                });
+            QVERIFY2(named, qPrintable(QString::fromLatin1(key) + QString::number(line)));
+        }
         // What the reader made of them saves and reads back to the same bytes.
         const QByteArray saved = sprFileBytes(back.scene);
         readDesign again(saved);
         QCOMPARE(sprFileBytes(again.scene), saved);
+    }
+
+    // A picture beyond the reader's budget refuses the whole file, naming the limit: a design read
+    // without it would be saved shortened.
+    void picturesBeyondTheBudgetRefuseTheFile_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("bar module width") << "BarLineWidth"
+                                          << "2000000000";
+        QTest::newRow("bar height") << "BarLineHeight"
+                                    << "2000000000";
+        QTest::newRow("QR module size") << "QRcodeScale"
+                                        << "2000000000";
+    }
+    void picturesBeyondTheBudgetRefuseTheFile()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addBarcode(scene);
+        addQRCode(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, key, value);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("huge.spr"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(fileOf(lines));
+        file.close();
+        QGraphicsScene into;
+        setUpDesignScene(into);
+        sprReadResult result;
+        QString reason;
+        QVERIFY(!loadSprFile(path, into, &result, &reason));
+        QVERIFY2(reason.contains(QLatin1String("MiB")), qPrintable(reason));
+        QCOMPARE(into.items().size(), 0);
     }
 
     void checkerNamesWhatIsWrong()
@@ -550,6 +598,147 @@ private slots:
                  qPrintable(all));
         QVERIFY2(all.contains(QStringLiteral("TextAtY: 150 is outside 0 to 77")), qPrintable(all));
         QCOMPARE(back.result.barcodeRefusals.size(), 1); // returned to the caller, never shown by the reader
+    }
+
+    // One flaw at a time in a clean design of every kind the checker can see without a picture file:
+    // exactly the findings listed, on the line of the key changed (or of its section), nothing else.
+    void checkerFindsEachFlawOnce_data()
+    {
+        QTest::addColumn<QStringList>("edits"); // key, value, key, value ...
+        QTest::addColumn<QString>("lineKey");   // the key whose line the finding names; "[" for the section
+        QTest::addColumn<QStringList>("expected");
+        const QStringList none;
+        QTest::newRow("QR level and size the panel leaves unset")
+            << QStringList{"QRcodeLevel", "-1", "QRcodeVersion", "0"} << QString() << none;
+        QTest::newRow("zero module width is no content fault")
+            << QStringList{"BarLineWidth", "0"} << "BarLineWidth"
+            << QStringList{"BarLineWidth: 0 is outside 1 to 50, the range the designer allows"};
+        QTest::newRow("integers stay integers")
+            << QStringList{"SceneWidth", "4294967295"} << "SceneWidth"
+            << QStringList{"SceneWidth: 4294967295 is outside 0 to 79999, the range the designer allows"};
+        QTest::newRow("empty barcode content")
+            << QStringList{"BarContent", ""} << "BarContent"
+            << QStringList{
+                   "BarContent is empty: the designer shows 6901234567892, the printer gets no content"};
+        QTest::newRow("empty QR content")
+            << QStringList{"QRcodeContent", ""} << "QRcodeContent"
+            << QStringList{
+                   "QRcodeContent is empty: the designer shows \"empty!\", the printer gets no content"};
+        QTest::newRow("counter placeholder beyond the content")
+            << QStringList{"QRcodeInsertCnt", "1", "QRcodeInsertCntPos", "40"} << "QRcodeInsertCntPos"
+            << QStringList{"QRcodeInsertCntPos 40 lies outside the content's 9 characters; the printer "
+                           "cannot insert the counter there"};
+        QTest::newRow("time placeholder before the content")
+            << QStringList{"QRcodeInsertTime", "1", "QRcodeInsertTimePos", "-1"} << "QRcodeInsertTimePos"
+            << QStringList{"QRcodeInsertTimePos -1 lies outside the content's 9 characters; the printer "
+                           "cannot insert the date/time there"};
+        QTest::newRow("format beyond any the dialog makes")
+            << QStringList{"TimeMode", QString(300, QLatin1Char('y'))} << "TimeMode"
+            << QStringList{"TimeMode: 300 characters, more than the 256 a date/time format may have; the "
+                           "designer uses only the first 256"};
+        QTest::newRow("QR code of no pixels")
+            << QStringList{"QRcodeScale", "0"} << "QRcodeScale"
+            << QStringList{"QRcodeScale 0: the QR code has no picture; the designer shows a placeholder "
+                           "frame, the printer prints nothing"};
+        QTest::newRow("refused content")
+            << QStringList{"BarContent", "12345"} << "BarContent"
+            << QStringList{
+                   QStringLiteral("BarContent \"12345\" is refused by the symbology (code 1: %1); the "
+                                  "designer shows a placeholder frame, the printer prints nothing")
+                       .arg(barcodeErrorMessage(1))};
+    }
+    void checkerFindsEachFlawOnce()
+    {
+        QFETCH(QStringList, edits);
+        QFETCH(QString, lineKey);
+        QFETCH(QStringList, expected);
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        addTime(scene, {300, 0})->mode = QStringLiteral("yyyy-MM-dd");
+        addBarcode(scene, {600, 0});
+        addQRCode(scene, {1300, 0});
+        QStringList lines = linesOf(sprFileBytes(scene));
+        int line = 0;
+        for (int i = 0; i + 1 < edits.size(); i += 2) {
+            const int at = setKey(lines, edits[i], edits[i + 1]);
+            QVERIFY2(at >= 0, qPrintable(edits[i]));
+            if (edits[i] == lineKey)
+                line = at + 1;
+        }
+        sprReadOptions options;
+        options.collectFindings = true;
+        readDesign back(fileOf(lines), options);
+        QStringList found;
+        for (const sprFinding &f : back.result.findings)
+            found << QStringLiteral("%1: %2").arg(f.line).arg(f.message);
+        QStringList wanted;
+        for (const QString &message : expected)
+            wanted << QStringLiteral("%1: %2").arg(line).arg(message);
+        QVERIFY2(found == wanted, qPrintable(found.join('\n')));
+        QCOMPARE(back.scene.items().size(), 4); // reported, never dropped
+    }
+
+    // Damage to the bytes: a cut, another encoding, a NUL; each said once, where it is.
+    void checkerSeesDamagedBytes()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"));
+        addCounter(scene, {300, 0});
+        const QByteArray clean = sprFileBytes(scene);
+        sprReadOptions options;
+        options.collectFindings = true;
+        auto report = [&](const QByteArray &bytes) {
+            readDesign back(bytes, options);
+            QStringList found;
+            for (const sprFinding &f : back.result.findings)
+                found << QStringLiteral("%1: %2").arg(f.line).arg(f.message);
+            return std::make_pair(found, back.result);
+        };
+        QCOMPARE(report(clean).first, QStringList());
+
+        // Cut in the middle of the second section (line 6 is the first header, 15 the second).
+        const QList<QByteArray> cleanLines = clean.split('\n');
+        QByteArray cut;
+        for (int i = 0; i < 18; ++i)
+            cut += cleanLines[i] + '\n';
+        const QStringList cutReport = report(cut).first;
+        QCOMPARE(cutReport.size(), 1);
+        QVERIFY2(cutReport.first().startsWith(
+                     QLatin1String("15: the file ends inside this section: the last 10 of "
+                                   "its 13 key lines")),
+                 qPrintable(cutReport.join('\n')));
+
+        // The text content in GBK: the line is named, for the checker and for the window.
+        QByteArray gbk = clean;
+        gbk.replace("TextContent =A", "TextContent =\xD6\xD0\xCE\xC4");
+        const auto [gbkReport, gbkResult] = report(gbk);
+        const int contentLine = linesOf(clean).indexOf(QStringLiteral("TextContent =A")) + 1;
+        QCOMPARE(gbkResult.invalidUtf8Lines, QVector<int>{contentLine});
+        QCOMPARE(gbkReport.size(), 1);
+        QVERIFY(
+            gbkReport.first().startsWith(QStringLiteral("%1: the line is not valid UTF-8").arg(contentLine)));
+        QVERIFY(report(clean).second.invalidUtf8Lines.isEmpty());
+
+        // A NUL after a header makes it no header: the section is not read as one.
+        QByteArray nul = clean;
+        nul.replace("[TextItemInfo]", QByteArray("[TextItemInfo]\0junk", 19));
+        const auto [nulReport, nulResult] = report(nul);
+        QCOMPARE(nulResult.itemsBuilt, 1);
+        QVERIFY2(nulReport.join('\n').contains(QLatin1String("the line holds a NUL byte")),
+                 qPrintable(nulReport.join('\n')));
+        QVERIFY2(nulReport.join('\n').contains(QLatin1String("found \"[TextItemInfo]\\x00junk\"")),
+                 qPrintable(nulReport.join('\n')));
+
+        // More sections than TotalItemNum, or fewer: the count is named once, nothing repeats it.
+        for (const QByteArray &total : {QByteArray("1"), QByteArray("5")}) {
+            QByteArray counted = clean;
+            counted.replace("TotalItemNum =2", "TotalItemNum =" + total);
+            QCOMPARE(report(counted).first,
+                     QStringList{QStringLiteral("5: TotalItemNum is %1 but the file holds 2 item sections")
+                                     .arg(QString::fromLatin1(total))});
+        }
     }
 
     // Every input that once made the fuzzer stop: read without harm, and what is saved reads back alike.

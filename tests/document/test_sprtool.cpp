@@ -1,5 +1,6 @@
 // sprtool info, resave, render and check, run as the operator's scripts run them.
 #include "designfixtures.h"
+#include "sprtoolprocess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,27 +8,43 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 namespace
 {
-struct run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-run sprtool(const QStringList &args)
+sprtoolRun sprtool(const QStringList &args, const sprtoolOptions &options = {})
 {
-    QProcess process;
-    process.start(QStringLiteral(SPRTOOL_PATH), args);
-    run result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runSprtool(args, options);
 }
+// Runs sprtool with its output discarded; the exit code and the child's peak memory in bytes.
+std::pair<int, qint64> sprtoolMemory(const QStringList &args)
+{
+    QList<QByteArray> bytes{QByteArray(SPRTOOL_PATH)};
+    for (const QString &arg : args)
+        bytes << QFile::encodeName(arg);
+    std::vector<char *> argv;
+    for (QByteArray &arg : bytes)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return {-1, 0};
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
+        return {-1, 0};
+    return {WEXITSTATUS(status), qint64(usage.ru_maxrss) * 1024};
+}
+
 } // namespace
 
 class SprToolTest : public QObject
@@ -52,11 +69,42 @@ private slots:
         delete scene.items().first(); // the image, whose picture the printer's folder lacks
         clean = dir.filePath(QStringLiteral("clean.spr"));
         QVERIFY(saveSprFile(clean, scene));
+        cleanBytes = sprFileBytes(scene);
+        writeFile(dir.filePath(QStringLiteral("noheader.spr")), "SceneWidth =0\r\n");
+        QGraphicsScene fontless; // nothing drawn with a font, so nothing depends on the machine's fonts
+        setUpDesignScene(fontless);
+        addQRCode(fontless, {0, 0});
+        QVERIFY(saveSprFile(dir.filePath(QStringLiteral("qronly.spr")), fontless));
+    }
+
+    // The output's extension chooses the format; preview values change what is drawn, never the file.
+    void renderFormatsAndPreview()
+    {
+        const struct {
+            const char *name;
+            QByteArray start;
+        } formats[] = {{"out.png", "\x89PNG"}, {"out.pdf", "%PDF-"}, {"out.SVG", "<?xml"}};
+        for (const auto &format : formats) {
+            const QString out = dir.filePath(QLatin1String(format.name));
+            QCOMPARE(sprtool({"render", design, "-o", out, "--dpi", "300"}).exitCode, 0);
+            QFile file(out);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(file.readAll().startsWith(format.start), format.name);
+        }
+        const sprtoolRun zero = sprtool({"render", design, "-o", "-", "--at", "2024-02-29T23:59:00"});
+        const sprtoolRun counted = sprtool({"render", design, "-o", "-", "--counter1", "4321"});
+        QCOMPARE(zero.exitCode, 0);
+        QCOMPARE(counted.exitCode, 0);
+        QVERIFY(zero.out.startsWith("\x89PNG"));
+        QVERIFY(zero.out != counted.out);
+        QFile saved(design);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), designBytes);
     }
 
     void infoPrintsTheItemsInFileOrder()
     {
-        const run r = sprtool({QStringLiteral("info"), design});
+        const sprtoolRun r = sprtool({QStringLiteral("info"), design});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject info = QJsonDocument::fromJson(r.out).object();
         QCOMPARE(info["sceneRect"].toObject()["width"].toDouble(), 80000.0);
@@ -120,9 +168,16 @@ private slots:
 
     void checkReportsLineByLine()
     {
-        const run good = sprtool({QStringLiteral("check"), clean});
-        QCOMPARE(good.exitCode, 0);
-        QCOMPARE(good.out, QByteArray());
+        // A sound design is only told about the fonts this machine lacks (the text's and the digits').
+        const sprtoolRun good = sprtool({QStringLiteral("check"), clean});
+        QString fonts;
+        for (const QString &family : {QStringLiteral("simsun"), QStringLiteral("arial")})
+            fonts += fontWarningLine(QStringLiteral("check"), family);
+        const QStringList goodReport = QString::fromUtf8(good.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(goodReport.size(), fonts.count('\n'));
+        for (const QString &line : goodReport)
+            QVERIFY2(line.contains(QStringLiteral("is not installed")), qPrintable(line));
+        QCOMPARE(good.exitCode, goodReport.isEmpty() ? 0 : 1);
 
         QStringList lines = linesOf(designBytes);
         setKey(lines, QStringLiteral("BarMode"), QStringLiteral("9"));
@@ -134,7 +189,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(fileOf(lines));
         file.close();
-        const run r = sprtool({QStringLiteral("check"), flawed});
+        const sprtoolRun r = sprtool({QStringLiteral("check"), flawed});
         QCOMPARE(r.exitCode, 1);
         const QStringList report = QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts);
         const int barMode = lines.indexOf(QStringLiteral("BarMode =9")) + 1;
@@ -157,21 +212,429 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("SceneWidth =0\r\n");
         file.close();
-        const run r = sprtool({QStringLiteral("check"), path});
+        const sprtoolRun r = sprtool({QStringLiteral("check"), path});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.out.startsWith("1: missing header"), r.out);
     }
 
-    void usageAndUnreadableInputExitWithTwo()
+    void helpOfEveryCommand_data()
     {
-        QCOMPARE(sprtool({QStringLiteral("info")}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("resave"), design}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("render"), design}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("render"), design, "-o", "x.png", "--scale", "-1"}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("render"), design, "-o", "x.png", "--scale", "1000"}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("check"), dir.filePath(QStringLiteral("absent.spr"))}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("info"), dir.path()}).exitCode, 2);
-        QCOMPARE(sprtool({QStringLiteral("resave"), design, dir.filePath("no/folder/out.spr")}).exitCode, 2);
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("usage");
+        QTest::newRow("sprtool") << QStringList{"--help"} << "Usage: sprtool COMMAND";
+        QTest::newRow("sprtool -h") << QStringList{"-h"} << "Usage: sprtool COMMAND";
+        QTest::newRow("info") << QStringList{"info", "--help"} << "Usage: sprtool info [OPTIONS] FILE...";
+        QTest::newRow("check") << QStringList{"check", "-h"} << "Usage: sprtool check [OPTIONS] FILE...";
+        QTest::newRow("resave") << QStringList{"resave", "--help"}
+                                << "Usage: sprtool resave [OPTIONS] IN [OUT]";
+        QTest::newRow("render") << QStringList{"render", "x.spr", "--help"}
+                                << "Usage: sprtool render [OPTIONS] FILE";
+        QTest::newRow("barcode") << QStringList{"barcode", "--help"} << "Usage: sprtool barcode";
+        QTest::newRow("qr") << QStringList{"qr", "--help"} << "Usage: sprtool qr [OPTIONS] [CONTENT]";
+    }
+
+    // Help goes to standard output with exit 0 and always ends with the table of exit codes.
+    void helpOfEveryCommand()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, usage);
+        const sprtoolRun r = sprtool(args);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QByteArray());
+        QVERIFY2(r.out.startsWith(usage.toUtf8()), r.out);
+        QVERIFY2(r.out.contains("Exit codes:\n  0  success\n  1  content refused (barcode, qr) or findings "
+                                "(check)\n  2  usage error, unreadable input or failed output"),
+                 r.out);
+
+        // The manual page and the README name every option the help names.
+        QFile man(QStringLiteral(SPR_TEST_DATA "/../../docs/man/sprtool.1"));
+        QVERIFY(man.open(QIODevice::ReadOnly));
+        const QString manual =
+            QString::fromUtf8(man.readAll()).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        QFile readme(QStringLiteral(SPR_TEST_DATA "/../../README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString readmeText = QString::fromUtf8(readme.readAll());
+        QRegularExpressionMatchIterator options =
+            QRegularExpression(QStringLiteral("--[a-z][a-z-]+")).globalMatch(QString::fromUtf8(r.out));
+        while (options.hasNext()) {
+            const QString option = options.next().captured();
+            QVERIFY2(manual.contains(option), qPrintable(option));
+            QVERIFY2(readmeText.contains(option), qPrintable(option));
+        }
+    }
+
+    void versionAndUnknownCommand()
+    {
+        const sprtoolRun version = sprtool({"--version"});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY2(QRegularExpression("^sprtool \\d+\\.\\d+").match(QString::fromUtf8(version.out)).hasMatch(),
+                 version.out);
+        const sprtoolRun none = sprtool({});
+        QCOMPARE(none.exitCode, 2);
+        QVERIFY(none.err.startsWith("Usage: sprtool COMMAND"));
+        QCOMPARE(none.out, QByteArray());
+        const sprtoolRun unknown = sprtool({"print", design});
+        QCOMPARE(unknown.exitCode, 2);
+        QVERIFY2(unknown.err.startsWith("sprtool: unknown command \"print\"\n"), unknown.err);
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("problem"); // begins the first line on standard error
+        const QString absent = QStringLiteral("DIR/absent.spr");
+        QTest::newRow("info") << QStringList{"info", "DESIGN"} << 0 << "";
+        QTest::newRow("info --") << QStringList{"info", "--", "DESIGN"} << 0 << "";
+        QTest::newRow("resave") << QStringList{"resave", "DESIGN", "DIR/out.spr"} << 0 << "";
+        QTest::newRow("resave -o=") << QStringList{"resave", "--output=DIR/out.spr", "DESIGN"} << 0 << "";
+        QTest::newRow("render") << QStringList{"render", "-o", "DIR/out.png", "--", "DESIGN"} << 0 << "";
+        QTest::newRow("check clean") << QStringList{"check", "DIR/qronly.spr"} << 0 << "";
+        QTest::newRow("check clean twice")
+            << QStringList{"check", "DIR/qronly.spr", "DIR/qronly.spr"} << 0 << "";
+        QTest::newRow("check findings") << QStringList{"check", "DIR/noheader.spr"} << 1 << "";
+        QTest::newRow("check worst is 1")
+            << QStringList{"check", "DIR/qronly.spr", "DIR/noheader.spr"} << 1 << "";
+        QTest::newRow("info no file") << QStringList{"info"} << 2 << "sprtool info: missing argument FILE...";
+        QTest::newRow("info unknown option")
+            << QStringList{"info", "--all", "DESIGN"} << 2 << "sprtool info: unknown option \"--all\"";
+        QTest::newRow("info absent") << QStringList{"info", absent} << 2
+                                     << "sprtool info: cannot read DIR/absent.spr";
+        QTest::newRow("info folder") << QStringList{"info", "DIR"} << 2 << "sprtool info: cannot read DIR";
+        QTest::newRow("check absent")
+            << QStringList{"check", absent} << 2 << "sprtool check: cannot read DIR/absent.spr";
+        QTest::newRow("resave no output")
+            << QStringList{"resave", "DESIGN"} << 2 << "sprtool resave: no output given";
+        QTest::newRow("resave two outputs")
+            << QStringList{"resave", "DESIGN", "DIR/out.spr", "-o", "DIR/o.spr"} << 2
+            << "sprtool resave: output given twice";
+        QTest::newRow("resave no folder") << QStringList{"resave", "DESIGN", "DIR/no/out.spr"} << 2
+                                          << "sprtool resave: cannot write DIR/no/out.spr";
+        QTest::newRow("resave onto a folder")
+            << QStringList{"resave", "DESIGN", "DIR"} << 2 << "sprtool resave: cannot write DIR";
+        QTest::newRow("render no output")
+            << QStringList{"render", "DESIGN"} << 2 << "sprtool render: no output given";
+        QTest::newRow("render two files") << QStringList{"render", "DESIGN", "DESIGN", "-o", "DIR/out.png"}
+                                          << 2 << "sprtool render: unexpected argument \"DESIGN\"";
+        QTest::newRow("render scale -1")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--scale", "-1"} << 2
+            << "sprtool render: invalid value \"-1\" for --scale";
+        QTest::newRow("render scale twice")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--scale", "1", "--scale=2"} << 2
+            << "sprtool render: option --scale may be given only once";
+        QTest::newRow("render too large")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--scale", "1000"} << 2
+            << "sprtool render: a picture of 2840000 × 300000 pixels is too large";
+        QTest::newRow("render bad moment")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--at", "tomorrow"} << 2
+            << "sprtool render: invalid value \"tomorrow\" for --at";
+        QTest::newRow("render counter too wide")
+            << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--counter1=100000000"} << 2
+            << "sprtool render: invalid value \"100000000\" for --counter1";
+        QTest::newRow("render full device") << QStringList{"render", "DESIGN", "-o", "/dev/full"} << 2
+                                            << "sprtool render: cannot write /dev/full";
+    }
+
+    // One table for every command; nothing is written on 1 or 2.
+    void exitCodes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, problem);
+        args.replaceInStrings(QStringLiteral("DESIGN"), design);
+        args.replaceInStrings(QStringLiteral("DIR"), dir.path());
+        problem.replace(QStringLiteral("DESIGN"), design);
+        problem.replace(QStringLiteral("DIR"), dir.path());
+        const QStringList outputs{dir.filePath("out.spr"), dir.filePath("o.spr"), dir.filePath("out.png")};
+        for (const QString &output : outputs)
+            QFile::remove(output);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        const sprtoolRun r = sprtool(args);
+        QCOMPARE(r.exitCode, exitCode);
+        if (exitCode == 2) // after any font warnings
+            QVERIFY2(r.errText().startsWith(problem) || r.errText().contains('\n' + problem), r.err);
+        QStringList after = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        if (exitCode != 0) {
+            QCOMPARE(after, before); // neither the output nor a temporary file
+        } else {
+            for (const QString &output : outputs)
+                after.removeOne(QFileInfo(output).fileName());
+            QCOMPARE(after, before);
+        }
+    }
+
+    // "-" reads standard input and writes standard output; a pipe of resaves keeps every byte.
+    void standardStreams()
+    {
+        sprtoolOptions piped;
+        piped.input = designBytes;
+        const sprtoolRun resaved = sprtool({"resave", "-", "-"}, piped);
+        QCOMPARE(resaved.exitCode, 0);
+        QCOMPARE(resaved.out, designBytes);
+
+        QProcess shell;
+        shell.start("sh", {"-c", QStringLiteral("'%1' resave '%2' - | '%1' resave - - | '%1' resave - -o -")
+                                     .arg(SPRTOOL_PATH, design)});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 0);
+        QCOMPARE(shell.readAllStandardOutput(), designBytes);
+
+        const sprtoolRun info = sprtool({"info", "-"}, piped);
+        QCOMPARE(info.exitCode, 0);
+        const QJsonObject object = QJsonDocument::fromJson(info.out).object();
+        QCOMPARE(object["path"].toString(), QStringLiteral("-"));
+        QCOMPARE(object["items"].toArray().size(), 5);
+
+        const sprtoolRun check = sprtool({"check", "-"}, piped);
+        QCOMPARE(check.exitCode, 1);
+        QVERIFY2(check.out.contains("picture \"/udisk/bmp/\" not found"), check.out);
+
+        const QString png = dir.filePath("streams.png");
+        QCOMPARE(sprtool({"render", design, "-o", png}).exitCode, 0);
+        const sprtoolRun rendered = sprtool({"render", "-", "-o", "-"}, piped);
+        QCOMPARE(rendered.exitCode, 0);
+        QFile file(png);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(rendered.out, file.readAll());
+
+        const sprtoolRun twice = sprtool({"info", "-", design, "-"}, piped);
+        QCOMPARE(twice.exitCode, 2);
+        QVERIFY2(twice.errText().startsWith("sprtool info: standard input (-) can be read only once"),
+                 twice.err);
+        QCOMPARE(twice.out, QByteArray());
+    }
+
+    // A full standard output, a file size limit: exit 2, and no file or temporary file stays.
+    void failedOutputsExitWithTwo_data()
+    {
+        QTest::addColumn<QString>("script"); // run by sh with $T the tool, $D the design, $O the output
+        QTest::newRow("info to a full device") << "\"$T\" info \"$D\" > /dev/full";
+        QTest::newRow("check to a full device") << "\"$T\" check \"$D\" > /dev/full";
+        QTest::newRow("resave to a full device") << "\"$T\" resave \"$D\" - > /dev/full";
+        QTest::newRow("render to a full device") << "\"$T\" render \"$D\" -o - > /dev/full";
+        QTest::newRow("help to a full device") << "\"$T\" render --help > /dev/full";
+        QTest::newRow("render beyond ulimit -f") << "ulimit -f 2; exec \"$T\" render \"$D\" -o \"$O\"";
+        QTest::newRow("resave beyond ulimit -f") << "ulimit -f 1; exec \"$T\" resave \"$D\" \"$O\"";
+    }
+
+    void failedOutputsExitWithTwo()
+    {
+        QFETCH(QString, script);
+        const QString out = dir.filePath("limited/out");
+        QVERIFY(QDir(dir.path()).mkpath("limited"));
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("T", SPRTOOL_PATH);
+        env.insert("D", design);
+        env.insert("O", out);
+        env.insert("LC_ALL", "C.UTF-8");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        shell.setProcessEnvironment(env);
+        shell.start("sh", {"-c", script});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(shell.exitCode(), 2);
+        const QByteArray err = shell.readAllStandardError();
+        QVERIFY2(err.contains(": cannot write "), err);
+        QCOMPARE(
+            QDir(dir.filePath("limited")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+    }
+
+    // Several files: one JSON line or report per file, the worst exit code of them.
+    void severalFiles()
+    {
+        const QString absent = dir.filePath("absent.spr");
+        const QString noHeader = dir.filePath("noheader.spr");
+        const sprtoolRun info = sprtool({"info", design, absent, clean});
+        QCOMPARE(info.exitCode, 2);
+        QVERIFY2(info.errText().startsWith("sprtool info: cannot read " + absent), info.err);
+        const QList<QByteArray> lines = info.out.split('\n');
+        QCOMPARE(lines.size(), 3); // two objects, each ending in a line end
+        QCOMPARE(lines.at(2), QByteArray());
+        QCOMPARE(QJsonDocument::fromJson(lines.at(0)).object()["path"].toString(), design);
+        QCOMPARE(QJsonDocument::fromJson(lines.at(1)).object()["path"].toString(), clean);
+        QCOMPARE(QJsonDocument::fromJson(lines.at(1)).object()["items"].toArray().size(), 4);
+
+        const sprtoolRun check = sprtool({"check", noHeader, design});
+        QCOMPARE(check.exitCode, 1);
+        const QStringList report = QString::fromUtf8(check.out).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!report.isEmpty());
+        QVERIFY2(report.first().startsWith(noHeader + ":1: missing header"), qPrintable(report.first()));
+        QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(design) + ":\\d+: picture .* not found",
+                                    QRegularExpression::MultilineOption)
+                     .match(QString::fromUtf8(check.out))
+                     .hasMatch(),
+                 check.out);
+        for (const QString &line : report)
+            QVERIFY2(line.startsWith(noHeader + ':') || line.startsWith(design + ':'), qPrintable(line));
+        QCOMPARE(sprtool({"check", noHeader, absent}).exitCode, 2);
+    }
+
+    // No display is needed, whatever platform the environment names.
+    void noDisplayNeeded()
+    {
+        sprtoolOptions xcb;
+        xcb.environment << "QT_QPA_PLATFORM=xcb";
+        xcb.unset << "DISPLAY"
+                  << "WAYLAND_DISPLAY";
+        const QString png = dir.filePath("xcb.png");
+        const sprtoolRun render = sprtool({"render", design, "-o", png}, xcb);
+        QCOMPARE(render.exitCode, 0);
+        QCOMPARE(QImage(png).size(), QSize(2840, 300));
+        QCOMPARE(sprtool({"info", design}, xcb).exitCode, 0);
+        QCOMPARE(sprtool({"barcode", "ean8", "1234567", "-o", "-"}, xcb).exitCode, 0);
+    }
+
+    // Without any font installed, render warns about each family and check reports it at its line.
+    void missingFontsAreTold()
+    {
+        sprtoolOptions noFonts;
+        noFonts.environment << "FONTCONFIG_FILE=" + writeEmptyFontconfig(dir.path());
+        const QString png = dir.filePath("nofonts.png");
+        const sprtoolRun render = sprtool({"render", clean, "-o", png}, noFonts);
+        QCOMPARE(render.exitCode, 0);
+        QVERIFY(QFile::exists(png));
+        QVERIFY2(render.errText().contains("sprtool render: font \"simsun\" is not installed"), render.err);
+        QVERIFY2(render.errText().contains("sprtool render: font \"arial\" is not installed"), render.err);
+        QCOMPARE(render.err.count("simsun"), 1); // each family once
+
+        const sprtoolRun check = sprtool({"check", clean}, noFonts);
+        QCOMPARE(check.exitCode, 1);
+        const QStringList lines = linesOf(cleanBytes);
+        const int textFont = lines.indexOf(QRegularExpression("^[A-Za-z]+Font =simsun,.*")) + 1;
+        QVERIFY(textFont > 0);
+        QVERIFY2(
+            check.out.contains(QStringLiteral("%1: font \"simsun\" is not installed").arg(textFont).toUtf8()),
+            check.out);
+        QVERIFY2(check.out.contains("font \"arial\" is not installed"), check.out);
+    }
+
+    // Every line info prints, over the corpus of designs, fits the published schema.
+    void infoMatchesItsSchema()
+    {
+        QStringList files{design, clean, dir.filePath("noheader.spr")};
+        const QString oddHeight = dir.filePath("oddheight.spr");
+        QStringList lines = linesOf(designBytes);
+        setKey(lines, QStringLiteral("SceneHeight"), QStringLiteral("tall"));
+        writeFile(oddHeight, fileOf(lines));
+        files << oddHeight;
+        // Every value unreadable: the keys keep their types, the reader's stand-ins fill them.
+        for (const QString &odd : {QStringLiteral("?"), QStringLiteral("nan"), QStringLiteral("-1e400")}) {
+            QStringList garbled = linesOf(designBytes);
+            for (QString &line : garbled) {
+                if (line.contains(QLatin1String(" =")))
+                    line = line.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') + odd;
+            }
+            const QString path = dir.filePath(QStringLiteral("garbled%1.spr").arg(files.size()));
+            writeFile(path, fileOf(garbled));
+            files << path;
+        }
+        for (const QString &folder :
+             {QStringLiteral(SPR_TEST_DATA "/golden"), QStringLiteral(SPR_TEST_DATA "/fuzzfound"),
+              QStringLiteral(SPR_TEST_DATA "/../../fuzz/corpus/fuzz_sprreader")}) {
+            for (const QFileInfo &file : QDir(folder).entryInfoList({"*.spr"}, QDir::Files)) {
+                // Files beyond a reader limit are refused, never described.
+                QGraphicsScene scene;
+                sprReadResult read;
+                loadSprFile(file.filePath(), scene, &read);
+                if (read.limitExceeded.isEmpty())
+                    files << file.filePath();
+            }
+        }
+        QVERIFY(files.size() > 10);
+        const sprtoolRun info = sprtool(QStringList{"info"} + files);
+        QCOMPARE(info.exitCode, 0);
+        QCOMPARE(info.out.count('\n'), files.size());
+
+        // The unreadable height is null beside its text, the same types as a readable one.
+        const QJsonObject odd = QJsonDocument::fromJson(info.out.split('\n').at(3)).object();
+        QCOMPARE(odd["path"].toString(), oddHeight);
+        QVERIFY(odd["header"].toObject()["sceneHeight"].isNull());
+        QCOMPARE(odd["header"].toObject()["sceneHeightText"].toString(), QStringLiteral("tall"));
+
+        QProcess validator;
+        validator.start("python3", {SPR_TEST_DATA "/validate_json_lines.py",
+                                    SPR_TEST_DATA "/../../docs/sprtool-info.schema.json"});
+        QVERIFY(validator.waitForStarted());
+        validator.write(info.out);
+        validator.closeWriteChannel();
+        QVERIFY(validator.waitForFinished(60000));
+        const QByteArray verdict = validator.readAllStandardOutput() + validator.readAllStandardError();
+        QVERIFY2(validator.exitCode() == 0, verdict);
+        QVERIFY2(verdict.contains(QByteArray::number(files.size()) + " lines, 0 violations"), verdict);
+    }
+
+    void languageFollowsTheLocale_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("zh") << QStringList{"LC_ALL=zh_CN.UTF-8"} << QString::fromUtf8("无法读取 ");
+        QTest::newRow("tr") << QStringList{"LC_ALL=tr_TR.UTF-8"} << QString::fromUtf8(" okunamıyor: ");
+        QTest::newRow("ar") << QStringList{"LC_ALL=ar_SA.UTF-8"} << QString::fromUtf8("تعذّرت قراءة ");
+        QTest::newRow("en") << QStringList{"LC_ALL=en_GB.UTF-8"} << "cannot read ";
+        QTest::newRow("de is English") << QStringList{"LC_ALL=de_DE.UTF-8"} << "cannot read ";
+        QTest::newRow("C is English") << QStringList{"LC_ALL=C"} << "cannot read ";
+        QTest::newRow("LANG") << QStringList{"LANG=tr_TR.UTF-8"} << QString::fromUtf8(" okunamıyor: ");
+        QTest::newRow("LC_MESSAGES before LANG")
+            << QStringList{"LC_MESSAGES=zh_TW.UTF-8", "LANG=ar_EG.UTF-8"} << QString::fromUtf8("无法读取 ");
+        QTest::newRow("LC_ALL before all") << QStringList{"LC_ALL=ar", "LC_MESSAGES=zh_CN", "LANG=tr_TR"}
+                                           << QString::fromUtf8("تعذّرت قراءة ");
+    }
+
+    void languageFollowsTheLocale()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, message);
+        sprtoolOptions options;
+        options.locale.clear();
+        options.unset << "LC_ALL"
+                      << "LC_MESSAGES"
+                      << "LANG"
+                      << "LANGUAGE";
+        options.environment = environment;
+        const sprtoolRun r = sprtool({"info", dir.filePath("absent.spr")}, options);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.errText().contains(message), r.err);
+    }
+
+    // Hostile values cost at most 50 times the file's size in memory, and every command ends (the
+    // time goals are measured in bench/).
+    void hostileInputIsBounded_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("length");
+        // The largest last: the child's peak counts what the test held when it started the child.
+        QTest::newRow("1 MB QR date/time format") << "QRcodeTimeModeStr" << 1000000;
+        QTest::newRow("1 MB QR content") << "QRcodeContent" << 1000000;
+        QTest::newRow("60 MB text content") << "TextContent" << 60000000;
+    }
+    void hostileInputIsBounded()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, length);
+        QByteArray bytes = designBytes;
+        const int at = bytes.indexOf(key.toLatin1() + " =");
+        QVERIFY(at >= 0);
+        const int end = bytes.indexOf('\r', at);
+        bytes.replace(at, end - at, key.toLatin1() + " =" + QByteArray(length, 'y'));
+        const QString path = dir.filePath(QStringLiteral("hostile.spr"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(bytes.size()));
+        file.close();
+        for (const char *command : {"check", "info", "resave"}) {
+            QStringList args{QString::fromLatin1(command), path};
+            if (qstrcmp(command, "resave") == 0)
+                args << dir.filePath(QStringLiteral("hostile-out.spr"));
+            const auto [exitCode, memory] = sprtoolMemory(args);
+            QVERIFY2(exitCode == 0 || exitCode == 1, command);
+            QVERIFY2(memory <= 50 * qint64(bytes.size()) + (64 << 20),
+                     qPrintable(QStringLiteral("%1: %2 bytes").arg(QLatin1String(command)).arg(memory)));
+        }
+        QFile out(dir.filePath(QStringLiteral("hostile-out.spr")));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.size(), qint64(bytes.size())); // nothing shortened
     }
 
     // Beyond the item limit a design is refused, never shortened: nothing is written.
@@ -195,17 +658,25 @@ private slots:
         file.write(crowded);
         file.close();
         const QString out = dir.filePath(QStringLiteral("crowded-out.spr"));
-        const run resave = sprtool({QStringLiteral("resave"), in, out});
+        const sprtoolRun resave = sprtool({QStringLiteral("resave"), in, out});
         QCOMPARE(resave.exitCode, 2);
         QVERIFY(resave.err.contains(QByteArray::number(sprReadLimits().maxItems)));
         QVERIFY(!QFile::exists(out));
     }
 
 private:
+    static void writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
     QTemporaryDir dir;
     QString design;
     QString clean;
     QByteArray designBytes;
+    QByteArray cleanBytes;
 };
 
 QTEST_MAIN(SprToolTest)

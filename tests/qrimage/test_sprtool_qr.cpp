@@ -1,4 +1,5 @@
 #include "qrdecode.h"
+#include "sprtoolprocess.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@ private slots:
     void writesTheItemsSymbol();
     void emptyPictureAndUsageErrors_data();
     void emptyPictureAndUsageErrors();
+    void helpAndContentFile();
 
 private:
     struct run {
@@ -87,6 +89,7 @@ void test_sprtool_qr::emptyPictureAndUsageErrors_data()
     QTest::newRow("negative version") << QStringList{"--version", "-2", "x", "-o", "OUT"} << 1;
     QTest::newRow("too wide") << QStringList{"--scale", "5000", "x", "-o", "OUT"} << 1;
     QTest::newRow("too long") << QStringList{"--level", "H", QString(3000, 'a'), "-o", "OUT"} << 1;
+    QTest::newRow("empty") << QStringList{"", "-o", "OUT"} << 1;
     QTest::newRow("no output") << QStringList{"x"} << 2;
     QTest::newRow("no content") << QStringList{"-o", "OUT"} << 2;
     QTest::newRow("bad level") << QStringList{"--level", "4", "x", "-o", "OUT"} << 2;
@@ -109,6 +112,48 @@ void test_sprtool_qr::emptyPictureAndUsageErrors()
     if (exitCode == 1)
         QCOMPARE(result.errors.trimmed().count('\n'), 0); // one line
     QVERIFY(result.errors.startsWith("sprtool qr: "));
+}
+
+void test_sprtool_qr::helpAndContentFile()
+{
+    const sprtoolRun help = runSprtool({"qr", "--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith("Usage: sprtool qr [OPTIONS] [CONTENT]\n"));
+    for (const char *option :
+         {"--content-file FILE", "--level L|M|Q|H", "--version N", "--scale N", "--converse"})
+        QVERIFY2(help.out.contains(option), option);
+
+    // Longer than a command line comfortably takes, from a file and from standard input.
+    const QString content = QString(2000, QLatin1Char('a'));
+    const QString file = dir.filePath("content.txt");
+    QFile text(file);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write(content.toUtf8() + "\r\n");
+    text.close();
+    const QString out = dir.filePath("long.png");
+    sprtoolRun run = runSprtool({"qr", "--level=L", "--scale=2", "--content-file", file, "-o", out});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(decodeQr(QImage(out), 60, false).text, content);
+
+    sprtoolOptions piped;
+    piped.input = content.toUtf8();
+    run = runSprtool({"qr", "--level", "L", "--scale", "2", "--content-file=-", "-o-"}, piped);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(decodeQr(QImage::fromData(run.out, "PNG"), 60, false).text, content);
+
+    // A megabyte is read whole and refused by the symbol, which holds less: exit 1, no file.
+    piped.input = QByteArray(1024 * 1024, 'a');
+    QFile::remove(out);
+    run = runSprtool({"qr", "--content-file", "-", "-o", out}, piped);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("sprtool qr: no QR code drawn"), run.err);
+    QVERIFY(!QFile::exists(out));
+
+    piped.input = "\xff\xfe not UTF-8";
+    run = runSprtool({"qr", "--content-file", "-", "-o", out}, piped);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith("sprtool qr: cannot read standard input: not UTF-8 text"), run.err);
+    QVERIFY(!QFile::exists(out));
 }
 
 QTEST_MAIN(test_sprtool_qr)

@@ -1,0 +1,158 @@
+// Print preview, export and scan verification in the window. The preview only changes what items show;
+// while it is on, nothing can be edited, so it never reaches the file, the undo history or the modified
+// flag.
+#include "ui_widget.h"
+#include "widget.h"
+
+#include "barsetting.h"
+#include "designexport.h"
+#include "diagrambaritem.h"
+#include "diagramqrcodeitem.h"
+#include "diagramscene.h"
+#include "modalhooks.h"
+#include "previewbar.h"
+#include "printpreview.h"
+#include "qrcodesetting.h"
+#include "scanverdictlabel.h"
+#include "symbolverdict.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace
+{
+constexpr int barcodePanel = 3;
+constexpr int qrPanel = 7;
+
+struct exportChoice {
+    const char *filter;
+    const char *suffix;
+};
+const exportChoice exportChoices[] = {
+    {"PNG (*.png)", "png"},
+    {"PDF (*.pdf)", "pdf"},
+    {"SVG (*.svg)", "svg"},
+};
+
+// The chosen name, with the extension of the chosen filter when it has none of the three.
+QString chooseExportName(QWidget *parent)
+{
+    QStringList filters;
+    for (const exportChoice &choice : exportChoices)
+        filters << QString::fromLatin1(choice.filter);
+    QFileDialog dialog(parent, Widget::tr("导出"), QStringLiteral("."));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    const QStringList files = modalHooks::execFileDialog(dialog);
+    if (files.isEmpty() || files.first().isEmpty())
+        return QString();
+    QString path = files.first();
+    if (!exportFormatForPath(path)) {
+        const int index = qMax(0, filters.indexOf(dialog.selectedNameFilter()));
+        path += QLatin1Char('.') + QLatin1String(exportChoices[index].suffix);
+    }
+    return path;
+}
+} // namespace
+
+void Widget::setupPreview()
+{
+    preview = std::make_unique<scenePreview>(*scene);
+    m_previewBar = new previewBar(this);
+    ui->canvasLayout->insertWidget(1, m_previewBar);
+    connect(m_previewBar, &previewBar::previewChanged, this, &Widget::applyPreview);
+    connect(m_previewBar, &previewBar::exportRequested, this, &Widget::exportDesign);
+    // Verified once the picture is on the screen, so decoding never holds up the edit itself.
+    connect(scene, &QGraphicsScene::changed, this, &Widget::refreshScanVerdict);
+}
+
+void Widget::applyPreview()
+{
+    const bool on = m_previewBar->isPreviewOn();
+    if (on)
+        preview->show(m_previewBar->values());
+    else
+        preview->restore();
+    m_previewBar->showStaleCount(on ? preview->staleItems().size() : 0);
+    setEditingEnabled(!on);
+}
+
+void Widget::setEditingEnabled(bool enabled)
+{
+    ui->graphicsView->setInteractive(enabled);
+    for (QWidget *part : {static_cast<QWidget *>(ui->lineEdit), static_cast<QWidget *>(ui->editPushButton),
+                          static_cast<QWidget *>(ui->widget)})
+        part->setEnabled(enabled);
+    for (QScrollArea *area : {ui->textScrollArea, ui->timeScrollArea, ui->barScrollArea, ui->imageScrollArea,
+                              ui->QRScrollArea, ui->cntScrollArea, ui->cnt2ScrollArea})
+        area->setEnabled(enabled);
+    // Keyboard commands edit too. Nothing changes the history meanwhile, so the ones that were on come
+    // back exactly as they were.
+    if (!enabled) {
+        actionsOffForPreview.clear();
+        for (QAction *action : actions()) {
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                actionsOffForPreview.append(action);
+            }
+        }
+    } else {
+        for (QAction *action : actionsOffForPreview)
+            action->setEnabled(true);
+        actionsOffForPreview.clear();
+    }
+}
+
+bool Widget::isPreviewShown() const
+{
+    return preview && preview->isShown();
+}
+
+void Widget::exportDesign()
+{
+    const QString path = chooseExportName(this);
+    if (path.isEmpty())
+        return;
+    exportOptions options;
+    options.format = *exportFormatForPath(path);
+    if (isPreviewShown())
+        options.preview = preview->values();
+    QString reason;
+    if (exportDesignFile(path, *scene, options, &reason))
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("导出"),
+                    tr("无法导出 %1：%2").arg(QFileInfo(path).fileName(), reason), QMessageBox::Ok, this);
+    modalHooks::execMessageBox(box);
+}
+
+void Widget::refreshScanVerdict()
+{
+    if (currentPanel == barcodePanel) {
+        const diagramBarItem *item = currentBarItem;
+        const qint64 key = item->barPixmap.cacheKey();
+        if (item == verifiedItem && key == verifiedKey)
+            return;
+        verifiedItem = item;
+        verifiedKey = key;
+        m_barSetting->scanVerdict()->showVerdict(
+            verifyBarcode(item->mode, item->content, item->symbol(item->content), item->barPixmap.toImage()));
+    } else if (currentPanel == qrPanel) {
+        const diagramQRCodeItem *item = currentQRCodeItem;
+        const qint64 key = item->pixmap().cacheKey();
+        if (item == verifiedItem && key == verifiedKey)
+            return;
+        verifiedItem = item;
+        verifiedKey = key;
+        QString expected = item->content;
+        if (isPreviewShown() && (item->insertCnt || item->insertTime)) {
+            const qrPreviewText filled = previewQrText(item->record(), preview->values());
+            if (!filled.stale)
+                expected = filled.text;
+        }
+        m_QRCodeSetting->scanVerdict()->showVerdict(
+            verifyQrCode(item->pixmap().toImage(), item->scale, item->converse, expected));
+    }
+}

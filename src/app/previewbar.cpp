@@ -1,0 +1,85 @@
+#include "previewbar.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace
+{
+QSpinBox *counterSpin(QWidget *parent)
+{
+    auto *spin = new QSpinBox(parent);
+    spin->setRange(0, previewCounterMax);
+    spin->setMinimumWidth(95);
+    return spin;
+}
+} // namespace
+
+previewBar::previewBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("previewBar"));
+    toggle = new QCheckBox(tr("打印预览"), this);
+    toggle->setObjectName(QStringLiteral("previewToggle"));
+    moment = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    moment->setObjectName(QStringLiteral("previewMoment"));
+    moment->setDisplayFormat(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    moment->setCalendarPopup(true);
+    moment->setMinimumWidth(175);
+    counter1 = counterSpin(this);
+    counter1->setObjectName(QStringLiteral("previewCounter1"));
+    counter2 = counterSpin(this);
+    counter2->setObjectName(QStringLiteral("previewCounter2"));
+    staleLabel = new QLabel(this);
+    staleLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
+    // A long message must not squeeze the controls beside it; the whole text is in its tooltip.
+    staleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    exportButton = new QPushButton(tr("导出…"), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    exportButton->setAutoDefault(false);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(toggle);
+    row->addWidget(moment);
+    row->addWidget(new QLabel(tr("计数器1"), this));
+    row->addWidget(counter1);
+    row->addWidget(new QLabel(tr("计数器2"), this));
+    row->addWidget(counter2);
+    row->addWidget(staleLabel, 1);
+    row->addWidget(exportButton);
+
+    connect(toggle, &QCheckBox::toggled, this, &previewBar::previewChanged);
+    connect(moment, &QDateTimeEdit::dateTimeChanged, this, [this] {
+        if (isPreviewOn())
+            emit previewChanged();
+    });
+    for (QSpinBox *spin : {counter1, counter2})
+        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this] {
+            if (isPreviewOn())
+                emit previewChanged();
+        });
+    connect(exportButton, &QPushButton::clicked, this, &previewBar::exportRequested);
+}
+
+bool previewBar::isPreviewOn() const
+{
+    return toggle->isChecked();
+}
+
+previewValues previewBar::values() const
+{
+    previewValues values;
+    values.moment = moment->dateTime();
+    values.counter1 = counter1->value();
+    values.counter2 = counter2->value();
+    return values;
+}
+
+void previewBar::showStaleCount(int count)
+{
+    staleLabel->setText(count > 0 ? tr("%1 个二维码的占位符位置与内容不符").arg(count) : QString());
+    staleLabel->setToolTip(staleLabel->text());
+}

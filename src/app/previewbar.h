@@ -1,0 +1,36 @@
+#pragma once
+// The row under the canvas that switches the print preview on and off, chooses its moment and counter
+// values, and exports the design.
+#include <QWidget>
+
+#include "printpreview.h"
+
+class QCheckBox;
+class QDateTimeEdit;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+class previewBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit previewBar(QWidget *parent = nullptr);
+
+    bool isPreviewOn() const;
+    previewValues values() const;
+    // How many QR codes cannot be previewed because their placeholders no longer match.
+    void showStaleCount(int count);
+
+    QCheckBox *toggle = nullptr;
+    QDateTimeEdit *moment = nullptr;
+    QSpinBox *counter1 = nullptr;
+    QSpinBox *counter2 = nullptr;
+    QLabel *staleLabel = nullptr;
+    QPushButton *exportButton = nullptr;
+
+signals:
+    // The toggle or one of the values changed.
+    void previewChanged();
+    void exportRequested();
+};

@@ -1,0 +1,25 @@
+#pragma once
+// The one door to the scanner library: a picture goes in as it will be printed, the text a scanner
+// would read comes out. Nothing else in the project includes the library's headers.
+#include <QImage>
+#include <QString>
+
+enum class scanSymbology { ean13, ean8, code39, code93, upcA, upcE, code128, qrCode };
+
+// The symbology a barcode item's mode stands for (0 EAN-13 ... 6 Code 128); QR code outside 0 to 6.
+scanSymbology scanSymbologyForMode(int mode);
+
+enum class scanFailure { none, noPicture, notFound, damaged, checksum };
+
+struct scanResult {
+    bool found = false;
+    QString text;
+    scanFailure failure = scanFailure::notFound;
+};
+
+// Reads the picture flattened onto white with a quiet zone of quietZone pixels around it (linear symbols:
+// left and right), looking only
+// for the given symbology. Transparent pixels count as paper. An inverted picture (light on dark) is
+// turned back before reading; moduleSize (pixels) lets very small modules be enlarged first.
+scanResult scanPicture(const QImage &picture, scanSymbology symbology, int quietZone, int moduleSize,
+                       bool inverted = false);

@@ -1,0 +1,38 @@
+#pragma once
+// What a scanner will make of a symbol, told to the operator: readable or not and why, and where the
+// data read differ from what was typed (a typed check digit the encoder replaced, characters Code 128
+// could not encode, characters never encoded). Texts are translated (context "symbolVerdict").
+#include "barcodesymbol.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+struct symbolVerdict {
+    bool readable = false;
+    QString decoded;   // the text read, when readable
+    QString expected;  // the text the symbol should read as
+    QString reason;    // why it cannot be read
+    QStringList notes; // differences between the typed content and what the symbol holds
+    // The same differences for programs (sprtool's findings): the typed check digit where it differs from
+    // the computed one, characters Code 128 replaced by "?", characters not encoded at all.
+    QChar typedCheckDigit;
+    QChar computedCheckDigit;
+    QString replacedCharacters;
+    QString unencodedCharacters;
+    bool refused = false;        // the encoder refused the content
+    bool failedScanOnly = false; // drawn in full, yet unreadable
+
+    // "✓ text" or "✗ 无法识别：reason", for one line of the panel.
+    QString summary() const;
+    // The summary and the notes, one per line.
+    QString details() const;
+};
+
+// A barcode as the encoder made it: the symbol (for its refusal and module width) and its picture.
+symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbol &symbol,
+                            const QImage &picture);
+
+// A QR picture of moduleSize pixels per module that should read as expected; converse pictures are
+// light on dark.
+symbolVerdict verifyQrCode(const QImage &picture, int moduleSize, bool converse, const QString &expected);

@@ -1,0 +1,68 @@
+#include "deferredpixmapitem.h"
+
+void deferredPixmapItem::fill() const
+{
+    if (deferred)
+        const_cast<deferredPixmapItem *>(this)->makeDeferredPixmap();
+}
+
+QPixmap deferredPixmapItem::pixmap() const
+{
+    fill();
+    return QGraphicsPixmapItem::pixmap();
+}
+
+void deferredPixmapItem::setPixmap(const QPixmap &picture)
+{
+    deferred = false;
+    QGraphicsPixmapItem::setPixmap(picture);
+}
+
+void deferredPixmapItem::deferPixmap(const QSize &size)
+{
+    prepareGeometryChange();
+    QGraphicsPixmapItem::setPixmap(QPixmap());
+    deferred = true;
+    deferredSize = size;
+    update();
+}
+
+QSize deferredPixmapItem::pictureSize() const
+{
+    return deferred ? deferredSize : QGraphicsPixmapItem::pixmap().size();
+}
+
+// The toolkit's rectangle for a picture of that size: half a pixel more on every side while selectable.
+QRectF deferredPixmapItem::boundingRect() const
+{
+    if (!deferred)
+        return QGraphicsPixmapItem::boundingRect();
+    if (deferredSize.isEmpty())
+        return QRectF();
+    const QRectF rect(offset(), QSizeF(deferredSize));
+    return flags() & ItemIsSelectable ? rect.adjusted(-0.5, -0.5, 0.5, 0.5) : rect;
+}
+
+QPainterPath deferredPixmapItem::shape() const
+{
+    fill();
+    return QGraphicsPixmapItem::shape();
+}
+
+QPainterPath deferredPixmapItem::opaqueArea() const
+{
+    fill();
+    return QGraphicsPixmapItem::opaqueArea();
+}
+
+bool deferredPixmapItem::contains(const QPointF &point) const
+{
+    fill();
+    return QGraphicsPixmapItem::contains(point);
+}
+
+void deferredPixmapItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    fill();
+    QGraphicsPixmapItem::paint(painter, option, widget);
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <QGraphicsPixmapItem>
+#include <QPixmap>
+
+// A picture item whose picture may be made only when it is first painted or asked for. Its size is known
+// beforehand, so a scene can place, index and save the item without drawing anything; a large design
+// then costs only the pictures that are actually looked at.
+class deferredPixmapItem : public QGraphicsPixmapItem
+{
+public:
+    using QGraphicsPixmapItem::QGraphicsPixmapItem;
+
+    // The shown picture, made now if it was deferred. Hides the toolkit's accessors, which know nothing
+    // of deferral: use these.
+    QPixmap pixmap() const;
+    void setPixmap(const QPixmap &picture);
+    // The shown picture's size, without making it.
+    QSize pictureSize() const;
+    bool isDeferred() const { return deferred; }
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    QPainterPath opaqueArea() const override;
+    bool contains(const QPointF &point) const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+protected:
+    // From now on the shown picture is what makeDeferredPixmap() gives, made when first needed; size is
+    // the size it will have.
+    void deferPixmap(const QSize &size);
+    // Makes the deferred picture and shows it (through setPixmap), along with whatever the item keeps
+    // beside it.
+    virtual void makeDeferredPixmap() = 0;
+
+private:
+    void fill() const;
+
+    bool deferred = false;
+    QSize deferredSize;
+};

@@ -1,0 +1,154 @@
+#include "printpreview.h"
+
+#include "diagramcnt2item.h"
+#include "diagramcntitem.h"
+#include "diagramqrcodeitem.h"
+#include "diagramtimeitem.h"
+
+#include <QCoreApplication>
+#include <QGraphicsColorizeEffect>
+#include <QGraphicsScene>
+#include <algorithm>
+
+namespace
+{
+struct placeholder {
+    int position;
+    int length;
+    QString filled;
+};
+
+// A placeholder matches when the content still holds, at its recorded position, what was inserted.
+bool matches(const QString &content, int position, const QString &inserted)
+{
+    return position >= 0 && position <= content.size() && content.mid(position, inserted.size()) == inserted;
+}
+
+QString counterRun(int digits)
+{
+    return QString(digits, QLatin1Char('0'));
+}
+} // namespace
+
+qrPreviewText previewQrText(const qrCodeRecord &record, const previewValues &values)
+{
+    qrPreviewText out{record.content, false};
+    QList<placeholder> fills;
+    if (record.insertCnt) {
+        const bool valid = record.cntMode >= 1 && record.cntMode <= 8;
+        if (!valid || !matches(record.content, record.insertCntPos, counterRun(record.cntMode))) {
+            out.stale = true;
+            return out;
+        }
+        fills.append(
+            {record.insertCntPos, record.cntMode, paddedCounterText(values.counter1, record.cntMode)});
+    }
+    if (record.insertTime) {
+        if (record.timeModeStr.isEmpty() ||
+            !matches(record.content, record.insertTimePos, record.timeModeStr)) {
+            out.stale = true;
+            return out;
+        }
+        fills.append({record.insertTimePos, int(record.timeModeStr.size()),
+                      values.moment.toString(record.timeModeStr)});
+    }
+    // Two placeholders over the same characters cannot both be what the dialog inserted.
+    if (fills.size() == 2 && fills[0].position < fills[1].position + fills[1].length &&
+        fills[1].position < fills[0].position + fills[0].length) {
+        out.stale = true;
+        return out;
+    }
+    // The later one first, so the earlier position still holds.
+    std::sort(fills.begin(), fills.end(),
+              [](const placeholder &a, const placeholder &b) { return a.position > b.position; });
+    for (const placeholder &fill : fills)
+        out.text.replace(fill.position, fill.length, fill.filled);
+    return out;
+}
+
+QString previewItemText(const QGraphicsItem &item, const previewValues &values)
+{
+    switch (item.type()) {
+    case timeItemType: {
+        const auto &time = static_cast<const diagramTimeItem &>(item);
+        return time.timeText(values.moment, time.valid);
+    }
+    case cntItemType: {
+        const auto &counter = static_cast<const diagramCntItem &>(item);
+        return counter.counterText(counter.name == 1 ? values.counter2 : values.counter1);
+    }
+    case cnt2ItemType:
+        return static_cast<const diagramCnt2Item &>(item).counterText(values.counter2);
+    default:
+        return QString();
+    }
+}
+
+void scenePreview::show(const previewValues &values)
+{
+    restore();
+    current = values;
+    shown = true;
+    for (QGraphicsItem *item : scene.items()) {
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item)) {
+            const QString shownText = previewItemText(*item, values);
+            if (item->type() != textItemType && !shownText.isNull())
+                text->setPlainText(shownText);
+        } else if (item->type() == qrItemType) {
+            auto *qr = static_cast<diagramQRCodeItem *>(item);
+            if (!qr->insertCnt && !qr->insertTime)
+                continue;
+            const qrPreviewText filled = previewQrText(qr->record(), values);
+            if (filled.stale) {
+                // Tinted and explained rather than guessed: the printer would fill in the wrong places.
+                auto *tint = new QGraphicsColorizeEffect;
+                tint->setColor(Qt::red);
+                qr->setGraphicsEffect(tint);
+                qr->setToolTip(QCoreApplication::translate("scenePreview", "占位符位置与内容不符，无法预览"));
+                stale.append(qr);
+                continue;
+            }
+            qrCodeRecord record = qr->record();
+            record.content = filled.text;
+            qr->setPixmap(diagramQRCodeItem::createQRPixmap(record));
+        }
+    }
+}
+
+void scenePreview::restore()
+{
+    if (!shown)
+        return;
+    shown = false;
+    stale.clear();
+    for (QGraphicsItem *item : scene.items()) {
+        switch (item->type()) {
+        case timeItemType: {
+            auto *time = static_cast<diagramTimeItem *>(item);
+            time->setPlainText(time->timeText(time->dateTime, time->valid));
+            break;
+        }
+        case cntItemType: {
+            auto *counter = static_cast<diagramCntItem *>(item);
+            counter->setPlainText(counter->counterText(counter->value));
+            break;
+        }
+        case cnt2ItemType: {
+            auto *counter = static_cast<diagramCnt2Item *>(item);
+            counter->setPlainText(counter->counterText(counter->value));
+            break;
+        }
+        case qrItemType: {
+            auto *qr = static_cast<diagramQRCodeItem *>(item);
+            if (!qr->insertCnt && !qr->insertTime)
+                break;
+            qr->setGraphicsEffect(nullptr);
+            qr->setToolTip(QString());
+            qr->regenerate();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}

@@ -1,0 +1,145 @@
+#pragma once
+// Every text sprtool prints, in one place: Chinese sources looked up in the "sprtool" context of the
+// compiled-in translations.
+#include <QCoreApplication>
+#include <QString>
+
+namespace cliText
+{
+// Texts kept as data (QT_TRANSLATE_NOOP in the "sprtool" context), looked up when shown.
+inline QString translated(const char *source)
+{
+    return QCoreApplication::translate("sprtool", source);
+}
+
+// Messages; each takes its arguments through QString::arg.
+inline QString unknownCommand()
+{
+    return QCoreApplication::translate("sprtool", "未知命令“%1”");
+}
+inline QString unknownOption()
+{
+    return QCoreApplication::translate("sprtool", "未知选项“%1”");
+}
+inline QString missingValue()
+{
+    return QCoreApplication::translate("sprtool", "选项 %1 缺少值");
+}
+inline QString unexpectedValue()
+{
+    return QCoreApplication::translate("sprtool", "选项 %1 不带值");
+}
+inline QString repeatedOption()
+{
+    return QCoreApplication::translate("sprtool", "选项 %1 只能给一次");
+}
+inline QString badValue()
+{
+    return QCoreApplication::translate("sprtool", "选项 %1 的值“%2”无效：%3");
+}
+inline QString missingArgument()
+{
+    return QCoreApplication::translate("sprtool", "缺少参数 %1");
+}
+inline QString extraArgument()
+{
+    return QCoreApplication::translate("sprtool", "多余的参数“%1”");
+}
+inline QString noOutput()
+{
+    return QCoreApplication::translate("sprtool", "没有给出输出（-o 文件，或 - 表示标准输出）");
+}
+inline QString contentTwice()
+{
+    return QCoreApplication::translate("sprtool", "内容只能给一次：参数或 --content-file 二选一");
+}
+inline QString outputTwice()
+{
+    return QCoreApplication::translate("sprtool", "输出只能给一次：参数或 -o 二选一");
+}
+inline QString stdinTwice()
+{
+    return QCoreApplication::translate("sprtool", "标准输入（-）只能读取一次");
+}
+inline QString tryHelp()
+{
+    return QCoreApplication::translate("sprtool", "用“sprtool %1 --help”查看用法");
+}
+inline QString cannotRead()
+{
+    return QCoreApplication::translate("sprtool", "无法读取 %1：%2");
+}
+inline QString cannotWrite()
+{
+    return QCoreApplication::translate("sprtool", "无法写入 %1：%2");
+}
+inline QString standardInput()
+{
+    return QCoreApplication::translate("sprtool", "标准输入");
+}
+inline QString standardOutput()
+{
+    return QCoreApplication::translate("sprtool", "标准输出");
+}
+inline QString inputTooLarge()
+{
+    return QCoreApplication::translate("sprtool", "超过 %1 字节");
+}
+inline QString notUtf8()
+{
+    return QCoreApplication::translate("sprtool", "不是 UTF-8 文本");
+}
+inline QString fontMissing()
+{
+    return QCoreApplication::translate("sprtool", "字体“%1”未安装，改用“%2”");
+}
+inline QString noFontAtAll()
+{
+    return QCoreApplication::translate("sprtool", "字体“%1”未安装，也没有可替代的字体");
+}
+inline QString barcodeRefused()
+{
+    return QCoreApplication::translate("sprtool", "错误代码 %1：%2");
+}
+inline QString qrNoSymbol()
+{
+    return QCoreApplication::translate("sprtool", "没有生成二维码：内容太长，或版本、比例超出范围");
+}
+inline QString qrEmpty()
+{
+    return QCoreApplication::translate("sprtool", "没有生成二维码：内容为空");
+}
+inline QString pictureTooLarge()
+{
+    return QCoreApplication::translate("sprtool", "%1 × %2 像素的图片太大，请选择较小的 --scale");
+}
+inline QString expectedPositive()
+{
+    return QCoreApplication::translate("sprtool", "应为正整数");
+}
+inline QString expectedInteger()
+{
+    return QCoreApplication::translate("sprtool", "应为整数");
+}
+inline QString expectedScale()
+{
+    return QCoreApplication::translate("sprtool", "应为大于 0 的数");
+}
+inline QString expectedMoment()
+{
+    return QCoreApplication::translate("sprtool", "应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00");
+}
+inline QString expectedCounter()
+{
+    return QCoreApplication::translate("sprtool", "应为 0 到 99999999 的整数");
+}
+inline QString expectedLevel()
+{
+    return QCoreApplication::translate("sprtool", "应为 L、M、Q、H 或 0 到 3");
+}
+inline QString expectedSymbology()
+{
+    return QCoreApplication::translate("sprtool",
+                                       "应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6");
+}
+} // namespace cliText

@@ -1,0 +1,45 @@
+#pragma once
+// The design as a picture for people: PNG at printer pixels, PDF and SVG as vectors (every bar and QR
+// module a filled rectangle drawn from the symbol, texts as text, pictures embedded). The page is the
+// design's extent, SceneWidth × 300 printer dots.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "printpreview.h"
+
+class QGraphicsScene;
+class QPainter;
+class QRectF;
+
+enum class exportFormat { png, pdf, svg };
+
+// The format a file name asks for by its extension (.png, .pdf, .svg, any case); none for others.
+std::optional<exportFormat> exportFormatForPath(const QString &path);
+
+struct exportOptions {
+    exportFormat format = exportFormat::png;
+    // Printer dots per inch of the page. PDF and SVG: 72 puts one unit on one dot. PNG: stored in the
+    // file only; it keeps one pixel per dot.
+    double dpi = 72;
+    // PNG only: pixels per dot.
+    double scale = 1;
+    // The printer's values: QR placeholders are encoded filled in. Time and counter items, and the page,
+    // follow what the scene shows, so export a scene under scenePreview with the same values.
+    std::optional<previewValues> preview;
+};
+
+// The page of a scene: 0, 0, right edge of its items (at least 1) × 300.
+QRectF exportPageRect(const QGraphicsScene &scene);
+
+// Paints every item as the printer prints it, unselected, lowest first; with vectors, barcodes and QR
+// codes are painted from their symbols instead of their pictures.
+void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
+                 const std::optional<previewValues> &preview = std::nullopt);
+
+// The file's bytes; empty, with errorText saying why, when the page cannot be made.
+QByteArray exportDesignBytes(const QGraphicsScene &scene, const exportOptions &options,
+                             QString *errorText = nullptr);
+// Writes the export through writeFileSafely.
+bool exportDesignFile(const QString &path, const QGraphicsScene &scene, const exportOptions &options,
+                      QString *errorText = nullptr);

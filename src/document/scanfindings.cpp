@@ -1,0 +1,68 @@
+#include "scanfindings.h"
+
+#include "diagrambaritem.h"
+#include "diagramqrcodeitem.h"
+
+namespace
+{
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString failureText(const symbolVerdict &verdict)
+{
+    return verdict.decoded.isEmpty() ? QStringLiteral("no scanner reads it") : verdict.decoded;
+}
+} // namespace
+
+std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
+{
+    if (item.type() == barItemType) {
+        const auto &bar = static_cast<const diagramBarItem &>(item);
+        bar.pixmap(); // a deferred picture is made now, with the barcode picture kept beside it
+        return verifyBarcode(bar.mode, bar.content, bar.symbol(bar.content), bar.barPixmap.toImage());
+    }
+    if (item.type() == qrItemType) {
+        const auto &qr = static_cast<const diagramQRCodeItem &>(item);
+        return verifyQrCode(qr.pixmap().toImage(), qr.scale, qr.converse, qr.content);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> decodedItemText(const QGraphicsItem &item)
+{
+    const std::optional<symbolVerdict> verdict = itemVerdict(item);
+    if (!verdict || !verdict->readable)
+        return std::nullopt;
+    return verdict->decoded;
+}
+
+QStringList scanFindings(const QGraphicsItem &item)
+{
+    const std::optional<symbolVerdict> verdict = itemVerdict(item);
+    if (!verdict)
+        return {};
+    const QString key =
+        item.type() == barItemType ? QStringLiteral("BarContent") : QStringLiteral("QRcodeContent");
+    const QString content = item.type() == barItemType ? static_cast<const diagramBarItem &>(item).content
+                                                       : static_cast<const diagramQRCodeItem &>(item).content;
+    QStringList findings;
+    if (verdict->failedScanOnly)
+        findings << QStringLiteral("%1 %2 is drawn but does not scan (%3)")
+                        .arg(key, quoted(content), failureText(*verdict));
+    if (!verdict->typedCheckDigit.isNull())
+        findings << QStringLiteral("%1 %2: the typed check digit %3 differs from the computed %4, which the "
+                                   "barcode holds")
+                        .arg(key, quoted(content), verdict->typedCheckDigit, verdict->computedCheckDigit);
+    if (!verdict->replacedCharacters.isEmpty())
+        findings << QStringLiteral("%1 %2: Code 128 cannot encode %3; the barcode holds \"?\" instead")
+                        .arg(key, quoted(content), quoted(verdict->replacedCharacters));
+    if (!verdict->unencodedCharacters.isEmpty())
+        findings << QStringLiteral("%1 %2: the characters %3 are not encoded")
+                        .arg(key, quoted(content), quoted(verdict->unencodedCharacters));
+    if (verdict->readable && verdict->decoded != verdict->expected)
+        findings << QStringLiteral("%1 %2 scans as %3, not %4")
+                        .arg(key, quoted(content), quoted(verdict->decoded), quoted(verdict->expected));
+    return findings;
+}

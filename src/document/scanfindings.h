@@ -1,0 +1,17 @@
+#pragma once
+// What a scanner makes of the barcode and QR items of a design, for sprtool's check and info.
+#include "symbolverdict.h"
+
+#include <QStringList>
+#include <optional>
+
+class QGraphicsItem;
+
+// The verdict on a barcode or QR item's picture as it stands; nullopt for other kinds.
+std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item);
+// The text a scanner reads from a barcode or QR item; nullopt when it cannot be read or is no symbol.
+std::optional<QString> decodedItemText(const QGraphicsItem &item);
+// The reader's findings about a barcode or QR item (English, like the reader's others): a symbol that
+// does not scan although it was drawn, a typed check digit the encoder replaced, characters replaced or
+// not encoded. Refusals are the reader's own finding and are not repeated.
+QStringList scanFindings(const QGraphicsItem &item);

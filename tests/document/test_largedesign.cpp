@@ -1,0 +1,244 @@
+// Large designs: what is saved, shown and checked does not depend on the design's size. Pictures are
+// drawn only when asked for; these tests hold them to the pictures drawn at once, and a design at the
+// reader's item limit to a byte-identical resave.
+#include "designfixtures.h"
+#include "mixeddesign.h"
+
+#include "diagramqrcodeitem.h"
+#include "sprsections.h"
+
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QStyleOptionGraphicsItem>
+#include <QtTest>
+
+namespace
+{
+
+// The file the writer makes of a design read from bytes.
+QByteArray resaved(const QByteArray &bytes)
+{
+    const readDesign design(bytes);
+    return sprFileBytes(design.scene);
+}
+
+int countOf(const QByteArray &bytes, const QByteArray &needle)
+{
+    return bytes.count(needle);
+}
+
+QImage rendered(QGraphicsScene &scene, const QRectF &area)
+{
+    QImage picture(area.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    scene.render(&painter, QRectF(QPointF(), area.size()), area);
+    painter.end();
+    return picture;
+}
+
+} // namespace
+
+class test_largedesign : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designAtTheItemLimitResavesByteIdentically();
+    void picturesAskedForLaterMatchPicturesDrawnAtOnce();
+    void sizesAreKnownBeforeDrawing();
+    void identicalSymbolsShareOnePicture();
+    void paintingDrawsTheDeferredPictures();
+    void qrSizeWithoutEncodingMatchesTheEncoder();
+    void sharedTextPicturesMatchDrawingInPlace_data();
+    void sharedTextPicturesMatchDrawingInPlace();
+};
+
+void test_largedesign::designAtTheItemLimitResavesByteIdentically()
+{
+    const int limit = sprReadLimits().maxItems;
+    const QByteArray written = resaved(mixedDesign::designBytes(limit, 1));
+    QCOMPARE(countOf(written, "\r\n["), limit);
+    QCOMPARE(countOf(written, "BarHeight =0\r\n"), 0);
+    QCOMPARE(countOf(written, "TotalItemNum =" + QByteArray::number(limit) + "\r\n"), 1);
+    const QByteArray again = resaved(written);
+    QCOMPARE(again.size(), written.size());
+    QVERIFY(again == written);
+}
+
+void test_largedesign::picturesAskedForLaterMatchPicturesDrawnAtOnce()
+{
+    readDesign design(mixedDesign::designBytes(700, 2));
+    QVERIFY(design.result.barcodeRefusals.isEmpty()); // every symbology, all content accepted
+    int bars = 0, codes = 0;
+    for (QGraphicsItem *item : design.scene.items()) {
+        if (item->type() == barItemType) {
+            auto *bar = static_cast<diagramBarItem *>(item);
+            QVERIFY(bar->isDeferred());
+            const QImage eager = diagramBarItem::createBarcodePixmap(bar, bar->content).toImage();
+            QCOMPARE(bar->pixmap().toImage(), eager);
+            QCOMPARE(bar->barPixmap.toImage(), eager);
+            ++bars;
+        } else if (item->type() == qrItemType) {
+            auto *qr = static_cast<diagramQRCodeItem *>(item);
+            QVERIFY(qr->isDeferred());
+            const QImage eager = diagramQRCodeItem::createQRPixmap(qr->record()).toImage();
+            QCOMPARE(qr->pixmap().toImage(), eager);
+            QCOMPARE(qr->qrPixmap.toImage(), eager);
+            ++codes;
+        }
+    }
+    QCOMPARE(bars, 140);
+    QCOMPARE(codes, 140);
+}
+
+void test_largedesign::sizesAreKnownBeforeDrawing()
+{
+    // Every symbology, text on and off, the QR levels and scales the generator varies, and a refused
+    // content: the size (and so BarHeight and SceneWidth) is the same before and after drawing.
+    readDesign design(mixedDesign::designBytes(350, 3));
+    auto *refused = addBarcode(design.scene);
+    refused->mode = 0;
+    refused->content = QStringLiteral("12AB");
+    refused->isTextOn = false;
+    QVERIFY(refused->regenerateLater().has_value());
+    int pictures = 0;
+    for (QGraphicsItem *item : design.scene.items()) {
+        auto *picture = dynamic_cast<deferredPixmapItem *>(item);
+        if (!picture)
+            continue;
+        const QSize before = picture->pictureSize();
+        const QRectF box = picture->boundingRect();
+        QCOMPARE(picture->pixmap().size(), before);
+        QCOMPARE(picture->boundingRect(), box);
+        QVERIFY(!picture->isDeferred());
+        ++pictures;
+    }
+    QCOMPARE(pictures, 141);
+}
+
+void test_largedesign::identicalSymbolsShareOnePicture()
+{
+    QGraphicsScene scene;
+    auto *a = addBarcode(scene);
+    auto *b = addBarcode(scene);
+    QCOMPARE(a->pixmap().cacheKey(), b->pixmap().cacheKey());
+    b->content = QStringLiteral("6901234567885");
+    b->regenerate();
+    QVERIFY(a->pixmap().cacheKey() != b->pixmap().cacheKey());
+    auto *p = addQRCode(scene);
+    auto *q = addQRCode(scene);
+    QCOMPARE(p->pixmap().cacheKey(), q->pixmap().cacheKey());
+    // A picture no item holds any more is drawn again when asked for, identically.
+    const QImage first = p->pixmap().toImage();
+    delete p;
+    delete q;
+    for (int i = 0; i < 600; ++i) { // enough new pictures for the store to drop unheld ones
+        auto *other = addQRCode(scene);
+        other->content = QString::number(i);
+        other->regenerate();
+    }
+    QCOMPARE(addQRCode(scene)->pixmap().toImage(), first);
+}
+
+void test_largedesign::paintingDrawsTheDeferredPictures()
+{
+    const QByteArray bytes = mixedDesign::designBytes(200, 4);
+    readDesign deferred(bytes);
+    readDesign eager(bytes);
+    for (QGraphicsItem *item : eager.scene.items())
+        if (auto *picture = dynamic_cast<deferredPixmapItem *>(item))
+            picture->pixmap();
+    const QRectF area(0, 0, 3000, 300);
+    // The first render makes the deferred pictures as it paints. Texts are drawn from their shared
+    // pictures only from their second painting on, so both scenes are compared once they are.
+    rendered(deferred.scene, area);
+    const QImage fromEager = rendered(eager.scene, area);
+    QCOMPARE(rendered(deferred.scene, area), fromEager);
+}
+
+void test_largedesign::qrSizeWithoutEncodingMatchesTheEncoder()
+{
+    // Digits, upper-case letters, bytes and UTF-8 mixed, at every level and requested version, around
+    // the versions' capacities: the size learnt without encoding is the encoder's.
+    const QString alphabet =
+        QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ $%*+-./:abcxyz_\u4E2D\u6587");
+    QRandomGenerator random(15);
+    for (int n = 0; n < 1500; ++n) {
+        qrCodeRecord record;
+        const int length = int(random.bounded(n % 10 == 0 ? 3000 : 300));
+        const int run = 1 + int(random.bounded(alphabet.size()));
+        QString content;
+        for (int k = 0; k < length; ++k)
+            content += alphabet.at(int(random.bounded(run)));
+        record.content = content;
+        record.level = int(random.bounded(5)) - (n % 50 == 0 ? 1 : 0);
+        record.version = int(random.bounded(42));
+        record.scale = 1;
+        const QPixmap drawn = diagramQRCodeItem::createQRPixmap(record);
+        QCOMPARE(diagramQRCodeItem::symbolModules(record), drawn.width());
+    }
+}
+
+void test_largedesign::sharedTextPicturesMatchDrawingInPlace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("antialiased");
+    QTest::newRow("counter") << "000000" << 150 << 1.0 << true;
+    QTest::newRow("time") << "2026/12/08 19:00:00" << 150 << 1.0 << true;
+    QTest::newRow("small, zoomed") << "Lot 12 A" << 40 << 2.0 << true;
+    QTest::newRow("zoomed out") << "Lot 12 A" << 150 << 0.25 << false;
+    QTest::newRow("chinese") << QString::fromUtf8("\u6279\u53F7 12") << 120 << 1.0 << true;
+}
+
+// The shared picture drawn as the item would be drawn in place, compared pixel by pixel.
+void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QFETCH(qreal, scale);
+    QFETCH(bool, antialiased);
+    diagramTextItem item;
+    item.itemFont.setPixelSize(pixelSize);
+    item.content = text;
+    item.showFields();
+    const QSize size = (item.boundingRect().size() * scale).toSize() + QSize(40, 40);
+    auto painted = [&](bool inPlace) {
+        QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
+        painter.translate(17, 23);
+        painter.scale(scale, scale);
+        QStyleOptionGraphicsItem option;
+        if (inPlace)
+            item.QGraphicsTextItem::paint(&painter, &option, nullptr);
+        else
+            item.paint(&painter, &option, nullptr);
+        painter.end();
+        return picture;
+    };
+    const QImage direct = painted(true);
+    QCOMPARE(painted(false), direct);     // a text painted the first time is drawn in place
+    const QImage shared = painted(false); // from then on from its shared picture
+    QCOMPARE(painted(false), shared);
+    int differing = 0, most = 0;
+    for (int y = 0; y < direct.height(); ++y)
+        for (int x = 0; x < direct.width(); ++x) {
+            const QRgb a = shared.pixel(x, y), b = direct.pixel(x, y);
+            if (a != b) {
+                ++differing;
+                most = qMax(most, qAbs(qRed(a) - qRed(b)));
+            }
+        }
+    // Where two glyphs' edges overlap, coverage composed once on the shared picture and twice in place
+    // rounds differently: at most one level, on a handful of pixels.
+    QVERIFY2(most <= 1, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
+    QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
+             qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+}
+
+QTEST_MAIN(test_largedesign)
+#include "test_largedesign.moc"

@@ -1,0 +1,182 @@
+// The window's print preview, export and scan verdicts, used as the operator uses them.
+#include "designexport.h"
+#include "diagramscene.h"
+#include "modalhooks.h"
+#include "scanverdictlabel.h"
+#include "sprdocument.h"
+#include "symbolverdict.h"
+#include "widgettestaccess.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace
+{
+QImage rendered(QGraphicsScene &scene)
+{
+    QImage image(2500, 300, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(0, 0, 2500, 300), QRectF(0, 0, 2500, 300));
+    return image;
+}
+
+QString verdictOf(QWidget *panel)
+{
+    QCoreApplication::processEvents();
+    return panel->findChild<scanVerdictLabel *>()->text();
+}
+} // namespace
+
+class windowPreviewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void verdictsFollowEdits();
+    void previewShowsAndRestores();
+    void exportWritesChosenFormat();
+    void fileMenuKeepsItsActions();
+
+private:
+    Widget *window = nullptr;
+    QCheckBox *toggle = nullptr;
+};
+
+void windowPreviewTest::init()
+{
+    modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Ok); });
+    window = new Widget;
+    window->show();
+    toggle = window->findChild<QCheckBox *>("previewToggle");
+    QVERIFY(toggle);
+}
+
+void windowPreviewTest::cleanup()
+{
+    delete window;
+    modalHooks::setMessageBoxRunner({});
+    modalHooks::setFileDialogRunner({});
+}
+
+void windowPreviewTest::verdictsFollowEdits()
+{
+    WidgetTestAccess access(*window);
+    window->buttonItemsClicked(7);
+    QCOMPARE(verdictOf(access.barPanel()), QString("✓ 6901234567892"));
+    access.editor()->setText("6901234567899");
+    window->on_editPushButton_clicked();
+    QCOMPARE(verdictOf(access.barPanel()),
+             QString("✓ 6901234567892\n输入的校验位 “9” 与计算出的校验位 2 不同，条码中是 2"));
+    window->barModeChange(2);
+    QCOMPARE(verdictOf(access.barPanel()), QString("✓ 6901234567899"));
+    access.editor()->setText("lower");
+    window->on_editPushButton_clicked();
+    QVERIFY(verdictOf(access.barPanel()).startsWith("✗ 无法识别：内容无法编码："));
+
+    window->buttonItemsClicked(6);
+    QCOMPARE(verdictOf(access.qrPanel()), QString("✓ TALMOR_K3"));
+    window->QRCodeConverseChange(1);
+    QCOMPARE(verdictOf(access.qrPanel()), QString("✓ TALMOR_K3"));
+}
+
+void windowPreviewTest::previewShowsAndRestores()
+{
+    WidgetTestAccess access(*window);
+    window->buttonItemsClicked(4); // time
+    window->buttonItemsClicked(2); // counter 1
+    window->buttonItemsClicked(6); // QR code
+    diagramQRCodeItem *qr = access.qr();
+    qr->content = "LOT000";
+    qr->insertCnt = true;
+    qr->cntMode = 3;
+    qr->insertCntPos = 3;
+    qr->regenerate();
+    QGraphicsScene &scene = *window->designScene();
+    const QByteArray file = sprFileBytes(scene);
+    const QImage canvas = rendered(scene);
+    const int steps = window->undoStack()->count();
+    const bool modified = window->isWindowModified();
+
+    window->findChild<QDateTimeEdit *>("previewMoment")
+        ->setDateTime(QDateTime(QDate(2024, 2, 29), QTime(6, 5, 4)));
+    window->findChild<QSpinBox *>("previewCounter1")->setValue(previewCounterMax);
+    toggle->setChecked(true);
+    QVERIFY(window->isPreviewShown());
+    QCOMPARE(access.time()->toPlainText(), QString("2024/02/29 06:05:04"));
+    QCOMPARE(access.cnt()->toPlainText(), QString("99999999"));
+    QCOMPARE(verdictOf(access.qrPanel()), QString("✓ LOT99999999"));
+    // Editing is off while the preview is shown.
+    QVERIFY(!access.editor()->isEnabled());
+    QVERIFY(!access.ui()->graphicsView->isInteractive());
+    // Another moment is shown at once.
+    window->findChild<QDateTimeEdit *>("previewMoment")
+        ->setDateTime(QDateTime(QDate(2023, 12, 31), QTime(23, 59)));
+    QCOMPARE(access.time()->toPlainText(), QString("2023/12/31 23:59:00"));
+    QCOMPARE(sprFileBytes(scene), file);
+
+    toggle->setChecked(false);
+    QVERIFY(!window->isPreviewShown());
+    QCOMPARE(rendered(scene), canvas);
+    QCOMPARE(sprFileBytes(scene), file);
+    QCOMPARE(window->undoStack()->count(), steps);
+    QCOMPARE(window->isWindowModified(), modified);
+    QVERIFY(access.editor()->isEnabled());
+    QCOMPARE(verdictOf(access.qrPanel()), QString("✓ LOT000"));
+}
+
+void windowPreviewTest::exportWritesChosenFormat()
+{
+    window->buttonItemsClicked(7);
+    QTemporaryDir dir;
+    QString chosen = dir.filePath("proof");
+    modalHooks::setFileDialogRunner([&](QFileDialog &dialog) {
+        dialog.selectNameFilter("PDF (*.pdf)");
+        return QStringList{chosen};
+    });
+    const QByteArray file = sprFileBytes(*window->designScene());
+    const int steps = window->undoStack()->count();
+    window->findChild<QPushButton *>("exportButton")->click();
+    QFile pdf(chosen + ".pdf");
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.readAll().startsWith("%PDF"));
+    chosen = dir.filePath("proof.svg");
+    window->findChild<QPushButton *>("exportButton")->click();
+    QVERIFY(QFile::exists(chosen));
+    QCOMPARE(sprFileBytes(*window->designScene()), file);
+    QCOMPARE(window->undoStack()->count(), steps);
+    QVERIFY(!window->undoStack()->isClean() && window->isWindowModified());
+
+    // A failed write is told, not swallowed.
+    QString told;
+    modalHooks::setMessageBoxRunner([&](QMessageBox &box) {
+        told = box.text();
+        return int(QMessageBox::Ok);
+    });
+    chosen = dir.filePath("missing/proof.png");
+    window->findChild<QPushButton *>("exportButton")->click();
+    QVERIFY2(told.startsWith("无法导出 proof.png："), qPrintable(told));
+}
+
+void windowPreviewTest::fileMenuKeepsItsActions()
+{
+    WidgetTestAccess access(*window);
+    QStringList texts;
+    for (QAction *action : access.fileMenu()->actions())
+        texts << action->text();
+    QCOMPARE(texts, (QStringList{"新建", "打开", "保存", "另存为", "退出", "删除"}));
+}
+
+QTEST_MAIN(windowPreviewTest)
+#include "test_windowpreview.moc"
