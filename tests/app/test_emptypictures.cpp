@@ -21,7 +21,7 @@ void dragOnView(QGraphicsView *view, QPointF from, QPointF to)
     const QPoint a = view->mapFromScene(from), b = view->mapFromScene(to);
     QTest::mousePress(vp, Qt::LeftButton, {}, a);
     for (const QPoint &p : {(a + b) / 2, b}) {
-        QMouseEvent move(QEvent::MouseMove, p, Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(vp, &move);
     }
     QTest::mouseRelease(vp, Qt::LeftButton, {}, b);
