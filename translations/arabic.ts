@@ -1197,10 +1197,6 @@
             <translation>لم يُرسم رمز QR: المحتوى طويل جدًا أو الإصدار أو المقياس خارج النطاق</translation>
         </message>
         <message>
-            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
-            <translation>صورة بحجم %1 × %2 بكسل كبيرة جدًا؛ اختر قيمة أصغر لـ --scale</translation>
-        </message>
-        <message>
             <source>应为正整数</source>
             <translation>يُتوقَّع عدد صحيح موجب</translation>
         </message>

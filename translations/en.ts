@@ -1197,10 +1197,6 @@
             <translation>no QR code drawn: the content is too long, or the version or scale is out of range</translation>
         </message>
         <message>
-            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
-            <translation>a picture of %1 × %2 pixels is too large; choose a smaller --scale</translation>
-        </message>
-        <message>
             <source>应为正整数</source>
             <translation>expected a positive whole number</translation>
         </message>

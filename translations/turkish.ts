@@ -1197,10 +1197,6 @@
             <translation>QR kod çizilmedi: içerik çok uzun ya da sürüm veya ölçek aralık dışında</translation>
         </message>
         <message>
-            <source>%1 × %2 像素的图片太大，请选择较小的 --scale</source>
-            <translation>%1 × %2 piksellik resim çok büyük; daha küçük bir --scale seçin</translation>
-        </message>
-        <message>
             <source>应为正整数</source>
             <translation>pozitif bir tam sayı bekleniyordu</translation>
         </message>

@@ -143,13 +143,13 @@ void Widget::refreshScanVerdict()
 {
     if (currentPanel == barcodePanel) {
         const diagramBarItem *item = currentBarItem;
-        const qint64 key = item->barPixmap.cacheKey();
+        const qint64 key = item->naturalPixmap().cacheKey();
         if (item == verifiedItem && key == verifiedKey)
             return;
         verifiedItem = item;
         verifiedKey = key;
-        m_barSetting->scanVerdict()->showVerdict(
-            verifyBarcode(item->mode, item->content, item->symbol(item->content), item->barPixmap.toImage()));
+        m_barSetting->scanVerdict()->showVerdict(verifyBarcode(
+            item->mode, item->content, item->symbol(item->content), item->naturalPixmap().toImage()));
     } else if (currentPanel == qrPanel) {
         const diagramQRCodeItem *item = currentQRCodeItem;
         const qint64 key = item->pixmap().cacheKey();

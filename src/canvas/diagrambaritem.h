@@ -38,6 +38,12 @@ public:
     QString content;
     int mode = 0;
     QPixmap barPixmap; // the natural picture; null while deferred (pixmap() makes it)
+    // The natural picture, made now if it was deferred.
+    const QPixmap &naturalPixmap() const
+    {
+        pixmap();
+        return barPixmap;
+    }
     bool isTextOn = true;
     int lineWidth = 5;
     int lineHeight = 230;

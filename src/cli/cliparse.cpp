@@ -3,6 +3,8 @@
 #include "cliio.h"
 #include "clitexts.h"
 
+#include <cmath>
+
 namespace
 {
 const char *const exitCodeTable[] = {
@@ -175,4 +177,28 @@ int runCommand(const commandSpec &spec, const QStringList &args)
     if (!problem.isEmpty())
         return usageProblem(command, problem);
     return spec.run(commandArgs(spec, parser));
+}
+
+bool integerOption(const commandArgs &args, const char *name, int low, int high, int &value)
+{
+    if (!args.isSet(name))
+        return true;
+    bool ok = false;
+    const int number = args.value(name).toInt(&ok);
+    if (!ok || number < low || number > high)
+        return false;
+    value = number;
+    return true;
+}
+
+bool positiveOption(const commandArgs &args, const char *name, double &value)
+{
+    if (!args.isSet(name))
+        return true;
+    bool ok = false;
+    const double number = args.value(name).toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number <= 0)
+        return false;
+    value = number;
+    return true;
 }

@@ -48,3 +48,8 @@ int runCommand(const commandSpec &spec, const QStringList &args);
 // The usage of one command, or of sprtool as a whole (spec null), with the table of exit codes.
 QString helpText(const commandSpec *spec, const QVector<commandSpec> &all);
 int usageProblem(const QString &command, const QString &problem);
+
+// An option's number: true, with value unchanged, when the option is not given; false when its value is
+// not a number in low..high (integers) or not a finite number above 0 (positive).
+bool integerOption(const commandArgs &args, const char *name, int low, int high, int &value);
+bool positiveOption(const commandArgs &args, const char *name, double &value);

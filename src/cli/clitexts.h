@@ -109,10 +109,6 @@ inline QString qrEmpty()
 {
     return QCoreApplication::translate("sprtool", "没有生成二维码：内容为空");
 }
-inline QString pictureTooLarge()
-{
-    return QCoreApplication::translate("sprtool", "%1 × %2 像素的图片太大，请选择较小的 --scale");
-}
 inline QString expectedPositive()
 {
     return QCoreApplication::translate("sprtool", "应为正整数");

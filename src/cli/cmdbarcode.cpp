@@ -10,6 +10,7 @@
 #include "barcodetext.h"
 #include "diagrambaritem.h"
 
+#include <limits>
 #include <optional>
 
 namespace
@@ -34,11 +35,9 @@ std::optional<int> positiveOption(const commandArgs &args, const char *name, QSt
 {
     if (!args.isSet(name))
         return std::nullopt;
-    bool ok = false;
-    const QString text = args.value(name);
-    const int value = text.toInt(&ok);
-    if (!ok || value <= 0)
-        *problem = cliText::badValue().arg(QStringLiteral("--") + QLatin1String(name), text,
+    int value = 0;
+    if (!integerOption(args, name, 1, std::numeric_limits<int>::max(), value))
+        *problem = cliText::badValue().arg(QStringLiteral("--") + QLatin1String(name), args.value(name),
                                            cliText::expectedPositive());
     return value;
 }

@@ -20,8 +20,7 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
 {
     if (item.type() == barItemType) {
         const auto &bar = static_cast<const diagramBarItem &>(item);
-        bar.pixmap(); // a deferred picture is made now, with the barcode picture kept beside it
-        return verifyBarcode(bar.mode, bar.content, bar.symbol(bar.content), bar.barPixmap.toImage());
+        return verifyBarcode(bar.mode, bar.content, bar.symbol(bar.content), bar.naturalPixmap().toImage());
     }
     if (item.type() == qrItemType) {
         const auto &qr = static_cast<const diagramQRCodeItem &>(item);

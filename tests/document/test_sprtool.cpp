@@ -324,7 +324,7 @@ private slots:
             << "sprtool render: option --scale may be given only once";
         QTest::newRow("render too large")
             << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--scale", "1000"} << 2
-            << "sprtool render: a picture of 2840000 × 300000 pixels is too large";
+            << "sprtool render: A picture of 2840000 × 300000 pixels is too large";
         QTest::newRow("render bad moment")
             << QStringList{"render", "DESIGN", "-o", "DIR/out.png", "--at", "tomorrow"} << 2
             << "sprtool render: invalid value \"tomorrow\" for --at";
