@@ -90,7 +90,7 @@ void scenePreview::show(const previewValues &values)
     current = values;
     shown = true;
     for (QGraphicsItem *item : scene.items()) {
-        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item)) {
+        if (auto *text = dynamic_cast<textFamilyItem *>(item)) {
             const QString shownText = previewItemText(*item, values);
             if (item->type() != textItemType && !shownText.isNull())
                 text->setPlainText(shownText);

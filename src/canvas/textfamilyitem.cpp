@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyleOptionGraphicsItem>
 #include <QTextDocument>
 #include <cmath>
@@ -14,6 +15,20 @@ namespace
 bool wholePixel(qreal value)
 {
     return std::abs(value - std::round(value)) < 1e-9;
+}
+
+// Everything of a font that shapes its glyphs; the font's own string leaves out spacing.
+QString fontKey(const QFont &font)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
+        .arg(font.toString())
+        .arg(int(font.letterSpacingType()))
+        .arg(font.letterSpacing(), 0, 'g', 17)
+        .arg(font.wordSpacing(), 0, 'g', 17)
+        .arg(int(font.capitalization()))
+        .arg(font.kerning())
+        .arg(font.stretch())
+        .arg(int(font.hintingPreference()));
 }
 
 // Text pictures by what shapes them. A text seen once is drawn in place; from its second painting on it
@@ -52,6 +67,77 @@ textPictures &sharedTextPictures()
     static textPictures store;
     return store;
 }
+
+// One toolkit text item in no scene that measures and draws every item without a document of its own,
+// set to one item's font, text and colour at a time. It is never destroyed: the application's fonts
+// are gone by the time static objects are.
+class sharedTextItem
+{
+public:
+    static sharedTextItem &instance()
+    {
+        static sharedTextItem *one = new sharedTextItem;
+        return *one;
+    }
+
+    QGraphicsTextItem &showing(const std::optional<QFont> &font, const QString &text,
+                               const std::optional<QColor> &color)
+    {
+        const QFont wantedFont = font.value_or(defaultFont);
+        if (!(wantedFont == shownFont)) {
+            item.setFont(wantedFont);
+            shownFont = wantedFont;
+        }
+        if (text != shownText) {
+            item.setPlainText(text);
+            shownText = text;
+        }
+        const QColor wantedColor = color.value_or(defaultColor);
+        if (wantedColor != shownColor) {
+            item.setDefaultTextColor(wantedColor);
+            shownColor = wantedColor;
+        }
+        return item;
+    }
+
+    // The size of a text in a font, as the toolkit lays it out; repeated texts are measured once.
+    QSizeF size(const std::optional<QFont> &font, const QString &text)
+    {
+        const QString key = fontKey(font.value_or(defaultFont)) + QLatin1Char('\n') + text;
+        if (const QSizeF *known = sizes.object(key))
+            return *known;
+        const QSizeF measured = showing(font, text, shownColor).boundingRect().size();
+        sizes.insert(key, new QSizeF(measured));
+        return measured;
+    }
+
+    QFont defaultFont;
+    QColor defaultColor;
+
+private:
+    sharedTextItem()
+    {
+        defaultFont = shownFont = item.font();
+        defaultColor = shownColor = item.defaultTextColor();
+    }
+
+    QGraphicsTextItem item;
+    QFont shownFont;
+    QString shownText;
+    QColor shownColor;
+    QCache<QString, QSizeF> sizes{4096};
+};
+
+// Texts of more than one paragraph keep a document of their own: the toolkit lays those out in steps.
+bool needsOwnDocument(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
+            c == QChar(0xfdd0) || c == QChar(0xfdd1))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 textFamilyItem::textFamilyItem(selectionLook look, QGraphicsItem *parent)
@@ -68,10 +154,136 @@ void textFamilyItem::showText(const QString &text)
     setPlainText(text);
 }
 
+QFont textFamilyItem::font() const
+{
+    if (ownDocument)
+        return QGraphicsTextItem::font();
+    return keptFont.value_or(sharedTextItem::instance().defaultFont);
+}
+
+void textFamilyItem::setFont(const QFont &font)
+{
+    if (ownDocument)
+        return QGraphicsTextItem::setFont(font);
+    const QSizeF oldSize = keptSize;
+    keptFont = font;
+    keptChanged(oldSize);
+}
+
+QString textFamilyItem::toPlainText() const
+{
+    return ownDocument ? QGraphicsTextItem::toPlainText() : keptText;
+}
+
+void textFamilyItem::setPlainText(const QString &text)
+{
+    if (!ownDocument && needsOwnDocument(text))
+        makeOwnDocument();
+    if (ownDocument)
+        return QGraphicsTextItem::setPlainText(text);
+    const QSizeF oldSize = keptSize;
+    keptText = text;
+    keptChanged(oldSize);
+}
+
+QColor textFamilyItem::defaultTextColor() const
+{
+    if (ownDocument)
+        return QGraphicsTextItem::defaultTextColor();
+    return keptColor.value_or(sharedTextItem::instance().defaultColor);
+}
+
+void textFamilyItem::setDefaultTextColor(const QColor &color)
+{
+    if (ownDocument)
+        return QGraphicsTextItem::setDefaultTextColor(color);
+    const QColor oldColor = defaultTextColor();
+    const QSizeF oldSize = keptSize;
+    keptColor = color;
+    if (keptShown)
+        return oldColor != color ? update() : void();
+    keptChanged(oldSize);
+}
+
+QTextDocument *textFamilyItem::document() const
+{
+    makeOwnDocument();
+    return QGraphicsTextItem::document();
+}
+
+void textFamilyItem::setTextInteractionFlags(Qt::TextInteractionFlags flags)
+{
+    makeOwnDocument();
+    QGraphicsTextItem::setTextInteractionFlags(flags);
+}
+
+void textFamilyItem::keptChanged(const QSizeF &oldSize)
+{
+    keptShown = true;
+    const QSizeF size = sharedTextItem::instance().size(keptFont, keptText);
+    if (size != oldSize) {
+        prepareGeometryChange();
+        keptSize = size;
+    }
+    update();
+}
+
+void textFamilyItem::makeOwnDocument() const
+{
+    if (ownDocument)
+        return;
+    ownDocument = true;
+    auto *self = const_cast<textFamilyItem *>(this);
+    if (keptFont)
+        self->QGraphicsTextItem::setFont(*keptFont);
+    if (keptColor)
+        self->QGraphicsTextItem::setDefaultTextColor(*keptColor);
+    if (keptShown)
+        self->QGraphicsTextItem::setPlainText(keptText);
+    self->keptFont.reset();
+    self->keptColor.reset();
+    self->keptText = QString();
+}
+
+QRectF textFamilyItem::boundingRect() const
+{
+    return ownDocument ? QGraphicsTextItem::boundingRect() : QRectF(QPointF(), keptSize);
+}
+
+QPainterPath textFamilyItem::shape() const
+{
+    if (ownDocument)
+        return QGraphicsTextItem::shape();
+    QPainterPath path;
+    if (keptShown)
+        path.addRect(boundingRect());
+    return path;
+}
+
+bool textFamilyItem::contains(const QPointF &point) const
+{
+    return ownDocument ? QGraphicsTextItem::contains(point) : boundingRect().contains(point);
+}
+
+bool textFamilyItem::sceneEvent(QEvent *event)
+{
+    // The toolkit's event handling works on the item's own text control.
+    makeOwnDocument();
+    return QGraphicsTextItem::sceneEvent(event);
+}
+
+void textFamilyItem::paintToolkit(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    if (ownDocument)
+        QGraphicsTextItem::paint(painter, option, widget);
+    else if (keptShown)
+        sharedTextItem::instance().showing(keptFont, keptText, keptColor).paint(painter, option, widget);
+}
+
 void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     if (look == selectionLook::toolkitFrame) {
-        QGraphicsTextItem::paint(painter, option, widget);
+        paintToolkit(painter, option, widget);
         return;
     }
     const bool selected = option && (option->state & QStyle::State_Selected);
@@ -80,7 +292,7 @@ void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *op
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
     if (!paintShared(painter, &plain, widget))
-        QGraphicsTextItem::paint(painter, &plain, widget);
+        paintToolkit(painter, &plain, widget);
 }
 
 bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
@@ -100,7 +312,7 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
                             .arg(world.m11(), 0, 'g', 17)
                             .arg(world.m22(), 0, 'g', 17)
                             .arg(int(painter->renderHints()))
-                            .arg(font().toString()) +
+                            .arg(fontKey(font())) +
                         toPlainText();
     textPictures &store = sharedTextPictures();
     const QPixmap *picture = store.find(key);
@@ -112,7 +324,7 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
         QPainter onPicture(&image);
         onPicture.setRenderHints(painter->renderHints());
         onPicture.scale(world.m11(), world.m22());
-        QGraphicsTextItem::paint(&onPicture, option, widget);
+        paintToolkit(&onPicture, option, widget);
         onPicture.end();
         picture = store.keep(key, QPixmap::fromImage(std::move(image)));
         if (!picture) // larger than the whole store

@@ -6,9 +6,9 @@
 #include "diagrambaritem.h"
 #include "itemtypes.h"
 
+#include "textfamilyitem.h"
 #include <QFontInfo>
 #include <QGraphicsScene>
-#include <QGraphicsTextItem>
 
 QVector<fontSubstitute> substitutedFonts(const QStringList &families)
 {
@@ -29,7 +29,7 @@ QStringList designFontFamilies(const QGraphicsScene &scene)
 {
     QStringList families;
     for (const QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
-        if (const auto *text = dynamic_cast<const QGraphicsTextItem *>(item))
+        if (const auto *text = dynamic_cast<const textFamilyItem *>(item))
             families << text->font().family();
         else if (item->type() == barItemType && static_cast<const diagramBarItem *>(item)->isTextOn)
             families << barcodeTextFamily();

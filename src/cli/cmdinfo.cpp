@@ -13,7 +13,6 @@
 #include "sprsections.h"
 
 #include <QGraphicsScene>
-#include <QGraphicsTextItem>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -44,7 +43,7 @@ QFont itemFontOf(const QGraphicsItem &item)
     }
 }
 
-void addTextFamily(QJsonObject &out, const QGraphicsTextItem &item)
+void addTextFamily(QJsonObject &out, const textFamilyItem &item)
 {
     const QFont font = item.font();
     out["itemFont"] = fontDescription(itemFontOf(item));
@@ -88,7 +87,7 @@ QJsonObject itemJson(const QGraphicsItem &item)
         }
     }
     addOtherFields(out, item);
-    if (const auto *text = dynamic_cast<const QGraphicsTextItem *>(&item))
+    if (const auto *text = dynamic_cast<const textFamilyItem *>(&item))
         addTextFamily(out, *text);
     if (const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item)) {
         out["pictureWidth"] = picture->pictureSize().width();

@@ -123,7 +123,7 @@ constexpr keyRow field(const char *key, double low = noLow, double high = noHigh
 
 QFont fontOf(const QGraphicsItem &item)
 {
-    return static_cast<const QGraphicsTextItem &>(item).font();
+    return static_cast<const textFamilyItem &>(item).font();
 }
 // Barcode and image pictures: their size is known without drawing them.
 QSize pictureOf(const QGraphicsItem &item)

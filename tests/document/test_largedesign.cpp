@@ -7,9 +7,12 @@
 #include "diagramqrcodeitem.h"
 #include "sprsections.h"
 
+#include <QApplication>
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QStyleOptionGraphicsItem>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace
@@ -52,6 +55,10 @@ private slots:
     void qrSizeWithoutEncodingMatchesTheEncoder();
     void sharedTextPicturesMatchDrawingInPlace_data();
     void sharedTextPicturesMatchDrawingInPlace();
+    void textsDifferingInSpacingGetTheirOwnPictures();
+    void itemsWithoutADocumentMatchTheToolkit_data();
+    void itemsWithoutADocumentMatchTheToolkit();
+    void itemsWithoutADocumentFollowEditsAndEvents();
 };
 
 void test_largedesign::designAtTheItemLimitResavesByteIdentically()
@@ -204,6 +211,13 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
     item.itemFont.setPixelSize(pixelSize);
     item.content = text;
     item.showFields();
+    // The same text with a document of its own, drawn by the toolkit as it is.
+    diagramTextItem twin;
+    twin.itemFont = item.itemFont;
+    twin.content = text;
+    twin.showFields();
+    twin.document();
+    twin.setDefaultTextColor(Qt::black);
     const QSize size = (item.boundingRect().size() * scale).toSize() + QSize(40, 40);
     auto painted = [&](bool inPlace) {
         QImage picture(size, QImage::Format_ARGB32_Premultiplied);
@@ -214,7 +228,7 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
         painter.scale(scale, scale);
         QStyleOptionGraphicsItem option;
         if (inPlace)
-            item.QGraphicsTextItem::paint(&painter, &option, nullptr);
+            twin.QGraphicsTextItem::paint(&painter, &option, nullptr);
         else
             item.paint(&painter, &option, nullptr);
         painter.end();
@@ -238,6 +252,121 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
     QVERIFY2(most <= 1, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
     QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
              qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+}
+
+// Two texts alike but for their letter spacing, each painted often enough to come from a picture.
+void test_largedesign::textsDifferingInSpacingGetTheirOwnPictures()
+{
+    diagramCntItem narrow, wide;
+    wide.itemFont.setLetterSpacing(QFont::AbsoluteSpacing, 30);
+    narrow.showFields();
+    wide.showFields();
+    QVERIFY(wide.boundingRect().width() > narrow.boundingRect().width());
+    auto painted = [](diagramCntItem &item) {
+        QImage picture(item.boundingRect().size().toSize(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        QStyleOptionGraphicsItem option;
+        item.paint(&painter, &option, nullptr);
+        return picture;
+    };
+    const QImage first = painted(wide);
+    for (int i = 0; i < 3; ++i)
+        painted(narrow);
+    QCOMPARE(painted(wide), first);
+    QVERIFY(painted(wide) == painted(wide));
+}
+
+void test_largedesign::itemsWithoutADocumentMatchTheToolkit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<qreal>("spacing");
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("default text") << "Input text" << 150 << 0.0 << false;
+    QTest::newRow("empty") << "" << 150 << 0.0 << false;
+    QTest::newRow("spaces and tab") << "  a=b\t==c " << 60 << 2.0 << false;
+    QTest::newRow("chinese") << QString::fromUtf8("\u6279\u53F7 12\u5E74") << 120 << 0.0 << true;
+    QTest::newRow("negative spacing") << "000123" << 150 << -12.0 << true;
+    QTest::newRow("long") << QString("Lot 42 ").repeated(700) << 20 << 0.0 << false;
+    QTest::newRow("two lines") << "first\nsecond" << 80 << 0.0 << true;
+}
+
+// Measured and drawn by the shared toolkit item, an item without a document of its own has the size,
+// shape and pixels of one with its document, selected or not, in both selection looks.
+void test_largedesign::itemsWithoutADocumentMatchTheToolkit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QFETCH(qreal, spacing);
+    QFETCH(bool, selected);
+    auto shown = [&](textFamilyItem &item, bool own) {
+        item.itemFont.setPixelSize(pixelSize);
+        item.itemFont.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        if (own)
+            item.document();
+        item.showText(text);
+    };
+    auto painted = [&](textFamilyItem &item) {
+        QImage picture((item.boundingRect().size() + QSizeF(20, 20)).toSize(),
+                       QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.translate(5.5, 7.25); // off the pixel grid: drawn in place, never from a shared picture
+        QStyleOptionGraphicsItem option;
+        option.state = selected ? QStyle::State_Selected : QStyle::State_None;
+        option.exposedRect = item.boundingRect();
+        item.paint(&painter, &option, nullptr);
+        return picture;
+    };
+    diagramTextItem lean, own;
+    diagramCnt2Item leanFramed, ownFramed;
+    shown(lean, false);
+    shown(own, true);
+    shown(leanFramed, false);
+    shown(ownFramed, true);
+    QCOMPARE(lean.hasOwnDocument(), text.contains('\n'));
+    QVERIFY(own.hasOwnDocument());
+    QCOMPARE(lean.boundingRect(), own.boundingRect());
+    QCOMPARE(lean.shape(), own.shape());
+    QCOMPARE(lean.toPlainText(), own.toPlainText());
+    QCOMPARE(lean.font(), own.font());
+    QCOMPARE(painted(lean), painted(own));
+    QCOMPARE(lean.defaultTextColor(), own.defaultTextColor());
+    QCOMPARE(painted(leanFramed), painted(ownFramed));
+}
+
+// Edits move the item in the scene's index as the toolkit's would, and the first event gives the item
+// its own document with what it showed.
+void test_largedesign::itemsWithoutADocumentFollowEditsAndEvents()
+{
+    QGraphicsScene scene(0, 0, 4000, 300);
+    auto *counter = new diagramCntItem;
+    scene.addItem(counter);
+    counter->showFields();
+    const QRectF shortBox = counter->sceneBoundingRect();
+    const QPointF beyond(shortBox.right() + 100, shortBox.center().y());
+    QVERIFY(!scene.items(beyond).contains(counter));
+    counter->setPlainText(QString(20, QLatin1Char('0')));
+    QVERIFY(scene.items(beyond).contains(counter));
+    counter->itemFont.setPixelSize(20);
+    counter->setFont(counter->itemFont);
+    QVERIFY(!scene.items(beyond).contains(counter));
+    QVERIFY(!counter->hasOwnDocument());
+
+    const QRectF before = counter->boundingRect();
+    QGraphicsSceneMouseEvent press(QEvent::GraphicsSceneMousePress);
+    press.setButton(Qt::RightButton);
+    press.setButtons(Qt::RightButton);
+    press.setScenePos(counter->sceneBoundingRect().center());
+    QApplication::sendEvent(&scene, &press);
+    QVERIFY(counter->hasOwnDocument());
+    QCOMPARE(counter->boundingRect(), before);
+    QCOMPARE(counter->toPlainText(), QString(20, QLatin1Char('0')));
+    QCOMPARE(counter->font().pixelSize(), 20);
+    QCOMPARE(counter->document()->toPlainText(), counter->toPlainText());
+    counter->setPlainText(QStringLiteral("7"));
+    QCOMPARE(counter->QGraphicsTextItem::toPlainText(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(test_largedesign)

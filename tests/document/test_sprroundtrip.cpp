@@ -65,7 +65,7 @@ private:
         return out;
     }
 
-    void styleFont(QGraphicsTextItem &item, QFont &font)
+    void styleFont(textFamilyItem &item, QFont &font)
     {
         static const char *families[] = {"simsun", "Microsoft Yahei", "8Pin Matrix", "Arial"};
         font.setFamily(QLatin1String(families[random.bounded(4)]));

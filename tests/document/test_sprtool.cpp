@@ -602,11 +602,15 @@ private slots:
     // time goals are measured in bench/).
     void hostileInputIsBounded_data()
     {
+        // A key of the test design given a long value; with no key, that many small counters; a time
+        // format, one time item.
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("length");
         // The largest last: the child's peak counts what the test held when it started the child.
         QTest::newRow("1 MB QR date/time format") << "QRcodeTimeModeStr" << 1000000;
+        QTest::newRow("1 MB date/time format") << "TimeMode" << 1000000;
         QTest::newRow("1 MB QR content") << "QRcodeContent" << 1000000;
+        QTest::newRow("items at the limit, small counters") << QString() << sprReadLimits().maxItems;
         QTest::newRow("60 MB text content") << "TextContent" << 60000000;
     }
     void hostileInputIsBounded()
@@ -614,15 +618,18 @@ private slots:
         QFETCH(QString, key);
         QFETCH(int, length);
         QByteArray bytes = designBytes;
-        const int at = bytes.indexOf(key.toLatin1() + " =");
-        QVERIFY(at >= 0);
-        const int end = bytes.indexOf('\r', at);
-        bytes.replace(at, end - at, key.toLatin1() + " =" + QByteArray(length, 'y'));
+        if (key.isEmpty()) {
+            bytes = manyCounters(length);
+        } else if (key == QLatin1String("TimeMode")) {
+            bytes = oneTimeItem(QByteArray(length, 'y'));
+        } else {
+            const int at = bytes.indexOf(key.toLatin1() + " =");
+            QVERIFY(at >= 0);
+            const int end = bytes.indexOf('\r', at);
+            bytes.replace(at, end - at, key.toLatin1() + " =" + QByteArray(length, 'y'));
+        }
         const QString path = dir.filePath(QStringLiteral("hostile.spr"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), qint64(bytes.size()));
-        file.close();
+        writeFile(path, bytes);
         for (const char *command : {"check", "info", "resave"}) {
             QStringList args{QString::fromLatin1(command), path};
             if (qstrcmp(command, "resave") == 0)
@@ -632,9 +639,13 @@ private slots:
             QVERIFY2(memory <= 50 * qint64(bytes.size()) + (64 << 20),
                      qPrintable(QStringLiteral("%1: %2 bytes").arg(QLatin1String(command)).arg(memory)));
         }
+        // Nothing shortened: every section written, a long value whole.
         QFile out(dir.filePath(QStringLiteral("hostile-out.spr")));
         QVERIFY(out.open(QIODevice::ReadOnly));
-        QCOMPARE(out.size(), qint64(bytes.size())); // nothing shortened
+        const QByteArray written = out.readAll();
+        QCOMPARE(written.count("\r\n["), bytes.count("\r\n["));
+        if (!key.isEmpty())
+            QVERIFY(written.contains(key.toLatin1() + " =" + QByteArray(length, 'y') + "\r\n"));
     }
 
     // Beyond the item limit a design is refused, never shortened: nothing is written.
@@ -665,6 +676,28 @@ private slots:
     }
 
 private:
+    // A design of nothing but counters, each section as the writer makes it.
+    static QByteArray manyCounters(int count)
+    {
+        QByteArray bytes = "[FileInfo]\r\nSceneWidth =76000\r\nSceneHeight =300\r\nDynamicItemNum =0\r\n"
+                           "TotalItemNum =" +
+                           QByteArray::number(count) + "\r\n";
+        for (int i = 0; i < count; ++i)
+            bytes += "[CntItemInfo]\r\nCntAtX =" + QByteArray::number(i * 37 % 76000) +
+                     "\r\nCntAtY =" + QByteArray::number(i * 7 % 78) +
+                     "\r\nCntRotate =0\r\nCntFont =simsun,-1,150,5,50,0,0,0,0,0\r\nCntFontSize =150\r\n"
+                     "CntSpace =0\r\nCntMode =" +
+                     QByteArray::number(1 + i % 8) + "\r\nCntName =0\r\n";
+        return bytes;
+    }
+    static QByteArray oneTimeItem(const QByteArray &format)
+    {
+        return "[FileInfo]\r\nSceneWidth =4000\r\nSceneHeight =300\r\nDynamicItemNum =0\r\nTotalItemNum "
+               "=1\r\n"
+               "[TimeItemInfo]\r\nTimeAtX =0\r\nTimeAtY =0\r\nTimeRotate =0\r\n"
+               "TimeFont =simsun,-1,150,5,50,0,0,0,0,0\r\nTimeFontSize =150\r\nTimeSpace =0\r\nTimeMode =" +
+               format + "\r\nTimeValid =0\r\nTimeModeIndex =17\r\nTimeUserDefined =1\r\n";
+    }
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);

@@ -238,7 +238,7 @@ void printPreviewTest::sceneComesBack()
     const QImage canvas = rendered(scene);
     QStringList texts;
     for (QGraphicsItem *item : scene.items())
-        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item))
+        if (auto *text = dynamic_cast<textFamilyItem *>(item))
             texts << text->toPlainText();
 
     scenePreview preview(scene);
@@ -253,7 +253,7 @@ void printPreviewTest::sceneComesBack()
     QCOMPARE(sprFileBytes(scene), file);
     QStringList after;
     for (QGraphicsItem *item : scene.items())
-        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item))
+        if (auto *text = dynamic_cast<textFamilyItem *>(item))
             after << text->toPlainText();
     QCOMPARE(after, texts);
     QVERIFY(!preview.isShown());
