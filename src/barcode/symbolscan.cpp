@@ -21,7 +21,7 @@ ZXing::BarcodeFormat zxingFormat(scanSymbology symbology)
 // Pixels per module the reader gets: narrower modules are enlarged so its sampling has room; QR modules
 // are also made this small, which the reader finds fastest. Linear symbols keep wider modules, whose
 // widths a reduction could distort.
-constexpr int readerModulePixels = 3;
+constexpr int readerModulePixels = scanQrModulePixels;
 
 // The picture as a grey page with its quiet zone (pixels of the picture; for linear symbols left and
 // right only), resampled to the reader's

@@ -9,6 +9,10 @@ enum class scanSymbology { ean13, ean8, code39, code93, upcA, upcE, code128, qrC
 // The symbology a barcode item's mode stands for (0 EAN-13 ... 6 Code 128); QR code outside 0 to 6.
 scanSymbology scanSymbologyForMode(int mode);
 
+// Pixels per module a QR code is resampled to before it is read: a picture drawn at this module size
+// reads exactly as one drawn larger.
+constexpr int scanQrModulePixels = 3;
+
 enum class scanFailure { none, noPicture, notFound, damaged, checksum };
 
 struct scanResult {

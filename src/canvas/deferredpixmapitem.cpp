@@ -63,6 +63,16 @@ bool deferredPixmapItem::contains(const QPointF &point) const
 
 void deferredPixmapItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
+    // Painted for an export rather than a view, a deferred picture is made for this painting only: an
+    // exported design need not hold all its pictures at once, and a large symbol's is hundreds of MB.
+    const bool once = deferred && !widget;
     fill();
     QGraphicsPixmapItem::paint(painter, option, widget);
+    if (once) {
+        const QSize size = pictureSize();
+        dropDeferredPixmap();
+        QGraphicsPixmapItem::setPixmap(QPixmap());
+        deferred = true;
+        deferredSize = size;
+    }
 }

@@ -31,6 +31,8 @@ protected:
     // Makes the deferred picture and shows it (through setPixmap), along with whatever the item keeps
     // beside it.
     virtual void makeDeferredPixmap() = 0;
+    // Lets go of what makeDeferredPixmap() made, keeping what it needs to make it again.
+    virtual void dropDeferredPixmap() = 0;
 
 private:
     void fill() const;

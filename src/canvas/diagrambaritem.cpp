@@ -117,6 +117,11 @@ void diagramBarItem::makeDeferredPixmap()
     setPixmap(barPixmap);
 }
 
+void diagramBarItem::dropDeferredPixmap()
+{
+    barPixmap = QPixmap();
+}
+
 void showBarcodeFormatErrorBox(quint8 code)
 {
     const QString message = barcodeErrorMessage(code);

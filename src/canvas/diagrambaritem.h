@@ -56,6 +56,7 @@ public:
 
 private:
     void makeDeferredPixmap() override;
+    void dropDeferredPixmap() override;
     // What shapes the deferred picture, taken when it was deferred.
     int deferredMode = 0;
     barcodeOptions deferredOptions;

@@ -129,6 +129,12 @@ void diagramImageItem::makeDeferredPixmap()
     deferredSource = QPixmap();
 }
 
+// Made and dropped within one painting, while the source is still the one the picture was deferred from.
+void diagramImageItem::dropDeferredPixmap()
+{
+    deferredSource = sourcePixmap;
+}
+
 void diagramImageItem::setShownWidth(int width)
 {
     showSourceScaled(width, pictureSize().height());

@@ -41,5 +41,6 @@ public:
 
 private:
     void makeDeferredPixmap() override;
+    void dropDeferredPixmap() override;
     QPixmap deferredSource; // the source the deferred picture is scaled from
 };

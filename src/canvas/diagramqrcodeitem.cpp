@@ -216,3 +216,8 @@ void diagramQRCodeItem::makeDeferredPixmap()
                                        [this] { return createQRPixmap(deferredRecord); });
     setPixmap(qrPixmap);
 }
+
+void diagramQRCodeItem::dropDeferredPixmap()
+{
+    qrPixmap = QPixmap();
+}

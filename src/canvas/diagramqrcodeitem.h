@@ -69,5 +69,6 @@ public:
 
 private:
     void makeDeferredPixmap() override;
+    void dropDeferredPixmap() override;
     qrCodeRecord deferredRecord; // what shapes the deferred picture, taken when it was deferred
 };

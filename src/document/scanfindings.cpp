@@ -1,7 +1,9 @@
 #include "scanfindings.h"
 
+#include "barcoderender.h"
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
+#include "symbolscan.h"
 
 namespace
 {
@@ -18,13 +20,23 @@ QString failureText(const symbolVerdict &verdict)
 
 std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
 {
+    // A deferred picture is drawn for the scan only and not kept: checking a design must not hold every
+    // symbol's picture at once.
     if (item.type() == barItemType) {
         const auto &bar = static_cast<const diagramBarItem &>(item);
-        return verifyBarcode(bar.mode, bar.content, bar.symbol(bar.content), bar.naturalPixmap().toImage());
+        const barcodeSymbol symbol = bar.symbol(bar.content);
+        const QPixmap picture = bar.isDeferred() ? renderBarcodePixmap(symbol) : bar.naturalPixmap();
+        return verifyBarcode(bar.mode, bar.content, symbol, picture.toImage());
     }
     if (item.type() == qrItemType) {
+        // The scanner samples modules at scanQrModulePixels; the picture at that module size reads as the
+        // item's own, which at a large scale takes hundreds of megabytes.
         const auto &qr = static_cast<const diagramQRCodeItem &>(item);
-        return verifyQrCode(qr.pixmap().toImage(), qr.scale, qr.converse, qr.content);
+        qrCodeRecord scanned = qr.record();
+        scanned.scale = qMin(qr.scale, scanQrModulePixels);
+        const QImage picture =
+            qr.pictureSize().isEmpty() ? QImage() : diagramQRCodeItem::createQRPixmap(scanned).toImage();
+        return verifyQrCode(picture, scanned.scale, qr.converse, qr.content);
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "mixeddesign.h"
 
 #include "diagramqrcodeitem.h"
+#include "scanfindings.h"
 #include "sprsections.h"
 
 #include <QApplication>
@@ -52,6 +53,8 @@ private slots:
     void sizesAreKnownBeforeDrawing();
     void identicalSymbolsShareOnePicture();
     void paintingDrawsTheDeferredPictures();
+    void scanVerdictsNeedNoKeptPicture_data();
+    void scanVerdictsNeedNoKeptPicture();
     void qrSizeWithoutEncodingMatchesTheEncoder();
     void sharedTextPicturesMatchDrawingInPlace_data();
     void sharedTextPicturesMatchDrawingInPlace();
@@ -162,6 +165,67 @@ void test_largedesign::paintingDrawsTheDeferredPictures()
     rendered(deferred.scene, area);
     const QImage fromEager = rendered(eager.scene, area);
     QCOMPARE(rendered(deferred.scene, area), fromEager);
+    // Painted for an export, a deferred picture is made for that painting only.
+    int drawn = 0;
+    for (QGraphicsItem *item : deferred.scene.items(area, Qt::IntersectsItemBoundingRect)) {
+        if (auto *picture = dynamic_cast<deferredPixmapItem *>(item)) {
+            QVERIFY(picture->isDeferred());
+            ++drawn;
+        }
+    }
+    QVERIFY(drawn > 10);
+    QCOMPARE(rendered(deferred.scene, area), fromEager);
+}
+
+void test_largedesign::scanVerdictsNeedNoKeptPicture_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("converse");
+    QTest::newRow("scale 2") << "TALMOR_K3" << 2 << 1 << false;
+    QTest::newRow("scale 4, converse") << "Lot 12345" << 4 << 2 << true;
+    QTest::newRow("scale 13") << "https://example.com/a?b=1" << 13 << 0 << false;
+    QTest::newRow("scale 40, version 12, converse") << QString(300, QLatin1Char('x')) << 40 << 12 << true;
+    QTest::newRow("scale 0") << "TALMOR_K3" << 0 << 1 << false;
+}
+
+// The scan of a deferred symbol reads what its own picture reads, and leaves the picture undrawn.
+void test_largedesign::scanVerdictsNeedNoKeptPicture()
+{
+    QFETCH(QString, content);
+    QFETCH(int, scale);
+    QFETCH(int, version);
+    QFETCH(bool, converse);
+    QGraphicsScene scene;
+    auto *qr = addQRCode(scene);
+    qr->content = content;
+    qr->scale = scale;
+    qr->version = version;
+    qr->converse = converse;
+    qr->regenerateLater();
+    const symbolVerdict verdict = *itemVerdict(*qr);
+    QVERIFY(qr->isDeferred());
+    const symbolVerdict drawn =
+        verifyQrCode(diagramQRCodeItem::createQRPixmap(qr->record()).toImage(), scale, converse, content);
+    QCOMPARE(verdict.readable, drawn.readable);
+    QCOMPARE(verdict.decoded, drawn.decoded);
+    QCOMPARE(verdict.reason, drawn.reason);
+    QCOMPARE(verdict.failedScanOnly, drawn.failedScanOnly);
+    QCOMPARE(verdict.readable, scale > 0);
+
+    auto *bar = addBarcode(scene);
+    bar->lineWidth = scale > 0 ? scale : 1;
+    bar->mode = 6;
+    bar->content = content.left(40);
+    bar->regenerateLater();
+    const symbolVerdict barVerdict = *itemVerdict(*bar);
+    QVERIFY(bar->isDeferred());
+    const symbolVerdict barDrawn =
+        verifyBarcode(bar->mode, bar->content, bar->symbol(bar->content), bar->naturalPixmap().toImage());
+    QCOMPARE(barVerdict.readable, barDrawn.readable);
+    QCOMPARE(barVerdict.decoded, barDrawn.decoded);
+    QCOMPARE(barVerdict.notes, barDrawn.notes);
 }
 
 void test_largedesign::qrSizeWithoutEncodingMatchesTheEncoder()

@@ -598,6 +598,52 @@ private slots:
         QVERIFY2(r.errText().contains(message), r.err);
     }
 
+    // Symbols whose pictures take hundreds of megabytes (QR version 40 at scale 40, barcodes at the
+    // largest module width and height the reader takes) cost a small file no more than the bound, as
+    // long as nothing paints them; a render holds its output and about one such picture at a time. Run
+    // before the largest inputs, which the child's peak would count.
+    void largeSymbolsAreBounded()
+    {
+        QByteArray bytes = "[FileInfo]\r\nSceneWidth =76000\r\nSceneHeight =300\r\nDynamicItemNum =0\r\n"
+                           "TotalItemNum =30\r\n";
+        for (int i = 0; i < 20; ++i)
+            bytes += "[QRcodeItemInfo]\r\nQRcodeAtX =" + QByteArray::number(i * 3000) +
+                     "\r\nQRcodeAtY =0\r\nQRcodeRotate =0\r\nQRcodeContent =QR" + QByteArray::number(i) +
+                     QByteArray(200, 'x') +
+                     "\r\nQRcodeLevel =3\r\nQRcodeScale =40\r\nQRcodeVersion =40\r\nQRcodeConverse =" +
+                     QByteArray::number(i % 2) +
+                     "\r\nQRcodeInsertCnt =0\r\nQRcodeCntMode =4\r\nQRcodeInsertCntPos =0\r\n"
+                     "QRcodeInsertTime =0\r\nQRcodeTimeModeStr =yyMMdd\r\nQRcodeInsertTimePos =0\r\n"
+                     "QRcodeIsInsVariable =0\r\nQRcodeIsExtVariable =0\r\nQRcodeExtStartLine =1\r\n"
+                     "QRcodeExtEndLine =1\r\nQRcodeExtFilePath =\r\nQRcodeIsAllPrinted =0\r\n"
+                     "QRcodeExtCurLine =1\r\nQRcodeIsUartVariable =0\r\n";
+        for (int i = 0; i < 10; ++i)
+            bytes += "[BarItemInfo]\r\nBarAtX =" + QByteArray::number(60000 + i * 100) +
+                     "\r\nBarAtY =5\r\nBarHeight =275\r\nBarRotate =0\r\nBarContent =Lot " +
+                     QByteArray::number(10000000 + i) +
+                     "\r\nBarMode =6\r\nBarIsTextOn =1\r\nBarLineWidth =20\r\nBarIsExtVariable =0\r\n"
+                     "BarIsAllPrinted =0\r\nBarExtDataStartLine =1\r\nBarExtDataEndLine =1\r\n"
+                     "BarExtDataFilePath =\r\nBarExtDataCurLine =1\r\nBarLineHeight =2000\r\n";
+        const QString path = dir.filePath(QStringLiteral("symbols.spr"));
+        writeFile(path, bytes);
+        const qint64 bound = 50 * qint64(bytes.size()) + (64 << 20);
+        for (const char *command : {"check", "info", "resave"}) {
+            QStringList args{QString::fromLatin1(command), path};
+            if (qstrcmp(command, "resave") == 0)
+                args << dir.filePath(QStringLiteral("symbols-out.spr"));
+            const auto [exitCode, memory] = sprtoolMemory(args);
+            QVERIFY2(exitCode == 0 || exitCode == 1, command);
+            QVERIFY2(memory <= bound,
+                     qPrintable(QStringLiteral("%1: %2 bytes").arg(QLatin1String(command)).arg(memory)));
+        }
+        const qint64 output = 76000ll * 300 * 4;
+        const qint64 qrPicture = qint64(177 * 40 + 80) * (177 * 40 + 80) * 4;
+        const auto [exitCode, memory] = sprtoolMemory(
+            {QStringLiteral("render"), path, QStringLiteral("-o"), dir.filePath("symbols.png")});
+        QCOMPARE(exitCode, 0);
+        QVERIFY2(memory <= bound + output + 3 * qrPicture, qPrintable(QString::number(memory)));
+    }
+
     // Hostile values cost at most 50 times the file's size in memory, and every command ends (the
     // time goals are measured in bench/).
     void hostileInputIsBounded_data()
