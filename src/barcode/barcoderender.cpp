@@ -12,12 +12,29 @@ constexpr QRgb transparent = 0;
 constexpr QRgb opaqueBlack = 0xFF000000;
 constexpr QRgb opaqueWhite = 0xFFFFFFFF;
 
-// Runs are composed in painting order under destination-over: a pixel takes the first run that covers
-// it. Between two consecutive run heights every row sees the same runs, so each such band is composed
+// Runs are composed in painting order under destination-over: a pixel of row y takes the first run
+// that reaches down to it.
+void composeRow(QRgb *row, int width, const barcodeSymbol &symbol, int y)
+{
+    const int d = symbol.options.d;
+    std::fill(row, row + width, transparent);
+    for (const barcodeRun &run : symbol.runs) {
+        const qint64 left = qint64(run.module) * d;
+        if (run.height <= y || left >= width)
+            continue;
+        const QRgb colour = run.dark ? opaqueBlack : opaqueWhite;
+        QRgb *const end = row + qMin(left + qint64(run.count) * d, qint64(width));
+        for (QRgb *px = row + left; px < end; ++px) {
+            if (qAlpha(*px) == 0)
+                *px = colour;
+        }
+    }
+}
+
+// Between two consecutive run heights every row sees the same runs, so each such band is composed
 // once and copied; the rows below the tallest run keep the transparent fill.
 void rasteriseBars(QImage &image, const barcodeSymbol &symbol)
 {
-    const int d = symbol.options.d;
     std::vector<int> heights;
     for (const barcodeRun &run : symbol.runs)
         heights.push_back(run.height);
@@ -27,18 +44,7 @@ void rasteriseBars(QImage &image, const barcodeSymbol &symbol)
     int top = 0;
     for (int bandEnd : heights) {
         QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(top));
-        std::fill(row, row + image.width(), transparent);
-        for (const barcodeRun &run : symbol.runs) {
-            const qint64 left = qint64(run.module) * d;
-            if (run.height <= top || left >= image.width())
-                continue;
-            const QRgb colour = run.dark ? opaqueBlack : opaqueWhite;
-            QRgb *const end = row + qMin(left + qint64(run.count) * d, qint64(image.width()));
-            for (QRgb *px = row + left; px < end; ++px) {
-                if (qAlpha(*px) == 0)
-                    *px = colour;
-            }
-        }
+        composeRow(row, image.width(), symbol, top);
         for (int y = top + 1; y < bandEnd; ++y)
             std::memcpy(image.scanLine(y), row, rowBytes);
         top = bandEnd;
@@ -70,6 +76,21 @@ QPixmap renderBarcodePixmap(const barcodeSymbol &symbol)
     }
     // Kept with its alpha channel even when every pixel happens to be opaque (Code 128 without text).
     return QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
+}
+
+QImage renderBarcodeRows(const barcodeSymbol &symbol, int top, int rows)
+{
+    if (symbol.size.isEmpty())
+        return {};
+    // Rows near the text are taken from the whole picture, glyph edges included.
+    if (!symbol.cells.empty() && top + rows > symbol.textTop() - symbol.textHeight())
+        return renderBarcodePixmap(symbol).toImage().copy(0, top, symbol.size.width(), rows);
+    QImage image(symbol.size.width(), rows, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    for (int y = 0; y < rows; ++y)
+        composeRow(reinterpret_cast<QRgb *>(image.scanLine(y)), image.width(), symbol, top + y);
+    return image;
 }
 
 // Text first and bars over it: opaque modules hide the glyphs exactly where destination-over would

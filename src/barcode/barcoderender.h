@@ -11,6 +11,10 @@ class QPainter;
 // The item's picture: a transparent ARGB picture of the symbol's size; null when the size was refused.
 QPixmap renderBarcodePixmap(const barcodeSymbol &symbol);
 
+// Rows top to top + rows - 1 of the picture's image, drawn without the rest of the picture (a scan
+// of a symbol whose picture is tens of megabytes).
+QImage renderBarcodeRows(const barcodeSymbol &symbol, int top, int rows);
+
 // The symbol as rectangles and text on any painter (vector export, the canvas at any zoom), with the
 // picture's top-left corner at origin.
 void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF &origin = QPointF());

@@ -1,10 +1,12 @@
 #include "symbolverdict.h"
 
 #include "barcodeerror.h"
+#include "barcoderender.h"
 #include "eanupc.h"
 #include "symbolscan.h"
 
 #include <QCoreApplication>
+#include <functional>
 
 namespace
 {
@@ -129,8 +131,21 @@ QString symbolVerdict::details() const
     return lines.join(QLatin1Char('\n'));
 }
 
-symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbol &symbol,
-                            const QImage &picture)
+namespace
+{
+// A scanner reads a line across the bars; a band of rows through their middle is what it sees, the
+// text band left out.
+QRect scanBand(const QSize &picture, const barcodeSymbol &symbol)
+{
+    const int barRows = qMin(picture.height(), symbol.options.e);
+    const int band = qMin(barRows, 3);
+    return QRect(0, (barRows - band) / 2, picture.width(), band);
+}
+
+// The verdict on a symbol; bars gives the rows of its picture in a band, picture is the picture's size
+// (empty when there is none).
+symbolVerdict barcodeVerdict(int mode, const QString &content, const barcodeSymbol &symbol,
+                             const std::function<QImage(const QRect &)> &bars, const QSize &picture)
 {
     symbolVerdict verdict;
     if (mode < 0 || mode > 6) {
@@ -145,16 +160,26 @@ symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbo
         explainEanUpc(mode, content, verdict);
     if (checkDigitIndex(mode) < 0)
         explainCharacters(mode, content, symbol, verdict);
-    // A scanner reads a line across the bars; a band of rows through their middle is what it sees, the
-    // text band left out.
     const int d = symbol.options.d;
-    const int barRows = qMin(picture.height(), symbol.options.e);
-    const int band = qMin(barRows, 3);
-    const QImage bars = picture.copy(0, (barRows - band) / 2, picture.width(), band);
-    takeScan(scanPicture(bars, scanSymbologyForMode(mode), 12 * d, d), verdict);
-    verdict.failedScanOnly = !verdict.readable && !verdict.refused && !picture.isNull();
+    takeScan(scanPicture(bars(scanBand(picture, symbol)), scanSymbologyForMode(mode), 12 * d, d), verdict);
+    verdict.failedScanOnly = !verdict.readable && !verdict.refused && !picture.isEmpty();
     compareDecoded(verdict);
     return verdict;
+}
+} // namespace
+
+symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbol &symbol,
+                            const QImage &picture)
+{
+    return barcodeVerdict(
+        mode, content, symbol, [&](const QRect &band) { return picture.copy(band); }, picture.size());
+}
+
+symbolVerdict verifyBarcodeSymbol(int mode, const QString &content, const barcodeSymbol &symbol)
+{
+    return barcodeVerdict(
+        mode, content, symbol,
+        [&](const QRect &band) { return renderBarcodeRows(symbol, band.top(), band.height()); }, symbol.size);
 }
 
 symbolVerdict verifyQrCode(const QImage &picture, int moduleSize, bool converse, const QString &expected)

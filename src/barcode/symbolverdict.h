@@ -32,6 +32,8 @@ struct symbolVerdict {
 // A barcode as the encoder made it: the symbol (for its refusal and module width) and its picture.
 symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbol &symbol,
                             const QImage &picture);
+// The same verdict on the picture renderBarcodePixmap() would make, drawing only the rows scanned.
+symbolVerdict verifyBarcodeSymbol(int mode, const QString &content, const barcodeSymbol &symbol);
 
 // A QR picture of moduleSize pixels per module that should read as expected; converse pictures are
 // light on dark.

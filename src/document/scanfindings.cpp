@@ -1,6 +1,5 @@
 #include "scanfindings.h"
 
-#include "barcoderender.h"
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
 #include "symbolscan.h"
@@ -25,8 +24,9 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
     if (item.type() == barItemType) {
         const auto &bar = static_cast<const diagramBarItem &>(item);
         const barcodeSymbol symbol = bar.symbol(bar.content);
-        const QPixmap picture = bar.isDeferred() ? renderBarcodePixmap(symbol) : bar.naturalPixmap();
-        return verifyBarcode(bar.mode, bar.content, symbol, picture.toImage());
+        if (bar.isDeferred())
+            return verifyBarcodeSymbol(bar.mode, bar.content, symbol);
+        return verifyBarcode(bar.mode, bar.content, symbol, bar.naturalPixmap().toImage());
     }
     if (item.type() == qrItemType) {
         // The scanner samples modules at scanQrModulePixels; the picture at that module size reads as the

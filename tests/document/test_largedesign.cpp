@@ -4,6 +4,8 @@
 #include "designfixtures.h"
 #include "mixeddesign.h"
 
+#include "barcodeencoders.h"
+#include "barcoderender.h"
 #include "diagramqrcodeitem.h"
 #include "scanfindings.h"
 #include "sprsections.h"
@@ -55,6 +57,7 @@ private slots:
     void paintingDrawsTheDeferredPictures();
     void scanVerdictsNeedNoKeptPicture_data();
     void scanVerdictsNeedNoKeptPicture();
+    void barcodeRowsMatchTheirPicture();
     void qrSizeWithoutEncodingMatchesTheEncoder();
     void sharedTextPicturesMatchDrawingInPlace_data();
     void sharedTextPicturesMatchDrawingInPlace();
@@ -431,6 +434,35 @@ void test_largedesign::itemsWithoutADocumentFollowEditsAndEvents()
     QCOMPARE(counter->document()->toPlainText(), counter->toPlainText());
     counter->setPlainText(QStringLiteral("7"));
     QCOMPARE(counter->QGraphicsTextItem::toPlainText(), QStringLiteral("7"));
+}
+
+// Rows drawn alone, for a scan, are those rows of the whole picture: every symbology, text on and off,
+// bands at the top, in the middle, at the bars' foot and across the text.
+void test_largedesign::barcodeRowsMatchTheirPicture()
+{
+    int compared = 0;
+    for (int mode = 0; mode < 7; ++mode) {
+        for (const bool text : {true, false}) {
+            for (const int d : {1, 3}) {
+                const QString content = mixedDesign::barcodeContent(mode, 4711 * d);
+                const barcodeSymbol symbol = encodeBarcode(mode, {text, d, 60 + 7 * mode}, content);
+                QVERIFY(!symbol.refusal);
+                const QImage whole = renderBarcodePixmap(symbol).toImage();
+                const int e = symbol.options.e;
+                for (const int top : {0, e / 2 - 1, e - 3, e - 1, qMax(0, whole.height() - 3)}) {
+                    QCOMPARE(renderBarcodeRows(symbol, top, 3), whole.copy(0, top, whole.width(), 3));
+                    ++compared;
+                }
+                const symbolVerdict alone = verifyBarcodeSymbol(mode, content, symbol);
+                const symbolVerdict drawn = verifyBarcode(mode, content, symbol, whole);
+                QVERIFY(alone.readable);
+                QCOMPARE(alone.decoded, drawn.decoded);
+                QCOMPARE(alone.notes, drawn.notes);
+                QCOMPARE(alone.failedScanOnly, drawn.failedScanOnly);
+            }
+        }
+    }
+    QCOMPARE(compared, 7 * 2 * 2 * 5);
 }
 
 QTEST_MAIN(test_largedesign)
