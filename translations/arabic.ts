@@ -1172,14 +1172,6 @@
             <translation>ينتهي الملف داخل هذا القسم: آخر %1 من أسطر مفاتيحه الـ%2 مفقودة وتُقرأ 0 أو فارغة</translation>
         </message>
         <message>
-            <source>%1：描述中的像素大小 %2 超过 %3；读取器取 %3</source>
-            <translation>%1: حجم البكسل %2 في الوصف يتجاوز %3؛ ويأخذ القارئ %3</translation>
-        </message>
-        <message>
-            <source>%1：描述中的磅值 %2 超过 %3；读取器取 %3</source>
-            <translation>%1: حجم النقاط %2 في الوصف يتجاوز %3؛ ويأخذ القارئ %3</translation>
-        </message>
-        <message>
             <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
             <translation>BarContent فارغ: يعرض المصمم 6901234567892، ولا تتلقى الطابعة أي محتوى</translation>
         </message>
@@ -1222,6 +1214,14 @@
         <message>
             <source>文件大于读取器最多接受的 %1 MiB（%2 字节）</source>
             <translation>الملف أكبر من %1 MiB (%2 بايت)، وهو أقصى ما يقبله القارئ</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: حجم الخط بالبكسل %2 في وصف الخط يتجاوز %3؛ ويأخذ القارئ %3</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: حجم الخط بالنقاط %2 في وصف الخط يتجاوز %3؛ ويأخذ القارئ %3</translation>
         </message>
     </context>
     <context>

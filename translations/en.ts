@@ -1172,14 +1172,6 @@
             <translation>the file ends inside this section: the last %1 of its %2 key lines are missing and read as 0 or empty</translation>
         </message>
         <message>
-            <source>%1：描述中的像素大小 %2 超过 %3；读取器取 %3</source>
-            <translation>%1: the pixel size %2 of the description is beyond %3; the reader takes %3</translation>
-        </message>
-        <message>
-            <source>%1：描述中的磅值 %2 超过 %3；读取器取 %3</source>
-            <translation>%1: the point size %2 of the description is beyond %3; the reader takes %3</translation>
-        </message>
-        <message>
             <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
             <translation>BarContent is empty: the designer shows 6901234567892, the printer gets no content</translation>
         </message>
@@ -1222,6 +1214,14 @@
         <message>
             <source>文件大于读取器最多接受的 %1 MiB（%2 字节）</source>
             <translation>the file is larger than %1 MiB (%2 bytes), the most the reader takes</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: the pixel size %2 of the description is beyond %3; the reader takes %3</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: the point size %2 of the description is beyond %3; the reader takes %3</translation>
         </message>
     </context>
     <context>

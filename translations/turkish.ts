@@ -836,7 +836,7 @@
         </message>
         <message>
             <source>%1 %2：Code 128 无法编码 %3；条码中改为“?”</source>
-            <translation>%1 %2: Code 128 %3 karakterlerini kodlayamaz; barkodda bunların yerine "?" bulunuyor</translation>
+            <translation>%1 %2: Code 128, %3 karakterlerini kodlayamaz; barkodda bunların yerine "?" bulunuyor</translation>
         </message>
         <message>
             <source>%1 %2：字符 %3 没有被编码</source>
@@ -1161,7 +1161,7 @@
         </message>
         <message>
             <source>应为项目段的标题，实为 %1；这一行占去一个项目，并使后面的每一段错位</source>
-            <translation>bir öğe bölümü başlığı bekleniyordu, %1 bulundu; satır bir öğenin yerini tüketir ve sonraki bütün bölümleri kaydırır</translation>
+            <translation>bir öğe bölümü başlığı bekleniyordu, %1 bulundu; bu satır bir öğe yerine sayılır ve sonraki bütün bölümleri kaydırır</translation>
         </message>
         <message>
             <source>从这里起的行不会被读取：已读完 TotalItemNum 个项目</source>
@@ -1172,20 +1172,12 @@
             <translation>dosya bu bölümün içinde bitiyor: %2 anahtar satırından son %1 tanesi eksik ve 0 ya da boş olarak okunur</translation>
         </message>
         <message>
-            <source>%1：描述中的像素大小 %2 超过 %3；读取器取 %3</source>
-            <translation>%1: açıklamadaki %2 piksel boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
-        </message>
-        <message>
-            <source>%1：描述中的磅值 %2 超过 %3；读取器取 %3</source>
-            <translation>%1: açıklamadaki %2 punto boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
-        </message>
-        <message>
             <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
             <translation>BarContent boş: tasarımcı 6901234567892 gösterir, yazıcıya hiçbir içerik gitmez</translation>
         </message>
         <message>
             <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>
-            <translation>BarContent %1 sembolojice reddediliyor (kod %2: %3); %4</translation>
+            <translation>BarContent %1 barkod türü tarafından reddediliyor (kod %2: %3); %4</translation>
         </message>
         <message>
             <source>QRcodeInsertCntPos %1 超出内容的 %2 个字符；打印机无法在那里插入序号</source>
@@ -1222,6 +1214,14 @@
         <message>
             <source>文件大于读取器最多接受的 %1 MiB（%2 字节）</source>
             <translation>dosya, okuyucunun alabileceği en büyük boyut olan %1 MiB'tan (%2 bayt) büyük</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: yazı tipi tanımındaki %2 piksel boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: yazı tipi tanımındaki %2 punto boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
         </message>
     </context>
     <context>

@@ -538,8 +538,8 @@ void sprReader::noteFontBounds(const sectionSpec &section, const sectionPlacemen
     if (size <= bound)
         return;
     const QString finding =
-        pixel ? QCoreApplication::translate("sprReader", "%1：描述中的像素大小 %2 超过 %3；读取器取 %3")
-              : QCoreApplication::translate("sprReader", "%1：描述中的磅值 %2 超过 %3；读取器取 %3");
+        pixel ? QCoreApplication::translate("sprReader", "%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3")
+              : QCoreApplication::translate("sprReader", "%1：字体描述中的磅值 %2 超过 %3；读取器取 %3");
     for (int i = 0; i < section.rowCount; ++i)
         if (section.rows[i].form == valueForm::font)
             note(rowLines[size_t(i)],
