@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
-// Everything runs on the GUI thread. Shaped characters and glyph masks are kept: a barcode's text is a
-// handful of characters at one of a few sizes, drawn again for every picture.
+// Everything runs on the GUI thread.
 QString barcodeTextFamily()
 {
     return QStringLiteral("arial");
@@ -29,17 +29,27 @@ QFont textFont(int pixelSize)
     return font;
 }
 
+// The glyph's filled outline, anti-aliased, with its pen position at (0, 0) on the baseline.
+struct glyphMask {
+    QPainterPath outline;
+    QImage coverage; // Format_Alpha8
+    QPoint topLeft;
+};
+
 // One glyph of a shaped character, `x` whole pixels from the character's pen position.
 struct placedGlyph {
-    QRawFont font;
-    quint32 index;
+    const glyphMask *mask;
     int x;
 };
 
 struct shapedCharacter {
-    using key = QPair<QString, int>; // the character, the pixel size
     std::vector<placedGlyph> glyphs;
     int advance = 0;
+};
+
+struct lineMetrics {
+    int ascent;
+    int descent;
 };
 
 struct glyphKey {
@@ -53,88 +63,10 @@ auto qHash(const glyphKey &key, decltype(::qHash(0)) seed = 0)
     return ::qHash(key.font, seed) ^ ::qHash(key.index, seed);
 }
 
-// The glyph's filled outline, anti-aliased, with its pen position at (0, 0) on the baseline.
-struct glyphMask {
-    using key = glyphKey;
-    QPainterPath outline;
-    QImage coverage; // Format_Alpha8
-    QPoint topLeft;
-};
-
-struct lineMetrics {
-    using key = int; // the pixel size
-    int ascent;
-    int descent;
-};
-
-// The caches are dropped whole when they grow large or when the default font changes (which changes
-// what "arial" resolves to). Entries are shared so that they outlive a rehash or a drop.
-template <typename Value> using cacheOf = QHash<typename Value::key, std::shared_ptr<const Value>>;
-
-template <typename Value, typename Make>
-std::shared_ptr<const Value> cached(cacheOf<Value> &cache, const typename Value::key &key, Make make)
-{
-    static QFont defaultFont;
-    if (QFont() != defaultFont || cache.size() > 4096) {
-        cache.clear();
-        defaultFont = QFont();
-    }
-    auto found = cache.find(key);
-    if (found == cache.end())
-        found = cache.insert(key, std::make_shared<const Value>(make()));
-    return found.value();
-}
-
-// The glyphs of a run at their design advances, from pen position `pen` on.
-void placeGlyphs(shapedCharacter &shaped, qreal &pen, const QRawFont &font, const QVector<quint32> &indexes)
-{
-    const auto advances = font.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
-    for (int i = 0; i < indexes.size(); ++i) {
-        shaped.glyphs.push_back({font, indexes[i], qRound(pen)});
-        pen += advances.value(i).x();
-    }
-}
-
-// Design advances, whole pixels: the toolkit's own advances are hinted on some builds and not on others.
-// A character no installed font has becomes the main font's own missing-glyph shape, since the
-// toolkit's stand-in for it differs between builds.
-shapedCharacter shapeCharacter(const QString &character, int pixelSize)
-{
-    const QFont font = textFont(pixelSize);
-    QTextLayout layout(character, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const uint codePoint = character.toUcs4().value(0);
-    shapedCharacter shaped;
-    qreal pen = 0;
-    const QList<QGlyphRun> runs = layout.glyphRuns();
-    const bool found = std::all_of(runs.begin(), runs.end(), [&](const QGlyphRun &run) {
-        // The toolkit's box stand-in has no size of its own.
-        const QRawFont font = run.rawFont();
-        return font.pixelSize() > 0 && font.supportsCharacter(codePoint) && !run.glyphIndexes().contains(0);
-    });
-    if (found && !runs.isEmpty()) {
-        for (const QGlyphRun &run : runs)
-            placeGlyphs(shaped, pen, run.rawFont(), run.glyphIndexes());
-    } else {
-        placeGlyphs(shaped, pen, QRawFont::fromFont(font), {0});
-    }
-    shaped.advance = qRound(pen);
-    return shaped;
-}
-
-std::shared_ptr<const shapedCharacter> shapedCharacterOf(const QString &character, int pixelSize)
-{
-    static cacheOf<shapedCharacter> cache;
-    return cached(cache, qMakePair(character, pixelSize),
-                  [&] { return shapeCharacter(character, pixelSize); });
-}
-
-glyphMask maskGlyph(const glyphKey &key)
+glyphMask maskGlyph(const QRawFont &font, quint32 index)
 {
     glyphMask mask;
-    mask.outline = key.font.pathForGlyph(key.index);
+    mask.outline = font.pathForGlyph(index);
     const QRect box = mask.outline.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
     mask.topLeft = box.topLeft();
     QImage pixels(box.size(), QImage::Format_ARGB32_Premultiplied);
@@ -148,51 +80,136 @@ glyphMask maskGlyph(const glyphKey &key)
     return mask;
 }
 
-std::shared_ptr<const glyphMask> glyphMaskOf(const placedGlyph &glyph)
+// Shaped characters, glyph masks and line metrics, kept for every picture after: a barcode's text is a
+// handful of characters at one of a few sizes. Dropped whole, and only between two drawings, when it
+// grows large or the default font changes (which changes what "arial" resolves to), so the pointers a
+// drawing holds stay valid.
+class glyphStore
 {
-    static cacheOf<glyphMask> cache;
-    const glyphKey key{glyph.font, glyph.index};
-    return cached(cache, key, [&] { return maskGlyph(key); });
-}
+public:
+    static glyphStore &instance()
+    {
+        static glyphStore store;
+        return store;
+    }
 
-// Ascent and descent rounded up, as a hinting rasteriser rounds them; unhinted builds report fractions.
-lineMetrics lineMetricsOf(int pixelSize)
-{
-    static cacheOf<lineMetrics> cache;
-    return *cached(cache, pixelSize, [&] {
-        const QRawFont font = QRawFont::fromFont(textFont(pixelSize));
-        return lineMetrics{int(std::ceil(font.ascent() - 1e-6)), int(std::ceil(font.descent() - 1e-6))};
-    });
-}
+    void refresh()
+    {
+        if (QFont() == defaultFont && characters.size() < 4096 && masks.size() < 4096)
+            return;
+        characters.clear();
+        masks.clear();
+        metrics.clear();
+        defaultFont = QFont();
+    }
+
+    const shapedCharacter &character(uint codePoint, int pixelSize)
+    {
+        std::unique_ptr<shapedCharacter> &shaped = characters[quint64(codePoint) << 32 | quint32(pixelSize)];
+        if (!shaped)
+            shaped = std::make_unique<shapedCharacter>(shape(codePoint, pixelSize));
+        return *shaped;
+    }
+
+    // Ascent and descent rounded up, as a hinting rasteriser rounds them; unhinted builds report
+    // fractions.
+    lineMetrics line(int pixelSize)
+    {
+        auto found = metrics.find(pixelSize);
+        if (found == metrics.end()) {
+            const QRawFont font = QRawFont::fromFont(textFont(pixelSize));
+            found = metrics
+                        .emplace(pixelSize, lineMetrics{int(std::ceil(font.ascent() - 1e-6)),
+                                                        int(std::ceil(font.descent() - 1e-6))})
+                        .first;
+        }
+        return found->second;
+    }
+
+private:
+    const glyphMask *mask(const QRawFont &font, quint32 index)
+    {
+        std::shared_ptr<const glyphMask> &mask = masks[glyphKey{font, index}];
+        if (!mask)
+            mask = std::make_shared<const glyphMask>(maskGlyph(font, index));
+        return mask.get();
+    }
+
+    // The glyphs of a run at their design advances, from pen position `pen` on.
+    void place(shapedCharacter &shaped, qreal &pen, const QRawFont &font, const QVector<quint32> &indexes)
+    {
+        const auto advances = font.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+        for (int i = 0; i < indexes.size(); ++i) {
+            shaped.glyphs.push_back({mask(font, indexes[i]), qRound(pen)});
+            pen += advances.value(i).x();
+        }
+    }
+
+    // Design advances, whole pixels: the toolkit's own advances are hinted on some builds and not on
+    // others. A character no installed font has becomes the main font's own missing-glyph shape, since
+    // the toolkit's stand-in for it differs between builds.
+    shapedCharacter shape(uint codePoint, int pixelSize)
+    {
+        const QFont font = textFont(pixelSize);
+        const char32_t character = codePoint;
+        QTextLayout layout(QString::fromUcs4(&character, 1), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        shapedCharacter shaped;
+        qreal pen = 0;
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        const bool found = std::all_of(runs.begin(), runs.end(), [&](const QGlyphRun &run) {
+            // The toolkit's box stand-in has no size of its own.
+            const QRawFont raw = run.rawFont();
+            return raw.pixelSize() > 0 && raw.supportsCharacter(codePoint) && !run.glyphIndexes().contains(0);
+        });
+        if (found && !runs.isEmpty()) {
+            for (const QGlyphRun &run : runs)
+                place(shaped, pen, run.rawFont(), run.glyphIndexes());
+        } else {
+            place(shaped, pen, QRawFont::fromFont(font), {0});
+        }
+        shaped.advance = qRound(pen);
+        return shaped;
+    }
+
+    QFont defaultFont;
+    std::unordered_map<quint64, std::unique_ptr<shapedCharacter>> characters;
+    QHash<glyphKey, std::shared_ptr<const glyphMask>> masks;
+    std::unordered_map<int, lineMetrics> metrics;
+};
 
 struct glyphAt {
-    std::shared_ptr<const glyphMask> mask;
+    const glyphMask *mask;
     QPoint origin;
 };
 
 // The text's glyphs centred in the cell, on whole pixels.
 std::vector<glyphAt> layOut(const QRect &cell, const QString &text, int pixelSize)
 {
-    std::vector<std::shared_ptr<const shapedCharacter>> characters;
-    int width = 0;
-    for (int i = 0; i < text.size();) {
-        const int length =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-        characters.push_back(shapedCharacterOf(text.mid(i, length), pixelSize));
-        width += characters.back()->advance;
-        i += length;
-    }
-    const lineMetrics metrics = lineMetricsOf(pixelSize);
-    const int baseline = cell.top() +
-                         int(std::floor((cell.height() - metrics.ascent - metrics.descent) / 2.0)) +
-                         metrics.ascent;
-    int pen = cell.left() + int(std::floor((cell.width() - width) / 2.0));
+    glyphStore &store = glyphStore::instance();
     std::vector<glyphAt> glyphs;
-    for (const auto &character : characters) {
-        for (const placedGlyph &glyph : character->glyphs)
-            glyphs.push_back({glyphMaskOf(glyph), QPoint(pen + glyph.x, baseline)});
-        pen += character->advance;
+    glyphs.reserve(text.size());
+    int pen = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        uint codePoint = text.at(i).unicode();
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        const shapedCharacter &shaped = store.character(codePoint, pixelSize);
+        for (const placedGlyph &glyph : shaped.glyphs)
+            glyphs.push_back({glyph.mask, QPoint(pen + glyph.x, 0)});
+        pen += shaped.advance;
     }
+    const lineMetrics metrics = store.line(pixelSize);
+    const QPoint start(cell.left() + int(std::floor((cell.width() - pen) / 2.0)),
+                       cell.top() +
+                           int(std::floor((cell.height() - metrics.ascent - metrics.descent) / 2.0)) +
+                           metrics.ascent);
+    for (glyphAt &glyph : glyphs)
+        glyph.origin += start;
     return glyphs;
 }
 
@@ -214,12 +231,20 @@ void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &
     const QImage &coverage = glyph.mask->coverage;
     const QPoint at = glyph.origin + glyph.mask->topLeft;
     const QRect area = QRect(at, coverage.size()) & clip & picture.rect();
+    if (area.isEmpty())
+        return;
+    uchar *const bits = picture.bits(); // once: every scanLine() call would check for sharing
+    const qsizetype stride = picture.bytesPerLine();
+    const uchar *const mask = coverage.constBits();
+    const qsizetype maskStride = coverage.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb *dst = reinterpret_cast<QRgb *>(picture.scanLine(y)) + area.left();
-        const uchar *src = coverage.constScanLine(y - at.y()) + (area.left() - at.x());
+        QRgb *dst = reinterpret_cast<QRgb *>(bits + y * stride) + area.left();
+        const uchar *src = mask + (y - at.y()) * maskStride + (area.left() - at.x());
         for (int i = 0; i < area.width(); ++i) {
             const QRgb s = QRgb(src[i]) << 24;
             const QRgb d = dst[i];
+            if (s == 0)
+                continue;
             if (d == 0)
                 dst[i] = s;
             else if (qAlpha(d) != 255)
@@ -232,6 +257,7 @@ void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &
 barcodeTextPainter::barcodeTextPainter(QImage &picture, int pixelSize)
     : picture(picture), pixelSize(pixelSize)
 {
+    glyphStore::instance().refresh();
 }
 
 void barcodeTextPainter::draw(const QRect &cell, const QString &text)
@@ -246,6 +272,7 @@ void barcodeTextPainter::paint(QPainter &painter, const QRect &cell, const QStri
 {
     if (cell.isEmpty())
         return;
+    glyphStore::instance().refresh();
     QPainterPath outlines;
     for (const glyphAt &glyph : layOut(cell, text, pixelSize))
         outlines.addPath(glyph.mask->outline.translated(glyph.origin));
