@@ -821,6 +821,33 @@
         </message>
     </context>
     <context>
+        <name>scanFindings</name>
+        <message>
+            <source>扫描器读不出它</source>
+            <translation>لا يقرؤه أي ماسح</translation>
+        </message>
+        <message>
+            <source>%1 %2 画出来了，但扫描不出（%3）</source>
+            <translation>%1 %2 مرسوم لكنه لا يُقرأ بالماسح (%3)</translation>
+        </message>
+        <message>
+            <source>%1 %2：输入的校验位 %3 与计算出的 %4 不同，条码中用的是 %4</source>
+            <translation>%1 %2: رقم التحقق المُدخل %3 يختلف عن الرقم المحسوب %4، وهو ما يحمله الرمز الشريطي</translation>
+        </message>
+        <message>
+            <source>%1 %2：Code 128 无法编码 %3；条码中改为“?”</source>
+            <translation>%1 %2: لا يستطيع Code 128 ترميز %3؛ ويحمل الرمز الشريطي "?" بدلًا منها</translation>
+        </message>
+        <message>
+            <source>%1 %2：字符 %3 没有被编码</source>
+            <translation>%1 %2: الأحرف %3 غير مرمّزة</translation>
+        </message>
+        <message>
+            <source>%1 %2 扫描结果为 %3，而不是 %4</source>
+            <translation>%1 %2 يُقرأ بالماسح على أنه %3 لا %4</translation>
+        </message>
+    </context>
+    <context>
         <name>scenePreview</name>
         <message>
             <source>占位符位置与内容不符，无法预览</source>
@@ -1060,6 +1087,141 @@
         <message>
             <source>确定</source>
             <translation>موافق</translation>
+        </message>
+    </context>
+    <context>
+        <name>sprReader</name>
+        <message>
+            <source>%1：%2 个字符，超过内容编辑器可容纳的 %3 个；设计软件只使用前 %3 个</source>
+            <translation>%1: %2 حرفًا، أكثر من %3 التي يقبلها محرر المحتوى؛ ولا يستخدم المصمم إلا أول %3</translation>
+        </message>
+        <message>
+            <source>%1：%2 个字符，超过日期时间格式允许的 %3 个；设计软件只使用前 %3 个</source>
+            <translation>%1: %2 حرفًا، أكثر من %3 المسموح بها لتنسيق التاريخ والوقت؛ ولا يستخدم المصمم إلا أول %3</translation>
+        </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
+        </message>
+        <message>
+            <source>项目超过 %1 个；不读取任何内容</source>
+            <translation>أكثر من %1 عنصر؛ لا يُقرأ أي شيء</translation>
+        </message>
+        <message>
+            <source>设计软件显示一个占位框，打印机什么也不打印</source>
+            <translation>يعرض المصمم إطارًا بديلًا، ولا تطبع الطابعة شيئًا</translation>
+        </message>
+        <message>
+            <source>“[FileInfo]”之前有 UTF-8 字节顺序标记；打印机可能无法读取该文件</source>
+            <translation>توجد علامة ترتيب بايتات UTF-8 قبل "[FileInfo]"؛ وقد لا تقرأ الطابعة الملف</translation>
+        </message>
+        <message>
+            <source>这一行不是有效的 UTF-8（是 GBK 等其他编码？）；设计软件以 U+FFFD 显示这些字节，保存时会替换它们</source>
+            <translation>السطر ليس نصًا صالحًا بترميز UTF-8 (ترميز آخر مثل GBK؟)؛ يعرض المصمم U+FFFD مكان تلك البايتات ويستبدلها الحفظ</translation>
+        </message>
+        <message>
+            <source>这一行含有 NUL 字节，打印机可能把它当作行尾</source>
+            <translation>يحتوي السطر على بايت NUL، وقد تعدّه الطابعة نهايته</translation>
+        </message>
+        <message>
+            <source>应为“%1 =”，实为 %2；缺少或多出一行会使后面的每一行错位</source>
+            <translation>كان المتوقع "%1 =" فوُجد %2؛ السطر الناقص أو الزائد يزيح كل الأسطر التالية</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是数字；读作 0</source>
+            <translation>%1: %2 ليس عددًا؛ ويُقرأ 0</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是整数；读作 0</source>
+            <translation>%1: %2 ليس عددًا صحيحًا؛ ويُقرأ 0</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是有限的数字；读作 0</source>
+            <translation>%1: %2 ليس عددًا منتهيًا؛ ويُقرأ 0</translation>
+        </message>
+        <message>
+            <source>%1：%2 超出设计软件允许的范围 %3 到 %4；读取器取 %5</source>
+            <translation>%1: %2 خارج النطاق من %3 إلى %4 الذي يسمح به المصمم؛ ويأخذ القارئ %5</translation>
+        </message>
+        <message>
+            <source>%1：%2 超出设计软件允许的范围 %3 到 %4</source>
+            <translation>%1: %2 خارج النطاق من %3 إلى %4 الذي يسمح به المصمم</translation>
+        </message>
+        <message>
+            <source>缺少文件头：第一行是 %1，不是“[FileInfo]”；不读取任何内容</source>
+            <translation>الترويسة مفقودة: السطر الأول هو %1 وليس "[FileInfo]"؛ لا يُقرأ أي شيء</translation>
+        </message>
+        <message>
+            <source>TotalItemNum 为 %1，但文件中有 %2 个项目段</source>
+            <translation>قيمة TotalItemNum هي %1 لكن الملف يحتوي على %2 من أقسام العناصر</translation>
+        </message>
+        <message>
+            <source>文件在读完 TotalItemNum 所列 %2 个项目中的 %1 个后结束</source>
+            <translation>ينتهي الملف بعد %1 من العناصر الـ%2 التي يذكرها TotalItemNum</translation>
+        </message>
+        <message>
+            <source>应为项目段的标题，实为 %1；这一行占去一个项目，并使后面的每一段错位</source>
+            <translation>كان المتوقع ترويسة قسم عنصر فوُجد %1؛ يستهلك السطر عنصرًا واحدًا ويزيح كل الأقسام التالية</translation>
+        </message>
+        <message>
+            <source>从这里起的行不会被读取：已读完 TotalItemNum 个项目</source>
+            <translation>لا تُقرأ الأسطر من هنا فصاعدًا: قُرئ بالفعل عدد العناصر الذي يذكره TotalItemNum</translation>
+        </message>
+        <message>
+            <source>文件在这一段中结束：它的 %2 个键行中缺少最后 %1 个，读作 0 或空</source>
+            <translation>ينتهي الملف داخل هذا القسم: آخر %1 من أسطر مفاتيحه الـ%2 مفقودة وتُقرأ 0 أو فارغة</translation>
+        </message>
+        <message>
+            <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
+            <translation>BarContent فارغ: يعرض المصمم 6901234567892، ولا تتلقى الطابعة أي محتوى</translation>
+        </message>
+        <message>
+            <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>
+            <translation>يرفض نظام الترميز قيمة BarContent %1 (الرمز %2: %3)؛ %4</translation>
+        </message>
+        <message>
+            <source>QRcodeInsertCntPos %1 超出内容的 %2 个字符；打印机无法在那里插入序号</source>
+            <translation>QRcodeInsertCntPos %1 يقع خارج أحرف المحتوى الـ%2؛ ولا تستطيع الطابعة إدراج العدّاد هناك</translation>
+        </message>
+        <message>
+            <source>QRcodeInsertTimePos %1 超出内容的 %2 个字符；打印机无法在那里插入日期时间</source>
+            <translation>QRcodeInsertTimePos %1 يقع خارج أحرف المحتوى الـ%2؛ ولا تستطيع الطابعة إدراج التاريخ والوقت هناك</translation>
+        </message>
+        <message>
+            <source>QRcodeContent 为空：设计软件显示“empty!”，打印机得不到内容</source>
+            <translation>QRcodeContent فارغ: يعرض المصمم "empty!"، ولا تتلقى الطابعة أي محتوى</translation>
+        </message>
+        <message>
+            <source>QRcodeScale 为 0：二维码没有图像；%1</source>
+            <translation>قيمة QRcodeScale هي 0: ليس لرمز QR صورة؛ %1</translation>
+        </message>
+        <message>
+            <source>QRcodeContent %1 在此纠错等级下对任何二维码版本都太长，或 QRcodeVersion 大于 40；不显示符号（%2）</source>
+            <translation>QRcodeContent %1 أطول من أن يسعه أي إصدار لرمز QR بهذا المستوى، أو أن QRcodeVersion أكبر من 40؛ لا يُعرض أي رمز (%2)</translation>
+        </message>
+        <message>
+            <source>图片 %1 无法作为图片读取（或太大）；以“NO IMG”代替显示</source>
+            <translation>تعذّرت قراءة الصورة %1 كصورة (أو أنها كبيرة جدًا)؛ ويُعرض "NO IMG" مكانها</translation>
+        </message>
+        <message>
+            <source>找不到图片 %1（也在文档旁及其“bmp”文件夹中找过）；以“NO IMG”代替显示</source>
+            <translation>لم يُعثر على الصورة %1 (بُحث عنها أيضًا بجوار المستند وفي مجلده "bmp")؛ ويُعرض "NO IMG" مكانها</translation>
+        </message>
+        <message>
+            <source>图像显示为 %1 x %2 像素（ImageWidth、ImageHeight），因此没有图像；%3</source>
+            <translation>تُعرض الصورة بحجم %1 x %2 بكسل (ImageWidth، ImageHeight)، لذا ليس لها صورة؛ %3</translation>
+        </message>
+        <message>
+            <source>文件大于读取器最多接受的 %1 MiB（%2 字节）</source>
+            <translation>الملف أكبر من %1 MiB (%2 بايت)، وهو أقصى ما يقبله القارئ</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: حجم الخط بالبكسل %2 في وصف الخط يتجاوز %3؛ ويأخذ القارئ %3</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: حجم الخط بالنقاط %2 في وصف الخط يتجاوز %3؛ ويأخذ القارئ %3</translation>
         </message>
     </context>
     <context>

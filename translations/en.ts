@@ -821,6 +821,33 @@
         </message>
     </context>
     <context>
+        <name>scanFindings</name>
+        <message>
+            <source>扫描器读不出它</source>
+            <translation>no scanner reads it</translation>
+        </message>
+        <message>
+            <source>%1 %2 画出来了，但扫描不出（%3）</source>
+            <translation>%1 %2 is drawn but does not scan (%3)</translation>
+        </message>
+        <message>
+            <source>%1 %2：输入的校验位 %3 与计算出的 %4 不同，条码中用的是 %4</source>
+            <translation>%1 %2: the typed check digit %3 differs from the computed %4, which the barcode holds</translation>
+        </message>
+        <message>
+            <source>%1 %2：Code 128 无法编码 %3；条码中改为“?”</source>
+            <translation>%1 %2: Code 128 cannot encode %3; the barcode holds "?" instead</translation>
+        </message>
+        <message>
+            <source>%1 %2：字符 %3 没有被编码</source>
+            <translation>%1 %2: the characters %3 are not encoded</translation>
+        </message>
+        <message>
+            <source>%1 %2 扫描结果为 %3，而不是 %4</source>
+            <translation>%1 %2 scans as %3, not %4</translation>
+        </message>
+    </context>
+    <context>
         <name>scenePreview</name>
         <message>
             <source>占位符位置与内容不符，无法预览</source>
@@ -1060,6 +1087,141 @@
         <message>
             <source>确定</source>
             <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>sprReader</name>
+        <message>
+            <source>%1：%2 个字符，超过内容编辑器可容纳的 %3 个；设计软件只使用前 %3 个</source>
+            <translation>%1: %2 characters, more than the %3 the content editor takes; the designer uses only the first %3</translation>
+        </message>
+        <message>
+            <source>%1：%2 个字符，超过日期时间格式允许的 %3 个；设计软件只使用前 %3 个</source>
+            <translation>%1: %2 characters, more than the %3 a date/time format may have; the designer uses only the first %3</translation>
+        </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read</translation>
+        </message>
+        <message>
+            <source>项目超过 %1 个；不读取任何内容</source>
+            <translation>more than %1 items; nothing is read</translation>
+        </message>
+        <message>
+            <source>设计软件显示一个占位框，打印机什么也不打印</source>
+            <translation>the designer shows a placeholder frame, the printer prints nothing</translation>
+        </message>
+        <message>
+            <source>“[FileInfo]”之前有 UTF-8 字节顺序标记；打印机可能无法读取该文件</source>
+            <translation>a UTF-8 byte-order mark stands before "[FileInfo]"; the printer may not read the file</translation>
+        </message>
+        <message>
+            <source>这一行不是有效的 UTF-8（是 GBK 等其他编码？）；设计软件以 U+FFFD 显示这些字节，保存时会替换它们</source>
+            <translation>the line is not valid UTF-8 (another encoding, such as GBK?); the designer shows U+FFFD in place of those bytes and a save replaces them</translation>
+        </message>
+        <message>
+            <source>这一行含有 NUL 字节，打印机可能把它当作行尾</source>
+            <translation>the line holds a NUL byte, which the printer may take as its end</translation>
+        </message>
+        <message>
+            <source>应为“%1 =”，实为 %2；缺少或多出一行会使后面的每一行错位</source>
+            <translation>expected "%1 =", found %2; a missing or extra line shifts every later line</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是数字；读作 0</source>
+            <translation>%1: %2 is not a number; it reads as 0</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是整数；读作 0</source>
+            <translation>%1: %2 is not a whole number; it reads as 0</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是有限的数字；读作 0</source>
+            <translation>%1: %2 is not a finite number; it reads as 0</translation>
+        </message>
+        <message>
+            <source>%1：%2 超出设计软件允许的范围 %3 到 %4；读取器取 %5</source>
+            <translation>%1: %2 is outside %3 to %4, the range the designer allows; the reader takes %5</translation>
+        </message>
+        <message>
+            <source>%1：%2 超出设计软件允许的范围 %3 到 %4</source>
+            <translation>%1: %2 is outside %3 to %4, the range the designer allows</translation>
+        </message>
+        <message>
+            <source>缺少文件头：第一行是 %1，不是“[FileInfo]”；不读取任何内容</source>
+            <translation>missing header: the first line is %1, not "[FileInfo]"; nothing is read</translation>
+        </message>
+        <message>
+            <source>TotalItemNum 为 %1，但文件中有 %2 个项目段</source>
+            <translation>TotalItemNum is %1 but the file holds %2 item sections</translation>
+        </message>
+        <message>
+            <source>文件在读完 TotalItemNum 所列 %2 个项目中的 %1 个后结束</source>
+            <translation>the file ends after %1 of the %2 items TotalItemNum names</translation>
+        </message>
+        <message>
+            <source>应为项目段的标题，实为 %1；这一行占去一个项目，并使后面的每一段错位</source>
+            <translation>expected an item section header, found %1; the line uses up one item and shifts every later section</translation>
+        </message>
+        <message>
+            <source>从这里起的行不会被读取：已读完 TotalItemNum 个项目</source>
+            <translation>lines from here on are not read: TotalItemNum items were read already</translation>
+        </message>
+        <message>
+            <source>文件在这一段中结束：它的 %2 个键行中缺少最后 %1 个，读作 0 或空</source>
+            <translation>the file ends inside this section: the last %1 of its %2 key lines are missing and read as 0 or empty</translation>
+        </message>
+        <message>
+            <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
+            <translation>BarContent is empty: the designer shows 6901234567892, the printer gets no content</translation>
+        </message>
+        <message>
+            <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>
+            <translation>BarContent %1 is refused by the symbology (code %2: %3); %4</translation>
+        </message>
+        <message>
+            <source>QRcodeInsertCntPos %1 超出内容的 %2 个字符；打印机无法在那里插入序号</source>
+            <translation>QRcodeInsertCntPos %1 lies outside the content's %2 characters; the printer cannot insert the counter there</translation>
+        </message>
+        <message>
+            <source>QRcodeInsertTimePos %1 超出内容的 %2 个字符；打印机无法在那里插入日期时间</source>
+            <translation>QRcodeInsertTimePos %1 lies outside the content's %2 characters; the printer cannot insert the date/time there</translation>
+        </message>
+        <message>
+            <source>QRcodeContent 为空：设计软件显示“empty!”，打印机得不到内容</source>
+            <translation>QRcodeContent is empty: the designer shows "empty!", the printer gets no content</translation>
+        </message>
+        <message>
+            <source>QRcodeScale 为 0：二维码没有图像；%1</source>
+            <translation>QRcodeScale 0: the QR code has no picture; %1</translation>
+        </message>
+        <message>
+            <source>QRcodeContent %1 在此纠错等级下对任何二维码版本都太长，或 QRcodeVersion 大于 40；不显示符号（%2）</source>
+            <translation>QRcodeContent %1 is too long for any QR code version at this level, or QRcodeVersion is above 40; no symbol is shown (%2)</translation>
+        </message>
+        <message>
+            <source>图片 %1 无法作为图片读取（或太大）；以“NO IMG”代替显示</source>
+            <translation>picture %1 cannot be read as a picture (or is too large); "NO IMG" is shown in its place</translation>
+        </message>
+        <message>
+            <source>找不到图片 %1（也在文档旁及其“bmp”文件夹中找过）；以“NO IMG”代替显示</source>
+            <translation>picture %1 not found (also looked beside the document and in its "bmp" folder); "NO IMG" is shown in its place</translation>
+        </message>
+        <message>
+            <source>图像显示为 %1 x %2 像素（ImageWidth、ImageHeight），因此没有图像；%3</source>
+            <translation>the image is shown %1 x %2 pixels (ImageWidth, ImageHeight), so it has no picture; %3</translation>
+        </message>
+        <message>
+            <source>文件大于读取器最多接受的 %1 MiB（%2 字节）</source>
+            <translation>the file is larger than %1 MiB (%2 bytes), the most the reader takes</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: the pixel size %2 of the description is beyond %3; the reader takes %3</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: the point size %2 of the description is beyond %3; the reader takes %3</translation>
         </message>
     </context>
     <context>

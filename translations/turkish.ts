@@ -821,6 +821,33 @@
         </message>
     </context>
     <context>
+        <name>scanFindings</name>
+        <message>
+            <source>扫描器读不出它</source>
+            <translation>hiçbir tarayıcı okuyamıyor</translation>
+        </message>
+        <message>
+            <source>%1 %2 画出来了，但扫描不出（%3）</source>
+            <translation>%1 %2 çiziliyor ancak taranamıyor (%3)</translation>
+        </message>
+        <message>
+            <source>%1 %2：输入的校验位 %3 与计算出的 %4 不同，条码中用的是 %4</source>
+            <translation>%1 %2: girilen kontrol hanesi %3, hesaplanan %4 ile aynı değil; barkodda %4 bulunuyor</translation>
+        </message>
+        <message>
+            <source>%1 %2：Code 128 无法编码 %3；条码中改为“?”</source>
+            <translation>%1 %2: Code 128, %3 karakterlerini kodlayamaz; barkodda bunların yerine "?" bulunuyor</translation>
+        </message>
+        <message>
+            <source>%1 %2：字符 %3 没有被编码</source>
+            <translation>%1 %2: %3 karakterleri kodlanmadı</translation>
+        </message>
+        <message>
+            <source>%1 %2 扫描结果为 %3，而不是 %4</source>
+            <translation>%1 %2, %4 yerine %3 olarak okunuyor</translation>
+        </message>
+    </context>
+    <context>
         <name>scenePreview</name>
         <message>
             <source>占位符位置与内容不符，无法预览</source>
@@ -1060,6 +1087,141 @@
         <message>
             <source>确定</source>
             <translation>Tamam</translation>
+        </message>
+    </context>
+    <context>
+        <name>sprReader</name>
+        <message>
+            <source>%1：%2 个字符，超过内容编辑器可容纳的 %3 个；设计软件只使用前 %3 个</source>
+            <translation>%1: %2 karakter, içerik düzenleyicinin aldığı %3 karakterden fazla; tasarımcı yalnızca ilk %3 karakteri kullanır</translation>
+        </message>
+        <message>
+            <source>%1：%2 个字符，超过日期时间格式允许的 %3 个；设计软件只使用前 %3 个</source>
+            <translation>%1: %2 karakter, bir tarih/saat biçiminin alabileceği %3 karakterden fazla; tasarımcı yalnızca ilk %3 karakteri kullanır</translation>
+        </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>bir resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşıyor; hiçbir şey okunmaz</translation>
+        </message>
+        <message>
+            <source>项目超过 %1 个；不读取任何内容</source>
+            <translation>%1 öğeden fazla; hiçbir şey okunmaz</translation>
+        </message>
+        <message>
+            <source>设计软件显示一个占位框，打印机什么也不打印</source>
+            <translation>tasarımcı bir yer tutucu çerçeve gösterir, yazıcı hiçbir şey yazdırmaz</translation>
+        </message>
+        <message>
+            <source>“[FileInfo]”之前有 UTF-8 字节顺序标记；打印机可能无法读取该文件</source>
+            <translation>"[FileInfo]" öncesinde bir UTF-8 bayt sırası işareti var; yazıcı dosyayı okuyamayabilir</translation>
+        </message>
+        <message>
+            <source>这一行不是有效的 UTF-8（是 GBK 等其他编码？）；设计软件以 U+FFFD 显示这些字节，保存时会替换它们</source>
+            <translation>satır geçerli UTF-8 değil (GBK gibi başka bir kodlama mı?); tasarımcı bu baytların yerine U+FFFD gösterir ve kaydetme onları değiştirir</translation>
+        </message>
+        <message>
+            <source>这一行含有 NUL 字节，打印机可能把它当作行尾</source>
+            <translation>satırda bir NUL baytı var; yazıcı bunu satırın sonu sayabilir</translation>
+        </message>
+        <message>
+            <source>应为“%1 =”，实为 %2；缺少或多出一行会使后面的每一行错位</source>
+            <translation>"%1 =" bekleniyordu, %2 bulundu; eksik ya da fazla bir satır sonraki bütün satırları kaydırır</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是数字；读作 0</source>
+            <translation>%1: %2 bir sayı değil; 0 olarak okunur</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是整数；读作 0</source>
+            <translation>%1: %2 bir tam sayı değil; 0 olarak okunur</translation>
+        </message>
+        <message>
+            <source>%1：%2 不是有限的数字；读作 0</source>
+            <translation>%1: %2 sonlu bir sayı değil; 0 olarak okunur</translation>
+        </message>
+        <message>
+            <source>%1：%2 超出设计软件允许的范围 %3 到 %4；读取器取 %5</source>
+            <translation>%1: %2, tasarımcının izin verdiği %3 ile %4 aralığının dışında; okuyucu %5 alır</translation>
+        </message>
+        <message>
+            <source>%1：%2 超出设计软件允许的范围 %3 到 %4</source>
+            <translation>%1: %2, tasarımcının izin verdiği %3 ile %4 aralığının dışında</translation>
+        </message>
+        <message>
+            <source>缺少文件头：第一行是 %1，不是“[FileInfo]”；不读取任何内容</source>
+            <translation>başlık eksik: ilk satır "[FileInfo]" değil, %1; hiçbir şey okunmaz</translation>
+        </message>
+        <message>
+            <source>TotalItemNum 为 %1，但文件中有 %2 个项目段</source>
+            <translation>TotalItemNum %1, ancak dosyada %2 öğe bölümü var</translation>
+        </message>
+        <message>
+            <source>文件在读完 TotalItemNum 所列 %2 个项目中的 %1 个后结束</source>
+            <translation>dosya, TotalItemNum'un belirttiği %2 öğeden %1 tanesinden sonra bitiyor</translation>
+        </message>
+        <message>
+            <source>应为项目段的标题，实为 %1；这一行占去一个项目，并使后面的每一段错位</source>
+            <translation>bir öğe bölümü başlığı bekleniyordu, %1 bulundu; bu satır bir öğe yerine sayılır ve sonraki bütün bölümleri kaydırır</translation>
+        </message>
+        <message>
+            <source>从这里起的行不会被读取：已读完 TotalItemNum 个项目</source>
+            <translation>buradan sonraki satırlar okunmaz: TotalItemNum kadar öğe zaten okundu</translation>
+        </message>
+        <message>
+            <source>文件在这一段中结束：它的 %2 个键行中缺少最后 %1 个，读作 0 或空</source>
+            <translation>dosya bu bölümün içinde bitiyor: %2 anahtar satırından son %1 tanesi eksik ve 0 ya da boş olarak okunur</translation>
+        </message>
+        <message>
+            <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
+            <translation>BarContent boş: tasarımcı 6901234567892 gösterir, yazıcıya hiçbir içerik gitmez</translation>
+        </message>
+        <message>
+            <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>
+            <translation>BarContent %1 barkod türü tarafından reddediliyor (kod %2: %3); %4</translation>
+        </message>
+        <message>
+            <source>QRcodeInsertCntPos %1 超出内容的 %2 个字符；打印机无法在那里插入序号</source>
+            <translation>QRcodeInsertCntPos %1, içeriğin %2 karakterinin dışında; yazıcı sayacı oraya ekleyemez</translation>
+        </message>
+        <message>
+            <source>QRcodeInsertTimePos %1 超出内容的 %2 个字符；打印机无法在那里插入日期时间</source>
+            <translation>QRcodeInsertTimePos %1, içeriğin %2 karakterinin dışında; yazıcı tarihi/saati oraya ekleyemez</translation>
+        </message>
+        <message>
+            <source>QRcodeContent 为空：设计软件显示“empty!”，打印机得不到内容</source>
+            <translation>QRcodeContent boş: tasarımcı "empty!" gösterir, yazıcıya hiçbir içerik gitmez</translation>
+        </message>
+        <message>
+            <source>QRcodeScale 为 0：二维码没有图像；%1</source>
+            <translation>QRcodeScale 0: QR kodun resmi yok; %1</translation>
+        </message>
+        <message>
+            <source>QRcodeContent %1 在此纠错等级下对任何二维码版本都太长，或 QRcodeVersion 大于 40；不显示符号（%2）</source>
+            <translation>QRcodeContent %1 bu düzeyde hiçbir QR kod sürümüne sığmayacak kadar uzun ya da QRcodeVersion 40'ın üzerinde; hiçbir simge gösterilmez (%2)</translation>
+        </message>
+        <message>
+            <source>图片 %1 无法作为图片读取（或太大）；以“NO IMG”代替显示</source>
+            <translation>%1 resmi resim olarak okunamıyor (ya da çok büyük); yerine "NO IMG" gösterilir</translation>
+        </message>
+        <message>
+            <source>找不到图片 %1（也在文档旁及其“bmp”文件夹中找过）；以“NO IMG”代替显示</source>
+            <translation>%1 resmi bulunamadı (belgenin yanında ve "bmp" klasöründe de arandı); yerine "NO IMG" gösterilir</translation>
+        </message>
+        <message>
+            <source>图像显示为 %1 x %2 像素（ImageWidth、ImageHeight），因此没有图像；%3</source>
+            <translation>görüntü %1 x %2 piksel olarak gösteriliyor (ImageWidth, ImageHeight), bu yüzden resmi yok; %3</translation>
+        </message>
+        <message>
+            <source>文件大于读取器最多接受的 %1 MiB（%2 字节）</source>
+            <translation>dosya, okuyucunun alabileceği en büyük boyut olan %1 MiB'tan (%2 bayt) büyük</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: yazı tipi tanımındaki %2 piksel boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
+        </message>
+        <message>
+            <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
+            <translation>%1: yazı tipi tanımındaki %2 punto boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
         </message>
     </context>
     <context>

@@ -103,16 +103,8 @@ void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF 
     painter.translate(origin);
     painter.setClipRect(QRect(QPoint(0, 0), symbol.size), Qt::IntersectClip);
     if (!symbol.cells.empty()) {
-        barcodeTextPainter::useTextFont(painter, symbol.textPixelSize());
-        // PDF and SVG painters know no other mode and warn when it is set at all.
-        if (painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        for (const barcodeTextCell &cell : symbol.cells) {
-            painter.save();
-            painter.setClipRect(cellRect(symbol, cell), Qt::IntersectClip);
-            painter.drawText(cellRect(symbol, cell), Qt::AlignCenter, cell.text);
-            painter.restore();
-        }
+        for (const barcodeTextCell &cell : symbol.cells)
+            barcodeTextPainter::paint(painter, cellRect(symbol, cell), cell.text, symbol.textPixelSize());
     }
     const qreal d = symbol.options.d;
     // Later runs only show where earlier ones left room; drawn in reverse so the first one ends on top.

@@ -1,22 +1,16 @@
 #include "barcodetext.h"
 
-#include <QCache>
-#include <QFontMetricsF>
-#include <QPaintEngine>
-#include <QPainter>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
-// Pieces are drawn once into a cell image of their own, kept, and added to later pictures with the
-// toolkit's destination-over arithmetic; the result is the same, pixel for pixel, as drawing the glyphs
-// in place, because:
-// - below largestBitmapGlyph the toolkit blits pre-rendered glyph bitmaps, which come out the same
-//   wherever they land as long as they shift by whole pixels (larger glyphs are filled as outlines, whose
-//   anti-aliasing depends on the exact position: those are drawn in place);
-// - a glyph reaching past the image's left edge is rasterised differently, so a cell near the picture's
-//   left edge is drawn at its own distance from the edge, and any other cell with a margin that keeps
-//   every glyph inside;
-// - destination-over of a glyph adds d + s * (1 - alpha(d)) with s its coverage-weighted black, which is
-//   exactly what drawing the same glyph into an empty cell stores.
 // Everything runs on the GUI thread.
 QString barcodeTextFamily()
 {
@@ -25,111 +19,198 @@ QString barcodeTextFamily()
 
 namespace
 {
-constexpr int largestBitmapGlyph = 64;
-
-} // namespace
-
-void barcodeTextPainter::useTextFont(QPainter &painter, int pixelSize)
+QFont textFont(int pixelSize)
 {
-    QFont font = painter.font();
+    QFont font;
     font.setFamily(barcodeTextFamily());
     font.setPixelSize(pixelSize);
     font.setCapitalization(QFont::SmallCaps);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    painter.setFont(font);
-    painter.setPen(QColor(Qt::black));
-    // Vector painters (PDF, SVG) have no such mode; they paint the text before the bars instead.
-    if (painter.paintEngine() && painter.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
-        painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    return font;
 }
 
-namespace
-{
+// The glyph's filled outline, anti-aliased, with its pen position at (0, 0) on the baseline.
+struct glyphMask {
+    QPainterPath outline;
+    QImage coverage; // Format_Alpha8
+    QPoint topLeft;
+};
 
-// A margin that keeps the glyphs of ordinary text inside the cell image.
-int interiorMargin(int pixelSize)
+// One glyph of a shaped character, `x` whole pixels from the character's pen position.
+struct placedGlyph {
+    const glyphMask *mask;
+    int x;
+};
+
+struct shapedCharacter {
+    std::vector<placedGlyph> glyphs;
+    int advance = 0;
+};
+
+struct lineMetrics {
+    int ascent;
+    int descent;
+};
+
+struct glyphKey {
+    QRawFont font;
+    quint32 index;
+    bool operator==(const glyphKey &other) const { return index == other.index && font == other.font; }
+};
+
+auto qHash(const glyphKey &key, decltype(::qHash(0)) seed = 0)
 {
-    return 2 * pixelSize + 8;
+    return ::qHash(key.font, seed) ^ ::qHash(key.index, seed);
 }
 
-struct cellKey {
-    QString text;
-    QSize size;
-    int pixelSize;
-    int leftMargin; // the cell's distance from the picture's left edge, at most interiorMargin
-    bool operator==(const cellKey &other) const
+glyphMask maskGlyph(const QRawFont &font, quint32 index)
+{
+    glyphMask mask;
+    mask.outline = font.pathForGlyph(index);
+    const QRect box = mask.outline.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    mask.topLeft = box.topLeft();
+    QImage pixels(box.size(), QImage::Format_ARGB32_Premultiplied);
+    pixels.fill(0);
+    QPainter painter(&pixels);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-box.topLeft());
+    painter.fillPath(mask.outline, Qt::black);
+    painter.end();
+    mask.coverage = pixels.convertToFormat(QImage::Format_Alpha8);
+    return mask;
+}
+
+// Shaped characters, glyph masks and line metrics, kept for every picture after: a barcode's text is a
+// handful of characters at one of a few sizes. Dropped whole, and only between two drawings, when it
+// grows large or the default font changes (which changes what "arial" resolves to), so the pointers a
+// drawing holds stay valid.
+class glyphStore
+{
+public:
+    static glyphStore &instance()
     {
-        return text == other.text && size == other.size && pixelSize == other.pixelSize &&
-               leftMargin == other.leftMargin;
+        static glyphStore store;
+        return store;
     }
-};
 
-uint qHash(const cellKey &key, uint seed = 0)
-{
-    return ::qHash(key.text, seed) ^ ::qHash(key.size.width() << 16 ^ key.size.height()) ^
-           ::qHash(key.pixelSize << 20 ^ key.leftMargin);
-}
+    void refresh()
+    {
+        if (QFont() == defaultFont && characters.size() < 4096 && masks.size() < 4096)
+            return;
+        characters.clear();
+        masks.clear();
+        metrics.clear();
+        defaultFont = QFont();
+    }
 
-struct renderedCell {
-    QImage pixels;
-    QRect ink;          // the part of the cell the glyphs touch
-    bool exact = false; // false when a glyph would cross the margin: draw that piece in place
-};
+    const shapedCharacter &character(uint codePoint, int pixelSize)
+    {
+        std::unique_ptr<shapedCharacter> &shaped = characters[quint64(codePoint) << 32 | quint32(pixelSize)];
+        if (!shaped)
+            shaped = std::make_unique<shapedCharacter>(shape(codePoint, pixelSize));
+        return *shaped;
+    }
 
-// How far left of the cell the glyphs' ink reaches, with slack for anti-aliasing.
-qreal leftOverreach(QPainter &painter, const cellKey &key)
-{
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const qreal inkLeft =
-        (key.size.width() - metrics.horizontalAdvance(key.text)) / 2 + metrics.boundingRect(key.text).left();
-    return 2 + key.pixelSize / 8 - inkLeft;
-}
+    // Ascent and descent rounded up, as a hinting rasteriser rounds them; unhinted builds report
+    // fractions.
+    lineMetrics line(int pixelSize)
+    {
+        auto found = metrics.find(pixelSize);
+        if (found == metrics.end()) {
+            const QRawFont font = QRawFont::fromFont(textFont(pixelSize));
+            found = metrics
+                        .emplace(pixelSize, lineMetrics{int(std::ceil(font.ascent() - 1e-6)),
+                                                        int(std::ceil(font.descent() - 1e-6))})
+                        .first;
+        }
+        return found->second;
+    }
 
-QRect inkArea(const QImage &cell)
-{
-    QRect ink;
-    for (int y = 0; y < cell.height(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(cell.constScanLine(y));
-        for (int x = 0; x < cell.width(); ++x) {
-            if (row[x] != 0)
-                ink |= QRect(x, y, 1, 1);
+private:
+    const glyphMask *mask(const QRawFont &font, quint32 index)
+    {
+        std::shared_ptr<const glyphMask> &mask = masks[glyphKey{font, index}];
+        if (!mask)
+            mask = std::make_shared<const glyphMask>(maskGlyph(font, index));
+        return mask.get();
+    }
+
+    // The glyphs of a run at their design advances, from pen position `pen` on.
+    void place(shapedCharacter &shaped, qreal &pen, const QRawFont &font, const QVector<quint32> &indexes)
+    {
+        const auto advances = font.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+        for (int i = 0; i < indexes.size(); ++i) {
+            shaped.glyphs.push_back({mask(font, indexes[i]), qRound(pen)});
+            pen += advances.value(i).x();
         }
     }
-    return ink;
-}
 
-renderedCell renderCell(const cellKey &key)
-{
-    QImage canvas(key.leftMargin + key.size.width(), key.size.height(), QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(0);
-    QPainter painter(&canvas);
-    barcodeTextPainter::useTextFont(painter, key.pixelSize);
-    const bool exact =
-        key.leftMargin < interiorMargin(key.pixelSize) || leftOverreach(painter, key) <= key.leftMargin;
-    painter.drawText(QRect(QPoint(key.leftMargin, 0), key.size), Qt::AlignCenter, key.text);
-    painter.end();
-    renderedCell cell;
-    cell.pixels = canvas.copy(QRect(QPoint(key.leftMargin, 0), key.size));
-    cell.ink = inkArea(cell.pixels);
-    cell.exact = exact;
-    return cell;
-}
-
-renderedCell cachedCell(const cellKey &key)
-{
-    static QCache<cellKey, renderedCell> cache(4 * 1024 * 1024); // cost: pixels
-    static QFont applicationFont;
-    if (QFont() != applicationFont) { // the default font changed: earlier cells are stale
-        cache.clear();
-        applicationFont = QFont();
+    // Design advances, whole pixels: the toolkit's own advances are hinted on some builds and not on
+    // others. A character no installed font has becomes the main font's own missing-glyph shape, since
+    // the toolkit's stand-in for it differs between builds.
+    shapedCharacter shape(uint codePoint, int pixelSize)
+    {
+        const QFont font = textFont(pixelSize);
+        const char32_t character = codePoint;
+        QTextLayout layout(QString::fromUcs4(&character, 1), font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        shapedCharacter shaped;
+        qreal pen = 0;
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        const bool found = std::all_of(runs.begin(), runs.end(), [&](const QGlyphRun &run) {
+            // The toolkit's box stand-in has no size of its own.
+            const QRawFont raw = run.rawFont();
+            return raw.pixelSize() > 0 && raw.supportsCharacter(codePoint) && !run.glyphIndexes().contains(0);
+        });
+        if (found && !runs.isEmpty()) {
+            for (const QGlyphRun &run : runs)
+                place(shaped, pen, run.rawFont(), run.glyphIndexes());
+        } else {
+            place(shaped, pen, QRawFont::fromFont(font), {0});
+        }
+        shaped.advance = qRound(pen);
+        return shaped;
     }
-    if (const renderedCell *cached = cache.object(key))
-        return *cached;
-    const renderedCell cell = renderCell(key);
-    const int cost = key.size.width() * key.size.height();
-    if (cost <= cache.maxCost())
-        cache.insert(key, new renderedCell(cell), cost);
-    return cell;
+
+    QFont defaultFont;
+    std::unordered_map<quint64, std::unique_ptr<shapedCharacter>> characters;
+    QHash<glyphKey, std::shared_ptr<const glyphMask>> masks;
+    std::unordered_map<int, lineMetrics> metrics;
+};
+
+struct glyphAt {
+    const glyphMask *mask;
+    QPoint origin;
+};
+
+// The text's glyphs centred in the cell, on whole pixels.
+std::vector<glyphAt> layOut(const QRect &cell, const QString &text, int pixelSize)
+{
+    glyphStore &store = glyphStore::instance();
+    std::vector<glyphAt> glyphs;
+    glyphs.reserve(text.size());
+    int pen = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        uint codePoint = text.at(i).unicode();
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        const shapedCharacter &shaped = store.character(codePoint, pixelSize);
+        for (const placedGlyph &glyph : shaped.glyphs)
+            glyphs.push_back({glyph.mask, QPoint(pen + glyph.x, 0)});
+        pen += shaped.advance;
+    }
+    const lineMetrics metrics = store.line(pixelSize);
+    const QPoint start(cell.left() + int(std::floor((cell.width() - pen) / 2.0)),
+                       cell.top() +
+                           int(std::floor((cell.height() - metrics.ascent - metrics.descent) / 2.0)) +
+                           metrics.ascent);
+    for (glyphAt &glyph : glyphs)
+        glyph.origin += start;
+    return glyphs;
 }
 
 // The toolkit's premultiplied multiply of the four channels of x by a / 255.
@@ -144,23 +225,30 @@ QRgb byteMul(QRgb x, uint a)
     return x | t;
 }
 
-// Destination-over with the toolkit's arithmetic, d + s * (1 - alpha(d)), over the cell's ink only: empty
-// source pixels leave the picture as it is, and on a transparent pixel the sum is s itself.
-void composeDestinationOver(QImage &picture, const QPoint &at, const renderedCell &cell)
+// Destination-over of black at the glyph's coverage, d + s * (1 - alpha(d)), inside `clip` only.
+void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &clip)
 {
-    const QRect area = cell.ink.translated(at) & picture.rect();
-    uchar *const bits = picture.bits();
+    const QImage &coverage = glyph.mask->coverage;
+    const QPoint at = glyph.origin + glyph.mask->topLeft;
+    const QRect area = QRect(at, coverage.size()) & clip & picture.rect();
+    if (area.isEmpty())
+        return;
+    uchar *const bits = picture.bits(); // once: every scanLine() call would check for sharing
     const qsizetype stride = picture.bytesPerLine();
+    const uchar *const mask = coverage.constBits();
+    const qsizetype maskStride = coverage.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         QRgb *dst = reinterpret_cast<QRgb *>(bits + y * stride) + area.left();
-        const QRgb *src =
-            reinterpret_cast<const QRgb *>(cell.pixels.constScanLine(y - at.y())) + (area.left() - at.x());
+        const uchar *src = mask + (y - at.y()) * maskStride + (area.left() - at.x());
         for (int i = 0; i < area.width(); ++i) {
+            const QRgb s = QRgb(src[i]) << 24;
             const QRgb d = dst[i];
+            if (s == 0)
+                continue;
             if (d == 0)
-                dst[i] = src[i];
+                dst[i] = s;
             else if (qAlpha(d) != 255)
-                dst[i] = d + byteMul(src[i], 255 - qAlpha(d));
+                dst[i] = d + byteMul(s, 255 - qAlpha(d));
         }
     }
 }
@@ -169,28 +257,28 @@ void composeDestinationOver(QImage &picture, const QPoint &at, const renderedCel
 barcodeTextPainter::barcodeTextPainter(QImage &picture, int pixelSize)
     : picture(picture), pixelSize(pixelSize)
 {
+    glyphStore::instance().refresh();
 }
 
 void barcodeTextPainter::draw(const QRect &cell, const QString &text)
 {
     if (cell.isEmpty())
         return;
-    if (pixelSize < largestBitmapGlyph && cell.x() >= 0) {
-        const int leftMargin = qMin(cell.x(), interiorMargin(pixelSize));
-        const renderedCell rendered = cachedCell({text, cell.size(), pixelSize, leftMargin});
-        if (rendered.exact) {
-            composeDestinationOver(picture, cell.topLeft(), rendered);
-            return;
-        }
-    }
-    drawInPlace(cell, text);
+    for (const glyphAt &glyph : layOut(cell, text, pixelSize))
+        composeDestinationOver(picture, glyph, cell);
 }
 
-void barcodeTextPainter::drawInPlace(const QRect &cell, const QString &text)
+void barcodeTextPainter::paint(QPainter &painter, const QRect &cell, const QString &text, int pixelSize)
 {
-    if (!painter) {
-        painter.emplace(&picture);
-        useTextFont(*painter, pixelSize);
-    }
-    painter->drawText(cell, Qt::AlignCenter, text);
+    if (cell.isEmpty())
+        return;
+    glyphStore::instance().refresh();
+    QPainterPath outlines;
+    for (const glyphAt &glyph : layOut(cell, text, pixelSize))
+        outlines.addPath(glyph.mask->outline.translated(glyph.origin));
+    painter.save();
+    painter.setClipRect(cell, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(outlines, Qt::black);
+    painter.restore();
 }

@@ -1,11 +1,16 @@
 #pragma once
 // The text under the bars: one piece per cell, centred in its rectangle and clipped to it, black, in the
-// painter's default font changed to "arial" at the given pixel size, small capitals, letter spacing 0,
-// under destination-over composition (glyph pixels only show where the picture is still transparent).
+// default font changed to "arial" at the given pixel size, small capitals, letter spacing 0. Pictures
+// take it under destination-over composition (glyph pixels only show where the picture is still
+// transparent).
+//
+// The glyphs are placed and rasterised here rather than by the toolkit's text drawing, whose metrics
+// rounding and glyph rasterisation differ between toolkit versions: every advance, the ascent and the
+// descent are whole pixels worked out from the font's design metrics, and every glyph is its filled
+// outline at a whole-pixel position, so a picture is the same on every build.
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <optional>
 
 // The family the text under the bars asks for.
 QString barcodeTextFamily();
@@ -15,13 +20,11 @@ class barcodeTextPainter
 public:
     barcodeTextPainter(QImage &picture, int pixelSize);
     void draw(const QRect &cell, const QString &text);
-    // The text font and pen, with destination-over composition, on any painter.
-    static void useTextFont(QPainter &painter, int pixelSize);
+    // The same glyphs as filled outlines on any painter (PDF, SVG, the canvas at any zoom), in the
+    // painter's composition mode.
+    static void paint(QPainter &painter, const QRect &cell, const QString &text, int pixelSize);
 
 private:
-    void drawInPlace(const QRect &cell, const QString &text);
-
     QImage &picture; // premultiplied ARGB
     int pixelSize;
-    std::optional<QPainter> painter;
 };

@@ -18,6 +18,7 @@
 #include <QStyleOptionGraphicsItem>
 #include <QSvgGenerator>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -94,15 +95,12 @@ QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QS
         return {};
     }
     picture.fill(Qt::white);
-    const int dotsPerMetre = qRound(options.dpi / 0.0254);
-    picture.setDotsPerMeterX(dotsPerMetre);
-    picture.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(options.scale, options.scale);
     paintDesign(painter, scene, false, options.preview);
     painter.end();
-    return pngBytes(picture);
+    return pngBytes(std::move(picture), options.dpi);
 }
 
 QByteArray pdfPage(const QGraphicsScene &scene, const exportOptions &options)

@@ -69,8 +69,11 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *erro
     return true;
 }
 
-QByteArray pngBytes(const QImage &picture)
+QByteArray pngBytes(QImage picture, double dotsPerInch)
 {
+    const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -11,5 +11,6 @@ class QImage;
 // failure the old file is untouched, no temporary file remains, and errorText (when given) says why.
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);
 
-// The picture as PNG bytes; empty when it cannot be encoded.
-QByteArray pngBytes(const QImage &picture);
+// The picture as PNG bytes, tagged with the given resolution (the toolkit's own default differs between
+// its versions); empty when it cannot be encoded.
+QByteArray pngBytes(QImage picture, double dotsPerInch = 72);

@@ -4,6 +4,8 @@
 #include "diagramqrcodeitem.h"
 #include "symbolscan.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 QString quoted(const QString &text)
@@ -13,7 +15,8 @@ QString quoted(const QString &text)
 
 QString failureText(const symbolVerdict &verdict)
 {
-    return verdict.decoded.isEmpty() ? QStringLiteral("no scanner reads it") : verdict.decoded;
+    return verdict.decoded.isEmpty() ? QCoreApplication::translate("scanFindings", "扫描器读不出它")
+                                     : verdict.decoded;
 }
 } // namespace
 
@@ -60,20 +63,20 @@ QStringList scanFindings(const QGraphicsItem &item)
                                                        : static_cast<const diagramQRCodeItem &>(item).content;
     QStringList findings;
     if (verdict->failedScanOnly)
-        findings << QStringLiteral("%1 %2 is drawn but does not scan (%3)")
+        findings << QCoreApplication::translate("scanFindings", "%1 %2 画出来了，但扫描不出（%3）")
                         .arg(key, quoted(content), failureText(*verdict));
     if (!verdict->typedCheckDigit.isNull())
-        findings << QStringLiteral("%1 %2: the typed check digit %3 differs from the computed %4, which the "
-                                   "barcode holds")
+        findings << QCoreApplication::translate("scanFindings",
+                                                "%1 %2：输入的校验位 %3 与计算出的 %4 不同，条码中用的是 %4")
                         .arg(key, quoted(content), verdict->typedCheckDigit, verdict->computedCheckDigit);
     if (!verdict->replacedCharacters.isEmpty())
-        findings << QStringLiteral("%1 %2: Code 128 cannot encode %3; the barcode holds \"?\" instead")
+        findings << QCoreApplication::translate("scanFindings", "%1 %2：Code 128 无法编码 %3；条码中改为“?”")
                         .arg(key, quoted(content), quoted(verdict->replacedCharacters));
     if (!verdict->unencodedCharacters.isEmpty())
-        findings << QStringLiteral("%1 %2: the characters %3 are not encoded")
+        findings << QCoreApplication::translate("scanFindings", "%1 %2：字符 %3 没有被编码")
                         .arg(key, quoted(content), quoted(verdict->unencodedCharacters));
     if (verdict->readable && verdict->decoded != verdict->expected)
-        findings << QStringLiteral("%1 %2 scans as %3, not %4")
+        findings << QCoreApplication::translate("scanFindings", "%1 %2 扫描结果为 %3，而不是 %4")
                         .arg(key, quoted(content), quoted(verdict->decoded), quoted(verdict->expected));
     return findings;
 }

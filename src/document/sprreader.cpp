@@ -13,6 +13,7 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGraphicsScene>
@@ -152,16 +153,21 @@ const safetyBound *safetyBoundOf(const char *key)
     return nullptr;
 }
 
-// Texts longer than any panel makes: the designer uses only their beginning.
+// Texts longer than any panel makes: the designer uses only their beginning. The finding is kept
+// untranslated here and looked up when it is made, after the locale's translation is installed.
 struct lengthLimit {
     const char *key;
     int length;
-    const char *what;
+    const char *finding; // %1 key, %2 length found, %3 length allowed
 };
+const char *const contentTooLong =
+    QT_TRANSLATE_NOOP("sprReader", "%1：%2 个字符，超过内容编辑器可容纳的 %3 个；设计软件只使用前 %3 个");
+const char *const formatTooLong =
+    QT_TRANSLATE_NOOP("sprReader", "%1：%2 个字符，超过日期时间格式允许的 %3 个；设计软件只使用前 %3 个");
 const lengthLimit lengthLimits[] = {
-    {"TextContent", diagramTextItem::maxShownLength, "the content editor takes"},
-    {"TimeMode", diagramTimeItem::maxFormatLength, "a date/time format may have"},
-    {"QRcodeTimeModeStr", diagramTimeItem::maxFormatLength, "a date/time format may have"},
+    {"TextContent", diagramTextItem::maxShownLength, contentTooLong},
+    {"TimeMode", diagramTimeItem::maxFormatLength, formatTooLong},
+    {"QRcodeTimeModeStr", diagramTimeItem::maxFormatLength, formatTooLong},
 };
 
 // Integers are written as integers, never as "4.29497e+09".
@@ -172,13 +178,21 @@ QString numberText(valueForm form, double number)
 
 QString pictureLimitText(const sprReadLimits &limits)
 {
-    return QStringLiteral(
-               "a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read")
+    return QCoreApplication::translate("sprReader",
+                                       "有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容")
         .arg(limits.maxPictureBytes >> 20);
 }
 
-const QString placeholderNote =
-    QStringLiteral("the designer shows a placeholder frame, the printer prints nothing");
+QString tooManyItemsText(const sprReadLimits &limits)
+{
+    return QCoreApplication::translate("sprReader", "项目超过 %1 个；不读取任何内容").arg(limits.maxItems);
+}
+
+// Made when it is used, never at start-up, so that it is in the locale's language.
+QString placeholderNote()
+{
+    return QCoreApplication::translate("sprReader", "设计软件显示一个占位框，打印机什么也不打印");
+}
 
 class sprReader
 {
@@ -243,9 +257,8 @@ void sprReader::read(const QByteArray &data)
     lineCursor cursor(data);
     lines = &cursor;
     if (cursor.hadByteOrderMark)
-        note(1, QStringLiteral(
-                    "a UTF-8 byte-order mark stands before \"[FileInfo]\"; the printer may not read the "
-                    "file"));
+        note(1, QCoreApplication::translate(
+                    "sprReader", "“[FileInfo]”之前有 UTF-8 字节顺序标记；打印机可能无法读取该文件"));
     const bool header = readHeader();
     const int totalLine = cursor.lineNumber();
     qCDebug(sprDocumentLog).nospace() << "totalNum = " << result.totalItemNum;
@@ -276,11 +289,12 @@ QString sprReader::nextLine()
     const int at = lines->lineNumber();
     if (lines->lastInvalidUtf8) {
         result.invalidUtf8Lines.push_back(at);
-        note(at, QStringLiteral("the line is not valid UTF-8 (another encoding, such as GBK?); the "
-                                "designer shows U+FFFD in place of those bytes and a save replaces them"));
+        note(at, QCoreApplication::translate("sprReader",
+                                             "这一行不是有效的 UTF-8（是 GBK 等其他编码？）；设计软件以 "
+                                             "U+FFFD 显示这些字节，保存时会替换它们"));
     }
     if (lines->lastHadNul)
-        note(at, QStringLiteral("the line holds a NUL byte, which the printer may take as its end"));
+        note(at, QCoreApplication::translate("sprReader", "这一行含有 NUL 字节，打印机可能把它当作行尾"));
     return line;
 }
 
@@ -295,9 +309,9 @@ QString sprReader::keyValue(const char *key, valueForm form, double low, double 
     const int at = lines->lineNumber();
     const int equals = line.indexOf(QLatin1Char('='));
     if (equals < 0 || line.left(equals).trimmed() != QLatin1String(key)) {
-        note(at,
-             QStringLiteral("expected \"%1 =\", found %2; a missing or extra line shifts every later line")
-                 .arg(QLatin1String(key), quoted(line)));
+        note(at, QCoreApplication::translate("sprReader",
+                                             "应为“%1 =”，实为 %2；缺少或多出一行会使后面的每一行错位")
+                     .arg(QLatin1String(key), quoted(line)));
         return value;
     }
     noteValue(at, key, form, low, high, value);
@@ -310,40 +324,44 @@ void sprReader::noteValue(int at, const char *key, valueForm form, double low, d
     const QLatin1String name(key);
     for (const lengthLimit &limit : lengthLimits)
         if (name == QLatin1String(limit.key) && value.size() > limit.length)
-            note(at, QStringLiteral("%1: %2 characters, more than the %3 %4; the designer uses only the "
-                                    "first %3")
+            note(at, QCoreApplication::translate("sprReader", limit.finding)
                          .arg(name)
                          .arg(value.size())
-                         .arg(limit.length)
-                         .arg(QLatin1String(limit.what)));
+                         .arg(limit.length));
     double number = 0;
     if (!valueParses(form, value, &number)) {
-        const char *what = form == valueForm::real ? "a number" : "a whole number";
-        note(at,
-             QStringLiteral("%1: %2 is not %3; it reads as 0").arg(name, quoted(value), QLatin1String(what)));
+        const QString finding = form == valueForm::real
+                                    ? QCoreApplication::translate("sprReader", "%1：%2 不是数字；读作 0")
+                                    : QCoreApplication::translate("sprReader", "%1：%2 不是整数；读作 0");
+        note(at, finding.arg(name, quoted(value)));
         return;
     }
     if (!std::isfinite(number)) {
-        note(at, QStringLiteral("%1: %2 is not a finite number; it reads as 0").arg(name, quoted(value)));
+        note(at, QCoreApplication::translate("sprReader", "%1：%2 不是有限的数字；读作 0")
+                     .arg(name, quoted(value)));
         return;
     }
     if (!(low <= high) || (number >= low && number <= high))
         return;
-    QString message = QStringLiteral("%1: %2 is outside %3 to %4, the range the designer allows")
-                          .arg(name, numberText(form, number), numberText(form, low), numberText(form, high));
-    if (const safetyBound *bound = safetyBoundOf(key)) {
-        if (number < bound->low || number > bound->high)
-            message += QStringLiteral("; the reader takes %1")
-                           .arg(numberText(form, number < bound->low ? bound->low : bound->high));
-    }
-    note(at, message);
+    const QString found = numberText(form, number), lowText = numberText(form, low),
+                  highText = numberText(form, high);
+    const safetyBound *bound = safetyBoundOf(key);
+    if (bound && (number < bound->low || number > bound->high))
+        note(at,
+             QCoreApplication::translate("sprReader", "%1：%2 超出设计软件允许的范围 %3 到 %4；读取器取 %5")
+                 .arg(name, found, lowText, highText,
+                      numberText(form, number < bound->low ? bound->low : bound->high)));
+    else
+        note(at, QCoreApplication::translate("sprReader", "%1：%2 超出设计软件允许的范围 %3 到 %4")
+                     .arg(name, found, lowText, highText));
 }
 
 bool sprReader::readHeader()
 {
     const QString first = nextLine();
     if (first != fileHeader) {
-        note(1, QStringLiteral("missing header: the first line is %1, not \"[FileInfo]\"; nothing is read")
+        note(1, QCoreApplication::translate("sprReader",
+                                            "缺少文件头：第一行是 %1，不是“[FileInfo]”；不读取任何内容")
                     .arg(quoted(first)));
         return false;
     }
@@ -389,7 +407,7 @@ void sprReader::noteSectionCount(const QByteArray &data, int totalLine)
     }
     sectionsInFile = sections;
     if (sections != result.totalItemNum)
-        note(totalLine, QStringLiteral("TotalItemNum is %1 but the file holds %2 item sections")
+        note(totalLine, QCoreApplication::translate("sprReader", "TotalItemNum 为 %1，但文件中有 %2 个项目段")
                             .arg(result.totalItemNum)
                             .arg(sections));
 }
@@ -404,7 +422,8 @@ void sprReader::readSections()
         if (lines->atEnd()) {
             if (countAgrees)
                 note(lines->lineNumber(),
-                     QStringLiteral("the file ends after %1 of the %2 items TotalItemNum names")
+                     QCoreApplication::translate("sprReader",
+                                                 "文件在读完 TotalItemNum 所列 %2 个项目中的 %1 个后结束")
                          .arg(pass)
                          .arg(result.totalItemNum));
             return;
@@ -413,14 +432,13 @@ void sprReader::readSections()
         const sectionSpec *section = sectionForHeader(line);
         if (!section) {
             note(lines->lineNumber(),
-                 QStringLiteral("expected an item section header, found %1; the line uses "
-                                "up one item and shifts every later section")
+                 QCoreApplication::translate(
+                     "sprReader", "应为项目段的标题，实为 %1；这一行占去一个项目，并使后面的每一段错位")
                      .arg(quoted(line)));
             continue;
         }
         if (result.itemsBuilt >= options.limits.maxItems) {
-            refuse(lines->lineNumber(),
-                   QStringLiteral("more than %1 items; nothing is read").arg(options.limits.maxItems));
+            refuse(lines->lineNumber(), tooManyItemsText(options.limits));
             return;
         }
         sectionLine = lines->lineNumber();
@@ -433,15 +451,14 @@ void sprReader::readSections()
         return;
     const int restLine = lines->lineNumber() + 1;
     if (countAgrees)
-        note(restLine, QStringLiteral("lines from here on are not read: TotalItemNum items were "
-                                      "read already"));
+        note(restLine,
+             QCoreApplication::translate("sprReader", "从这里起的行不会被读取：已读完 TotalItemNum 个项目"));
     // At the item limit, a further section means the design is larger than the reader takes.
     if (result.itemsBuilt < options.limits.maxItems)
         return;
     while (!lines->atEnd())
         if (sectionForHeader(lines->next())) {
-            refuse(restLine,
-                   QStringLiteral("more than %1 items; nothing is read").arg(options.limits.maxItems));
+            refuse(restLine, tooManyItemsText(options.limits));
             return;
         }
 }
@@ -483,8 +500,8 @@ void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectio
         rowLines[size_t(i)] = lines->lineNumber();
     }
     if (missing > 0)
-        note(sectionLine, QStringLiteral("the file ends inside this section: the last %1 of its %2 key lines "
-                                         "are missing and read as 0 or empty")
+        note(sectionLine, QCoreApplication::translate(
+                              "sprReader", "文件在这一段中结束：它的 %2 个键行中缺少最后 %1 个，读作 0 或空")
                               .arg(missing)
                               .arg(section.rowCount));
 }
@@ -520,14 +537,13 @@ void sprReader::noteFontBounds(const sectionSpec &section, const sectionPlacemen
     const double bound = pixel ? double(maxPixelSize) : maxPointSize;
     if (size <= bound)
         return;
+    const QString finding =
+        pixel ? QCoreApplication::translate("sprReader", "%1：字体描述中的像素大小 %2 超过 %3；读取器取 %3")
+              : QCoreApplication::translate("sprReader", "%1：字体描述中的磅值 %2 超过 %3；读取器取 %3");
     for (int i = 0; i < section.rowCount; ++i)
         if (section.rows[i].form == valueForm::font)
             note(rowLines[size_t(i)],
-                 QStringLiteral("%1: the %2 size %3 of the description is beyond %4; the "
-                                "reader takes %4")
-                     .arg(QLatin1String(section.rows[i].key),
-                          pixel ? QStringLiteral("pixel") : QStringLiteral("point"), realText(size),
-                          realText(bound)));
+                 finding.arg(QLatin1String(section.rows[i].key), realText(size), realText(bound)));
 }
 
 void sprReader::buildText(const sectionSpec &section)
@@ -576,8 +592,8 @@ void sprReader::buildBarcode(const sectionSpec &section)
     place(item, where);
     const int contentLine = lineOf(section, "BarContent");
     if (item->content.isEmpty()) {
-        note(contentLine, QStringLiteral("BarContent is empty: the designer shows 6901234567892, the printer "
-                                         "gets no content"));
+        note(contentLine, QCoreApplication::translate(
+                              "sprReader", "BarContent 为空：设计软件显示 6901234567892，打印机得不到内容"));
         item->content = QStringLiteral("6901234567892");
     }
     if (item->mode < 0 || item->mode > 6)
@@ -594,10 +610,11 @@ void sprReader::buildBarcode(const sectionSpec &section)
     if (refusal) {
         result.barcodeRefusals.push_back(*refusal);
         if (drawable)
-            note(contentLine, QStringLiteral("BarContent %1 is refused by the symbology (code %2: %3); %4")
-                                  .arg(quoted(item->content))
-                                  .arg(*refusal)
-                                  .arg(barcodeErrorMessage(*refusal), placeholderNote));
+            // In one pass, so that a "%2" in the content stays as it is.
+            note(contentLine,
+                 QCoreApplication::translate("sprReader", "BarContent %1 不被该码制接受（代码 %2：%3）；%4")
+                     .arg(quoted(item->content), QString::number(*refusal), barcodeErrorMessage(*refusal),
+                          placeholderNote()));
     }
     noteScanFindings(*item);
 }
@@ -611,33 +628,34 @@ void sprReader::buildQRCode(const sectionSpec &section)
     const int length = item->content.size();
     if (item->insertCnt && (item->insertCntPos < 0 || item->insertCntPos > length))
         note(lineOf(section, "QRcodeInsertCntPos"),
-             QStringLiteral("QRcodeInsertCntPos %1 lies outside the content's %2 characters; the printer "
-                            "cannot insert the counter there")
+             QCoreApplication::translate(
+                 "sprReader", "QRcodeInsertCntPos %1 超出内容的 %2 个字符；打印机无法在那里插入序号")
                  .arg(item->insertCntPos)
                  .arg(length));
     if (item->insertTime && (item->insertTimePos < 0 || item->insertTimePos > length))
         note(lineOf(section, "QRcodeInsertTimePos"),
-             QStringLiteral("QRcodeInsertTimePos %1 lies outside the content's %2 characters; the printer "
-                            "cannot insert the date/time there")
+             QCoreApplication::translate(
+                 "sprReader", "QRcodeInsertTimePos %1 超出内容的 %2 个字符；打印机无法在那里插入日期时间")
                  .arg(item->insertTimePos)
                  .arg(length));
     if (item->content.isEmpty()) {
         note(lineOf(section, "QRcodeContent"),
-             QStringLiteral("QRcodeContent is empty: the designer shows \"empty!\", the printer gets no "
-                            "content"));
+             QCoreApplication::translate("sprReader",
+                                         "QRcodeContent 为空：设计软件显示“empty!”，打印机得不到内容"));
         item->content = QStringLiteral("empty!");
     }
     switch (pictures.makeQRCode(*item)) {
     case pictureMaker::made:
         if (item->pictureSize().isEmpty() && item->scale == 0)
             note(lineOf(section, "QRcodeScale"),
-                 QStringLiteral("QRcodeScale 0: the QR code has no picture; %1").arg(placeholderNote));
+                 QCoreApplication::translate("sprReader", "QRcodeScale 为 0：二维码没有图像；%1")
+                     .arg(placeholderNote()));
         break;
     case pictureMaker::noSymbol:
-        note(sectionLine,
-             QStringLiteral("QRcodeContent %1 is too long for any QR code version at this level, or "
-                            "QRcodeVersion is above 40; no symbol is shown (%2)")
-                 .arg(quoted(item->content), placeholderNote));
+        note(sectionLine, QCoreApplication::translate(
+                              "sprReader", "QRcodeContent %1 在此纠错等级下对任何二维码版本都太长，"
+                                           "或 QRcodeVersion 大于 40；不显示符号（%2）")
+                              .arg(quoted(item->content), placeholderNote()));
         break;
     case pictureMaker::tooLarge:
         refuse(sectionLine, pictureLimitText(options.limits));
@@ -657,25 +675,25 @@ void sprReader::buildImage(const sectionSpec &section)
     const int height = truncated(where.height, 0, maxPictureSide);
     const bool found = pictures.makeImage(*item, options.documentDir, width, height);
     if (!found && QFileInfo(item->pixPath).isFile())
-        note(sectionLine,
-             QStringLiteral("picture %1 cannot be read as a picture (or is too large); \"NO IMG\" "
-                            "is shown in its place")
-                 .arg(quoted(item->pixPath)));
-    else if (!found)
-        note(sectionLine, QStringLiteral("picture %1 not found (also looked beside the document and in its "
-                                         "\"bmp\" folder); \"NO IMG\" is shown in its place")
+        note(sectionLine, QCoreApplication::translate(
+                              "sprReader", "图片 %1 无法作为图片读取（或太大）；以“NO IMG”代替显示")
                               .arg(quoted(item->pixPath)));
+    else if (!found)
+        note(sectionLine,
+             QCoreApplication::translate(
+                 "sprReader", "找不到图片 %1（也在文档旁及其“bmp”文件夹中找过）；以“NO IMG”代替显示")
+                 .arg(quoted(item->pixPath)));
     if (!item->pictureSize().isEmpty())
         return;
     if (width > 0 && height > 0)
         refuse(sectionLine, pictureLimitText(options.limits));
     else if (where.width >= 0 && where.height >= 0)
         note(sectionLine,
-             QStringLiteral("the image is shown %1 x %2 pixels (ImageWidth, ImageHeight), so it has "
-                            "no picture; %3")
+             QCoreApplication::translate(
+                 "sprReader", "图像显示为 %1 x %2 像素（ImageWidth、ImageHeight），因此没有图像；%3")
                  .arg(width)
                  .arg(height)
-                 .arg(placeholderNote));
+                 .arg(placeholderNote()));
 }
 
 } // namespace
@@ -690,7 +708,7 @@ sprReadResult readSprData(const QByteArray &data, QGraphicsScene &scene, const s
 
 QString fileSizeLimitText(qint64 maxBytes)
 {
-    return QStringLiteral("the file is larger than %1 MiB (%2 bytes), the most the reader takes")
+    return QCoreApplication::translate("sprReader", "文件大于读取器最多接受的 %1 MiB（%2 字节）")
         .arg(maxBytes >> 20)
         .arg(maxBytes);
 }

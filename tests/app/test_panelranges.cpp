@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace
@@ -51,9 +52,13 @@ class PanelRangesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The findings are compared in English, as sprtool prints them in the C locale.
     void initTestCase()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
+        Q_INIT_RESOURCE(translations);
+        QVERIFY(english.load(QStringLiteral(":/translate/en.qm")));
+        QCoreApplication::installTranslator(&english);
         modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Yes); });
         QVERIFY(dir.isValid());
         picture = dir.filePath(QStringLiteral("logo.bmp"));
@@ -172,6 +177,7 @@ private:
         return nullptr;
     }
 
+    QTranslator english;
     QTemporaryDir dir;
     QString picture;
 };

@@ -1,7 +1,8 @@
 // The pictures of a fixed set of cases, hashed: the published examples of every symbology and a few
-// thousand random contents, module widths, bar heights and text switches. The hash file was recorded
-// from the encoders that painted their pictures directly, before the symbol model and its renderer
-// replaced them; any pixel that changes since fails here. SPR_RECORD_PICTURES=1 rewrites the file.
+// thousand random contents, module widths, bar heights and text switches. The bars were recorded from
+// the encoders that painted their pictures directly, before the symbol model and its renderer replaced
+// them; the text from the glyph placement that made pictures the same on every toolkit build. Any pixel
+// that changes since fails here, on every build. SPR_RECORD_PICTURES=1 rewrites the file.
 #include "barcodetestsupport.h"
 
 #include <QCryptographicHash>

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <algorithm>
 
@@ -70,7 +71,14 @@ class SprFileTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false")); }
+    // The findings are compared in English, as sprtool prints them in the C locale.
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
+        Q_INIT_RESOURCE(translations);
+        QVERIFY(english.load(QStringLiteral(":/translate/en.qm")));
+        QCoreApplication::installTranslator(&english);
+    }
 
     // --- writer ---
 
@@ -764,6 +772,7 @@ private slots:
     }
 
 private:
+    QTranslator english;
 };
 
 QTEST_MAIN(SprFileTest)

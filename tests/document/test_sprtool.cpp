@@ -75,6 +75,7 @@ private slots:
         setUpDesignScene(fontless);
         addQRCode(fontless, {0, 0});
         QVERIFY(saveSprFile(dir.filePath(QStringLiteral("qronly.spr")), fontless));
+        qrOnlyBytes = sprFileBytes(fontless);
     }
 
     // The output's extension chooses the format; preview values change what is drawn, never the file.
@@ -644,6 +645,57 @@ private slots:
         QVERIFY2(memory <= bound + output + 3 * qrPicture, qPrintable(QString::number(memory)));
     }
 
+    // The reader's findings and refusals are in the locale's language too, not only sprtool's own texts.
+    void checkFollowsTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("finding"); // the whole report of a file without a header
+        QTest::addColumn<QString>("refusal"); // standard error for a picture beyond the budget; %1 the file
+        QTest::newRow("zh") << "zh_CN.UTF-8"
+                            << QString::fromUtf8(
+                                   "1: 缺少文件头：第一行是 \"SceneWidth =0\"，不是“[FileInfo]”；"
+                                   "不读取任何内容\n")
+                            << QString::fromUtf8("sprtool check: 无法读取 %1：有一张图片超出读取器对单张图片 "
+                                                 "256 MiB 的限额；不读取任何内容\n");
+        QTest::newRow("tr") << "tr_TR.UTF-8"
+                            << QString::fromUtf8("1: başlık eksik: ilk satır \"[FileInfo]\" değil, "
+                                                 "\"SceneWidth =0\"; hiçbir şey okunmaz\n")
+                            << QString::fromUtf8(
+                                   "sprtool check: %1 okunamıyor: bir resim, okuyucunun tek bir "
+                                   "resim için ayırdığı 256 MiB sınırını aşıyor; hiçbir şey "
+                                   "okunmaz\n");
+        QTest::newRow("ar") << "ar_EG.UTF-8"
+                            << QString::fromUtf8("1: الترويسة مفقودة: السطر الأول هو \"SceneWidth =0\" وليس "
+                                                 "\"[FileInfo]\"؛ لا يُقرأ أي شيء\n")
+                            << QString::fromUtf8(
+                                   "sprtool check: تعذّرت قراءة %1: إحدى الصور تتجاوز الحد الذي "
+                                   "يسمح به القارئ للصورة الواحدة وهو 256 MiB؛ لا يُقرأ أي شيء\n");
+        QTest::newRow("C") << "C.UTF-8"
+                           << "1: missing header: the first line is \"SceneWidth =0\", not \"[FileInfo]\"; "
+                              "nothing is read\n"
+                           << "sprtool check: cannot read %1: a picture is beyond the reader's budget of "
+                              "256 MiB for one picture; nothing is read\n";
+    }
+    void checkFollowsTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, finding);
+        QFETCH(QString, refusal);
+        sprtoolOptions options;
+        options.locale = locale;
+        const sprtoolRun found = sprtool({"check", dir.filePath("noheader.spr")}, options);
+        QCOMPARE(found.exitCode, 1);
+        QCOMPARE(QString::fromUtf8(found.out), finding);
+
+        QStringList lines = linesOf(qrOnlyBytes);
+        QVERIFY(setKey(lines, "QRcodeScale", "2000000000") >= 0);
+        const QString huge = dir.filePath("hugeqr.spr");
+        writeFile(huge, fileOf(lines));
+        const sprtoolRun refused = sprtool({"check", huge}, options);
+        QCOMPARE(refused.exitCode, 2);
+        QCOMPARE(refused.errText(), refusal.arg(huge));
+    }
+
     // Hostile values cost at most 50 times the file's size in memory, and every command ends (the
     // time goals are measured in bench/).
     void hostileInputIsBounded_data()
@@ -756,6 +808,7 @@ private:
     QString clean;
     QByteArray designBytes;
     QByteArray cleanBytes;
+    QByteArray qrOnlyBytes;
 };
 
 QTEST_MAIN(SprToolTest)
