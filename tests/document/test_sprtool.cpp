@@ -45,6 +45,14 @@ std::pair<int, qint64> sprtoolMemory(const QStringList &args)
     return {WEXITSTATUS(status), qint64(usage.ru_maxrss) * 1024};
 }
 
+// Under AddressSanitizer a process holds shadow memory and a quarantine of freed blocks (256 MB by
+// default), so peaks say nothing about the program: there only the exit codes and outputs are checked.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool peaksMeasurable = false;
+#else
+constexpr bool peaksMeasurable = true;
+#endif
+
 } // namespace
 
 class SprToolTest : public QObject
@@ -634,7 +642,7 @@ private slots:
                 args << dir.filePath(QStringLiteral("symbols-out.spr"));
             const auto [exitCode, memory] = sprtoolMemory(args);
             QVERIFY2(exitCode == 0 || exitCode == 1, command);
-            QVERIFY2(memory <= bound,
+            QVERIFY2(!peaksMeasurable || memory <= bound,
                      qPrintable(QStringLiteral("%1: %2 bytes").arg(QLatin1String(command)).arg(memory)));
         }
         const qint64 output = 76000ll * 300 * 4;
@@ -642,7 +650,8 @@ private slots:
         const auto [exitCode, memory] = sprtoolMemory(
             {QStringLiteral("render"), path, QStringLiteral("-o"), dir.filePath("symbols.png")});
         QCOMPARE(exitCode, 0);
-        QVERIFY2(memory <= bound + output + 3 * qrPicture, qPrintable(QString::number(memory)));
+        QVERIFY2(!peaksMeasurable || memory <= bound + output + 3 * qrPicture,
+                 qPrintable(QString::number(memory)));
     }
 
     // The reader's findings and refusals are in the locale's language too, not only sprtool's own texts.
@@ -734,7 +743,7 @@ private slots:
                 args << dir.filePath(QStringLiteral("hostile-out.spr"));
             const auto [exitCode, memory] = sprtoolMemory(args);
             QVERIFY2(exitCode == 0 || exitCode == 1, command);
-            QVERIFY2(memory <= 50 * qint64(bytes.size()) + (64 << 20),
+            QVERIFY2(!peaksMeasurable || memory <= 50 * qint64(bytes.size()) + (64 << 20),
                      qPrintable(QStringLiteral("%1: %2 bytes").arg(QLatin1String(command)).arg(memory)));
         }
         // Nothing shortened: every section written, a long value whole.
