@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Everything runs on the GUI thread.
@@ -34,6 +35,7 @@ struct glyphMask {
     QPainterPath outline;
     QImage coverage; // Format_Alpha8
     QPoint topLeft;
+    std::vector<std::pair<int, int>> inkColumns; // per row: first and one past the last covered column
 };
 
 // One glyph of a shaped character, `x` whole pixels from the character's pen position.
@@ -77,6 +79,15 @@ glyphMask maskGlyph(const QRawFont &font, quint32 index)
     painter.fillPath(mask.outline, Qt::black);
     painter.end();
     mask.coverage = pixels.convertToFormat(QImage::Format_Alpha8);
+    for (int y = 0; y < mask.coverage.height(); ++y) {
+        const uchar *row = mask.coverage.constScanLine(y);
+        const uchar *const end = row + mask.coverage.width();
+        const uchar *first = std::find_if(row, end, [](uchar c) { return c != 0; });
+        const uchar *last = end;
+        while (last > first && last[-1] == 0)
+            --last;
+        mask.inkColumns.emplace_back(int(first - row), int(last - row));
+    }
     return mask;
 }
 
@@ -238,9 +249,12 @@ void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &
     const uchar *const mask = coverage.constBits();
     const qsizetype maskStride = coverage.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb *dst = reinterpret_cast<QRgb *>(bits + y * stride) + area.left();
-        const uchar *src = mask + (y - at.y()) * maskStride + (area.left() - at.x());
-        for (int i = 0; i < area.width(); ++i) {
+        const auto [first, last] = glyph.mask->inkColumns[y - at.y()];
+        const int from = qMax(area.left(), at.x() + first);
+        const int to = qMin(area.right() + 1, at.x() + last);
+        QRgb *dst = reinterpret_cast<QRgb *>(bits + y * stride) + from;
+        const uchar *src = mask + (y - at.y()) * maskStride + (from - at.x());
+        for (int i = 0; i < to - from; ++i) {
             const QRgb s = QRgb(src[i]) << 24;
             const QRgb d = dst[i];
             if (s == 0)
