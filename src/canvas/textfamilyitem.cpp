@@ -56,7 +56,9 @@ public:
     }
 
 private:
-    static constexpr int maxBytes = 64 * 1024 * 1024;
+    // Enough for the texts of one full view at 1:1 (about 200 texts of up to 1 MB each in a dense
+    // design), so scrolling back and repainting do not fill the same outlines again.
+    static constexpr int maxBytes = 128 * 1024 * 1024;
     static constexpr int maxSeen = 200000;
     QCache<QString, QPixmap> pictures{maxBytes};
     QHash<QString, int> seen;
