@@ -6,17 +6,14 @@
 // loads), as is its CPU time, and printed as a ratio to the goal. Contents change per iteration; the first
 // (cold) run is reported beside the others.
 #include "safewrite.h"
+#include "sprtoolprocess.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <malloc.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
 
 namespace
@@ -114,33 +111,11 @@ struct childCost {
     double peakBytes = 0;
 };
 
-childCost runSprtool(const QStringList &args)
+childCost commandCost(const QStringList &args)
 {
-    QList<QByteArray> bytes{QByteArray(SPRTOOL_PATH)};
-    for (const QString &arg : args)
-        bytes << QFile::encodeName(arg);
-    std::vector<char *> argv;
-    for (QByteArray &arg : bytes)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    childCost cost;
-    int status = 0;
-    rusage usage{};
-    if (spawned != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
-        return cost;
+    const sprtoolCost cost = measureSprtool(args);
     // 0 clean, 1 findings: both are a finished command.
-    cost.ended = WEXITSTATUS(status) <= 1;
-    cost.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                      double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
-    cost.peakBytes = double(usage.ru_maxrss) * 1024;
-    return cost;
+    return {cost.exitCode == 0 || cost.exitCode == 1, cost.cpuSeconds, double(cost.peakBytes)};
 }
 
 const char *const commands[] = {"check", "info", "resave"};
@@ -154,7 +129,7 @@ childCost worstCommand(const QString &path, const childCost floor[3])
         QStringList args{QString::fromLatin1(commands[c]), path};
         if (c == 2)
             args << workDir().filePath(QStringLiteral("resaved.spr"));
-        const childCost cost = runSprtool(args);
+        const childCost cost = commandCost(args);
         worst.ended = worst.ended && cost.ended;
         worst.cpuSeconds = std::max(worst.cpuSeconds, cost.cpuSeconds - floor[c].cpuSeconds);
         worst.peakBytes = std::max(worst.peakBytes, cost.peakBytes - floor[c].peakBytes);
@@ -190,7 +165,7 @@ void hostileInput(benchmark::State &state)
         QStringList args{QString::fromLatin1(commands[c]), emptyPath};
         if (c == 2)
             args << workDir().filePath(QStringLiteral("resaved.spr"));
-        floor[c] = runSprtool(args);
+        floor[c] = commandCost(args);
     }
     int iteration = 0;
     double coldRatio = 0, worstRatio = 0, worstCpuPerMB = 0, worstPeak = 0;

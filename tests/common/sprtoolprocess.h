@@ -6,6 +6,12 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 struct sprtoolRun {
     int exitCode = -1;
@@ -44,6 +50,42 @@ inline sprtoolRun runSprtool(const QStringList &args, const sprtoolOptions &opti
     result.err = process.readAllStandardError();
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return result;
+}
+
+struct sprtoolCost {
+    int exitCode = -1; // -1 when it could not start or did not end by itself
+    double cpuSeconds = 0;
+    qint64 peakBytes = 0;
+};
+
+// Runs sprtool with both output streams discarded, as a process of its own (not through QProcess, whose
+// helper threads would count), so its CPU time and peak memory are its own.
+inline sprtoolCost measureSprtool(const QStringList &args)
+{
+    QList<QByteArray> bytes{QByteArray(SPRTOOL_PATH)};
+    for (const QString &arg : args)
+        bytes << QFile::encodeName(arg);
+    std::vector<char *> argv;
+    for (QByteArray &arg : bytes)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    sprtoolCost cost;
+    int status = 0;
+    rusage usage{};
+    if (spawned != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
+        return cost;
+    cost.exitCode = WEXITSTATUS(status);
+    cost.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                      double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+    cost.peakBytes = qint64(usage.ru_maxrss) * 1024;
+    return cost;
 }
 
 // The English warning line sprtool COMMAND prints for family when the font matching of this machine

@@ -8,10 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 namespace
 {
@@ -19,30 +15,11 @@ sprtoolRun sprtool(const QStringList &args, const sprtoolOptions &options = {})
 {
     return runSprtool(args, options);
 }
-// Runs sprtool with its output discarded; the exit code and the child's peak memory in bytes.
+// The exit code and the child's peak memory in bytes.
 std::pair<int, qint64> sprtoolMemory(const QStringList &args)
 {
-    QList<QByteArray> bytes{QByteArray(SPRTOOL_PATH)};
-    for (const QString &arg : args)
-        bytes << QFile::encodeName(arg);
-    std::vector<char *> argv;
-    for (QByteArray &arg : bytes)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return {-1, 0};
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
-        return {-1, 0};
-    return {WEXITSTATUS(status), qint64(usage.ru_maxrss) * 1024};
+    const sprtoolCost cost = measureSprtool(args);
+    return {cost.exitCode, cost.peakBytes};
 }
 
 // Under AddressSanitizer a process holds shadow memory and a quarantine of freed blocks (256 MB by
