@@ -1,5 +1,7 @@
 #include "textfamilyitem.h"
 
+#include "textglyphs.h"
+
 #include <QCache>
 #include <QHash>
 #include <QImage>
@@ -274,12 +276,29 @@ bool textFamilyItem::sceneEvent(QEvent *event)
     return QGraphicsTextItem::sceneEvent(event);
 }
 
-void textFamilyItem::paintToolkit(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+QGraphicsTextItem *textFamilyItem::drawingItem()
 {
     if (ownDocument)
-        QGraphicsTextItem::paint(painter, option, widget);
-    else if (keptShown)
-        sharedTextItem::instance().showing(keptFont, keptText, keptColor).paint(painter, option, widget);
+        return this;
+    return keptShown ? &sharedTextItem::instance().showing(keptFont, keptText, keptColor) : nullptr;
+}
+
+bool textFamilyItem::paintGlyphs(QPainter *painter, const QStyleOptionGraphicsItem *option)
+{
+    // Selection frames, focus and the cursor of in-place editing are the toolkit's to draw.
+    if ((option && (option->state & (QStyle::State_Selected | QStyle::State_HasFocus))) ||
+        textInteractionFlags() != Qt::NoTextInteraction)
+        return false;
+    QGraphicsTextItem *drawing = drawingItem();
+    return !drawing || paintTextGlyphs(*painter, *drawing->document(), drawing->defaultTextColor());
+}
+
+void textFamilyItem::paintToolkit(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    if (paintGlyphs(painter, option))
+        return;
+    if (QGraphicsTextItem *drawing = drawingItem())
+        drawing->QGraphicsTextItem::paint(painter, option, widget);
 }
 
 void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
@@ -293,7 +312,8 @@ void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *op
     // A fresh option: no selection state, and the whole text drawn.
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
-    if (!paintShared(painter, &plain, widget))
+    // Pictures (canvas and exports) take the glyphs directly; other devices a shared picture.
+    if (!paintGlyphs(painter, &plain) && !paintShared(painter, &plain, widget))
         paintToolkit(painter, &plain, widget);
 }
 

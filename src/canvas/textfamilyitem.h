@@ -9,10 +9,11 @@
 // show selection as red text without the toolkit's dashed frame; counter 2 keeps the frame.
 //
 // At 150 pixels the toolkit fills every glyph as an outline on each paint, the most costly part of
-// showing or rendering a large design. Painted without rotation and on whole device pixels, a text
-// painted before is drawn from a shared picture instead: every item showing the same text in the same
-// font, colour and scale (a column of "000000" counters, the time items of one design, the visible
-// items at each repaint) uses one picture, drawn once.
+// showing or rendering a large design. On pictures (the canvas's and the exports') the glyphs come
+// from kept glyph pictures (textglyphs.h). On other devices, painted without rotation and on whole
+// device pixels, a text painted before is drawn from a shared picture instead: every item showing the
+// same text in the same font, colour and scale (a column of "000000" counters, the time items of one
+// design, the visible items at each repaint) uses one picture, drawn once.
 //
 // A toolkit text document with its layout and text control costs about 15 KB per item, so a design of
 // many text items would hold mostly documents. Until the item takes part in events (clicks, hover,
@@ -55,6 +56,10 @@ protected:
 private:
     // Draws the item from its shared picture; false when the painter's transformation does not allow it.
     bool paintShared(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget);
+    // The item's document or the shared one set to the item's text; null while nothing is shown.
+    QGraphicsTextItem *drawingItem();
+    // Draws the text from kept glyph pictures; false when the toolkit has to draw it.
+    bool paintGlyphs(QPainter *painter, const QStyleOptionGraphicsItem *option);
     // The toolkit's own painting, by the item's document or the shared one.
     void paintToolkit(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget);
     // Gives the kept text, font and colour to a document of the item's own.

@@ -2,11 +2,14 @@
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "textglyphs.h"
 
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QStyleOptionGraphicsItem>
+#include <QTextDocument>
 #include <QtTest>
 
 class TextItemsTest : public QObject
@@ -31,6 +34,58 @@ class TextItemsTest : public QObject
                 black += c.red() < 60 && c.green() < 60 && c.blue() < 60;
             }
         return {red, black};
+    }
+
+    // A picture with a pattern under the text, so blending onto colours other than white is compared.
+    static QImage background(const QSize &size, QImage::Format format)
+    {
+        QImage image(size, format);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
+        return image;
+    }
+
+    // The text drawn by the toolkit and from glyph pictures at `at` on the same background.
+    static QPair<QImage, QImage> bothWays(const QFont &font, const QString &text, const QColor &color,
+                                          const QPointF &at, QImage::Format format, bool *drawn)
+    {
+        QGraphicsTextItem item;
+        item.setFont(font);
+        item.setPlainText(text);
+        item.setDefaultTextColor(color);
+        const QSize size = (item.boundingRect().size() + QSizeF(40, 20)).toSize();
+        QImage toolkit = background(size, format), glyphs = toolkit;
+        QStyleOptionGraphicsItem option;
+        for (QImage *image : {&toolkit, &glyphs}) {
+            QPainter p(image);
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.translate(at);
+            if (image == &toolkit)
+                item.paint(&p, &option, nullptr);
+            else
+                *drawn = paintTextGlyphs(p, *item.document(), color);
+        }
+        return {toolkit, glyphs};
+    }
+
+    // Whether two drawings of the same text on the same background agree but for a few edge pixels moved
+    // by 1/64 pixel: the toolkit's outline filling rounds by where on the device a glyph lies.
+    static bool sameButRounding(const QImage &toolkit, const QImage &glyphs, const QImage &under)
+    {
+        int ink = 0, differing = 0;
+        for (int y = 0; y < toolkit.height(); ++y)
+            for (int x = 0; x < toolkit.width(); ++x) {
+                const QRgb a = toolkit.pixel(x, y), b = glyphs.pixel(x, y);
+                ink += a != under.pixel(x, y);
+                if (a == b)
+                    continue;
+                if (qAbs(qRed(a) - qRed(b)) > 4 || qAbs(qGreen(a) - qGreen(b)) > 4 ||
+                    qAbs(qBlue(a) - qBlue(b)) > 4)
+                    return false;
+                ++differing;
+            }
+        return differing * 200 <= ink;
     }
 
 private slots:
@@ -134,6 +189,78 @@ private slots:
         cnt.setPlainText(cnt.counterText(0));
         QVERIFY(redAndBlack(&cnt, true).first > 0);
         QCOMPARE(redAndBlack(&cnt, true).second, 0);
+    }
+
+    // Large text drawn from glyph pictures has the toolkit's pixels but for rounding; where it cannot be,
+    // nothing is drawn.
+    void glyphPicturesMatchTheToolkit_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qreal>("spacing");
+        QTest::addColumn<bool>("expectDrawn");
+        QTest::newRow("design default") << "simsun" << 150 << "Lot 123456 A" << 0.0 << true;
+        QTest::newRow("digits") << "DejaVu Sans" << 150 << "000123" << 0.0 << true;
+        QTest::newRow("Chinese") << "WenQuanYi Micro Hei" << 120 << QString::fromUtf8("生产日期 批号") << 0.0
+                                 << true;
+        QTest::newRow("Arabic") << "DejaVu Sans" << 100 << QString::fromUtf8("تاريخ ١٢٣") << 0.0 << false;
+        QTest::newRow("letter spacing") << "DejaVu Serif" << 90 << "Batch 42" << 3.3 << true;
+        QTest::newRow("tight spacing") << "DejaVu Sans" << 150 << "WAVE" << -20.0 << false;
+        QTest::newRow("cached size") << "DejaVu Sans" << 40 << "small" << 0.0 << false;
+        QTest::newRow("mixed fonts") << "DejaVu Sans Mono" << 130 << QString::fromUtf8("ID 号 7") << 0.0
+                                     << true;
+    }
+
+    void glyphPicturesMatchTheToolkit()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        QFETCH(QString, text);
+        QFETCH(qreal, spacing);
+        QFETCH(bool, expectDrawn);
+        QFont font(family);
+        font.setPixelSize(pixels);
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+        const QColor colors[] = {Qt::black, Qt::red, QColor(30, 90, 200)};
+        const QPointF places[] = {{0, 0}, {13, 7}, {-25, -40}};
+        for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
+            for (const QColor &color : colors)
+                for (const QPointF &at : places) {
+                    bool drawn = false;
+                    const auto [toolkit, glyphs] = bothWays(font, text, color, at, format, &drawn);
+                    QCOMPARE(drawn, expectDrawn);
+                    const QImage under = background(glyphs.size(), format);
+                    QVERIFY(drawn ? sameButRounding(toolkit, glyphs, under) : glyphs == under);
+                }
+    }
+
+    // Random texts, sizes and places: whatever is drawn from glyph pictures is the toolkit's picture.
+    void randomGlyphPicturesMatchTheToolkit()
+    {
+        QRandomGenerator random(20261209);
+        const QString letters =
+            QString::fromUtf8("0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefgh-/:.号批日期");
+        const QStringList families = {"simsun", "DejaVu Sans", "DejaVu Serif", "WenQuanYi Micro Hei"};
+        int drawnCount = 0;
+        for (int i = 0; i < 150; ++i) {
+            QFont font(families[random.bounded(families.size())]);
+            font.setPixelSize(65 + random.bounded(200));
+            font.setBold(random.bounded(4) == 0);
+            font.setItalic(random.bounded(5) == 0);
+            QString text;
+            for (int n = 1 + random.bounded(10); n > 0; --n)
+                text += letters.at(random.bounded(letters.size()));
+            const QPointF at(random.bounded(60) - 20, random.bounded(30) - 10);
+            bool drawn = false;
+            const auto [toolkit, glyphs] =
+                bothWays(font, text, Qt::black, at, QImage::Format_ARGB32_Premultiplied, &drawn);
+            drawnCount += drawn;
+            QVERIFY2(!drawn || sameButRounding(toolkit, glyphs, background(toolkit.size(), toolkit.format())),
+                     qPrintable(font.toString() + " " + text));
+        }
+        // Most texts have glyphs apart: the comparison above is not vacuous.
+        QVERIFY(drawnCount > 100);
     }
 
     void counter2KeepsToolkitFrame()

@@ -302,23 +302,26 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
         return picture;
     };
     const QImage direct = painted(true);
-    QCOMPARE(painted(false), direct);     // a text painted the first time is drawn in place
-    const QImage shared = painted(false); // from then on from its shared picture
-    QCOMPARE(painted(false), shared);
-    int differing = 0, most = 0;
-    for (int y = 0; y < direct.height(); ++y)
-        for (int x = 0; x < direct.width(); ++x) {
-            const QRgb a = shared.pixel(x, y), b = direct.pixel(x, y);
-            if (a != b) {
-                ++differing;
-                most = qMax(most, qAbs(qRed(a) - qRed(b)));
+    // Painted the first time, then from kept glyph or text pictures: the same on every paint, and the
+    // toolkit's drawing but for rounding. Where glyph edges meet, or a glyph lies elsewhere on the
+    // device, the toolkit's coverage rounds differently: an edge moved by 1/64 pixel (four levels) on
+    // a handful of pixels.
+    const QImage first = painted(false);
+    QCOMPARE(painted(false), painted(false));
+    for (const QImage &kept : {first, painted(false)}) {
+        int differing = 0, most = 0;
+        for (int y = 0; y < direct.height(); ++y)
+            for (int x = 0; x < direct.width(); ++x) {
+                const QRgb a = kept.pixel(x, y), b = direct.pixel(x, y);
+                if (a != b) {
+                    ++differing;
+                    most = qMax(most, qAbs(qRed(a) - qRed(b)));
+                }
             }
-        }
-    // Where two glyphs' edges overlap, coverage composed once on the shared picture and twice in place
-    // rounds differently: at most one level, on a handful of pixels.
-    QVERIFY2(most <= 1, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
-    QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
-             qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+        QVERIFY2(most <= 4, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
+        QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
+                 qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+    }
 }
 
 // Two texts alike but for their letter spacing, each painted often enough to come from a picture.
