@@ -289,8 +289,13 @@ bool textFamilyItem::paintGlyphs(QPainter *painter, const QStyleOptionGraphicsIt
     if ((option && (option->state & (QStyle::State_Selected | QStyle::State_HasFocus))) ||
         textInteractionFlags() != Qt::NoTextInteraction)
         return false;
-    QGraphicsTextItem *drawing = drawingItem();
-    return !drawing || paintTextGlyphs(*painter, *drawing->document(), drawing->defaultTextColor());
+    if (!ownDocument && !keptShown)
+        return true;
+    // A document of the item's own may have been edited in place: it is read again on each paint.
+    const QString name = ownDocument ? QString() : fontKey(font()) + QLatin1Char('\n') + keptText;
+    return paintTextGlyphs(
+        *painter, name, [this]() -> const QTextDocument & { return *drawingItem()->document(); },
+        defaultTextColor());
 }
 
 void textFamilyItem::paintToolkit(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)

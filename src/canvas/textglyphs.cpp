@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -119,9 +120,24 @@ public:
     void makeRoom()
     {
         if (bytes > maxBytes) {
+            texts.clear();
             glyphs.clear();
             bytes = 0;
         }
+        if (texts.size() > maxTexts)
+            texts.clear();
+    }
+
+    // The glyphs of a named text in a colour, or none when the toolkit has to draw it.
+    using textGlyphs = std::optional<std::vector<const glyphPicture *>>;
+    const textGlyphs *text(const QString &name, QRgb color) const
+    {
+        const auto found = texts.find(qMakePair(name, color));
+        return found == texts.end() ? nullptr : &*found;
+    }
+    void keepText(const QString &name, QRgb color, textGlyphs glyphs)
+    {
+        texts.insert(qMakePair(name, color), std::move(glyphs));
     }
 
     const glyphPicture &glyph(const glyphKey &key)
@@ -136,6 +152,8 @@ public:
 
 private:
     static constexpr qsizetype maxBytes = 32 * 1024 * 1024;
+    static constexpr int maxTexts = 65536;
+    QHash<QPair<QString, QRgb>, textGlyphs> texts;
     // Pictures stay where they are while the table grows: a drawing holds pointers to them.
     std::unordered_map<glyphKey, std::unique_ptr<const glyphPicture>, glyphKeyHash> glyphs;
     qsizetype bytes = 0;
@@ -222,15 +240,27 @@ bool inkTouches(const std::vector<const glyphPicture *> &placed)
 }
 } // namespace
 
-bool paintTextGlyphs(QPainter &painter, const QTextDocument &document, const QColor &color)
+bool paintTextGlyphs(QPainter &painter, const QString &name,
+                     const std::function<const QTextDocument &()> &document, const QColor &color)
 {
     if (!drawnHere(painter, color))
         return false;
-    glyphPictures::instance().makeRoom();
-    std::vector<const glyphPicture *> placed;
-    if (!placeGlyphs(document, color.rgba(), placed) || inkTouches(placed))
+    glyphPictures &store = glyphPictures::instance();
+    store.makeRoom();
+    const auto *known = name.isEmpty() ? nullptr : store.text(name, color.rgba());
+    glyphPictures::textGlyphs glyphs;
+    if (known) {
+        glyphs = *known;
+    } else {
+        glyphs.emplace();
+        if (!placeGlyphs(document(), color.rgba(), *glyphs) || inkTouches(*glyphs))
+            glyphs.reset();
+        if (!name.isEmpty())
+            store.keepText(name, color.rgba(), glyphs);
+    }
+    if (!glyphs)
         return false;
-    for (const glyphPicture *glyph : placed)
+    for (const glyphPicture *glyph : *glyphs)
         painter.drawImage(glyph->offset, glyph->pixels);
     return true;
 }

@@ -7,6 +7,8 @@
 // edge pixels of a glyph come out as if its edge had moved by 1/64 pixel. Every paint of a text gives
 // the same pixels, whatever is kept.
 #include <QColor>
+#include <QString>
+#include <functional>
 
 class QPainter;
 class QTextDocument;
@@ -17,4 +19,8 @@ class QTextDocument;
 //
 // Only painters on a premultiplied or opaque 32-bit QImage (the pictures of the canvas and of the
 // exports) are drawn here; everything else is left to the toolkit.
-bool paintTextGlyphs(QPainter &painter, const QTextDocument &document, const QColor &color);
+//
+// `name` stands for everything that shapes the document's glyphs (font and text); the document is
+// asked for only the first time a name is drawn in a colour. An empty name is never taken as known.
+bool paintTextGlyphs(QPainter &painter, const QString &name,
+                     const std::function<const QTextDocument &()> &document, const QColor &color);

@@ -64,7 +64,8 @@ class TextItemsTest : public QObject
             if (image == &toolkit)
                 item.paint(&p, &option, nullptr);
             else
-                *drawn = paintTextGlyphs(p, *item.document(), color);
+                *drawn = paintTextGlyphs(
+                    p, QString(), [&]() -> const QTextDocument & { return *item.document(); }, color);
         }
         return {toolkit, glyphs};
     }
