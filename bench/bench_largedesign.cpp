@@ -7,6 +7,7 @@
 // against its goal or its floor measured in the same run.
 //
 // `bench_largedesign --write N FILE` writes a mixed design of N items to FILE (for sprtool by hand).
+#include "designexport.h"
 #include "mixeddesign.h"
 #include "safewrite.h"
 #include "sprdocument.h"
@@ -25,8 +26,10 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <malloc.h>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace
@@ -93,8 +96,10 @@ QHash<QString, QPair<double, double>> &tenThousand()
     return costs;
 }
 
+// `untimed` runs after each step, outside the step's time: a floor measured in the same state.
 template <typename Step>
-void timedIterations(benchmark::State &state, const QString &name, int count, double goalSeconds, Step step)
+void timedIterations(benchmark::State &state, const QString &name, int count, double goalSeconds, Step step,
+                     const std::function<void()> &untimed = {})
 {
     for (int v = 0; v < variants; ++v)
         designFile(count, v);
@@ -106,6 +111,8 @@ void timedIterations(benchmark::State &state, const QString &name, int count, do
         const double start = cpuSeconds();
         std::unique_ptr<QGraphicsScene> kept = step(path);
         const double spent = cpuSeconds() - start;
+        if (untimed)
+            untimed();
         if (!kept) {
             state.SkipWithError("the design could not be read");
             return;
@@ -153,46 +160,51 @@ void resave(benchmark::State &state)
                     });
 }
 
-// The design as sprtool render draws it, against a blank picture of the same size encoded alone.
+// The design drawn and encoded as sprtool render does it, against a blank picture of the same size
+// encoded alone after each render.
 void renderToPng(benchmark::State &state)
 {
     const int count = int(state.range(0));
-    double blankSeconds = 0;
-    int blankRuns = 0;
+    std::vector<double> blanks;
     double drawSeconds = 0, encodeSeconds = 0;
-    QImage blank;
+    QSize lastPage;
     const QString out = workDir().filePath(QStringLiteral("render.png"));
-    timedIterations(state, QStringLiteral("render"), count, 0, [&](const QString &path) {
-        auto scene = readDesign(path);
-        if (!scene)
+    timedIterations(
+        state, QStringLiteral("render"), count, 0,
+        [&](const QString &path) {
+            auto scene = readDesign(path);
+            if (!scene)
+                return scene;
+            const double drawStart = cpuSeconds();
+            const QRectF page = exportPageRect(*scene);
+            QImage picture(page.size().toSize(), QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            paintDesign(painter, *scene, false);
+            painter.end();
+            const double encodeStart = cpuSeconds();
+            drawSeconds += encodeStart - drawStart;
+            const QSize pageSize = picture.size();
+            if (!writeFileSafely(out, pngBytes(std::move(picture))))
+                scene.reset();
+            encodeSeconds += cpuSeconds() - encodeStart;
+            lastPage = pageSize;
             return scene;
-        const double drawStart = cpuSeconds();
-        const QRectF source(0, 0, qMax<quint32>(1, designRightEdge(*scene)), 300);
-        QImage picture(int(source.width()), 300, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::white);
-        scene->clearSelection();
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        scene->render(&painter, source, source, Qt::IgnoreAspectRatio);
-        painter.end();
-        const double encodeStart = cpuSeconds();
-        drawSeconds += encodeStart - drawStart;
-        if (!writeFileSafely(out, pngBytes(picture)))
-            scene.reset();
-        if (blank.size() != picture.size()) {
-            blank = QImage(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        },
+        [&] {
+            // A blank page of the same size, encoded right after the render in the same state of the
+            // process: how fast the encoder runs depends on what the process did before.
+            QImage blank(lastPage, QImage::Format_ARGB32_Premultiplied);
             blank.fill(Qt::white);
-        }
-        encodeSeconds += cpuSeconds() - encodeStart;
-        return scene;
-    });
-    for (int i = 0; i < 2; ++i) {
-        const double start = cpuSeconds();
-        writeFileSafely(out, pngBytes(blank));
-        blankSeconds += cpuSeconds() - start;
-        ++blankRuns;
-    }
-    const double blankCost = blankSeconds / blankRuns;
+            const double start = cpuSeconds();
+            writeFileSafely(out, pngBytes(std::move(blank)));
+            blanks.push_back(cpuSeconds() - start);
+        });
+    // Beside the warm renders, the blanks encoded after them.
+    const double blankCost =
+        blanks.size() > 1 ? std::accumulate(blanks.begin() + 1, blanks.end(), 0.0) / double(blanks.size() - 1)
+                          : blanks.front();
     state.counters["blank_png_s"] = blankCost;
     state.counters["draw_s"] = drawSeconds / state.iterations();
     state.counters["encode_s"] = encodeSeconds / state.iterations();
