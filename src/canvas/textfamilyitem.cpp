@@ -317,8 +317,12 @@ void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *op
     // A fresh option: no selection state, and the whole text drawn.
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
-    // Pictures (canvas and exports) take the glyphs directly; other devices a shared picture.
-    if (!paintGlyphs(painter, &plain) && !paintShared(painter, &plain, widget))
+    // Pictures (canvas and exports) take the glyphs directly, or the toolkit's drawing: what they show
+    // never depends on what is kept. Other devices (the view) take a shared picture.
+    if (paintGlyphs(painter, &plain))
+        return;
+    const QPaintDevice *device = painter->device();
+    if ((device && device->devType() == QInternal::Image) || !paintShared(painter, &plain, widget))
         paintToolkit(painter, &plain, widget);
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QRandomGenerator>
 #include <QStyleOptionGraphicsItem>
 #include <QTextDocument>
@@ -286,41 +287,46 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
     twin.document();
     twin.setDefaultTextColor(Qt::black);
     const QSize size = (item.boundingRect().size() * scale).toSize() + QSize(40, 40);
-    auto painted = [&](bool inPlace) {
-        QImage picture(size, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
-        painter.translate(17, 23);
-        painter.scale(scale, scale);
-        QStyleOptionGraphicsItem option;
-        if (inPlace)
-            twin.QGraphicsTextItem::paint(&painter, &option, nullptr);
-        else
-            item.paint(&painter, &option, nullptr);
-        painter.end();
-        return picture;
-    };
-    const QImage direct = painted(true);
-    // Painted the first time, then from kept glyph or text pictures: the same on every paint, and the
-    // toolkit's drawing but for rounding. Where glyph edges meet, or a glyph lies elsewhere on the
-    // device, the toolkit's coverage rounds differently: an edge moved by 1/64 pixel (four levels) on
-    // a handful of pixels.
-    const QImage first = painted(false);
-    QCOMPARE(painted(false), painted(false));
-    for (const QImage &kept : {first, painted(false)}) {
-        int differing = 0, most = 0;
-        for (int y = 0; y < direct.height(); ++y)
-            for (int x = 0; x < direct.width(); ++x) {
-                const QRgb a = kept.pixel(x, y), b = direct.pixel(x, y);
-                if (a != b) {
-                    ++differing;
-                    most = qMax(most, qAbs(qRed(a) - qRed(b)));
+    // On a picture (glyph pictures) and on a pixmap (shared text pictures from the second paint on).
+    for (const bool onPixmap : {false, true}) {
+        auto painted = [&](bool inPlace) {
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            QPixmap pixmap(size);
+            image.fill(Qt::white);
+            pixmap.fill(Qt::white);
+            QPainter painter;
+            onPixmap && !inPlace ? painter.begin(&pixmap) : painter.begin(&image);
+            painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
+            painter.translate(17, 23);
+            painter.scale(scale, scale);
+            QStyleOptionGraphicsItem option;
+            if (inPlace)
+                twin.QGraphicsTextItem::paint(&painter, &option, nullptr);
+            else
+                item.paint(&painter, &option, nullptr);
+            painter.end();
+            return onPixmap && !inPlace ? pixmap.toImage().convertToFormat(image.format()) : image;
+        };
+        const QImage direct = painted(true);
+        // Every paint after the first the same, and each the toolkit's drawing but for rounding. Where
+        // glyph edges meet, or a glyph lies elsewhere on the device, the toolkit's coverage rounds
+        // differently: an edge moved by 1/64 pixel (four levels) on a handful of pixels.
+        const QImage first = painted(false);
+        QCOMPARE(painted(false), painted(false));
+        for (const QImage &kept : {first, painted(false)}) {
+            int differing = 0, most = 0;
+            for (int y = 0; y < direct.height(); ++y)
+                for (int x = 0; x < direct.width(); ++x) {
+                    const QRgb a = kept.pixel(x, y), b = direct.pixel(x, y);
+                    if (a != b) {
+                        ++differing;
+                        most = qMax(most, qAbs(qRed(a) - qRed(b)));
+                    }
                 }
-            }
-        QVERIFY2(most <= 4, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
-        QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
-                 qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+            QVERIFY2(most <= 4, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
+            QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
+                     qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+        }
     }
 }
 
@@ -332,19 +338,28 @@ void test_largedesign::textsDifferingInSpacingGetTheirOwnPictures()
     narrow.showFields();
     wide.showFields();
     QVERIFY(wide.boundingRect().width() > narrow.boundingRect().width());
-    auto painted = [](diagramCntItem &item) {
-        QImage picture(item.boundingRect().size().toSize(), QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        QStyleOptionGraphicsItem option;
-        item.paint(&painter, &option, nullptr);
-        return picture;
-    };
-    const QImage first = painted(wide);
-    for (int i = 0; i < 3; ++i)
-        painted(narrow);
-    QCOMPARE(painted(wide), first);
-    QVERIFY(painted(wide) == painted(wide));
+    // On a picture from glyph pictures, on a pixmap from shared text pictures once painted before.
+    for (const bool onImage : {true, false}) {
+        auto painted = [onImage](diagramCntItem &item) {
+            const QSize size = item.boundingRect().size().toSize();
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            QPixmap pixmap(size);
+            image.fill(Qt::white);
+            pixmap.fill(Qt::white);
+            QPainter painter;
+            onImage ? painter.begin(&image) : painter.begin(&pixmap);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            QStyleOptionGraphicsItem option;
+            item.paint(&painter, &option, nullptr);
+            painter.end();
+            return onImage ? image : pixmap.toImage();
+        };
+        const QImage first = painted(wide);
+        for (int i = 0; i < 3; ++i)
+            painted(narrow);
+        QCOMPARE(painted(wide), first);
+        QVERIFY(painted(wide) == painted(wide));
+    }
 }
 
 void test_largedesign::itemsWithoutADocumentMatchTheToolkit_data()
