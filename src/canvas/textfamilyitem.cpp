@@ -33,6 +33,12 @@ QString fontKey(const QFont &font)
         .arg(int(font.hintingPreference()));
 }
 
+// A text in a font as one key.
+QString textKey(const QFont &font, const QString &text)
+{
+    return fontKey(font) + QLatin1Char('\n') + text;
+}
+
 // Text pictures by what shapes them. A text seen once is drawn in place; from its second painting on it
 // comes from a picture, kept while it is among the recently used ones. What is kept only decides how
 // often a text is drawn, never how it looks.
@@ -104,10 +110,10 @@ public:
         return item;
     }
 
-    // The size of a text in a font, as the toolkit lays it out; repeated texts are measured once.
-    QSizeF size(const std::optional<QFont> &font, const QString &text)
+    // The size of a text in a font, as the toolkit lays it out; repeated texts (by key, textKey()) are
+    // measured once.
+    QSizeF size(const QString &key, const std::optional<QFont> &font, const QString &text)
     {
-        const QString key = fontKey(font.value_or(defaultFont)) + QLatin1Char('\n') + text;
         if (const QSizeF *known = sizes.object(key))
             return *known;
         const QSizeF measured = showing(font, text, shownColor).boundingRect().size();
@@ -169,9 +175,8 @@ void textFamilyItem::setFont(const QFont &font)
 {
     if (ownDocument)
         return QGraphicsTextItem::setFont(font);
-    const QSizeF oldSize = keptSize;
     keptFont = font;
-    keptChanged(oldSize);
+    keptChanged();
 }
 
 QString textFamilyItem::toPlainText() const
@@ -185,9 +190,8 @@ void textFamilyItem::setPlainText(const QString &text)
         makeOwnDocument();
     if (ownDocument)
         return QGraphicsTextItem::setPlainText(text);
-    const QSizeF oldSize = keptSize;
     keptText = text;
-    keptChanged(oldSize);
+    keptChanged();
 }
 
 QColor textFamilyItem::defaultTextColor() const
@@ -202,11 +206,10 @@ void textFamilyItem::setDefaultTextColor(const QColor &color)
     if (ownDocument)
         return QGraphicsTextItem::setDefaultTextColor(color);
     const QColor oldColor = defaultTextColor();
-    const QSizeF oldSize = keptSize;
     keptColor = color;
     if (keptShown)
         return oldColor != color ? update() : void();
-    keptChanged(oldSize);
+    keptChanged();
 }
 
 QTextDocument *textFamilyItem::document() const
@@ -221,11 +224,12 @@ void textFamilyItem::setTextInteractionFlags(Qt::TextInteractionFlags flags)
     QGraphicsTextItem::setTextInteractionFlags(flags);
 }
 
-void textFamilyItem::keptChanged(const QSizeF &oldSize)
+void textFamilyItem::keptChanged()
 {
     keptShown = true;
-    const QSizeF size = sharedTextItem::instance().size(keptFont, keptText);
-    if (size != oldSize) {
+    keptKey = textKey(font(), keptText);
+    const QSizeF size = sharedTextItem::instance().size(keptKey, keptFont, keptText);
+    if (size != keptSize) {
         prepareGeometryChange();
         keptSize = size;
     }
@@ -247,6 +251,7 @@ void textFamilyItem::makeOwnDocument() const
     self->keptFont.reset();
     self->keptColor.reset();
     self->keptText = QString();
+    self->keptKey = QString();
 }
 
 QRectF textFamilyItem::boundingRect() const
@@ -292,10 +297,9 @@ bool textFamilyItem::paintGlyphs(QPainter *painter, const QStyleOptionGraphicsIt
     if (!ownDocument && !keptShown)
         return true;
     // A document of the item's own may have been edited in place: it is read again on each paint.
-    const QString name = ownDocument ? QString() : fontKey(font()) + QLatin1Char('\n') + keptText;
     return paintTextGlyphs(
-        *painter, name, [this]() -> const QTextDocument & { return *drawingItem()->document(); },
-        defaultTextColor());
+        *painter, ownDocument ? QString() : keptKey,
+        [this]() -> const QTextDocument & { return *drawingItem()->document(); }, defaultTextColor());
 }
 
 void textFamilyItem::paintToolkit(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
@@ -338,13 +342,12 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
         box.isEmpty() || textInteractionFlags() != Qt::NoTextInteraction || box.topLeft() != QPointF())
         return false;
     const QSize pixels(int(std::ceil(box.width() * world.m11())), int(std::ceil(box.height() * world.m22())));
-    const QString key = QStringLiteral("text %1 %2 %3 %4 %5\n")
+    const QString key = QStringLiteral("text %1 %2 %3 %4 ")
                             .arg(defaultTextColor().rgba())
                             .arg(world.m11(), 0, 'g', 17)
                             .arg(world.m22(), 0, 'g', 17)
-                            .arg(int(painter->renderHints()))
-                            .arg(fontKey(font())) +
-                        toPlainText();
+                            .arg(int(painter->renderHints())) +
+                        (ownDocument ? textKey(font(), toPlainText()) : keptKey);
     textPictures &store = sharedTextPictures();
     const QPixmap *picture = store.find(key);
     if (!picture && !store.seenBefore(key))

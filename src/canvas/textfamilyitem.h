@@ -65,7 +65,7 @@ private:
     // Gives the kept text, font and colour to a document of the item's own.
     void makeOwnDocument() const;
     // A new kept text or font: the new size, and a repaint.
-    void keptChanged(const QSizeF &oldSize);
+    void keptChanged();
 
     selectionLook look;
     // Kept while the item has no document of its own; unset values are the toolkit's defaults.
@@ -75,4 +75,5 @@ private:
     std::optional<QColor> keptColor;
     QString keptText;
     QSizeF keptSize;
+    QString keptKey; // font and text as one key, made once per change
 };

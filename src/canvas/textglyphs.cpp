@@ -107,6 +107,9 @@ glyphPicture fillGlyph(const glyphKey &key)
     return glyph;
 }
 
+// The glyphs of a text, or none when the toolkit has to draw it.
+using textGlyphs = std::optional<std::vector<const glyphPicture *>>;
+
 // Glyph pictures of every text drawn, dropped whole (only between two drawings) when they grow large.
 class glyphPictures
 {
@@ -128,16 +131,15 @@ public:
             texts.clear();
     }
 
-    // The glyphs of a named text in a colour, or none when the toolkit has to draw it.
-    using textGlyphs = std::optional<std::vector<const glyphPicture *>>;
+    // A named text in a colour, null when it was not drawn yet.
     const textGlyphs *text(const QString &name, QRgb color) const
     {
         const auto found = texts.find(qMakePair(name, color));
         return found == texts.end() ? nullptr : &*found;
     }
-    void keepText(const QString &name, QRgb color, textGlyphs glyphs)
+    const textGlyphs &keepText(const QString &name, QRgb color, textGlyphs glyphs)
     {
-        texts.insert(qMakePair(name, color), std::move(glyphs));
+        return *texts.insert(qMakePair(name, color), std::move(glyphs));
     }
 
     const glyphPicture &glyph(const glyphKey &key)
@@ -238,6 +240,14 @@ bool inkTouches(const std::vector<const glyphPicture *> &placed)
                 return true;
     return false;
 }
+
+textGlyphs glyphsOf(const QTextDocument &document, QRgb color)
+{
+    std::vector<const glyphPicture *> placed;
+    if (!placeGlyphs(document, color, placed) || inkTouches(placed))
+        return std::nullopt;
+    return placed;
+}
 } // namespace
 
 bool paintTextGlyphs(QPainter &painter, const QString &name,
@@ -247,20 +257,15 @@ bool paintTextGlyphs(QPainter &painter, const QString &name,
         return false;
     glyphPictures &store = glyphPictures::instance();
     store.makeRoom();
-    const auto *known = name.isEmpty() ? nullptr : store.text(name, color.rgba());
-    glyphPictures::textGlyphs glyphs;
-    if (known) {
-        glyphs = *known;
-    } else {
-        glyphs.emplace();
-        if (!placeGlyphs(document(), color.rgba(), *glyphs) || inkTouches(*glyphs))
-            glyphs.reset();
-        if (!name.isEmpty())
-            store.keepText(name, color.rgba(), glyphs);
+    const textGlyphs *glyphs = name.isEmpty() ? nullptr : store.text(name, color.rgba());
+    textGlyphs laidOut;
+    if (!glyphs) {
+        laidOut = glyphsOf(document(), color.rgba());
+        glyphs = name.isEmpty() ? &laidOut : &store.keepText(name, color.rgba(), std::move(laidOut));
     }
-    if (!glyphs)
+    if (!*glyphs)
         return false;
-    for (const glyphPicture *glyph : *glyphs)
+    for (const glyphPicture *glyph : **glyphs)
         painter.drawImage(glyph->offset, glyph->pixels);
     return true;
 }

@@ -5,8 +5,8 @@
 #include "clitexts.h"
 #include "diagrambaritem.h"
 #include "itemtypes.h"
-
 #include "textfamilyitem.h"
+
 #include <QFontInfo>
 #include <QGraphicsScene>
 

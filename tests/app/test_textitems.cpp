@@ -2,6 +2,7 @@
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "picturedifference.h"
 #include "textglyphs.h"
 
 #include <QGraphicsScene>
@@ -74,19 +75,8 @@ class TextItemsTest : public QObject
     // by 1/64 pixel: the toolkit's outline filling rounds by where on the device a glyph lies.
     static bool sameButRounding(const QImage &toolkit, const QImage &glyphs, const QImage &under)
     {
-        int ink = 0, differing = 0;
-        for (int y = 0; y < toolkit.height(); ++y)
-            for (int x = 0; x < toolkit.width(); ++x) {
-                const QRgb a = toolkit.pixel(x, y), b = glyphs.pixel(x, y);
-                ink += a != under.pixel(x, y);
-                if (a == b)
-                    continue;
-                if (qAbs(qRed(a) - qRed(b)) > 4 || qAbs(qGreen(a) - qGreen(b)) > 4 ||
-                    qAbs(qBlue(a) - qBlue(b)) > 4)
-                    return false;
-                ++differing;
-            }
-        return differing * 200 <= ink;
+        const pictureDifference apart = differenceOf(toolkit, glyphs);
+        return apart.most <= 4 && apart.differing * 200 <= differenceOf(toolkit, under).differing;
     }
 
 private slots:

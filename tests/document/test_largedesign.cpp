@@ -3,6 +3,7 @@
 // reader's item limit to a byte-identical resave.
 #include "designfixtures.h"
 #include "mixeddesign.h"
+#include "picturedifference.h"
 
 #include "barcodeencoders.h"
 #include "barcoderender.h"
@@ -314,15 +315,7 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
         const QImage first = painted(false);
         QCOMPARE(painted(false), painted(false));
         for (const QImage &kept : {first, painted(false)}) {
-            int differing = 0, most = 0;
-            for (int y = 0; y < direct.height(); ++y)
-                for (int x = 0; x < direct.width(); ++x) {
-                    const QRgb a = kept.pixel(x, y), b = direct.pixel(x, y);
-                    if (a != b) {
-                        ++differing;
-                        most = qMax(most, qAbs(qRed(a) - qRed(b)));
-                    }
-                }
+            const auto [differing, most] = differenceOf(kept, direct);
             QVERIFY2(most <= 4, qPrintable(QStringLiteral("a pixel differs by %1 levels").arg(most)));
             QVERIFY2(differing * 1000 <= direct.width() * direct.height(),
                      qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));

@@ -1,5 +1,6 @@
 // sprtool info, resave, render and check, run as the operator's scripts run them.
 #include "designfixtures.h"
+#include "hostiledesigns.h"
 #include "sprtoolprocess.h"
 
 #include <QJsonArray>
@@ -590,26 +591,7 @@ private slots:
     // before the largest inputs, which the child's peak would count.
     void largeSymbolsAreBounded()
     {
-        QByteArray bytes = "[FileInfo]\r\nSceneWidth =76000\r\nSceneHeight =300\r\nDynamicItemNum =0\r\n"
-                           "TotalItemNum =30\r\n";
-        for (int i = 0; i < 20; ++i)
-            bytes += "[QRcodeItemInfo]\r\nQRcodeAtX =" + QByteArray::number(i * 3000) +
-                     "\r\nQRcodeAtY =0\r\nQRcodeRotate =0\r\nQRcodeContent =QR" + QByteArray::number(i) +
-                     QByteArray(200, 'x') +
-                     "\r\nQRcodeLevel =3\r\nQRcodeScale =40\r\nQRcodeVersion =40\r\nQRcodeConverse =" +
-                     QByteArray::number(i % 2) +
-                     "\r\nQRcodeInsertCnt =0\r\nQRcodeCntMode =4\r\nQRcodeInsertCntPos =0\r\n"
-                     "QRcodeInsertTime =0\r\nQRcodeTimeModeStr =yyMMdd\r\nQRcodeInsertTimePos =0\r\n"
-                     "QRcodeIsInsVariable =0\r\nQRcodeIsExtVariable =0\r\nQRcodeExtStartLine =1\r\n"
-                     "QRcodeExtEndLine =1\r\nQRcodeExtFilePath =\r\nQRcodeIsAllPrinted =0\r\n"
-                     "QRcodeExtCurLine =1\r\nQRcodeIsUartVariable =0\r\n";
-        for (int i = 0; i < 10; ++i)
-            bytes += "[BarItemInfo]\r\nBarAtX =" + QByteArray::number(60000 + i * 100) +
-                     "\r\nBarAtY =5\r\nBarHeight =275\r\nBarRotate =0\r\nBarContent =Lot " +
-                     QByteArray::number(10000000 + i) +
-                     "\r\nBarMode =6\r\nBarIsTextOn =1\r\nBarLineWidth =20\r\nBarIsExtVariable =0\r\n"
-                     "BarIsAllPrinted =0\r\nBarExtDataStartLine =1\r\nBarExtDataEndLine =1\r\n"
-                     "BarExtDataFilePath =\r\nBarExtDataCurLine =1\r\nBarLineHeight =2000\r\n";
+        const QByteArray bytes = hostileDesigns::largeSymbols();
         const QString path = dir.filePath(QStringLiteral("symbols.spr"));
         writeFile(path, bytes);
         const qint64 bound = 50 * qint64(bytes.size()) + (64 << 20);
@@ -703,9 +685,9 @@ private slots:
         QFETCH(int, length);
         QByteArray bytes = designBytes;
         if (key.isEmpty()) {
-            bytes = manyCounters(length);
+            bytes = hostileDesigns::counters(length);
         } else if (key == QLatin1String("TimeMode")) {
-            bytes = oneTimeItem(QByteArray(length, 'y'));
+            bytes = hostileDesigns::timeItem(QByteArray(length, 'y'));
         } else {
             const int at = bytes.indexOf(key.toLatin1() + " =");
             QVERIFY(at >= 0);
@@ -760,28 +742,6 @@ private slots:
     }
 
 private:
-    // A design of nothing but counters, each section as the writer makes it.
-    static QByteArray manyCounters(int count)
-    {
-        QByteArray bytes = "[FileInfo]\r\nSceneWidth =76000\r\nSceneHeight =300\r\nDynamicItemNum =0\r\n"
-                           "TotalItemNum =" +
-                           QByteArray::number(count) + "\r\n";
-        for (int i = 0; i < count; ++i)
-            bytes += "[CntItemInfo]\r\nCntAtX =" + QByteArray::number(i * 37 % 76000) +
-                     "\r\nCntAtY =" + QByteArray::number(i * 7 % 78) +
-                     "\r\nCntRotate =0\r\nCntFont =simsun,-1,150,5,50,0,0,0,0,0\r\nCntFontSize =150\r\n"
-                     "CntSpace =0\r\nCntMode =" +
-                     QByteArray::number(1 + i % 8) + "\r\nCntName =0\r\n";
-        return bytes;
-    }
-    static QByteArray oneTimeItem(const QByteArray &format)
-    {
-        return "[FileInfo]\r\nSceneWidth =4000\r\nSceneHeight =300\r\nDynamicItemNum =0\r\nTotalItemNum "
-               "=1\r\n"
-               "[TimeItemInfo]\r\nTimeAtX =0\r\nTimeAtY =0\r\nTimeRotate =0\r\n"
-               "TimeFont =simsun,-1,150,5,50,0,0,0,0,0\r\nTimeFontSize =150\r\nTimeSpace =0\r\nTimeMode =" +
-               format + "\r\nTimeValid =0\r\nTimeModeIndex =17\r\nTimeUserDefined =1\r\n";
-    }
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);
