@@ -249,10 +249,6 @@
             <translation>تعذّر حفظ الملف %1: %2</translation>
         </message>
         <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
-        </message>
-        <message>
             <source>无法打开文件 %1：%2</source>
             <translation>تعذّر فتح الملف %1: %2</translation>
         </message>
@@ -345,24 +341,12 @@
             <translation>تعذّر حذف الملف %1: %2</translation>
         </message>
         <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
-        </message>
-        <message>
             <source>导出</source>
             <translation>تصدير</translation>
         </message>
         <message>
             <source>无法导出 %1：%2</source>
             <translation>تعذّر تصدير %1: %2</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
         </message>
         <message>
             <source> 等 %1 行</source>
@@ -1222,6 +1206,14 @@
         <message>
             <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
             <translation>%1: حجم الخط بالنقاط %2 في وصف الخط يتجاوز %3؛ ويأخذ القارئ %3</translation>
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
         </message>
     </context>
     <context>

@@ -249,10 +249,6 @@
             <translation>Cannot save the file %1: %2</translation>
         </message>
         <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
-        </message>
-        <message>
             <source>无法打开文件 %1：%2</source>
             <translation>Cannot open the file %1: %2</translation>
         </message>
@@ -345,24 +341,12 @@
             <translation>Cannot delete the file %1: %2</translation>
         </message>
         <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>The file holds more than %1 items and cannot be opened completely</translation>
-        </message>
-        <message>
             <source>导出</source>
             <translation>Export</translation>
         </message>
         <message>
             <source>无法导出 %1：%2</source>
             <translation>Cannot export %1: %2</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>The file is larger than %1 MiB and cannot be opened</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
         </message>
         <message>
             <source> 等 %1 行</source>
@@ -1222,6 +1206,14 @@
         <message>
             <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
             <translation>%1: the point size %2 of the description is beyond %3; the reader takes %3</translation>
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>The file holds more than %1 items and cannot be opened completely</translation>
         </message>
     </context>
     <context>

@@ -249,10 +249,6 @@
             <translation>%1 dosyası kaydedilemedi: %2</translation>
         </message>
         <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
-        </message>
-        <message>
             <source>无法打开文件 %1：%2</source>
             <translation>%1 dosyası açılamadı: %2</translation>
         </message>
@@ -345,24 +341,12 @@
             <translation>%1 dosyası silinemiyor: %2</translation>
         </message>
         <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
-        </message>
-        <message>
             <source>导出</source>
             <translation>Dışa aktar</translation>
         </message>
         <message>
             <source>无法导出 %1：%2</source>
             <translation>%1 dışa aktarılamıyor: %2</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
         </message>
         <message>
             <source> 等 %1 行</source>
@@ -1222,6 +1206,14 @@
         <message>
             <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
             <translation>%1: yazı tipi tanımındaki %2 punto boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
         </message>
     </context>
     <context>

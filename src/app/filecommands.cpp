@@ -182,33 +182,28 @@ bool Widget::saveDocumentTo(const QString &path)
 bool Widget::openDocument(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    if (QFileInfo::exists(path)) {
-        QString systemError;
-        const sprFileStatus status = probeSprFile(path, &systemError);
-        if (status != sprFileStatus::ok) {
-            const QString reason =
-                status == sprFileStatus::cannotOpen ? systemError
-                : status == sprFileStatus::tooLarge
-                    ? tr("文件超过 %1 MiB，无法打开").arg(sprReadLimits().maxFileBytes >> 20)
-                : status == sprFileStatus::tooManyItems
-                    ? tr("文件中的项目超过 %1 个，无法完整打开").arg(sprReadLimits().maxItems)
-                    : tr("文件第一行不是 [FileInfo]，不是设计文件");
-            warn(this, tr("打开文件"), tr("无法打开文件 %1：%2").arg(shown, reason));
-            return false;
-        }
-    }
-    // Read aside first: a file the reader refuses part-way (a picture beyond its budget) leaves the
-    // current design as it was.
+    // Read aside first: a file that fails part-way, or that the reader refuses part-way (a picture
+    // beyond its budget), leaves the current design as it was.
     QGraphicsScene staging;
     staging.setSceneRect(scene->sceneRect());
     sprReadResult result;
-    QString reason;
-    const bool read = QFileInfo::exists(path) && loadSprFile(path, staging, &result, &reason);
-    if (!result.limitExceeded.isEmpty()) {
-        warn(this, tr("打开文件"),
-             tr("无法打开文件 %1：%2")
-                 .arg(shown, tr("图片超过 %1 MiB，无法打开").arg(sprReadLimits().maxPictureBytes >> 20)));
-        return false;
+    const bool exists = QFileInfo::exists(path);
+    if (exists) {
+        QByteArray data;
+        QString reason;
+        if (readSprFileBytes(path, &data, &reason)) {
+            reason = sprFileStatusText(probeSprData(data));
+            if (reason.isEmpty()) {
+                sprReadOptions options;
+                options.documentDir = QFileInfo(path).absolutePath();
+                result = readSprData(data, staging, options);
+                reason = result.limitExceeded;
+            }
+        }
+        if (!reason.isEmpty()) {
+            warn(this, tr("打开文件"), tr("无法打开文件 %1：%2").arg(shown, reason));
+            return false;
+        }
     }
     isUntitled = false;
     resetCurrentItems();
@@ -226,7 +221,7 @@ bool Widget::openDocument(const QString &path)
     for (quint8 code : result.barcodeRefusals)
         showBarcodeFormatErrorBox(code);
     warnAboutEncoding(shown, result.invalidUtf8Lines);
-    return read;
+    return exists;
 }
 
 // Lines in another encoding (GBK, say) show U+FFFD and a save would replace their bytes: named before

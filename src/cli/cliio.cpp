@@ -4,7 +4,7 @@
 #include "safewrite.h"
 #include "sprdocument.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <cerrno>
 #include <cstdio>
@@ -43,21 +43,12 @@ bool readStandardInput(qint64 maxBytes, QByteArray *data, QString *reason)
 
 bool readFile(const QString &path, qint64 maxBytes, QByteArray *data, QString *reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    *data = file.read(maxBytes + 1);
-    if (data->size() > maxBytes) {
+    bool tooLarge = false;
+    if (readFileChecked(path, maxBytes, data, reason, &tooLarge))
+        return true;
+    if (tooLarge)
         *reason = cliText::inputTooLarge().arg(maxBytes);
-        return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return false;
 }
 } // namespace
 
@@ -122,27 +113,29 @@ bool readDesign(const QString &command, const QString &path, QGraphicsScene &sce
                 bool collectFindings, QByteArray *data)
 {
     setUpDesignScene(scene);
+    sprReadOptions options;
+    options.collectFindings = collectFindings;
+    QByteArray bytes;
     if (path == dash) {
         // Pictures named by a design on standard input are taken where the file says; there is no
         // document folder to look in besides.
-        sprReadOptions options;
-        options.collectFindings = collectFindings;
-        QByteArray bytes;
         if (!readInput(command, path, options.limits.maxFileBytes, &bytes))
             return false;
-        const sprReadResult result = readSprData(bytes, scene, options);
-        if (data)
-            *data = bytes;
-        if (read)
-            *read = result;
-        if (result.limitExceeded.isEmpty())
-            return true;
-        printError(command, cliText::cannotRead().arg(path, result.limitExceeded));
-        return false;
+    } else {
+        options.documentDir = QFileInfo(path).absolutePath();
+        QString reason;
+        if (!readSprFileBytes(path, &bytes, &reason)) {
+            printError(command, cliText::cannotRead().arg(path, reason));
+            return false;
+        }
     }
-    QString reason;
-    if (loadSprFile(path, scene, read, &reason, collectFindings))
-        return !data || readInput(command, path, sprReadLimits().maxFileBytes, data);
-    printError(command, cliText::cannotRead().arg(path, reason));
+    const sprReadResult result = readSprData(bytes, scene, options);
+    if (data)
+        *data = bytes;
+    if (read)
+        *read = result;
+    if (result.limitExceeded.isEmpty())
+        return true;
+    printError(command, cliText::cannotRead().arg(shownName(path, false), result.limitExceeded));
     return false;
 }

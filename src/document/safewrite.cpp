@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -81,4 +82,42 @@ QByteArray pngBytes(QImage picture, double dotsPerInch)
     if (!writer.write(picture))
         return QByteArray();
     return bytes;
+}
+
+bool readFileChecked(const QString &path, qint64 maxBytes, QByteArray *data, QString *errorText,
+                     bool *tooLarge)
+{
+    data->clear();
+    if (tooLarge)
+        *tooLarge = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorText)
+            *errorText = file.errorString();
+        return false;
+    }
+    // The size is checked before reading and again while reading, for a file that grows meanwhile or a
+    // device that reports no size.
+    bool large = file.size() > maxBytes;
+    if (!large) {
+        data->reserve(int(qMax<qint64>(file.size(), 0)));
+        char block[65536];
+        qint64 got = 0;
+        while (!large && (got = file.read(block, sizeof block)) > 0) {
+            data->append(block, int(got));
+            large = data->size() > maxBytes;
+        }
+        if (got < 0) {
+            data->clear();
+            if (errorText)
+                *errorText = file.errorString();
+            return false;
+        }
+    }
+    if (!large)
+        return true;
+    data->clear();
+    if (tooLarge)
+        *tooLarge = true;
+    return false;
 }

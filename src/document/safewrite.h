@@ -11,6 +11,13 @@ class QImage;
 // failure the old file is untouched, no temporary file remains, and errorText (when given) says why.
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);
 
+// The whole file at path, read until the device reports its end. A short read is no end and a read
+// error after some bytes fails the whole read, so a failing disk never passes for a shorter file; no
+// step waits on atEnd(), which a device that errs may never reach. errorText receives the system's
+// reason. More than maxBytes: false with tooLarge set (when given) and no reason.
+bool readFileChecked(const QString &path, qint64 maxBytes, QByteArray *data, QString *errorText,
+                     bool *tooLarge = nullptr);
+
 // The picture as PNG bytes, tagged with the given resolution (the toolkit's own default differs between
 // its versions); empty when it cannot be encoded.
 QByteArray pngBytes(QImage picture, double dotsPerInch = 72);

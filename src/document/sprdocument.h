@@ -68,14 +68,20 @@ sprReadResult readSprData(const QByteArray &data, QGraphicsScene &scene, const s
 bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *result = nullptr,
                  QString *errorText = nullptr, bool collectFindings = false);
 
-// Whether path can be read and starts with the "[FileInfo]" line (a UTF-8 byte-order mark before it is
-// allowed), and holds no more item sections than the reader takes. systemError receives the system's
-// reason when the file cannot be opened.
 // What a refusal of a file beyond maxBytes says.
 QString fileSizeLimitText(qint64 maxBytes);
 
-enum class sprFileStatus { ok, cannotOpen, tooLarge, notSpr, tooManyItems };
-sprFileStatus probeSprFile(const QString &path, QString *systemError = nullptr);
+// The whole file, at most the reader's file limit. Any read error fails with the system's reason in
+// errorText: a failing device is never taken for the end of the file.
+bool readSprFileBytes(const QString &path, QByteArray *data, QString *errorText);
+
+// What the window and sprtool take as a design, so that the two never disagree: the first line is
+// "[FileInfo]" (a UTF-8 byte-order mark before it is allowed, CR dropped, as the reader reads lines),
+// and there are no more item sections than the reader takes.
+enum class sprFileStatus { ok, notSpr, tooManyItems };
+sprFileStatus probeSprData(const QByteArray &data);
+// Why bytes of that status are refused; empty for ok.
+QString sprFileStatusText(sprFileStatus status);
 
 // A fresh design scene as the window makes it: the whole strip (printstrip.h) on white.
 void setUpDesignScene(QGraphicsScene &scene);

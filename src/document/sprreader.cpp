@@ -1,5 +1,6 @@
 #include "busycursor.h"
 #include "printstrip.h"
+#include "safewrite.h"
 #include "scanfindings.h"
 #include "sprdocument.h"
 #include "sprpictures.h"
@@ -14,7 +15,6 @@
 #include "diagramtimeitem.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QLoggingCategory>
@@ -192,6 +192,26 @@ QString tooManyItemsText(const sprReadLimits &limits)
 QString placeholderNote()
 {
     return QCoreApplication::translate("sprReader", "设计软件显示一个占位框，打印机什么也不打印");
+}
+
+// The item section headers of a file, counted line by line in place (splitting a file of many short
+// lines into pieces would cost far more memory than the file); counting stops once it passes stopAbove.
+int countSectionHeaders(const QByteArray &data, int stopAbove)
+{
+    int sections = 0;
+    for (int pos = 0; pos < data.size() && sections <= stopAbove;) {
+        int end = data.indexOf('\n', pos);
+        if (end < 0)
+            end = data.size();
+        if (data.at(pos) == '[' && end - pos < 32) {
+            QByteArray line = data.mid(pos, end - pos);
+            line.replace('\r', QByteArray());
+            if (sectionForHeader(QString::fromLatin1(line.constData(), line.size())))
+                ++sections;
+        }
+        pos = end + 1;
+    }
+    return sections;
 }
 
 class sprReader
@@ -388,23 +408,9 @@ void sprReader::setSceneLength()
         }
 }
 
-// Counted line by line in place: splitting a file of many short lines into pieces would cost far more
-// memory than the file.
 void sprReader::noteSectionCount(const QByteArray &data, int totalLine)
 {
-    int sections = 0;
-    for (int pos = 0; pos < data.size();) {
-        int end = data.indexOf('\n', pos);
-        if (end < 0)
-            end = data.size();
-        if (data.at(pos) == '[' && end - pos < 32) {
-            QByteArray line = data.mid(pos, end - pos);
-            line.replace('\r', QByteArray());
-            if (sectionForHeader(QString::fromLatin1(line.constData(), line.size())))
-                ++sections;
-        }
-        pos = end + 1;
-    }
+    const int sections = countSectionHeaders(data, std::numeric_limits<int>::max());
     sectionsInFile = sections;
     if (sections != result.totalItemNum)
         note(totalLine, QCoreApplication::translate("sprReader", "TotalItemNum 为 %1，但文件中有 %2 个项目段")
@@ -713,23 +719,15 @@ QString fileSizeLimitText(qint64 maxBytes)
         .arg(maxBytes);
 }
 
-static bool readWholeFile(const QString &path, qint64 maxBytes, QByteArray *data, QString *errorText)
+bool readSprFileBytes(const QString &path, QByteArray *data, QString *errorText)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    // The size is checked before reading and again after it, for a file that grows meanwhile or a
-    // device that reports no size.
-    if (file.size() > maxBytes || (*data = file.read(maxBytes + 1)).size() > maxBytes) {
-        data->clear();
-        if (errorText)
-            *errorText = fileSizeLimitText(maxBytes);
-        return false;
-    }
-    return true;
+    const qint64 maxBytes = sprReadLimits().maxFileBytes;
+    bool tooLarge = false;
+    if (readFileChecked(path, maxBytes, data, errorText, &tooLarge))
+        return true;
+    if (tooLarge && errorText)
+        *errorText = fileSizeLimitText(maxBytes);
+    return false;
 }
 
 bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *result, QString *errorText,
@@ -739,7 +737,7 @@ bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *resu
     options.documentDir = QFileInfo(path).absolutePath();
     options.collectFindings = collectFindings;
     QByteArray data;
-    if (!readWholeFile(path, options.limits.maxFileBytes, &data, errorText))
+    if (!readSprFileBytes(path, &data, errorText))
         return false;
     const sprReadResult read = readSprData(data, scene, options);
     if (result)
@@ -752,30 +750,25 @@ bool loadSprFile(const QString &path, QGraphicsScene &scene, sprReadResult *resu
     return true;
 }
 
-sprFileStatus probeSprFile(const QString &path, QString *systemError)
+sprFileStatus probeSprData(const QByteArray &data)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (systemError)
-            *systemError = file.errorString();
-        return sprFileStatus::cannotOpen;
-    }
-    if (file.size() > sprReadLimits().maxFileBytes)
-        return sprFileStatus::tooLarge;
-    QByteArray first = file.readLine(64);
-    if (first.startsWith(byteOrderMark))
-        first.remove(0, byteOrderMark.size());
-    first.replace('\r', QByteArray());
-    first.replace('\n', QByteArray());
-    if (first != "[FileInfo]")
+    lineCursor lines(data);
+    if (lines.next() != fileHeader)
         return sprFileStatus::notSpr;
-    // Counted before anything is read, so that the window can keep the current design.
-    int sections = 0;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine(256).trimmed();
-        if (line.startsWith('[') && sectionForHeader(QString::fromLatin1(line)) &&
-            ++sections > sprReadLimits().maxItems)
-            return sprFileStatus::tooManyItems;
+    const int maxItems = sprReadLimits().maxItems;
+    return countSectionHeaders(data, maxItems) > maxItems ? sprFileStatus::tooManyItems : sprFileStatus::ok;
+}
+
+QString sprFileStatusText(sprFileStatus status)
+{
+    switch (status) {
+    case sprFileStatus::notSpr:
+        return QCoreApplication::translate("sprReader", "文件第一行不是 [FileInfo]，不是设计文件");
+    case sprFileStatus::tooManyItems:
+        return QCoreApplication::translate("sprReader", "文件中的项目超过 %1 个，无法完整打开")
+            .arg(sprReadLimits().maxItems);
+    case sprFileStatus::ok:
+        break;
     }
-    return sprFileStatus::ok;
+    return QString();
 }
