@@ -129,6 +129,13 @@ bool readDesign(const QString &command, const QString &path, QGraphicsScene &sce
             return false;
         }
     }
+    // check lists what is wrong with any file, a missing header first; the other commands take only
+    // what the window opens as a design.
+    const sprFileStatus status = probeSprData(bytes);
+    if (!collectFindings && status != sprFileStatus::ok) {
+        printError(command, cliText::cannotRead().arg(shownName(path, false), sprFileStatusText(status)));
+        return false;
+    }
     const sprReadResult result = readSprData(bytes, scene, options);
     if (data)
         *data = bytes;

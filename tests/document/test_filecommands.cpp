@@ -5,6 +5,7 @@
 #include "modalhooks.h"
 #include "widget.h"
 
+#include "nondesigns.h"
 #include "widgettestaccess.h"
 #include <QFileDialog>
 #include <QMessageBox>
@@ -291,6 +292,9 @@ private slots:
         QStringList lines = linesOf(sprFileBytes(scene));
         setKey(lines, QStringLiteral("QRcodeScale"), QStringLiteral("2000000000"));
         QTest::newRow("picture beyond its budget") << fileOf(lines) << false;
+        // The files every sprtool command refuses too.
+        for (const auto &file : nonDesigns::refused(sprFileBytes(scene)))
+            QTest::newRow(qPrintable(QStringLiteral("no design: ") + file.first)) << file.second << false;
     }
     void foreignOrUnreadableFilesAreRefused()
     {

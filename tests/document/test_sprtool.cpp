@@ -1,6 +1,7 @@
 // sprtool info, resave, render and check, run as the operator's scripts run them.
 #include "designfixtures.h"
 #include "hostiledesigns.h"
+#include "nondesigns.h"
 #include "sprtoolprocess.h"
 
 #include <QJsonArray>
@@ -202,6 +203,43 @@ private slots:
         const sprtoolRun r = sprtool({QStringLiteral("check"), path});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.out.startsWith("1: missing header"), r.out);
+    }
+
+    // resave, render and info refuse what the window refuses as no design, the file keeping its bytes
+    // and no output written; what the printer reads is still read.
+    void nonDesignsAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("design");
+        for (const auto &file : nonDesigns::refused(designBytes))
+            QTest::newRow(qPrintable(file.first)) << file.second << false;
+        for (const auto &file : nonDesigns::readByThePrinter(designBytes))
+            QTest::newRow(qPrintable(file.first)) << file.second << true;
+    }
+    void nonDesignsAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, design);
+        const QString path = dir.filePath(QStringLiteral("nondesign.spr"));
+        const QString out = dir.filePath(QStringLiteral("nondesign.png"));
+        writeFile(path, bytes);
+        const QList<QStringList> commands{
+            {"resave", path, path}, {"render", path, "-o", out}, {"info", path}};
+        for (const QStringList &args : commands) {
+            QFile::remove(out);
+            const sprtoolRun r = sprtool(args);
+            QCOMPARE(r.exitCode, design ? 0 : 2);
+            if (!design) {
+                QVERIFY2(
+                    r.errText().startsWith(QStringLiteral("sprtool %1: cannot read %2: The first line of "
+                                                          "the file is not [FileInfo]: it is not a design")
+                                               .arg(args.first(), path)),
+                    r.err);
+                QCOMPARE(r.out, QByteArray());
+                QVERIFY(!QFile::exists(out));
+            }
+        }
+        QCOMPARE(contentsOf(path), design ? designBytes : bytes);
     }
 
     void helpOfEveryCommand_data()
@@ -500,7 +538,7 @@ private slots:
     // Every line info prints, over the corpus of designs, fits the published schema.
     void infoMatchesItsSchema()
     {
-        QStringList files{design, clean, dir.filePath("noheader.spr")};
+        QStringList files{design, clean};
         const QString oddHeight = dir.filePath("oddheight.spr");
         QStringList lines = linesOf(designBytes);
         setKey(lines, QStringLiteral("SceneHeight"), QStringLiteral("tall"));
@@ -521,11 +559,13 @@ private slots:
              {QStringLiteral(SPR_TEST_DATA "/golden"), QStringLiteral(SPR_TEST_DATA "/fuzzfound"),
               QStringLiteral(SPR_TEST_DATA "/../../fuzz/corpus/fuzz_sprreader")}) {
             for (const QFileInfo &file : QDir(folder).entryInfoList({"*.spr"}, QDir::Files)) {
-                // Files beyond a reader limit are refused, never described.
+                // Files that are no design or beyond a reader limit are refused, never described.
                 QGraphicsScene scene;
                 sprReadResult read;
                 loadSprFile(file.filePath(), scene, &read);
-                if (read.limitExceeded.isEmpty())
+                QByteArray bytes;
+                if (read.limitExceeded.isEmpty() && readSprFileBytes(file.filePath(), &bytes, nullptr) &&
+                    probeSprData(bytes) == sprFileStatus::ok)
                     files << file.filePath();
             }
         }
@@ -535,7 +575,7 @@ private slots:
         QCOMPARE(info.out.count('\n'), files.size());
 
         // The unreadable height is null beside its text, the same types as a readable one.
-        const QJsonObject odd = QJsonDocument::fromJson(info.out.split('\n').at(3)).object();
+        const QJsonObject odd = QJsonDocument::fromJson(info.out.split('\n').at(2)).object();
         QCOMPARE(odd["path"].toString(), oddHeight);
         QVERIFY(odd["header"].toObject()["sceneHeight"].isNull());
         QCOMPARE(odd["header"].toObject()["sceneHeightText"].toString(), QStringLiteral("tall"));
@@ -749,6 +789,11 @@ private:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(bytes), bytes.size());
+    }
+    static QByteArray contentsOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;
