@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the project needs, and only those that are missing. One list per purpose:
 # the build and run packages always; the others by group.
-# Usage: scripts/install-deps.sh [test] [qt6] [package] [bench] [fuzz] [xvfb] [translations]
+# Usage: scripts/install-deps.sh [test] [qt6] [package] [bench] [fuzz] [xvfb] [translations] [desktopfonts]
 set -eu
 
 # Building and running (make build, make run).
@@ -13,6 +13,9 @@ test="libzint-dev poppler-utils librsvg2-bin python3-jsonschema desktop-file-uti
 shared-mime-info file"
 # The same build on Qt 6 (make test-qt6).
 qt6="qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev"
+# Fonts an ordinary desktop has besides the project's, a metric-compatible Arial among them. The tests
+# see only the fonts of the build list; CI installs these to prove it.
+desktopfonts="fonts-urw-base35 fonts-liberation2"
 # make package: the Debian package and its checks.
 package="dpkg-dev file lintian"
 
@@ -26,6 +29,7 @@ for extra in "$@"; do
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     xvfb) packages="$packages xvfb xauth" ;;
     translations) packages="$packages python3" ;;
+    desktopfonts) packages="$packages $desktopfonts" ;;
     *) echo "install-deps: unknown group '$extra'" >&2; exit 2 ;;
     esac
 done
