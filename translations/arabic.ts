@@ -1478,6 +1478,10 @@
             <source>预览时序号 2 的值（默认 0）</source>
             <translation>قيمة العداد 2 في المعاينة (0 ما لم يُحدَّد)</translation>
         </message>
+        <message>
+            <source>注（本机）：%1</source>
+            <translation>ملاحظة (هذا الجهاز): %1</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

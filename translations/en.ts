@@ -1478,6 +1478,10 @@
             <source>预览时序号 2 的值（默认 0）</source>
             <translation>value of counter 2 in the preview (0 unless given)</translation>
         </message>
+        <message>
+            <source>注（本机）：%1</source>
+            <translation>note (this machine): %1</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -1478,6 +1478,10 @@
             <source>预览时序号 2 的值（默认 0）</source>
             <translation>önizlemede sayaç 2'nin değeri (verilmezse 0)</translation>
         </message>
+        <message>
+            <source>注（本机）：%1</source>
+            <translation>not (bu makine): %1</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -97,6 +97,11 @@ inline QString noFontAtAll()
 {
     return QCoreApplication::translate("sprtool", "字体“%1”未安装，也没有可替代的字体");
 }
+// A check line about this machine rather than the design; it never changes the exit code.
+inline QString machineNote()
+{
+    return QCoreApplication::translate("sprtool", "注（本机）：%1");
+}
 inline QString barcodeRefused()
 {
     return QCoreApplication::translate("sprtool", "错误代码 %1：%2");

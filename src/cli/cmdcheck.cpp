@@ -7,36 +7,63 @@
 #include "sprdocument.h"
 
 #include <QGraphicsScene>
+#include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace
 {
-// The line that names a substituted family: the first font key line with it; for the barcode text font
-// the first barcode that shows its text, when no font key names it before.
-int fontLine(const QByteArray &data, const QString &family)
+// The line that names each substituted family, in one pass over the file whatever the number of
+// families: the first font key line with it; for the barcode text font the first barcode that shows its
+// text, when no font key names it before. Families no line names get line 1.
+QHash<QString, int> fontLines(const QByteArray &data, const QVector<fontSubstitute> &fonts)
 {
-    const bool barcodeFamily = family.compare(barcodeTextFamily(), Qt::CaseInsensitive) == 0;
-    const QList<QByteArray> lines = data.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = QString::fromUtf8(lines.at(i)).trimmed();
-        const QString key = line.section(QLatin1Char('='), 0, 0).trimmed();
-        const QString value = line.section(QLatin1Char('='), 1).trimmed();
-        const bool fontKey = key.endsWith(QLatin1String("Font")) &&
-                             value.section(QLatin1Char(','), 0, 0).compare(family, Qt::CaseInsensitive) == 0;
-        const bool barText = barcodeFamily && key == QLatin1String("BarIsTextOn") && value.toInt() != 0;
-        if (fontKey || barText)
-            return i + 1;
+    QHash<QString, int> lines;
+    QSet<QString> pending;
+    for (const fontSubstitute &font : fonts)
+        pending.insert(font.family.toCaseFolded());
+    const QString barcodeFamily = barcodeTextFamily().toCaseFolded();
+    int number = 0;
+    for (int pos = 0; pos < data.size() && !pending.isEmpty();) {
+        int end = data.indexOf('\n', pos);
+        if (end < 0)
+            end = data.size();
+        ++number;
+        const QString line = QString::fromUtf8(data.constData() + pos, end - pos).trimmed();
+        pos = end + 1;
+        const int equals = line.indexOf(QLatin1Char('='));
+        const QStringView key = QStringView(line).left(qMax(equals, 0)).trimmed();
+        QString family;
+        if (key.endsWith(QLatin1String("Font")))
+            family = line.mid(equals + 1).section(QLatin1Char(','), 0, 0).trimmed().toCaseFolded();
+        else if (key == QLatin1String("BarIsTextOn") && line.mid(equals + 1).toInt() != 0)
+            family = barcodeFamily;
+        if (pending.remove(family))
+            lines.insert(family, number);
     }
-    return 1;
+    for (const QString &family : qAsConst(pending))
+        lines.insert(family, 1);
+    return lines;
 }
 
-void addFontFindings(const QGraphicsScene &scene, const QByteArray &data, QVector<sprFinding> &findings)
+// Fonts this machine lacks are no fault of the design: notes, which leave the exit code alone.
+QVector<sprFinding> fontNotes(const QGraphicsScene &scene, const QByteArray &data)
 {
-    for (const fontSubstitute &font : substitutedFonts(designFontFamilies(scene)))
-        findings.append({fontLine(data, font.family), fontSubstituteText(font)});
+    const QVector<fontSubstitute> fonts = substitutedFonts(designFontFamilies(scene));
+    const QHash<QString, int> lines = fontLines(data, fonts);
+    QVector<sprFinding> notes;
+    for (const fontSubstitute &font : fonts)
+        notes.append({lines.value(font.family.toCaseFolded(), 1),
+                      cliText::machineNote().arg(fontSubstituteText(font))});
+    return notes;
 }
 
-// The findings of one file: 0 none, 1 some, 2 unreadable.
+bool byLine(const sprFinding &a, const sprFinding &b)
+{
+    return a.line < b.line;
+}
+
+// The findings of one file: 0 none, 1 some, 2 unreadable. Notes are listed among them by line.
 int checkOne(const commandArgs &args, const QString &path, QByteArray &report)
 {
     QGraphicsScene &scene = freshDesignScene();
@@ -44,14 +71,13 @@ int checkOne(const commandArgs &args, const QString &path, QByteArray &report)
     QByteArray data;
     // A design beyond a reader limit is refused (exit 2), but what was found up to the limit is listed.
     const bool readable = readDesign(args.command(), path, scene, &read, true, &data);
-    if (readable)
-        addFontFindings(scene, data, read.findings);
-    std::stable_sort(read.findings.begin(), read.findings.end(),
-                     [](const sprFinding &a, const sprFinding &b) { return a.line < b.line; });
+    const QVector<sprFinding> notes = readable ? fontNotes(scene, data) : QVector<sprFinding>();
+    QVector<sprFinding> lines = read.findings + notes;
+    std::stable_sort(lines.begin(), lines.end(), byLine);
     // With several files each line names its file, as compilers do.
     const QString prefix = args.arguments().size() > 1 ? path + QLatin1Char(':') : QString();
-    for (const sprFinding &finding : read.findings)
-        report += (prefix + QStringLiteral("%1: %2\n").arg(finding.line).arg(finding.message)).toUtf8();
+    for (const sprFinding &line : lines)
+        report += (prefix + QStringLiteral("%1: %2\n").arg(line.line).arg(line.message)).toUtf8();
     if (!readable)
         return exitFailed;
     return read.findings.isEmpty() ? exitSuccess : exitRefused;
