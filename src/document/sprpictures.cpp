@@ -3,6 +3,7 @@
 #include "diagrambaritem.h"
 #include "diagramimageitem.h"
 #include "diagramqrcodeitem.h"
+#include "sprsections.h"
 
 #include <QBitmap>
 #include <QDir>
@@ -28,12 +29,6 @@ QImage invertedAgainstBlack(const QImage &picture)
                       .createMaskFromColor(QColor(Qt::black).rgba(), Qt::MaskOutColor);
     mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     return mask;
-}
-
-QString fileNameOf(const QString &path)
-{
-    const int slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.mid(slash + 1);
 }
 
 } // namespace
@@ -93,10 +88,10 @@ bool pictureMaker::makeImage(diagramImageItem &item, const QString &documentDir,
 {
     // Saved paths always point at the printer's folder: look for the name beside the document too.
     QStringList candidates{item.pixPath};
-    if (!documentDir.isEmpty() && !fileNameOf(item.pixPath).isEmpty()) {
+    if (!documentDir.isEmpty() && !pictureFileName(item.pixPath).isEmpty()) {
         const QDir dir(documentDir);
-        candidates << dir.filePath(fileNameOf(item.pixPath))
-                   << dir.filePath(QStringLiteral("bmp/") + fileNameOf(item.pixPath));
+        candidates << dir.filePath(pictureFileName(item.pixPath))
+                   << dir.filePath(QStringLiteral("bmp/") + pictureFileName(item.pixPath));
     }
     QPixmap source;
     for (const QString &candidate : candidates) {

@@ -462,9 +462,15 @@ bool valueParses(valueForm form, const QString &value, double *number)
     return ok;
 }
 
+QString pictureFileName(const QString &path)
+{
+    const int separator = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(separator + 1);
+}
+
 QString printerPicturePath(const QString &pixPath)
 {
-    return QStringLiteral("/udisk/bmp/") + pixPath.mid(pixPath.lastIndexOf(QLatin1Char('/')) + 1);
+    return QStringLiteral("/udisk/bmp/") + pictureFileName(pixPath);
 }
 
 namespace

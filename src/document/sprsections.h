@@ -76,3 +76,5 @@ bool valueParses(valueForm form, const QString &value, double *number);
 
 // The folder the printer takes pictures from, and the written form of a picture path.
 QString printerPicturePath(const QString &pixPath);
+// The file name of a picture path, after its last "/" or "\\" (a path chosen on Windows).
+QString pictureFileName(const QString &path);

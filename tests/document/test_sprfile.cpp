@@ -392,6 +392,33 @@ private slots:
         QCOMPARE(back.result.itemsBuilt, 1);
     }
 
+    void picturePathsGoToThePrintersFolder_data()
+    {
+        QTest::addColumn<QString>("pixPath");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("Unix path") << "/home/op/logo.bmp"
+                                   << "/udisk/bmp/logo.bmp";
+        QTest::newRow("Windows path") << "C:\\pics\\logo.bmp"
+                                      << "/udisk/bmp/logo.bmp";
+        QTest::newRow("Windows path, forward slashes") << "C:/logos/mark.bmp"
+                                                       << "/udisk/bmp/mark.bmp";
+        QTest::newRow("mixed separators") << "D:\\a/b\\c.jpg"
+                                          << "/udisk/bmp/c.jpg";
+        QTest::newRow("bare name") << "logo.bmp"
+                                   << "/udisk/bmp/logo.bmp";
+        QTest::newRow("none") << ""
+                              << "/udisk/bmp/";
+    }
+    void picturePathsGoToThePrintersFolder()
+    {
+        QFETCH(QString, pixPath);
+        QFETCH(QString, written);
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addImage(scene)->pixPath = pixPath;
+        QVERIFY(linesOf(sprFileBytes(scene)).contains(QStringLiteral("ImagePixPath =") + written));
+    }
+
     void missingPictureKeepsItsItem()
     {
         QGraphicsScene scene;
