@@ -9,6 +9,7 @@
 #include "placement.h"
 
 #include <QFont>
+#include <QLocale>
 #include <cstdlib>
 #include <iterator>
 #include <limits>
@@ -397,9 +398,11 @@ const sectionSpec *sectionForHeader(const QString &line)
     return nullptr;
 }
 
+// The shortest text that reads back as the same number: a position dragged to 12345.6789 is kept
+// whole, so reading and saving again never moves an item or changes SceneWidth.
 QString realText(double value)
 {
-    return QString::number(value, 'g', 6);
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QString valueOfLine(const QString &line)

@@ -64,7 +64,7 @@ const sectionSpec *sectionForType(int typeId);
 const sectionSpec *sectionForHeader(const QString &line);
 
 // Value text forms.
-QString realText(double value);           // %g with 6 significant digits
+QString realText(double value);           // the shortest text that reads back exactly
 QString valueOfLine(const QString &line); // everything after the first "="
 double readReal(const QString &value, bool *ok = nullptr);
 int readInt(const QString &value, bool *ok = nullptr);

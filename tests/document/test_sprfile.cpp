@@ -131,15 +131,17 @@ private slots:
         QCOMPARE(designRightEdge(scene), 0u);
     }
 
-    void realsUseSixSignificantDigits()
+    // Reals are written in the shortest form that reads back exactly, so a save never moves an item.
+    void realsAreWrittenExactly()
     {
         QGraphicsScene scene;
         setUpDesignScene(scene);
         addText(scene, QStringLiteral("A"), {1000000, 0.1234567})->setRotation(-90);
+        addText(scene, QStringLiteral("B"), {12345.6789, 12.5})->setRotation(0.1 + 0.2);
         const QStringList lines = linesOf(sprFileBytes(scene));
-        QVERIFY(lines.contains(QStringLiteral("TextAtX =1e+06")));
-        QVERIFY(lines.contains(QStringLiteral("TextAtY =0.123457")));
-        QVERIFY(lines.contains(QStringLiteral("TextRotate =-90")));
+        for (const char *line : {"TextAtX =1e+06", "TextAtY =0.1234567", "TextRotate =-90",
+                                 "TextAtX =12345.6789", "TextAtY =12.5", "TextRotate =0.30000000000000004"})
+            QVERIFY2(lines.contains(QLatin1String(line)), line);
     }
 
     // --- reader: the positional rules ---
