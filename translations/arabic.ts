@@ -1084,10 +1084,6 @@
             <translation>%1: %2 حرفًا، أكثر من %3 المسموح بها لتنسيق التاريخ والوقت؛ ولا يستخدم المصمم إلا أول %3</translation>
         </message>
         <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
-        </message>
-        <message>
             <source>项目超过 %1 个；不读取任何内容</source>
             <translation>أكثر من %1 عنصر؛ لا يُقرأ أي شيء</translation>
         </message>
@@ -1214,6 +1210,21 @@
         <message>
             <source>文件中的项目超过 %1 个，无法完整打开</source>
             <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
+        </message>
+        <message>
+            <source>图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它</source>
+            <translation>ستتجاوز الصورة الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB: يعرض المصمم إطارًا بديلًا بدلًا من رسمها</translation>
+        </message>
+    </context>
+    <context>
+        <name>sprWriter</name>
+        <message>
+            <source>设计有 %1 个项目，超过读取器接受的 %2 个；未写入文件</source>
+            <translation>يحتوي التصميم على %1 عنصر، أي أكثر من %2 التي يقبلها القارئ؛ لم يُكتب شيء</translation>
+        </message>
+        <message>
+            <source>文件将有 %1 字节，超过读取器接受的 %2 MiB；未写入文件</source>
+            <translation>سيكون حجم الملف %1 بايت، أي أكثر من %2 MiB التي يقبلها القارئ؛ لم يُكتب شيء</translation>
         </message>
     </context>
     <context>

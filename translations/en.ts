@@ -1084,10 +1084,6 @@
             <translation>%1: %2 characters, more than the %3 a date/time format may have; the designer uses only the first %3</translation>
         </message>
         <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read</translation>
-        </message>
-        <message>
             <source>项目超过 %1 个；不读取任何内容</source>
             <translation>more than %1 items; nothing is read</translation>
         </message>
@@ -1214,6 +1210,21 @@
         <message>
             <source>文件中的项目超过 %1 个，无法完整打开</source>
             <translation>The file holds more than %1 items and cannot be opened completely</translation>
+        </message>
+        <message>
+            <source>图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它</source>
+            <translation>the picture would be beyond the reader's budget of %1 MiB for one picture: the designer shows a placeholder frame instead of drawing it</translation>
+        </message>
+    </context>
+    <context>
+        <name>sprWriter</name>
+        <message>
+            <source>设计有 %1 个项目，超过读取器接受的 %2 个；未写入文件</source>
+            <translation>the design has %1 items, more than the %2 the reader takes; nothing was written</translation>
+        </message>
+        <message>
+            <source>文件将有 %1 字节，超过读取器接受的 %2 MiB；未写入文件</source>
+            <translation>the file would have %1 bytes, more than the %2 MiB the reader takes; nothing was written</translation>
         </message>
     </context>
     <context>

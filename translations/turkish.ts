@@ -1084,10 +1084,6 @@
             <translation>%1: %2 karakter, bir tarih/saat biçiminin alabileceği %3 karakterden fazla; tasarımcı yalnızca ilk %3 karakteri kullanır</translation>
         </message>
         <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>bir resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşıyor; hiçbir şey okunmaz</translation>
-        </message>
-        <message>
             <source>项目超过 %1 个；不读取任何内容</source>
             <translation>%1 öğeden fazla; hiçbir şey okunmaz</translation>
         </message>
@@ -1214,6 +1210,21 @@
         <message>
             <source>文件中的项目超过 %1 个，无法完整打开</source>
             <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
+        </message>
+        <message>
+            <source>图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它</source>
+            <translation>resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşardı: tasarımcı onu çizmek yerine bir yer tutucu çerçeve gösterir</translation>
+        </message>
+    </context>
+    <context>
+        <name>sprWriter</name>
+        <message>
+            <source>设计有 %1 个项目，超过读取器接受的 %2 个；未写入文件</source>
+            <translation>tasarımda %1 öğe var, okuyucunun kabul ettiği %2 öğeden fazla; hiçbir şey yazılmadı</translation>
+        </message>
+        <message>
+            <source>文件将有 %1 字节，超过读取器接受的 %2 MiB；未写入文件</source>
+            <translation>dosya %1 bayt olurdu, okuyucunun kabul ettiği %2 MiB'tan fazla; hiçbir şey yazılmadı</translation>
         </message>
     </context>
     <context>

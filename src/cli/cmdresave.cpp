@@ -15,5 +15,11 @@ int runResaveCommand(const commandArgs &args)
     QGraphicsScene &scene = freshDesignScene();
     if (!readDesign(args.command(), args.arguments().at(0), scene, nullptr, false))
         return exitFailed;
-    return writeOutput(args.command(), output, sprFileBytes(scene)) ? exitSuccess : exitFailed;
+    const QByteArray bytes = sprFileBytes(scene);
+    const QString refusal = sprWriteRefusal(scene, bytes);
+    if (!refusal.isEmpty()) {
+        printError(args.command(), cliText::cannotWrite().arg(shownName(output, true), refusal));
+        return exitFailed;
+    }
+    return writeOutput(args.command(), output, bytes) ? exitSuccess : exitFailed;
 }

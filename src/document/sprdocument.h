@@ -56,8 +56,13 @@ struct sprReadResult {
 QByteArray sprFileBytes(const QGraphicsScene &scene);
 // The sections of these items alone, as a file would hold them (no header); for the clipboard.
 QByteArray sprItemSections(const QList<QGraphicsItem *> &items);
+// Why the reader would refuse the file bytes of scene (more items or bytes than it takes), naming the
+// limit; empty when it reads them. The designer never writes what it cannot open again.
+QString sprWriteRefusal(const QGraphicsScene &scene, const QByteArray &bytes,
+                        const sprReadLimits &limits = {});
 // Writes the scene to path through a temporary file, so a failed save never leaves a half-written
-// file. On failure errorText (when given) says why.
+// file; a design the reader would refuse is not written at all. On failure errorText (when given) says
+// why.
 bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText = nullptr);
 
 // Adds the items described by data to scene (items already there stay) and may change the length of

@@ -176,10 +176,12 @@ QString numberText(valueForm form, double number)
     return form == valueForm::real ? realText(number) : QString::number(qint64(number));
 }
 
+// A picture too large to draw is not needed to read, show or save the design: the item is kept with
+// every field and shows the dashed placeholder, so whatever the designer saves it can open again.
 QString pictureLimitText(const sprReadLimits &limits)
 {
-    return QCoreApplication::translate("sprReader",
-                                       "有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容")
+    return QCoreApplication::translate(
+               "sprReader", "图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它")
         .arg(limits.maxPictureBytes >> 20);
 }
 
@@ -607,7 +609,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
 
     std::optional<quint8> refusal;
     if (!pictures.makeBarcode(*item, refusal)) {
-        refuse(sectionLine, pictureLimitText(options.limits));
+        note(sectionLine, pictureLimitText(options.limits));
         return;
     }
     // A module width or bar height of no pixels draws nothing whatever the content; the range finding of
@@ -664,7 +666,7 @@ void sprReader::buildQRCode(const sectionSpec &section)
                               .arg(quoted(item->content), placeholderNote()));
         break;
     case pictureMaker::tooLarge:
-        refuse(sectionLine, pictureLimitText(options.limits));
+        note(sectionLine, pictureLimitText(options.limits));
         break;
     }
     if (!item->pictureSize().isEmpty())
@@ -692,7 +694,7 @@ void sprReader::buildImage(const sectionSpec &section)
     if (!item->pictureSize().isEmpty())
         return;
     if (width > 0 && height > 0)
-        refuse(sectionLine, pictureLimitText(options.limits));
+        note(sectionLine, pictureLimitText(options.limits));
     else if (where.width >= 0 && where.height >= 0)
         note(sectionLine,
              QCoreApplication::translate(

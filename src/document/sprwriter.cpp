@@ -6,6 +6,7 @@
 #include "sprsections.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 
@@ -89,8 +90,32 @@ QByteArray sprItemSections(const QList<QGraphicsItem *> &items)
     return out.toUtf8();
 }
 
+QString sprWriteRefusal(const QGraphicsScene &scene, const QByteArray &bytes, const sprReadLimits &limits)
+{
+    int sections = 0;
+    for (const QGraphicsItem *item : scene.items())
+        sections += sectionForType(item->type()) != nullptr;
+    if (sections > limits.maxItems)
+        return QCoreApplication::translate("sprWriter",
+                                           "设计有 %1 个项目，超过读取器接受的 %2 个；未写入文件")
+            .arg(sections)
+            .arg(limits.maxItems);
+    if (bytes.size() > limits.maxFileBytes)
+        return QCoreApplication::translate("sprWriter",
+                                           "文件将有 %1 字节，超过读取器接受的 %2 MiB；未写入文件")
+            .arg(bytes.size())
+            .arg(limits.maxFileBytes >> 20);
+    return QString();
+}
+
 bool saveSprFile(const QString &path, const QGraphicsScene &scene, QString *errorText)
 {
     const busyCursor busy;
-    return writeFileSafely(path, sprFileBytes(scene), errorText);
+    const QByteArray bytes = sprFileBytes(scene);
+    const QString refusal = sprWriteRefusal(scene, bytes);
+    if (refusal.isEmpty())
+        return writeFileSafely(path, bytes, errorText);
+    if (errorText)
+        *errorText = refusal;
+    return false;
 }

@@ -289,9 +289,6 @@ private slots:
         setUpDesignScene(scene);
         addText(scene, QStringLiteral("first"));
         addQRCode(scene, {500, 0});
-        QStringList lines = linesOf(sprFileBytes(scene));
-        setKey(lines, QStringLiteral("QRcodeScale"), QStringLiteral("2000000000"));
-        QTest::newRow("picture beyond its budget") << fileOf(lines) << false;
         // The files every sprtool command refuses too.
         for (const auto &file : nonDesigns::refused(sprFileBytes(scene)))
             QTest::newRow(qPrintable(QStringLiteral("no design: ") + file.first)) << file.second << false;

@@ -1,5 +1,6 @@
 // The .spr writer and reader: golden files, the reader's positional rules and the mended faults.
 #include "designfixtures.h"
+#include "emptypicture.h"
 
 #include "barcodeerror.h"
 
@@ -572,29 +573,31 @@ private slots:
         QCOMPARE(sprFileBytes(again.scene), saved);
     }
 
-    // A picture beyond the reader's budget refuses the whole file, naming the limit: a design read
-    // without it would be saved shortened.
-    void picturesBeyondTheBudgetRefuseTheFile_data()
+    // A picture beyond the reader's budget is not drawn: its item shows the dashed placeholder and keeps
+    // every field, and the checker names the limit. The file opens, so whatever the designer saves (a QR
+    // code at the panel's largest scale and level with a long content) it opens again.
+    void picturesBeyondTheBudgetArePlaceholders_data()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("bar module width") << "BarLineWidth"
-                                          << "2000000000";
-        QTest::newRow("bar height") << "BarLineHeight"
-                                    << "2000000000";
-        QTest::newRow("QR module size") << "QRcodeScale"
-                                        << "2000000000";
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("values");
+        QTest::newRow("bar module width") << QStringList{"BarLineWidth"} << QStringList{"2000000000"};
+        QTest::newRow("bar height") << QStringList{"BarLineHeight"} << QStringList{"2000000000"};
+        QTest::newRow("QR module size") << QStringList{"QRcodeScale"} << QStringList{"2000000000"};
+        QTest::newRow("QR at level H, scale 77, 800 characters")
+            << QStringList{"QRcodeLevel", "QRcodeScale", "QRcodeContent"}
+            << QStringList{"3", "77", QString(800, QLatin1Char('a'))};
     }
-    void picturesBeyondTheBudgetRefuseTheFile()
+    void picturesBeyondTheBudgetArePlaceholders()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, values);
         QGraphicsScene scene;
         setUpDesignScene(scene);
         addBarcode(scene);
-        addQRCode(scene);
+        addQRCode(scene, {600, 0});
         QStringList lines = linesOf(sprFileBytes(scene));
-        setKey(lines, key, value);
+        for (int i = 0; i < keys.size(); ++i)
+            QVERIFY(setKey(lines, keys.at(i), values.at(i)) >= 0);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("huge.spr"));
         QFile file(path);
@@ -604,10 +607,38 @@ private slots:
         QGraphicsScene into;
         setUpDesignScene(into);
         sprReadResult result;
-        QString reason;
-        QVERIFY(!loadSprFile(path, into, &result, &reason));
-        QVERIFY2(reason.contains(QLatin1String("MiB")), qPrintable(reason));
-        QCOMPARE(into.items().size(), 0);
+        QVERIFY(loadSprFile(path, into, &result, nullptr, true));
+        QCOMPARE(into.items().size(), 2);
+        const QList<QGraphicsItem *> items = into.items();
+        QCOMPARE(std::count_if(items.cbegin(), items.cend(),
+                               [](const QGraphicsItem *item) { return emptyPicture::isEmpty(*item); }),
+                 1);
+        QVERIFY(std::any_of(result.findings.cbegin(), result.findings.cend(), [](const sprFinding &f) {
+            return f.message.contains(QLatin1String("256 MiB")) &&
+                   f.message.contains(QLatin1String("placeholder"));
+        }));
+        const QStringList saved = linesOf(sprFileBytes(into));
+        for (int i = 0; i < keys.size(); ++i)
+            QVERIFY(saved.contains(keys.at(i) + QStringLiteral(" =") + values.at(i)));
+    }
+
+    // The writer refuses what the reader would refuse, naming the limit, before anything is written.
+    void writerRefusesWhatTheReaderRefuses()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("one"));
+        addCounter(scene, {300, 0});
+        addCounter2(scene, {600, 0}); // no section, so not counted
+        const QByteArray bytes = sprFileBytes(scene);
+        sprReadLimits limits;
+        QCOMPARE(sprWriteRefusal(scene, bytes, limits), QString());
+        limits.maxItems = 1;
+        QVERIFY(sprWriteRefusal(scene, bytes, limits).contains(QLatin1String("2 items")));
+        limits.maxItems = 2;
+        QCOMPARE(sprWriteRefusal(scene, bytes, limits), QString());
+        limits.maxFileBytes = bytes.size() - 1;
+        QVERIFY(sprWriteRefusal(scene, bytes, limits).contains(QString::number(bytes.size())));
     }
 
     void checkerNamesWhatIsWrong()
