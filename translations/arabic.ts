@@ -1215,6 +1215,10 @@
             <source>图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它</source>
             <translation>ستتجاوز الصورة الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB: يعرض المصمم إطارًا بديلًا بدلًا من رسمها</translation>
         </message>
+        <message>
+            <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
+            <translation>يمتد العنصر من x %1 إلى %2، متجاوزًا نهاية الشريط عند %3؛ تطبع الطابعة الجزء الموجود على الشريط فقط</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>

@@ -1215,6 +1215,10 @@
             <source>图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它</source>
             <translation>the picture would be beyond the reader's budget of %1 MiB for one picture: the designer shows a placeholder frame instead of drawing it</translation>
         </message>
+        <message>
+            <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
+            <translation>the item reaches from x %1 to %2, past the strip's end at %3; the printer prints only the part on the strip</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>

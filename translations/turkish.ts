@@ -1215,6 +1215,10 @@
             <source>图片将超过读取器对单张图片 %1 MiB 的限额：设计软件显示一个占位框而不绘制它</source>
             <translation>resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşardı: tasarımcı onu çizmek yerine bir yer tutucu çerçeve gösterir</translation>
         </message>
+        <message>
+            <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
+            <translation>öğe x %1 ile %2 arasında uzanıyor ve şeridin %3 noktasındaki sonunu aşıyor; yazıcı yalnızca şerit üzerindeki kısmı basar</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>

@@ -156,7 +156,7 @@ std::optional<exportFormat> exportFormatForPath(const QString &path)
 
 QRectF exportPageRect(const QGraphicsScene &scene)
 {
-    return QRectF(0, 0, qMax<quint32>(1, designRightEdge(scene)), stripHeight);
+    return QRectF(0, 0, qMax<quint32>(1, designRightEdge(scene, pastStripEnd::clamped)), stripHeight);
 }
 
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,

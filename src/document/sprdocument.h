@@ -91,7 +91,11 @@ QString sprFileStatusText(sprFileStatus status);
 // A fresh design scene as the window makes it: the whole strip (printstrip.h) on white.
 void setUpDesignScene(QGraphicsScene &scene);
 
+// How an item that starts on the strip and reaches past its end counts: not at all (where the window
+// places a new item), or as the strip's last column (SceneWidth and exports: the printer prints the part
+// on the strip, so a resave never shrinks SceneWidth below it).
+enum class pastStripEnd { ignored, clamped };
 // The right edge of the right-most item that lies within the strip (0 for an empty scene): each item's
 // left + width truncated toward zero, counted only from 0 to the strip's last column. It is the value
 // written as SceneWidth and the x where the window places a new item.
-quint32 designRightEdge(const QGraphicsScene &scene);
+quint32 designRightEdge(const QGraphicsScene &scene, pastStripEnd past = pastStripEnd::ignored);

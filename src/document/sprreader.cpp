@@ -1,4 +1,5 @@
 #include "busycursor.h"
+#include "emptypicture.h"
 #include "printstrip.h"
 #include "safewrite.h"
 #include "scanfindings.h"
@@ -262,6 +263,7 @@ private:
     void buildQRCode(const sectionSpec &section);
     void buildImage(const sectionSpec &section);
     void noteSectionCount(const QByteArray &data, int totalLine);
+    void notePastStripEnd();
 
     QGraphicsScene &scene;
     const sprReadOptions &options;
@@ -272,6 +274,7 @@ private:
     std::vector<int> rowLines; // the line of each key of the section being read
     pictureMaker pictures;
     std::vector<QGraphicsItem *> built;
+    std::vector<int> builtLines; // the section line of each built item
 };
 
 void sprReader::read(const QByteArray &data)
@@ -291,6 +294,8 @@ void sprReader::read(const QByteArray &data)
         readSections();
     }
     lines = nullptr;
+    if (options.collectFindings)
+        notePastStripEnd();
     // A design beyond a limit is refused whole: none of its items reach the scene.
     if (!result.limitExceeded.isEmpty()) {
         result.itemsBuilt = 0;
@@ -420,6 +425,21 @@ void sprReader::noteSectionCount(const QByteArray &data, int totalLine)
                             .arg(sections));
 }
 
+// Items that start on the strip and reach past its end: the printer prints only the part on the strip.
+// Items that start beyond it are named by the range of their X key.
+void sprReader::notePastStripEnd()
+{
+    for (size_t i = 0; i < built.size(); ++i) {
+        const QRectF box = emptyPicture::printedSceneRect(*built[i]);
+        if (box.right() > stripLength && box.left() < stripLength)
+            note(builtLines[i],
+                 QCoreApplication::translate(
+                     "sprReader", "项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分")
+                     .arg(realText(box.left()), realText(box.right()))
+                     .arg(stripLength));
+    }
+}
+
 void sprReader::readSections()
 {
     // Where TotalItemNum and the sections disagree, that one finding says why the end is not where the
@@ -526,6 +546,7 @@ int sprReader::lineOf(const sectionSpec &section, const char *key) const
 void sprReader::place(QGraphicsItem *item, const sectionPlacement &where)
 {
     built.push_back(item);
+    builtLines.push_back(sectionLine);
     item->setPos(coordinate(where.x), coordinate(where.y));
     item->setRotation(finiteOrZero(where.rotation));
     item->setFlag(QGraphicsItem::ItemIsSelectable);

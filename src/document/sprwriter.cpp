@@ -42,12 +42,15 @@ void writeSection(QString &out, const sectionSpec &section, const QGraphicsItem 
 
 } // namespace
 
-quint32 designRightEdge(const QGraphicsScene &scene)
+quint32 designRightEdge(const QGraphicsScene &scene, pastStripEnd past)
 {
     quint32 right = 0;
     for (const QGraphicsItem *item : scene.items()) {
         const QRectF box = emptyPicture::printedSceneRect(*item);
-        const double edge = box.left() + box.width();
+        double edge = box.left() + box.width();
+        // An item that starts on the strip and reaches past its end is printed up to the end.
+        if (past == pastStripEnd::clamped && edge >= stripLength && box.left() < stripLength)
+            edge = stripLastX;
         // Truncated toward zero; an edge left of the origin or at the strip's end or beyond never counts.
         if (!(edge > -1.0 && edge < stripLength))
             continue;
@@ -69,7 +72,7 @@ QByteArray sprFileBytes(const QGraphicsScene &scene)
     out.reserve(64 + items.size() * 400);
     out += QLatin1String("[FileInfo]");
     out += lineEnd;
-    writeKey(out, "SceneWidth", QString::number(designRightEdge(scene)));
+    writeKey(out, "SceneWidth", QString::number(designRightEdge(scene, pastStripEnd::clamped)));
     writeKey(out, "SceneHeight", realText(scene.sceneRect().height()));
     writeKey(out, "DynamicItemNum", QStringLiteral("0"));
     writeKey(out, "TotalItemNum", QString::number(items.size()));

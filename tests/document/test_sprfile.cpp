@@ -1,4 +1,5 @@
 // The .spr writer and reader: golden files, the reader's positional rules and the mended faults.
+#include "designexport.h"
 #include "designfixtures.h"
 #include "emptypicture.h"
 
@@ -133,6 +134,32 @@ private slots:
     }
 
     // Reals are written in the shortest form that reads back exactly, so a save never moves an item.
+    // An item that starts on the strip and reaches past its end keeps SceneWidth at the strip's last
+    // column through every resave, is drawn up to the end, and the checker names it.
+    void itemsPastTheStripsEnd()
+    {
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("A"), {10, 0});
+        addImage(scene, QString(), {79900, 0}); // 240 wide: reaches 80140
+        const QByteArray bytes = sprFileBytes(scene);
+        const QStringList lines = linesOf(bytes);
+        QVERIFY(lines.contains(QStringLiteral("SceneWidth =79999")));
+        QCOMPARE(exportPageRect(scene).width(), 79999.0);
+        QCOMPARE(designRightEdge(scene),
+                 10u + quint32(itemsInFileOrder(scene).last()->boundingRect().width()));
+        sprReadOptions options;
+        options.collectFindings = true;
+        readDesign back(bytes, options);
+        QCOMPARE(sprFileBytes(back.scene), bytes);
+        const int imageLine = lines.indexOf(QStringLiteral("[ImageItemInfo]")) + 1;
+        QVERIFY(
+            std::any_of(back.result.findings.cbegin(), back.result.findings.cend(), [&](const sprFinding &f) {
+                return f.line == imageLine &&
+                       f.message.contains(QLatin1String("past the strip's end at 80000"));
+            }));
+    }
+
     void realsAreWrittenExactly()
     {
         QGraphicsScene scene;
