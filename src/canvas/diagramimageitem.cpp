@@ -4,6 +4,7 @@
 #include "sharedpictures.h"
 
 #include <QBitmap>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -11,13 +12,31 @@
 namespace
 {
 
-// Larger pictures are refused before decoding, so that a broken or hostile file cannot exhaust memory.
+// Larger pictures are refused, so that a broken or hostile file cannot exhaust memory.
 constexpr qint64 maxPicturePixels = 100'000'000;
+// Files stating more pixels are not decoded: 128 MiB as 32-bit pixels, more than a camera's photo and
+// far more than the 20000 x 400 pixels an image item shows at most.
+constexpr qint64 maxDecodedPixels = 32ll * 1024 * 1024;
 constexpr int placeholderSide = 240;
 
 bool acceptableSize(const QSize &size)
 {
     return size.isValid() && !size.isEmpty() && qint64(size.width()) * size.height() <= maxPicturePixels;
+}
+
+// The size the file states. A GIF's decoder takes the whole logical screen of its header although the
+// reader reports the first frame's size, so a GIF of a few bytes can state 65535 x 65535 pixels.
+QSize statedSize(QImageReader &reader, const QString &path)
+{
+    QSize size = reader.size();
+    if (reader.format() != "gif")
+        return size;
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(10) : QByteArray();
+    if (header.size() < 10)
+        return QSize();
+    const auto word = [&header](int at) { return int(uchar(header[at])) | int(uchar(header[at + 1])) << 8; };
+    return size.expandedTo(QSize(word(6), word(8)));
 }
 
 QPixmap placeholderPixmap()
@@ -73,10 +92,17 @@ QString diagramImageItem::emptyReason() const
 
 QImage diagramImageItem::readPictureFile(const QString &path)
 {
-    // One reader for the size check and the decoding, so the file checked is the file decoded.
+    // One reader for the size check and the decoding, so the file checked is the file decoded. The size
+    // is the one the file states, checked before a single pixel is decoded: a small file (a PNG of one
+    // colour, a GIF of a few bytes) may state a picture of hundreds of megabytes.
     QImageReader reader(path);
-    if (!acceptableSize(reader.size()))
+    const QSize size = statedSize(reader, path);
+    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() > maxDecodedPixels)
         return QImage();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Formats whose stated size is not the whole story are held by the decoder's own limit.
+    reader.setAllocationLimit(int(maxDecodedPixels * 4 >> 20));
+#endif
     return reader.read();
 }
 

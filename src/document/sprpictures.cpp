@@ -70,16 +70,18 @@ pictureMaker::qrOutcome pictureMaker::makeQRCode(diagramQRCodeItem &item)
 
 QPixmap pictureMaker::sourcePicture(const QString &path, bool converse)
 {
-    const QString key = (converse ? QStringLiteral("1") : QStringLiteral("0")) + path;
+    // By the file itself: "a/./logo.bmp", "a//logo.bmp" and a link to it are decoded once.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString key =
+        (converse ? QStringLiteral("1") : QStringLiteral("0")) + (canonical.isEmpty() ? path : canonical);
     const auto known = loadedSources.constFind(key);
     if (known != loadedSources.constEnd())
         return *known;
-    QImage picture = diagramImageItem::readPictureFile(path);
-    if (picture.isNull() || !affordable(double(picture.width()) * picture.height() * 4))
-        return QPixmap();
-    if (converse)
-        picture = invertedAgainstBlack(picture);
-    const QPixmap source = QBitmap::fromImage(picture, Qt::MonoOnly);
+    // A file that cannot be used is remembered too, so that it is not decoded again for every item.
+    QPixmap source;
+    const QImage picture = diagramImageItem::readPictureFile(path);
+    if (!picture.isNull() && affordable(double(picture.width()) * picture.height() * 4))
+        source = QBitmap::fromImage(converse ? invertedAgainstBlack(picture) : picture, Qt::MonoOnly);
     loadedSources.insert(key, source);
     return source;
 }

@@ -500,6 +500,36 @@ private slots:
         }
     }
 
+    // Equivalent paths of one file are decoded once: the items share one source picture.
+    void equivalentPicturePathsDecodeOnce()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        writeBmp(dir.filePath(QStringLiteral("logo.bmp")), {30, 20});
+        QVERIFY(
+            QFile::link(dir.filePath(QStringLiteral("logo.bmp")), dir.filePath(QStringLiteral("link.bmp"))));
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        const QStringList paths{"logo.bmp", "./logo.bmp", "sub/../logo.bmp", "link.bmp"};
+        for (int i = 0; i < paths.size(); ++i)
+            addImage(scene);
+        QStringList lines = linesOf(sprFileBytes(scene));
+        // The written path is the printer's; the file names the pictures where they are.
+        for (int i = 0, from = 0; i < paths.size(); ++i)
+            from = setKey(lines, QStringLiteral("ImagePixPath"),
+                          dir.path() + QStringLiteral("//") + paths.at(i), from) +
+                   1;
+        readDesign back(fileOf(lines));
+        const QList<QGraphicsItem *> items = back.scene.items();
+        QCOMPARE(items.size(), 4);
+        for (QGraphicsItem *item : items) {
+            const auto *image = static_cast<diagramImageItem *>(item);
+            QCOMPARE(image->sourcePixmap.size(), QSize(30, 20));
+            QCOMPARE(image->sourcePixmap.cacheKey(),
+                     static_cast<diagramImageItem *>(items.first())->sourcePixmap.cacheKey());
+        }
+    }
+
     void colourConverseInvertsAgainstBlack()
     {
         QTemporaryDir dir;

@@ -706,6 +706,31 @@ private slots:
                  placeholder.out);
     }
 
+    // A picture file of a few bytes that states a picture of hundreds of megabytes (a GIF of 9000 x 9000
+    // pixels) is refused before it is decoded: the item shows "NO IMG" and the commands stay small.
+    void pictureBombsAreNotDecoded()
+    {
+        QByteArray gif("GIF89a");
+        for (quint16 side : {quint16(9000), quint16(9000)})
+            gif += char(side & 0xFF), gif += char(side >> 8);
+        gif += QByteArray("\x80\x00\x00\x00\x00\x00\xFF\xFF\xFF", 9); // two colours
+        gif += QByteArray(",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x4C\x01\x00;", 16);
+        const QString bomb = dir.filePath(QStringLiteral("bomb.gif"));
+        writeFile(bomb, gif);
+        QStringList lines = linesOf(designBytes);
+        setKey(lines, QStringLiteral("ImagePixPath"), bomb);
+        const QString path = dir.filePath(QStringLiteral("bomb.spr"));
+        writeFile(path, fileOf(lines));
+        const sprtoolRun check = sprtool({"check", path});
+        QVERIFY2(check.out.contains("cannot be read as a picture"), check.out);
+        for (const QStringList &args :
+             {QStringList{"info", path}, QStringList{"render", path, "-o", dir.filePath("bomb.png")}}) {
+            const auto [exitCode, memory] = sprtoolMemory(args);
+            QCOMPARE(exitCode, 0);
+            QVERIFY2(!peaksMeasurable || memory < (150 << 20), qPrintable(QString::number(memory)));
+        }
+    }
+
     // Hostile values cost at most 50 times the file's size in memory, and every command ends (the
     // time goals are measured in bench/).
     void hostileInputIsBounded_data()
