@@ -356,6 +356,14 @@
             <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
             <translation>السطر %2 من الملف %1 ليس نص UTF-8 ويظهر بأحرف بديلة؛ سيؤدي الحفظ إلى فقدان هذه الأحرف.</translation>
         </message>
+        <message>
+            <source>文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？</source>
+            <translation>تم تغيير الملف %1 بواسطة نافذة أو برنامج آخر بعد فتحه أو حفظه آخر مرة. هل تريد الكتابة فوق هذه التغييرات؟</translation>
+        </message>
+        <message>
+            <source>覆盖</source>
+            <translation>الكتابة فوقه</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

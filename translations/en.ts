@@ -356,6 +356,14 @@
             <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
             <translation>Line %2 of file %1 is not UTF-8 text and is shown with replacement characters; saving will lose those characters.</translation>
         </message>
+        <message>
+            <source>文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？</source>
+            <translation>The file %1 was changed by another window or program after it was opened or last saved. Overwrite those changes?</translation>
+        </message>
+        <message>
+            <source>覆盖</source>
+            <translation>Overwrite</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

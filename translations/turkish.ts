@@ -356,6 +356,14 @@
             <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
             <translation>%1 dosyasının %2 satırı UTF-8 metni değil ve yedek karakterlerle gösteriliyor; kaydetmek bu karakterleri kaybettirir.</translation>
         </message>
+        <message>
+            <source>文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？</source>
+            <translation>%1 dosyası açıldıktan veya son kaydedildikten sonra başka bir pencere ya da program tarafından değiştirildi. Bu değişikliklerin üzerine yazılsın mı?</translation>
+        </message>
+        <message>
+            <source>覆盖</source>
+            <translation>Üzerine yaz</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -4,10 +4,12 @@
 #include "diagrambaritem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "safewrite.h"
 #include "sprdocument.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -41,6 +43,18 @@ QString chooseSaveName(QWidget *parent)
     qDebug() << files.first();
     const QString name = files.first();
     return QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".spr") : name;
+}
+
+// The digest of the file at path as it is now; none when there is no file. A file that cannot be read
+// gives an empty digest, which matches no file read before.
+std::optional<QByteArray> digestOfFile(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return std::nullopt;
+    QByteArray data;
+    if (!readFileChecked(path, sprReadLimits().maxFileBytes, &data, nullptr))
+        return QByteArray();
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
 }
 
 void warn(QWidget *parent, const QString &title, const QString &text)
@@ -165,8 +179,11 @@ void Widget::deleteActionSlot()
 // operator; the old file, if any, and the document's path and state are then left as they were.
 bool Widget::saveDocumentTo(const QString &path)
 {
+    if (!mayOverwrite(path))
+        return false;
     QString reason;
     if (saveSprFile(path, *scene, &reason)) {
+        fileDigest = digestOfFile(path);
         currentFilePath = path;
         isUntitled = false;
         undo->setClean();
@@ -175,6 +192,23 @@ bool Widget::saveDocumentTo(const QString &path)
     }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
+}
+
+// Checked when saving, not only by watching the file: a change made while no event loop runs, or on a
+// file system that reports none, is found all the same.
+bool Widget::mayOverwrite(const QString &path)
+{
+    if (isUntitled || QFileInfo(path).absoluteFilePath() != QFileInfo(currentFilePath).absoluteFilePath() ||
+        digestOfFile(path) == fileDigest)
+        return true;
+    QMessageBox ask(QMessageBox::Question, tr("保存文件"),
+                    tr("文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    ask.button(QMessageBox::Yes)->setText(tr("覆盖"));
+    ask.button(QMessageBox::Cancel)->setText(tr("取消"));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
 }
 
 // A file that exists but cannot be read or is no design is refused with a warning, leaving the design,
@@ -188,10 +222,12 @@ bool Widget::openDocument(const QString &path)
     staging.setSceneRect(scene->sceneRect());
     sprReadResult result;
     const bool exists = QFileInfo::exists(path);
+    std::optional<QByteArray> digest;
     if (exists) {
         QByteArray data;
         QString reason;
         if (readSprFileBytes(path, &data, &reason)) {
+            digest = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
             reason = sprFileStatusText(probeSprData(data));
             if (reason.isEmpty()) {
                 sprReadOptions options;
@@ -216,6 +252,7 @@ bool Widget::openDocument(const QString &path)
         scene->addItem(item);
     }
     currentFilePath = path;
+    fileDigest = digest;
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
     for (quint8 code : result.barcodeRefusals)

@@ -1,9 +1,11 @@
 #pragma once
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QVector>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -199,6 +201,9 @@ private:
     bool saveDocumentTo(const QString &path);
     void warnAboutEncoding(const QString &shown, const QVector<int> &lines);
     bool openDocument(const QString &path);
+    // Whether path may be written: when it is the document's file and changed on disk since it was
+    // opened or saved (another window, another program), the operator is asked first.
+    bool mayOverwrite(const QString &path);
     // Print preview, export and scan verification (preview.cpp).
     void setupPreview();
     void applyPreview();
@@ -250,6 +255,8 @@ private:
     bool loadingPanel = false;
     int editDepth = 0;
     QString currentFilePath;
+    // The digest of the document's file as it was opened or last saved; none when there was no file.
+    std::optional<QByteArray> fileDigest;
     previewBar *m_previewBar = nullptr;
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;

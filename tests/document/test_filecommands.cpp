@@ -238,6 +238,46 @@ private slots:
         QCOMPARE(contentsOf(path), saved);
     }
 
+    // Two windows on one file, or another program writing it: a save over a file that changed since it
+    // was opened or saved asks first, and only an answer to overwrite replaces the other's bytes.
+    void changesOnDiskAreNotLostSilently_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("keep the other's changes") << false;
+        QTest::newRow("overwrite them") << true;
+    }
+    void changesOnDiskAreNotLostSilently()
+    {
+        QFETCH(bool, overwrite);
+        const QString path = dir.filePath(QStringLiteral("shared%1.spr").arg(++serial));
+        dialogScript script;
+        script.install();
+        Widget a, b;
+        a.buttonItemsClicked(1);
+        script.answers = QStringList{path};
+        a.saveAsActionSlot();
+        QVERIFY(b.openDocumentFile(path));
+        b.buttonItemsClicked(6);
+        b.saveActionSlot(); // unchanged on disk since b opened it: no question
+        QVERIFY(script.questions.isEmpty());
+        const QByteArray fromB = contentsOf(path);
+        QCOMPARE(fromB, sprFileBytes(*b.designScene()));
+
+        a.buttonItemsClicked(2);
+        script.confirmAnswer = overwrite ? QMessageBox::Yes : QMessageBox::Cancel;
+        a.saveActionSlot();
+        QCOMPARE(script.questions.size(), 1);
+        QVERIFY(script.questions.first().contains(QDir::toNativeSeparators(path)));
+        QCOMPARE(contentsOf(path), overwrite ? sprFileBytes(*a.designScene()) : fromB);
+        QCOMPARE(a.isWindowModified(), !overwrite);
+
+        // Another program: the same question, also when b saves next.
+        writeFile(path, contentsOf(path) + "\r\n");
+        script.confirmAnswer = QMessageBox::Cancel;
+        b.saveActionSlot();
+        QCOMPARE(script.questions.size(), 2);
+    }
+
     void cancelledOpenChangesNothing()
     {
         Widget w;
