@@ -744,6 +744,53 @@
         </message>
     </context>
     <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: رقم التحقق المُدخل %3، والمحسوب %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: الطول %3، ويجب أن يكون %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: أحرف غير مسموح بها "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: ليس تاريخًا صالحًا بالصيغة YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: يجب كتابة "%3" بترميز نسبة مئوية صالح</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>لا يمكن وضع (%1) في المسار؛ مكانه جزء الاستعلام (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>في المسار، لا يمكن أن يأتي (%1) بعد (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) في المسار ليس مؤهِّلًا لـ (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>ينقص المسار قيمةٌ بعد (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) يظهر أكثر من مرة</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>تاريخ الانتهاء (17) %1 يسبق تاريخ الإنتاج (11) %2</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>

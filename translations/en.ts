@@ -744,6 +744,53 @@
         </message>
     </context>
     <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: the check digit typed is %3, the computed one is %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: length %3, should be %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: characters not allowed "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: not a valid date YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: "%3" must be written as a valid percent-encoding</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>(%1) cannot be in the path; it belongs in the query (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>in the path, (%1) cannot follow (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) in the path is not a qualifier of (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>the path lacks a value after (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) appears more than once</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>expiry (17) %1 is before the production date (11) %2</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>
