@@ -161,6 +161,10 @@
             <source>可变</source>
             <translation>متغير</translation>
         </message>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>رابط GS1 الرقمي</translation>
+        </message>
     </context>
     <context>
         <name>Widget</name>
@@ -791,6 +795,85 @@
         </message>
     </context>
     <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>رابط GS1 الرقمي</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>النطاق</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>رمز المنتج GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>رقم التشغيلة (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>تاريخ الإنتاج (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>يوم الطباعة (عنصر نائب للتاريخ yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>تاريخ الانتهاء (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>الرقم التسلسلي (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>بلا</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>ثابت</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>العدّاد</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>موافق</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>أدخل رمز GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>يجب أن يبدأ النطاق بـ http:// أو https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>يتكون رمز GTIN من أرقام فقط</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>يتكون رمز GTIN من 8 أو 12 أو 13 أو 14 رقمًا (مع رقم التحقق)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>يجب أن يكون رقم التحقق %1؛ وقد أُدخل %2</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>رقم التحقق %1 صحيح</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>
@@ -851,6 +934,21 @@
             <source>%1 个二维码的占位符位置与内容不符</source>
             <translation>%1 رمز QR: مواضع العناصر النائبة لا تطابق المحتوى</translation>
         </message>
+        <message>
+            <source>%1 个二维码的 GS1 数字链接有误</source>
+            <translation>%1 من رموز QR تحمل رابط GS1 رقميًا به أخطاء</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>الرمز الممسوح يحمل معرّفات تطبيق أخرى: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>رابط GS1 الرقمي: %1</translation>
+        </message>
     </context>
     <context>
         <name>safeWrite</name>
@@ -899,6 +997,10 @@
         <message>
             <source>占位符位置与内容不符，无法预览</source>
             <translation>مواضع العناصر النائبة لا تطابق المحتوى؛ لا توجد معاينة</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接有误：</source>
+            <translation>رابط GS1 رقمي به أخطاء:</translation>
         </message>
     </context>
     <context>
@@ -1532,6 +1634,18 @@
         <message>
             <source>预览时序号 2 的值（默认 0）</source>
             <translation>قيمة العداد 2 في المعاينة (0 ما لم يُحدَّد)</translation>
+        </message>
+        <message>
+            <source>QRcodeContent %1（打印为 %2）</source>
+            <translation>QRcodeContent %1 (يُطبع كـ %2)</translation>
+        </message>
+        <message>
+            <source>%1：GS1 数字链接 %2</source>
+            <translation>%1: رابط GS1 الرقمي %2</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
+            <translation>افحص روابط GS1 الرقمية بعد ملء العناصر النائبة لرموز QR كما تطبعها الطابعة في هذه اللحظة (الافتراضي: الآن)</translation>
         </message>
     </context>
     <context>

@@ -161,6 +161,10 @@
             <source>可变</source>
             <translation>Variable</translation>
         </message>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Digital Link</translation>
+        </message>
     </context>
     <context>
         <name>Widget</name>
@@ -791,6 +795,85 @@
         </message>
     </context>
     <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Domain</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>Batch/lot (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>Production date (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>The print date (date placeholder yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>Expiry date (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>Serial (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>Fixed</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Counter</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>Enter a GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>The domain must start with http:// or https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>A GTIN holds digits only</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>A GTIN has 8, 12, 13 or 14 digits (check digit included)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>The check digit should be %1; %2 was typed</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>Check digit %1 is right</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>
@@ -851,6 +934,21 @@
             <source>%1 个二维码的占位符位置与内容不符</source>
             <translation>%1 QR code(s): placeholder positions do not match the content</translation>
         </message>
+        <message>
+            <source>%1 个二维码的 GS1 数字链接有误</source>
+            <translation>%1 QR codes carry a faulty GS1 Digital Link</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>The scanned symbol carries other AIs: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>GS1 Digital Link: %1</translation>
+        </message>
     </context>
     <context>
         <name>safeWrite</name>
@@ -899,6 +997,10 @@
         <message>
             <source>占位符位置与内容不符，无法预览</source>
             <translation>The placeholder positions do not match the content; no preview</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接有误：</source>
+            <translation>Faulty GS1 Digital Link:</translation>
         </message>
     </context>
     <context>
@@ -1532,6 +1634,18 @@
         <message>
             <source>预览时序号 2 的值（默认 0）</source>
             <translation>value of counter 2 in the preview (0 unless given)</translation>
+        </message>
+        <message>
+            <source>QRcodeContent %1（打印为 %2）</source>
+            <translation>QRcodeContent %1 (printed as %2)</translation>
+        </message>
+        <message>
+            <source>%1：GS1 数字链接 %2</source>
+            <translation>%1: GS1 Digital Link %2</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
+            <translation>check GS1 Digital Links with the QR placeholders filled in as the printer prints at this moment (default: now)</translation>
         </message>
     </context>
     <context>

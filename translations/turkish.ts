@@ -161,6 +161,10 @@
             <source>可变</source>
             <translation>Değişken</translation>
         </message>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Dijital Bağlantı</translation>
+        </message>
     </context>
     <context>
         <name>Widget</name>
@@ -791,6 +795,85 @@
         </message>
     </context>
     <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Dijital Bağlantı</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Alan adı</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>Ürün kodu GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>Parti/lot (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>Üretim tarihi (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>Baskı günü (tarih yer tutucusu yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>Son kullanma tarihi (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>Seri numarası (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Yok</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>Sabit</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Sayaç</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>Tamam</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>İptal</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>Bir GTIN girin</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>Alan adı http:// veya https:// ile başlamalı</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>GTIN yalnızca rakam içerir</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>GTIN 8, 12, 13 veya 14 basamaklıdır (kontrol basamağı dahil)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>Kontrol basamağı %1 olmalı; %2 girildi</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>Kontrol basamağı %1 doğru</translation>
+        </message>
+    </context>
+    <context>
         <name>imageSetting</name>
         <message>
             <source>Form</source>
@@ -851,6 +934,21 @@
             <source>%1 个二维码的占位符位置与内容不符</source>
             <translation>%1 QR kod: yer tutucu konumları içerikle uyuşmuyor</translation>
         </message>
+        <message>
+            <source>%1 个二维码的 GS1 数字链接有误</source>
+            <translation>%1 QR kodunda hatalı GS1 Dijital Bağlantı var</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>Taranan sembol farklı AI'lar taşıyor: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>GS1 Dijital Bağlantı: %1</translation>
+        </message>
     </context>
     <context>
         <name>safeWrite</name>
@@ -899,6 +997,10 @@
         <message>
             <source>占位符位置与内容不符，无法预览</source>
             <translation>Yer tutucu konumları içerikle uyuşmuyor; önizleme yok</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接有误：</source>
+            <translation>Hatalı GS1 Dijital Bağlantı:</translation>
         </message>
     </context>
     <context>
@@ -1532,6 +1634,18 @@
         <message>
             <source>预览时序号 2 的值（默认 0）</source>
             <translation>önizlemede sayaç 2'nin değeri (verilmezse 0)</translation>
+        </message>
+        <message>
+            <source>QRcodeContent %1（打印为 %2）</source>
+            <translation>QRcodeContent %1 (%2 olarak basılır)</translation>
+        </message>
+        <message>
+            <source>%1：GS1 数字链接 %2</source>
+            <translation>%1: GS1 Dijital Bağlantı %2</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
+            <translation>QR yer tutucuları yazıcının bu anda basacağı gibi doldurularak GS1 Dijital Bağlantıları denetle (varsayılan: şimdi)</translation>
         </message>
     </context>
     <context>
