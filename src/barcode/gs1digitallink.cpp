@@ -323,7 +323,7 @@ QChar gs1CheckDigit(const QString &digitsWithoutCheck)
     return QLatin1Char(eanUpcCheckDigit(latin));
 }
 
-// The century is the one that puts the year nearest the reference: up to 49 years ahead, 50 behind.
+// The century puts the year from 49 years before to 50 years after the reference year.
 QDate gs1Date(const QString &yymmdd, const QDate &today)
 {
     bool ok = false;

@@ -78,6 +78,7 @@ private slots:
     void checkFindings_data();
     void checkFindings();
     void infoListsTheAIs();
+    void documentedExamplePassesCheck();
 
 private:
     QTemporaryDir dir;
@@ -201,6 +202,29 @@ void gs1QrTest::infoListsTheAIs()
     QCOMPARE(link["readBackDiffers"].toBool(), false);
     const QJsonObject second = QJsonDocument::fromJson(lines.at(1)).object();
     QVERIFY(second["items"].toArray().at(0).toObject()["gs1DigitalLink"].isNull());
+}
+
+// The example the documentation points to passes check, and carries a Digital Link.
+void gs1QrTest::documentedExamplePassesCheck()
+{
+    const QString example = QStringLiteral(SPR_TEST_DATA "/../../docs/examples/gs1-digital-link.spr");
+    QVERIFY(QFile::exists(example));
+    const sprtoolRun check = runSprtool({"check", example});
+    QCOMPARE(check.out, QByteArray());
+    QCOMPARE(check.exitCode, 0);
+    const sprtoolRun info = runSprtool({"info", example});
+    const QJsonObject design = QJsonDocument::fromJson(info.out).object();
+    bool found = false;
+    for (const QJsonValue &item : design["items"].toArray())
+        found = found || item.toObject()["gs1DigitalLink"].isObject();
+    QVERIFY(found);
+    // As the page says it prints.
+    const QString png = dir.filePath(QStringLiteral("example.png"));
+    QCOMPARE(runSprtool({"render", example, "-o", png, "--at", "2026-12-09T08:00:00", "--counter1", "42"})
+                 .exitCode,
+             0);
+    QCOMPARE(decodeQr(QImage(png), 40).text,
+             QStringLiteral("https://id.gs1.org/01/09501101020917/10/ABC123/21/000042?11=261209&17=351231"));
 }
 
 QTEST_MAIN(gs1QrTest)
