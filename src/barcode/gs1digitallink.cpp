@@ -186,7 +186,9 @@ void linkParser::readPath(const QStringList &segments, int key)
     for (int i = key + 2; i < segments.size(); i += 2) {
         const QString ai = segments.at(i);
         if (i + 1 >= segments.size()) {
-            problem(gs1ProblemKind::missingValue, ai);
+            // A trailing slash ends the path; anything else wants its value.
+            if (!ai.isEmpty())
+                problem(gs1ProblemKind::missingValue, ai);
             return;
         }
         const aiSpec *spec = findAi(ai);

@@ -77,6 +77,7 @@ void gs1DigitalLinkTest::uris_data()
         << gtin + "/254/1" << true << "(01) 09520123456788 (254) 1" << QStringList{"notQualifier:254"};
     QTest::newRow("lot without value")
         << gtin + "/10" << true << "(01) 09520123456788" << QStringList{"missingValue:10"};
+    QTest::newRow("trailing slash") << gtin + "/" << true << "(01) 09520123456788" << QStringList();
     QTest::newRow("lot of 21 characters")
         << gtin + "/10/ABCDEFGHIJKLMNOPQRSTU" << true << "(01) 09520123456788 (10) ABCDEFGHIJKLMNOPQRSTU"
         << QStringList{"length:10"};
