@@ -161,6 +161,10 @@
             <source>可变</source>
             <translation>متغير</translation>
         </message>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>رابط GS1 الرقمي</translation>
+        </message>
     </context>
     <context>
         <name>Widget</name>
@@ -363,6 +367,22 @@
         <message>
             <source>覆盖</source>
             <translation>الكتابة فوقه</translation>
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
         </message>
     </context>
     <context>
@@ -796,6 +816,10 @@
             <source>%1 个二维码的占位符位置与内容不符</source>
             <translation>%1 رمز QR: مواضع العناصر النائبة لا تطابق المحتوى</translation>
         </message>
+        <message>
+            <source>%1 个二维码的 GS1 数字链接有误</source>
+            <translation>%1 من رموز QR تحمل رابط GS1 رقميًا به أخطاء</translation>
+        </message>
     </context>
     <context>
         <name>safeWrite</name>
@@ -844,6 +868,10 @@
         <message>
             <source>占位符位置与内容不符，无法预览</source>
             <translation>مواضع العناصر النائبة لا تطابق المحتوى؛ لا توجد معاينة</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接有误：</source>
+            <translation>رابط GS1 رقمي به أخطاء:</translation>
         </message>
     </context>
     <context>
@@ -1227,6 +1255,10 @@
             <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
             <translation>يمتد العنصر من x %1 إلى %2، متجاوزًا نهاية الشريط عند %3؛ تطبع الطابعة الجزء الموجود على الشريط فقط</translation>
         </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>
@@ -1505,6 +1537,18 @@
             <source>注（本机）：%1</source>
             <translation>ملاحظة (هذا الجهاز): %1</translation>
         </message>
+        <message>
+            <source>QRcodeContent %1（打印为 %2）</source>
+            <translation>QRcodeContent %1 (يُطبع كـ %2)</translation>
+        </message>
+        <message>
+            <source>%1：GS1 数字链接 %2</source>
+            <translation>%1: رابط GS1 الرقمي %2</translation>
+        </message>
+        <message>
+            <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
+            <translation>افحص روابط GS1 الرقمية بعد ملء العناصر النائبة لرموز QR كما تطبعها الطابعة في هذه اللحظة (الافتراضي: الآن)</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -1768,6 +1812,143 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: رقم التحقق المُدخل %3، والمحسوب %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: الطول %3، ويجب أن يكون %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: أحرف غير مسموح بها "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: ليس تاريخًا صالحًا بالصيغة YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: يجب كتابة "%3" بترميز نسبة مئوية صالح</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>لا يمكن وضع (%1) في المسار؛ مكانه جزء الاستعلام (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>في المسار، لا يمكن أن يأتي (%1) بعد (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) في المسار ليس مؤهِّلًا لـ (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>ينقص المسار قيمةٌ بعد (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) يظهر أكثر من مرة</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>تاريخ الانتهاء (17) %1 يسبق تاريخ الإنتاج (11) %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>رابط GS1 الرقمي</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>النطاق</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>رمز المنتج GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>رقم التشغيلة (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>تاريخ الإنتاج (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>يوم الطباعة (عنصر نائب للتاريخ yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>تاريخ الانتهاء (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>الرقم التسلسلي (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>بلا</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>ثابت</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>العدّاد</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>موافق</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>أدخل رمز GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>يجب أن يبدأ النطاق بـ http:// أو https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>يتكون رمز GTIN من أرقام فقط</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>يتكون رمز GTIN من 8 أو 12 أو 13 أو 14 رقمًا (مع رقم التحقق)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>يجب أن يكون رقم التحقق %1؛ وقد أُدخل %2</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>رقم التحقق %1 صحيح</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>الرمز الممسوح يحمل معرّفات تطبيق أخرى: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>رابط GS1 الرقمي: %1</translation>
         </message>
     </context>
 </TS>

@@ -13,6 +13,7 @@
 #include "previewbar.h"
 #include "printpreview.h"
 #include "qrcodesetting.h"
+#include "qrgs1check.h"
 #include "scanverdictlabel.h"
 #include "symbolverdict.h"
 
@@ -88,6 +89,7 @@ void Widget::applyPreview()
     else
         preview->restore();
     m_previewBar->showStaleCount(on ? preview->staleItems().size() : 0);
+    m_previewBar->showGs1FaultCount(on ? preview->gs1FaultyItems().size() : 0);
     setEditingEnabled(!on);
 }
 
@@ -163,7 +165,15 @@ void Widget::refreshScanVerdict()
             if (!filled.stale)
                 expected = filled.text;
         }
-        m_QRCodeSetting->scanVerdict()->showVerdict(
-            verifyQrCode(item->pixmap().toImage(), item->scale, item->converse, expected));
+        symbolVerdict verdict = verifyQrCode(item->pixmap().toImage(), item->scale, item->converse, expected);
+        // A GS1 Digital Link is judged as it prints: at the preview's moment and counter, or now with the
+        // counter at 0.
+        const qrGs1Check gs1 =
+            checkQrGs1(item->record(), isPreviewShown() ? preview->values() : previewValues());
+        if (gs1.link.recognised) {
+            verdict.facts << gs1.elementsLine();
+            verdict.notes << gs1.problemTexts();
+        }
+        m_QRCodeSetting->scanVerdict()->showVerdict(verdict);
     }
 }

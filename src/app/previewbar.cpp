@@ -80,6 +80,23 @@ previewValues previewBar::values() const
 
 void previewBar::showStaleCount(int count)
 {
-    staleLabel->setText(count > 0 ? tr("%1 个二维码的占位符位置与内容不符").arg(count) : QString());
+    staleCount = count;
+    showCounts();
+}
+
+void previewBar::showGs1FaultCount(int count)
+{
+    gs1FaultCount = count;
+    showCounts();
+}
+
+void previewBar::showCounts()
+{
+    QStringList parts;
+    if (staleCount > 0)
+        parts << tr("%1 个二维码的占位符位置与内容不符").arg(staleCount);
+    if (gs1FaultCount > 0)
+        parts << tr("%1 个二维码的 GS1 数字链接有误").arg(gs1FaultCount);
+    staleLabel->setText(parts.join(QStringLiteral("；")));
     staleLabel->setToolTip(staleLabel->text());
 }

@@ -21,6 +21,8 @@ public:
     previewValues values() const;
     // How many QR codes cannot be previewed because their placeholders no longer match.
     void showStaleCount(int count);
+    // How many QR codes print a GS1 Digital Link with faults at the preview's moment and counter.
+    void showGs1FaultCount(int count);
 
     QCheckBox *toggle = nullptr;
     QDateTimeEdit *moment = nullptr;
@@ -33,4 +35,9 @@ signals:
     // The toggle or one of the values changed.
     void previewChanged();
     void exportRequested();
+
+private:
+    void showCounts();
+    int staleCount = 0;
+    int gs1FaultCount = 0;
 };

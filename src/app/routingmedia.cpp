@@ -7,6 +7,7 @@
 #include "diagrambaritem.h"
 #include "diagramimageitem.h"
 #include "diagramqrcodeitem.h"
+#include "gs1digitallinkdialog.h"
 #include "imagesetting.h"
 #include "modalhooks.h"
 #include "qrcodedynamicstyledialog.h"
@@ -52,6 +53,7 @@ void Widget::setupMediaPanels()
     connect(qr, &QRCodeSetting::QRCodeVersionChange, this, &Widget::QRCodeVersionChange);
     connect(qr, &QRCodeSetting::QRCodeConverseChange, this, &Widget::QRCodeConverseChange);
     connect(qr, &QRCodeSetting::QRCodeDynamicStyle, this, &Widget::QRCodeSetDynamicStyle);
+    connect(qr, &QRCodeSetting::QRCodeGs1Link, this, &Widget::QRCodeComposeGs1);
 }
 
 void Widget::loadMediaPanel(int kind)
@@ -171,6 +173,21 @@ void Widget::imageConverseChange()
 
 // QR code. Every parameter change draws the symbol again.
 
+namespace
+{
+// The content and placeholders a composing dialog accepted, as the item takes them (the dynamic content
+// dialog and the GS1 Digital Link composer have the same result members).
+template <class composer> void copyPlaceholders(const composer &dialog, diagramQRCodeItem &item)
+{
+    item.insertCntPos = dialog.insertCntPos;
+    item.cntMode = dialog.cntMode;
+    item.insertCnt = dialog.insertCnt;
+    item.insertTime = dialog.insertTime;
+    item.timeModeStr = dialog.timeModeStr;
+    item.insertTimePos = dialog.insertTimePos;
+}
+} // namespace
+
 void Widget::QRCodeXChange(int x)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeXChange");
@@ -231,14 +248,25 @@ void Widget::QRCodeSetDynamicStyle()
         return;
 
     diagramQRCodeItem *item = currentQRCodeItem;
-    item->insertCntPos = dialog.insertCntPos;
-    item->cntMode = dialog.cntMode;
-    item->insertCnt = dialog.insertCnt;
-    item->insertTime = dialog.insertTime;
-    item->timeModeStr = dialog.timeModeStr;
-    item->insertTimePos = dialog.insertTimePos;
+    copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content.isEmpty() ? QStringLiteral("VORANEX") : dialog.content);
     item->content = ui->lineEdit->text();
+    item->regenerate();
+    showPanel(7);
+}
+
+// One undo step, like the dynamic content dialog; the composer fills itself from a content it made.
+void Widget::QRCodeComposeGs1()
+{
+    const editScope scope(this, currentQRCodeItem, "QRCodeComposeGs1");
+    gs1DigitalLinkDialog dialog(this);
+    dialog.loadFromRecord(currentQRCodeItem->record());
+    if (modalHooks::execDialog(dialog) != QDialog::Accepted)
+        return;
+    diagramQRCodeItem *item = currentQRCodeItem;
+    copyPlaceholders(dialog, *item);
+    ui->lineEdit->setText(dialog.content);
+    item->content = dialog.content;
     item->regenerate();
     showPanel(7);
 }

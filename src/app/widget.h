@@ -139,6 +139,7 @@ public slots:
     void QRCodeVersionChange(int index);
     void QRCodeConverseChange(int index);
     void QRCodeSetDynamicStyle();
+    void QRCodeComposeGs1();
     // Time routing.
     void timeXChange(int x);
     void timeYChange(int y);

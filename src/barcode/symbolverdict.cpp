@@ -127,7 +127,7 @@ QString symbolVerdict::summary() const
 QString symbolVerdict::details() const
 {
     QStringList lines{summary()};
-    lines << notes;
+    lines << facts << notes;
     return lines.join(QLatin1Char('\n'));
 }
 

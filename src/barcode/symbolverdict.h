@@ -14,6 +14,7 @@ struct symbolVerdict {
     QString expected;  // the text the symbol should read as
     QString reason;    // why it cannot be read
     QStringList notes; // differences between the typed content and what the symbol holds
+    QStringList facts; // what the data read mean (the AIs of a GS1 Digital Link), shown before the notes
     // The same differences for programs (sprtool's findings): the typed check digit where it differs from
     // the computed one, characters Code 128 replaced by "?", characters not encoded at all.
     QChar typedCheckDigit;
@@ -25,7 +26,7 @@ struct symbolVerdict {
 
     // "✓ text" or "✗ 无法识别：reason", for one line of the panel.
     QString summary() const;
-    // The summary and the notes, one per line.
+    // The summary, the facts and the notes, one per line.
     QString details() const;
 };
 

@@ -4,6 +4,7 @@
 #include "diagramcntitem.h"
 #include "diagramqrcodeitem.h"
 #include "diagramtimeitem.h"
+#include "qrgs1check.h"
 
 #include <QCoreApplication>
 #include <QGraphicsColorizeEffect>
@@ -27,6 +28,14 @@ bool matches(const QString &content, int position, const QString &inserted)
 QString counterRun(int digits)
 {
     return QString(digits, QLatin1Char('0'));
+}
+
+void tint(QGraphicsItem &item, const QColor &colour, const QString &why)
+{
+    auto *effect = new QGraphicsColorizeEffect;
+    effect->setColor(colour);
+    item.setGraphicsEffect(effect);
+    item.setToolTip(why);
 }
 } // namespace
 
@@ -96,23 +105,36 @@ void scenePreview::show(const previewValues &values)
                 text->setPlainText(shownText);
         } else if (item->type() == qrItemType) {
             auto *qr = static_cast<diagramQRCodeItem *>(item);
-            if (!qr->insertCnt && !qr->insertTime)
-                continue;
+            const bool placeholders = qr->insertCnt || qr->insertTime;
             const qrPreviewText filled = previewQrText(qr->record(), values);
-            if (filled.stale) {
+            if (placeholders && filled.stale) {
                 // Tinted and explained rather than guessed: the printer would fill in the wrong places.
-                auto *tint = new QGraphicsColorizeEffect;
-                tint->setColor(Qt::red);
-                qr->setGraphicsEffect(tint);
-                qr->setToolTip(QCoreApplication::translate("scenePreview", "占位符位置与内容不符，无法预览"));
+                tint(*qr, Qt::red,
+                     QCoreApplication::translate("scenePreview", "占位符位置与内容不符，无法预览"));
                 stale.append(qr);
                 continue;
             }
+            markGs1Faults(*qr, values);
+            if (!placeholders)
+                continue;
             qrCodeRecord record = qr->record();
             record.content = filled.text;
             qr->setPixmap(diagramQRCodeItem::createQRPixmap(record));
         }
     }
+}
+
+// A GS1 Digital Link that would print wrong at this moment and counter is tinted and says why.
+void scenePreview::markGs1Faults(QGraphicsItem &qr, const previewValues &values)
+{
+    const qrGs1Check check = checkQrGs1(static_cast<const diagramQRCodeItem &>(qr).record(), values);
+    const QStringList problems = check.problemTexts();
+    if (!check.link.recognised || problems.isEmpty())
+        return;
+    tint(qr, QColor(0xe0, 0x70, 0x00),
+         QCoreApplication::translate("scenePreview", "GS1 数字链接有误：") + QLatin1Char('\n') +
+             problems.join(QLatin1Char('\n')));
+    gs1Faulty.append(&qr);
 }
 
 void scenePreview::restore()
@@ -121,6 +143,7 @@ void scenePreview::restore()
         return;
     shown = false;
     stale.clear();
+    gs1Faulty.clear();
     for (QGraphicsItem *item : scene.items()) {
         switch (item->type()) {
         case timeItemType: {
@@ -140,11 +163,10 @@ void scenePreview::restore()
         }
         case qrItemType: {
             auto *qr = static_cast<diagramQRCodeItem *>(item);
-            if (!qr->insertCnt && !qr->insertTime)
-                break;
             qr->setGraphicsEffect(nullptr);
             qr->setToolTip(QString());
-            qr->regenerate();
+            if (qr->insertCnt || qr->insertTime)
+                qr->regenerate();
             break;
         }
         default:

@@ -48,10 +48,15 @@ public:
     const previewValues &values() const { return current; }
     // QR codes whose placeholders no longer match their content, marked on the canvas while shown.
     QList<QGraphicsItem *> staleItems() const { return stale; }
+    // QR codes whose GS1 Digital Link would print with faults, marked on the canvas while shown.
+    QList<QGraphicsItem *> gs1FaultyItems() const { return gs1Faulty; }
 
 private:
+    void markGs1Faults(QGraphicsItem &qr, const previewValues &values);
+
     QGraphicsScene &scene;
     previewValues current;
     QList<QGraphicsItem *> stale;
+    QList<QGraphicsItem *> gs1Faulty;
     bool shown = false;
 };

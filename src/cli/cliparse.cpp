@@ -2,6 +2,7 @@
 
 #include "cliio.h"
 #include "clitexts.h"
+#include "printpreview.h"
 
 #include <cmath>
 
@@ -97,11 +98,14 @@ QString argumentCountProblem(const commandSpec &spec, const QStringList &positio
 commandArgs::commandArgs(const commandSpec &spec, const QCommandLineParser &parser)
     : name(QString::fromLatin1(spec.name)), positional(parser.positionalArguments()), parser(parser)
 {
+    for (const optionSpec &option : spec.options)
+        optionNames << QLatin1String(option.longName);
 }
 
+// Options shared by several commands are asked for by name; one this command lacks is never set.
 bool commandArgs::isSet(const char *longName) const
 {
-    return parser.isSet(QLatin1String(longName));
+    return optionNames.contains(QLatin1String(longName)) && parser.isSet(QLatin1String(longName));
 }
 
 QString commandArgs::value(const char *longName) const
@@ -201,4 +205,25 @@ bool positiveOption(const commandArgs &args, const char *name, double &value)
         return false;
     value = number;
     return true;
+}
+
+QString readPreviewOptions(const commandArgs &args, std::optional<previewValues> &values)
+{
+    const auto optionName = [](const char *name) { return QStringLiteral("--") + QLatin1String(name); };
+    if (!args.isSet("at") && !args.isSet("counter1") && !args.isSet("counter2"))
+        return QString();
+    previewValues read;
+    if (args.isSet("at")) {
+        read.moment = QDateTime::fromString(args.value("at"), Qt::ISODate);
+        if (!read.moment.isValid())
+            return cliText::badValue().arg(optionName("at"), args.value("at"), cliText::expectedMoment());
+    }
+    for (const auto &counter :
+         {std::make_pair("counter1", &read.counter1), std::make_pair("counter2", &read.counter2)}) {
+        if (!integerOption(args, counter.first, 0, previewCounterMax, *counter.second))
+            return cliText::badValue().arg(optionName(counter.first), args.value(counter.first),
+                                           cliText::expectedCounter());
+    }
+    values = read;
+    return QString();
 }

@@ -2,6 +2,9 @@
 // One parser for every subcommand, built on QCommandLineParser from the command table.
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
+
+struct previewValues;
 
 struct optionSpec {
     const char *shortName; // nullptr when there is none
@@ -37,6 +40,7 @@ public:
 private:
     QString name;
     QStringList positional;
+    QStringList optionNames;
     const QCommandLineParser &parser;
 };
 
@@ -53,3 +57,7 @@ int usageProblem(const QString &command, const QString &problem);
 // not a number in low..high (integers) or not a finite number above 0 (positive).
 bool integerOption(const commandArgs &args, const char *name, int low, int high, int &value);
 bool positiveOption(const commandArgs &args, const char *name, double &value);
+
+// --at and --counter1/--counter2: the moment and counter values the printer prints with; values stays
+// unset when none is given. The usage problem, or an empty text.
+QString readPreviewOptions(const commandArgs &args, std::optional<previewValues> &values);

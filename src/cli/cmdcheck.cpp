@@ -1,6 +1,7 @@
 // sprtool check: what would make the printer or the designer misread a design.
 #include "barcodetext.h"
 #include "clifonts.h"
+#include "cligs1.h"
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
@@ -64,14 +65,18 @@ bool byLine(const sprFinding &a, const sprFinding &b)
 }
 
 // The findings of one file: 0 none, 1 some, 2 unreadable. Notes are listed among them by line.
-int checkOne(const commandArgs &args, const QString &path, QByteArray &report)
+int checkOne(const commandArgs &args, const QString &path, const previewValues &printAt, QByteArray &report)
 {
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
     QByteArray data;
     // A design beyond a reader limit is refused (exit 2), but what was found up to the limit is listed.
     const bool readable = readDesign(args.command(), path, scene, &read, true, &data);
-    const QVector<sprFinding> notes = readable ? fontNotes(scene, data) : QVector<sprFinding>();
+    QVector<sprFinding> notes;
+    if (readable) {
+        notes = fontNotes(scene, data);
+        addGs1Findings(scene, data, printAt, read.findings);
+    }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);
     // With several files each line names its file, as compilers do.
@@ -88,10 +93,14 @@ int runCheckCommand(const commandArgs &args)
 {
     if (args.arguments().count(QStringLiteral("-")) > 1)
         return args.usageError(cliText::stdinTwice());
+    std::optional<previewValues> printAt;
+    const QString problem = readPreviewOptions(args, printAt);
+    if (!problem.isEmpty())
+        return args.usageError(problem);
     int worst = exitSuccess;
     for (const QString &path : args.arguments()) {
         QByteArray report;
-        worst = qMax(worst, checkOne(args, path, report));
+        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()), report));
         if (!printOut(args.command(), report))
             return exitFailed;
     }

@@ -1,4 +1,5 @@
 // sprtool info: the design as the designer's reader builds it, as JSON.
+#include "cligs1.h"
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
@@ -72,7 +73,7 @@ void addOtherFields(QJsonObject &out, const QGraphicsItem &item)
     }
 }
 
-QJsonObject itemJson(const QGraphicsItem &item)
+QJsonObject itemJson(const QGraphicsItem &item, const previewValues &printAt)
 {
     QJsonObject out;
     out["kind"] = QLatin1String(kindName(item));
@@ -97,6 +98,8 @@ QJsonObject itemJson(const QGraphicsItem &item)
         const std::optional<QString> decoded = decodedItemText(item);
         out["decodedText"] = decoded ? QJsonValue(*decoded) : QJsonValue(QJsonValue::Null);
     }
+    if (item.type() == qrItemType)
+        out["gs1DigitalLink"] = gs1Json(item, printAt);
     return out;
 }
 
@@ -109,9 +112,9 @@ QJsonValue headerNumber(const QString &text)
 }
 
 // One JSON line per file; the version changes whenever a key is removed or changes its type.
-constexpr int infoSchemaVersion = 1;
+constexpr int infoSchemaVersion = 2;
 
-int infoOne(const QString &command, const QString &path)
+int infoOne(const QString &command, const QString &path, const previewValues &printAt)
 {
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
@@ -127,7 +130,7 @@ int infoOne(const QString &command, const QString &path)
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;
     for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder))
-        items.append(itemJson(*item));
+        items.append(itemJson(*item, printAt));
     const QJsonObject out{
         {"schemaVersion", infoSchemaVersion},
         {"path", path},
@@ -145,8 +148,12 @@ int runInfoCommand(const commandArgs &args)
 {
     if (args.arguments().count(QStringLiteral("-")) > 1)
         return args.usageError(cliText::stdinTwice());
+    std::optional<previewValues> printAt;
+    const QString problem = readPreviewOptions(args, printAt);
+    if (!problem.isEmpty())
+        return args.usageError(problem);
     int worst = exitSuccess;
     for (const QString &path : args.arguments())
-        worst = qMax(worst, infoOne(args.command(), path));
+        worst = qMax(worst, infoOne(args.command(), path, printAt.value_or(previewValues())));
     return worst;
 }

@@ -23,22 +23,7 @@ QString readOptions(const commandArgs &args, exportOptions &options)
         return cliText::badValue().arg(optionName("scale"), args.value("scale"), cliText::expectedScale());
     if (!positiveOption(args, "dpi", options.dpi))
         return cliText::badValue().arg(optionName("dpi"), args.value("dpi"), cliText::expectedScale());
-    if (!args.isSet("at") && !args.isSet("counter1") && !args.isSet("counter2"))
-        return QString();
-    previewValues values;
-    if (args.isSet("at")) {
-        values.moment = QDateTime::fromString(args.value("at"), Qt::ISODate);
-        if (!values.moment.isValid())
-            return cliText::badValue().arg(optionName("at"), args.value("at"), cliText::expectedMoment());
-    }
-    for (const auto &counter :
-         {std::make_pair("counter1", &values.counter1), std::make_pair("counter2", &values.counter2)}) {
-        if (!integerOption(args, counter.first, 0, previewCounterMax, *counter.second))
-            return cliText::badValue().arg(optionName(counter.first), args.value(counter.first),
-                                           cliText::expectedCounter());
-    }
-    options.preview = values;
-    return QString();
+    return readPreviewOptions(args, options.preview);
 }
 } // namespace
 

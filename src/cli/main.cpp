@@ -16,6 +16,13 @@ const optionSpec contentFileOption{nullptr, "content-file", "FILE",
                                                      "从文件读取内容（“-”表示标准输入），最多 64 MiB；"
                                                      "去掉末尾的一个换行")};
 
+const optionSpec counter1Option{nullptr, "counter1", "N",
+                                QT_TRANSLATE_NOOP("sprtool", "预览时序号 1 的值（默认 0）")};
+// check and info judge GS1 Digital Link contents of QR codes as they print.
+const optionSpec checkAtOption{
+    nullptr, "at", "ISO-8601",
+    QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接")};
+
 const QVector<commandSpec> &commandTable()
 {
     static const QVector<commandSpec> table = {
@@ -46,14 +53,14 @@ const QVector<commandSpec> &commandTable()
         {"info",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "以 JSON Lines 输出设计的内容，每个文件一个对象"),
-         {},
+         {checkAtOption, counter1Option},
          1,
          -1,
          runInfoCommand},
         {"check",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "逐行报告会让打印机或设计软件误读设计的地方"),
-         {},
+         {checkAtOption, counter1Option},
          1,
          -1,
          runCheckCommand},
@@ -73,7 +80,7 @@ const QVector<commandSpec> &commandTable()
            QT_TRANSLATE_NOOP("sprtool", "每英寸的打印点数，决定 PDF、SVG 的页面大小（默认 72）")},
           {nullptr, "at", "ISO-8601",
            QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）")},
-          {nullptr, "counter1", "N", QT_TRANSLATE_NOOP("sprtool", "预览时序号 1 的值（默认 0）")},
+          counter1Option,
           {nullptr, "counter2", "N", QT_TRANSLATE_NOOP("sprtool", "预览时序号 2 的值（默认 0）")}},
          1,
          1,

@@ -12,6 +12,8 @@ QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCo
     emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
     verdict = new scanVerdictLabel(this);
     verdict->setGeometry(20, 255, 700, 52);
+    // The verdict's lines run under the buttons of the last row; the buttons stay on top and clickable.
+    verdict->stackUnder(ui->widget);
 }
 
 QRCodeSetting::~QRCodeSetting()
@@ -66,4 +68,9 @@ void QRCodeSetting::on_comboBox_QRCodeItemVersion_currentIndexChanged(int)
 void QRCodeSetting::on_pushButton_QRCodeItemDyna_clicked()
 {
     emit QRCodeDynamicStyle();
+}
+
+void QRCodeSetting::on_pushButton_QRCodeItemGs1_clicked()
+{
+    emit QRCodeGs1Link();
 }

@@ -38,6 +38,8 @@ signals:
     // item only from a document.
     void QRCodeConverseChange(int index);
     void QRCodeDynamicStyle();
+    // The GS1 Digital Link composer is asked for.
+    void QRCodeGs1Link();
 
 private slots:
     void on_spinBox_QRCodeItemScale_valueChanged(int);
@@ -47,6 +49,7 @@ private slots:
     void on_comboBox_QRCodeItemLevel_currentIndexChanged(int index);
     void on_comboBox_QRCodeItemVersion_currentIndexChanged(int index);
     void on_pushButton_QRCodeItemDyna_clicked();
+    void on_pushButton_QRCodeItemGs1_clicked();
 
 private:
     scanVerdictLabel *verdict = nullptr;

@@ -61,6 +61,8 @@ private slots:
     void qrVersionGrows();
     void sceneComesBack();
     void staleQrCodeIsMarked();
+    void gs1DigitalLinkFaultsAtTheMoment_data();
+    void gs1DigitalLinkFaultsAtTheMoment();
 };
 
 void printPreviewTest::timeItems_data()
@@ -276,6 +278,46 @@ void printPreviewTest::staleQrCodeIsMarked()
     QVERIFY(!qr->graphicsEffect());
     QVERIFY(qr->toolTip().isEmpty());
     QVERIFY(preview.staleItems().isEmpty());
+}
+
+// A production date from the time placeholder against a fixed expiry: the same design is sound on one
+// day and faulty on the next; a fixed impossible expiry is faulty on every day.
+void printPreviewTest::gs1DigitalLinkFaultsAtTheMoment_data()
+{
+    QTest::addColumn<QString>("expiry");
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<bool>("faulty");
+    QTest::newRow("made on the expiry day") << "280229"
+                                            << "2028-02-29T23:59:00" << false;
+    QTest::newRow("made the day after") << "280229"
+                                        << "2028-03-01T00:00:00" << true;
+    QTest::newRow("day 00 covers the month") << "280200"
+                                             << "2028-02-29T12:00:00" << false;
+    QTest::newRow("no 29 February in 2027") << "270229"
+                                            << "2027-01-01T00:00:00" << true;
+    QTest::newRow("31 April") << "280431"
+                              << "2028-01-01T00:00:00" << true;
+}
+
+void printPreviewTest::gs1DigitalLinkFaultsAtTheMoment()
+{
+    QFETCH(QString, expiry);
+    QFETCH(QString, moment);
+    QFETCH(bool, faulty);
+    QGraphicsScene scene;
+    diagramQRCodeItem *qr = addQRCode(scene);
+    const QString content = "https://id.gs1.org/01/09501101020917/21/0000?11=yyMMdd&17=" + expiry;
+    static_cast<qrCodeRecord &>(*qr) =
+        placeholderRecord(content, 4, content.indexOf("0000"), "yyMMdd", content.indexOf("yyMMdd"));
+    qr->regenerate();
+    scenePreview preview(scene);
+    preview.show(valuesAt(moment, 17));
+    QCOMPARE(preview.gs1FaultyItems().size(), faulty ? 1 : 0);
+    QCOMPARE(qr->graphicsEffect() != nullptr, faulty);
+    QCOMPARE(qr->toolTip().contains("(17)"), faulty);
+    preview.restore();
+    QVERIFY(!qr->graphicsEffect());
+    QVERIFY(preview.gs1FaultyItems().isEmpty());
 }
 
 QTEST_MAIN(printPreviewTest)
