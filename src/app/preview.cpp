@@ -93,6 +93,10 @@ void Widget::applyPreview()
 
 void Widget::setEditingEnabled(bool enabled)
 {
+    // Every value changed while the preview is on comes here again: only the first call may note what was
+    // on, or leaving the preview would turn nothing back on.
+    if (ui->graphicsView->isInteractive() == enabled)
+        return;
     ui->graphicsView->setInteractive(enabled);
     for (QWidget *part : {static_cast<QWidget *>(ui->lineEdit), static_cast<QWidget *>(ui->editPushButton),
                           static_cast<QWidget *>(ui->widget)})

@@ -49,6 +49,7 @@ private slots:
     void cleanup();
     void verdictsFollowEdits();
     void previewShowsAndRestores();
+    void shortcutsComeBackAfterPreview();
     void exportWritesChosenFormat();
     void fileMenuKeepsItsActions();
 
@@ -137,6 +138,41 @@ void windowPreviewTest::previewShowsAndRestores()
     QCOMPARE(window->isWindowModified(), modified);
     QVERIFY(access.editor()->isEnabled());
     QCOMPARE(verdictOf(access.qrPanel()), QString("✓ LOT000"));
+}
+
+// However many preview values change while it is on, leaving it turns on exactly what was on before, and
+// every key still reaches its command.
+void windowPreviewTest::shortcutsComeBackAfterPreview()
+{
+    WidgetTestAccess access(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->buttonItemsClicked(1);
+    window->buttonItemsClicked(2);
+    const QList<QAction *> actions = window->actions();
+    QList<bool> enabled;
+    for (QAction *action : actions)
+        enabled << action->isEnabled();
+    QVERIFY(enabled.contains(true));
+
+    toggle->setChecked(true);
+    auto *counter = window->findChild<QSpinBox *>("previewCounter1");
+    counter->setValue(5);
+    counter->setValue(6);
+    for (QAction *action : actions)
+        QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+    toggle->setChecked(false);
+    for (int i = 0; i < actions.size(); ++i)
+        QCOMPARE(actions[i]->isEnabled(), enabled[i]);
+
+    modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Cancel); });
+    modalHooks::setFileDialogRunner([](QFileDialog &) { return QStringList(); });
+    for (QAction *action : actions) {
+        if (action->shortcut().isEmpty() || !action->isEnabled())
+            continue;
+        QSignalSpy fired(action, &QAction::triggered);
+        QTest::keySequence(window, action->shortcut());
+        QVERIFY2(fired.count() == 1, qPrintable(action->shortcut().toString()));
+    }
 }
 
 void windowPreviewTest::exportWritesChosenFormat()
