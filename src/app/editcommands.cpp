@@ -11,6 +11,8 @@
 #include <QGraphicsItem>
 #include <QHash>
 #include <QUndoStack>
+#include <algorithm>
+#include <iterator>
 
 struct Widget::editScope::state {
     itemSnapshot snapshot;
@@ -18,11 +20,20 @@ struct Widget::editScope::state {
 
 namespace
 {
-// Steps of one control merge: each control gets an id of its own.
+// The routing slots fed by spin boxes, by the end of their names.
+const char *const spinBoxSlotEnds[] = {"XChange",        "YChange",       "RotateChange", "SizeChange",
+                                       "IntervalChange", "SpacingChange", "WidthChange",  "HeightChange",
+                                       "ScaleChange",    "ValidChange"};
+
+// Only a run of one spin box (typed or stepped) merges into one step: each spin box gets an id of its
+// own. A combo choice, a check box, an applied content or an accepted dialog is always a step of its own.
 int controlId(const char *control)
 {
     static QHash<QByteArray, int> ids;
     const QByteArray key(control);
+    if (std::none_of(std::begin(spinBoxSlotEnds), std::end(spinBoxSlotEnds),
+                     [&key](const char *end) { return key.endsWith(end); }))
+        return -1;
     auto it = ids.find(key);
     if (it == ids.end())
         it = ids.insert(key, ids.size() + 1);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGraphicsView>
 #include <QLabel>
@@ -98,6 +99,41 @@ private slots:
         w.undoStack()->undo();
         QCOMPARE(a.text()->x(), 0.0);
         QCOMPARE(box->value(), 0); // the panel shows the undone value
+    }
+
+    // Combo choices, applied contents and accepted formats never merge, even one after another.
+    void choicesAndContentsAreStepsOfTheirOwn()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.buttonItemsClicked(7);
+        auto *combo = a.barPanel()->findChild<QComboBox *>("barModeCombo");
+        const int start = w.undoStack()->count();
+        for (int mode : {6, 2})
+            combo->setCurrentIndex(mode);
+        for (const char *content : {"ABC", "XYZ"}) {
+            a.editor()->setText(content);
+            w.on_editPushButton_clicked();
+        }
+        w.buttonItemsClicked(4);
+        const int timeStart = w.undoStack()->count();
+        for (const char *format : {"yy/MM/dd", "dd.MM.yyyy"})
+            w.timeModeChange(format);
+        QCOMPARE(w.undoStack()->count(), timeStart + 2);
+        w.undoStack()->undo();
+        QCOMPARE(a.time()->mode, QString("yy/MM/dd"));
+        w.undoStack()->setIndex(timeStart - 1);
+        w.itemSelected(a.bar());
+
+        QCOMPARE(timeStart - 1, start + 4);
+        const QList<QPair<int, QString>> back{
+            {2, "XYZ"}, {2, "ABC"}, {2, "6901234567892"}, {6, "6901234567892"}, {0, "6901234567892"}};
+        for (const auto &state : back) {
+            QCOMPARE(a.bar()->mode, state.first);
+            QCOMPARE(a.bar()->content, state.second);
+            QCOMPARE(combo->currentIndex(), state.first);
+            w.undoStack()->undo();
+        }
     }
 
     void editsOfItemsOutsideTheDesignAreNotSteps()
