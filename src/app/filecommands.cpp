@@ -29,8 +29,8 @@ QString chooseDocument(QWidget *parent, const QString &title, const QString &acc
     return files.isEmpty() ? QString() : files.first();
 }
 
-// The name to save under; empty when the operator cancels. A name without a suffix gets ".spr", so
-// that the Open dialog's filter shows the file.
+// The name to save under; empty when the operator cancels. A name that does not end in ".spr" gets it
+// ("line2.v1" too), so that the Open dialog's filter shows the file.
 QString chooseSaveName(QWidget *parent)
 {
     QFileDialog dialog(parent, Widget::tr("保存文件"), QStringLiteral("."), Widget::tr("*.spr"));
@@ -40,7 +40,8 @@ QString chooseSaveName(QWidget *parent)
         return QString();
     qDebug() << files.first();
     const QString name = files.first();
-    return QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".spr") : name;
+    const QString suffix = QStringLiteral(".spr");
+    return name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
 }
 
 void warn(QWidget *parent, const QString &title, const QString &text)
