@@ -261,10 +261,6 @@
             <translation>فتح صورة</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -371,6 +367,10 @@
         <message>
             <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
             <translation>السطر %2 من الملف %1 ليس نص UTF-8 ويظهر بأحرف بديلة؛ سيؤدي الحفظ إلى فقدان هذه الأحرف.</translation>
+        </message>
+        <message>
+            <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>

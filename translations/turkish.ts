@@ -261,10 +261,6 @@
             <translation>Resim Aç</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -371,6 +367,10 @@
         <message>
             <source>文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。</source>
             <translation>%1 dosyasının %2 satırı UTF-8 metni değil ve yedek karakterlerle gösteriliyor; kaydetmek bu karakterleri kaybettirir.</translation>
+        </message>
+        <message>
+            <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>

@@ -154,7 +154,8 @@ void Widget::imageRotateChange(int angle)
 void Widget::imageSelectChange()
 {
     const editScope scope(this, currentImageItem, "imageSelectChange");
-    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."), tr("Image Files(*.jpg *.bmp)"));
+    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."),
+                       tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
         return;

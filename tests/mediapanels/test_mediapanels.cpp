@@ -6,6 +6,7 @@
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "sprdocument.h"
 #include "ui_widget.h"
 #include "widget.h"
 
@@ -115,6 +116,7 @@ private slots:
     void newImageLoadsIntoThePanel();
     void imageChooseResizeAndInvert();
     void imageCancelledDialogChangesNothing();
+    void imagePngKeepsItsName();
     void imageLoadClampsATallPicture();
     void imageButtonsEmitOnce();
 
@@ -344,7 +346,7 @@ void MediaPanelsTest::imageChooseResizeAndInvert()
     QCOMPARE(answer.runs, 1);
     QCOMPARE(answer.title, QString("打开图片"));
     QCOMPARE(answer.directory, QDir(".").absolutePath());
-    QCOMPARE(answer.filters, QStringList{"Image Files(*.jpg *.bmp)"});
+    QCOMPARE(answer.filters, QStringList{"Image Files(*.jpg *.jpeg *.bmp *.png)"});
     QCOMPARE(image->pixPath, path);
     QCOMPARE(image->pixmap().size(), QSize(100, 50));
     const QVector<bool> original = darkPixels(image->pixmap());
@@ -376,6 +378,26 @@ void MediaPanelsTest::imageChooseResizeAndInvert()
 
     spin(a.imagePanel(), "imageWidthSpin")->setValue(0);
     QVERIFY(image->pixmap().isNull());
+}
+
+// A PNG chosen in the dialog is shown, and the saved path keeps the file's own name.
+void MediaPanelsTest::imagePngKeepsItsName()
+{
+    QTemporaryDir dir;
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QString path = dir.filePath(QStringLiteral("logo.png"));
+    QVERIFY(picture.save(path, "PNG"));
+    Widget w;
+    WidgetTestAccess a(w);
+    w.buttonItemsClicked(5);
+    fileDialogAnswer answer;
+    answer.files = QStringList{path};
+    answerFileDialogs(answer);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("path =  \"%1\"").arg(path)));
+    child<QPushButton>(a.imagePanel(), "imageSelectPush")->click();
+    QCOMPARE(a.image()->pixmap().size(), QSize(30, 20));
+    QVERIFY(sprFileBytes(*w.designScene()).contains("ImagePixPath =/udisk/bmp/logo.png\r\n"));
 }
 
 void MediaPanelsTest::imageCancelledDialogChangesNothing()
