@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QWidget>
 
 class diagramTimeItem;
@@ -43,4 +44,6 @@ private slots:
 
 private:
     Ui::timeSetting *ui;
+    // The loaded item's format, which the format dialog opens on.
+    QString itemFormat;
 };

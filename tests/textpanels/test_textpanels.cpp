@@ -519,13 +519,13 @@ private slots:
         diagramTimeItem *time = a.time();
         time->dateTime = QDateTime(QDate(2016, 7, 1), QTime(8, 30, 0));
         int runs = 0;
-        modalHooks::setDialogRunner([&runs](QDialog &dialog) {
+        modalHooks::setDialogRunner([&runs, time](QDialog &dialog) {
             auto *d = qobject_cast<setTimeModeDialog *>(&dialog);
             if (!d)
                 return int(QDialog::Rejected);
             ++runs;
-            // Every click gets a fresh dialog in its initial state.
-            if (d->timeMode != "yyyy/MM/dd  hh:mm:ss" || d->parent())
+            // Every click gets a fresh dialog, opened on the item's format.
+            if (d->timeMode != time->mode || d->parent())
                 return int(QDialog::Rejected);
             d->findChild<QComboBox *>("timeModeCombo")->setCurrentIndex(21);
             QTest::mouseClick(d->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
@@ -565,17 +565,25 @@ private slots:
         QCOMPARE(time->toPlainText(), shown);
     }
 
-    void changeButtonUntouchedGivesDefault()
+    // Accepted untouched, the dialog changes nothing: not the format, not the history.
+    void changeButtonUntouchedKeepsTheFormat()
     {
         Widget w;
         WidgetTestAccess a(w);
         w.buttonItemsClicked(4);
-        modalHooks::setDialogRunner([](QDialog &dialog) {
+        auto *change = child<QPushButton>(a.timePanel(), "changePushButton");
+        QString shown;
+        modalHooks::setDialogRunner([&shown](QDialog &dialog) {
+            shown = dialog.findChild<QLineEdit *>("preViewLineEdit")->text();
             QTest::mouseClick(dialog.findChild<QPushButton *>("OKButton"), Qt::LeftButton);
             return dialog.result();
         });
-        QTest::mouseClick(child<QPushButton>(a.timePanel(), "changePushButton"), Qt::LeftButton);
-        QCOMPARE(a.time()->mode, QString("yyyy/MM/dd  hh:mm:ss"));
+        QTest::mouseClick(change, Qt::LeftButton);
+        QCOMPARE(a.time()->mode, QString("yyyy/MM/dd hh:mm:ss"));
+        w.timeModeChange("yy/MM/dd");
+        QTest::mouseClick(change, Qt::LeftButton);
+        QCOMPARE(a.time()->mode, QString("yy/MM/dd"));
+        QCOMPARE(shown, QString("16/07/01"));
     }
 };
 
