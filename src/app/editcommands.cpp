@@ -3,7 +3,10 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "diagrambaritem.h"
+#include "diagramqrcodeitem.h"
 #include "diagramscene.h"
+#include "diagramtextitem.h"
 #include "placement.h"
 #include "undocommands.h"
 
@@ -52,18 +55,24 @@ Widget::editScope::editScope(Widget *window, QGraphicsItem *item, const char *co
 
 Widget::editScope::~editScope()
 {
+    // Still open while the step is pushed, so that the content being applied stays in the editor.
+    if (recording) {
+        window->undo->push(new editItemCommand(item, before->snapshot, itemSnapshot::of(item), mergeId));
+        window->refreshPanel();
+    }
     --window->editDepth;
-    if (!recording)
-        return;
-    window->undo->push(new editItemCommand(item, before->snapshot, itemSnapshot::of(item), mergeId));
-    window->refreshPanel();
 }
 
 void Widget::createEditActions()
 {
     undo = new QUndoStack(this);
     connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-    connect(undo, &QUndoStack::indexChanged, this, [this] { refreshPanel(); });
+    // Undo, redo and removals change items behind the panel and the editor: both show them again.
+    connect(undo, &QUndoStack::indexChanged, this, [this] {
+        refreshPanel();
+        if (editDepth == 0)
+            showCurrentContent();
+    });
 
     QAction *undoAction = undo->createUndoAction(this, tr("撤销"));
     undoAction->setShortcuts(QKeySequence::Undo);
@@ -130,6 +139,24 @@ void Widget::refreshPanel()
     loadTextPanel(currentPanel);
     loadMediaPanel(currentPanel);
     loadingPanel = false;
+}
+
+void Widget::showCurrentContent()
+{
+    const struct {
+        int panel;
+        const QGraphicsItem *item;
+        const QString &content;
+    } rows[] = {
+        {0, currentTextItem, currentTextItem->content},
+        {3, currentBarItem, currentBarItem->content},
+        {7, currentQRCodeItem, currentQRCodeItem->content},
+    };
+    QString shown;
+    for (const auto &row : rows)
+        if (row.panel == currentPanel && row.item->scene() == scene)
+            shown = row.content;
+    ui->lineEdit->setText(shown);
 }
 
 void Widget::undoableDelete(const QList<QGraphicsItem *> &items, const QString &text)

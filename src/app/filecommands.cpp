@@ -105,6 +105,8 @@ void Widget::newActionSlot()
     // A fresh history: its steps refer to items of the old design.
     undo->clear();
     scene->clear();
+    refreshPanel();
+    showCurrentContent();
     updateTitle();
 }
 
@@ -222,6 +224,8 @@ bool Widget::openDocument(const QString &path)
         scene->addItem(item);
     }
     currentFilePath = path;
+    refreshPanel();
+    showCurrentContent();
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
     for (quint8 code : result.barcodeRefusals)

@@ -145,6 +145,20 @@ void Widget::exportDesign()
 
 void Widget::refreshScanVerdict()
 {
+    // An item out of the design (after New, Open or a removal) has no verdict to show.
+    const struct {
+        int panel;
+        const QGraphicsItem *item;
+        scanVerdictLabel *label;
+    } shown[] = {{barcodePanel, currentBarItem, m_barSetting->scanVerdict()},
+                 {qrPanel, currentQRCodeItem, m_QRCodeSetting->scanVerdict()}};
+    for (const auto &row : shown) {
+        if (row.panel == currentPanel && row.item->scene() != scene) {
+            row.label->clear();
+            verifiedItem = nullptr;
+            return;
+        }
+    }
     if (currentPanel == barcodePanel) {
         const diagramBarItem *item = currentBarItem;
         const qint64 key = item->naturalPixmap().cacheKey();

@@ -2,6 +2,7 @@
 // merged spin-box runs, the modified flag and the keys that reach it.
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "scanverdictlabel.h"
 #include "sprdocument.h"
 #include "textsetting.h"
 #include "widgettestaccess.h"
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 
@@ -134,6 +136,59 @@ private slots:
             QCOMPARE(combo->currentIndex(), state.first);
             w.undoStack()->undo();
         }
+    }
+
+    // The content line and the panels show the current item after undo, redo, delete, New and Open, so
+    // "完成" never applies an old text to another item.
+    void contentLineFollowsTheDesign()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(6);
+        for (const char *content : {"ABC", "XYZ"}) {
+            a.editor()->setText(content);
+            w.on_editPushButton_clicked();
+        }
+        auto *scale = a.qrPanel()->findChild<QSpinBox *>("spinBox_QRCodeItemScale");
+        scale->setValue(scale->value() + 1);
+        QCOMPARE(a.editor()->text(), QString("XYZ"));
+        const QStringList undone{"XYZ", "ABC", "TALMOR_K3"};
+        for (const QString &content : undone) {
+            w.undoStack()->undo();
+            QCOMPARE(a.editor()->text(), content);
+            QCOMPARE(a.qr()->content, content);
+        }
+        w.undoStack()->redo();
+        QCOMPARE(a.editor()->text(), QString("ABC"));
+        diagramQRCodeItem *qr = a.qr();
+        w.on_deletePushButton_clicked();
+        QCOMPARE(a.editor()->text(), QString());
+
+        w.undoStack()->undo();
+        w.itemSelected(qr);
+        auto *verdict = a.qrPanel()->findChild<scanVerdictLabel *>();
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        QCOMPARE(verdict->text(), QString("✓ ABC"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.spr");
+        QVERIFY(saveSprFile(path, *w.designScene()));
+        w.newActionSlot();
+        QCOMPARE(a.editor()->text(), QString());
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        QCOMPARE(verdict->text(), QString());
+
+        w.buttonItemsClicked(7);
+        QVERIFY(w.openDocumentFile(path));
+        QCOMPARE(a.editor()->text(), QString());
+        const QByteArray opened = bytes(w);
+        w.on_editPushButton_clicked();
+        QCOMPARE(bytes(w), opened);
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return 0; });
     }
 
     void editsOfItemsOutsideTheDesignAreNotSteps()
