@@ -1223,6 +1223,10 @@
             <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
             <translation>%1: حجم الخط بالنقاط %2 في وصف الخط يتجاوز %3؛ ويأخذ القارئ %3</translation>
         </message>
+        <message>
+            <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
+            <translation>%1 %2: يقع السطر الأخير من العنصر أسفل السطر الأخير من الشريط؛ يمكن أن تكون قيمة Y بحد أقصى %3</translation>
+        </message>
     </context>
     <context>
         <name>sprtool</name>

@@ -1223,6 +1223,10 @@
             <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
             <translation>%1: the point size %2 of the description is beyond %3; the reader takes %3</translation>
         </message>
+        <message>
+            <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
+            <translation>%1 %2: the item's last row lies below the strip's last row; its Y may be at most %3</translation>
+        </message>
     </context>
     <context>
         <name>sprtool</name>

@@ -1223,6 +1223,10 @@
             <source>%1：字体描述中的磅值 %2 超过 %3；读取器取 %3</source>
             <translation>%1: yazı tipi tanımındaki %2 punto boyutu %3 sınırını aşıyor; okuyucu %3 alır</translation>
         </message>
+        <message>
+            <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
+            <translation>%1 %2: öğenin son satırı şeridin son satırının altında kalıyor; Y en fazla %3 olabilir</translation>
+        </message>
     </context>
     <context>
         <name>sprtool</name>

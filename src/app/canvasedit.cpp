@@ -162,9 +162,9 @@ void Widget::pasteText(const QByteArray &sections)
     QPointF shift = originalsHere ? QPointF(pasteOffset, pasteOffset) : QPointF(insertionX() - left, 0);
     for (QGraphicsItem *item : items) {
         parsed.removeItem(item);
-        QPointF pos = clampedPlacement(item->pos() + shift);
+        QPointF pos = clampedPlacement(*item, item->pos() + shift);
         for (int tries = 0; tries < 100 && occupied(scene, item, pos); ++tries)
-            pos = clampedPlacement(pos + QPointF(pasteOffset, 0));
+            pos = clampedPlacement(*item, pos + QPointF(pasteOffset, 0));
         item->setPos(pos);
     }
     loadingPanel = true;

@@ -175,7 +175,7 @@ void Widget::nudgeSelection(const QPointF &step)
     bool moved = false;
     for (QGraphicsItem *item : items) {
         from.append(item->pos());
-        item->setPos(clampedPlacement(item->pos() + step));
+        item->setPos(clampedPlacement(*item, item->pos() + step));
         moved = moved || item->pos() != from.last();
     }
     if (moved)

@@ -1,4 +1,5 @@
 #include "busycursor.h"
+#include "placement.h"
 #include "printstrip.h"
 #include "scanfindings.h"
 #include "sprdocument.h"
@@ -233,6 +234,7 @@ private:
     int lineOf(const sectionSpec &section, const char *key) const;
     void place(QGraphicsItem *item, const sectionPlacement &where);
     void noteFontBounds(const sectionSpec &section, const sectionPlacement &where);
+    void noteBelowStrip(const sectionSpec &section);
     void buildText(const sectionSpec &section);
     void buildCounter(const sectionSpec &section);
     void buildTime(const sectionSpec &section);
@@ -487,6 +489,27 @@ void sprReader::readSection(const sectionSpec &section)
     default:
         break;
     }
+    noteBelowStrip(section);
+}
+
+// An item whose lowest row lies below the strip's last row: nothing in the window puts it there, and the
+// printer cannot print it whole.
+void sprReader::noteBelowStrip(const sectionSpec &section)
+{
+    if (!options.collectFindings || built.empty() || !result.limitExceeded.isEmpty())
+        return;
+    const QGraphicsItem &item = *built.back();
+    if (item.y() <= 0)
+        return;
+    const int lowest = placementMaxY(item);
+    if (item.y() <= lowest)
+        return;
+    const QByteArray key = QByteArray(section.rows[0].key).left(section.prefixLength) + "AtY";
+    note(lineOf(section, key.constData()),
+         QCoreApplication::translate("sprReader",
+                                     "%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3")
+             .arg(QLatin1String(key), realText(item.y()))
+             .arg(lowest));
 }
 
 void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectionPlacement &where)

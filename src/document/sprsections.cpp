@@ -216,7 +216,7 @@ QJsonValue jsonPixPath(const QGraphicsItem &item)
 
 // The panels' ranges.
 constexpr double xLow = 0, xHigh = placementMaxX;
-constexpr double yLow = 0, yHigh = 77;
+constexpr double yLow = 0, yHigh = placementYLimit;
 constexpr double turnLow = 0, turnHigh = 180;
 constexpr double sizeLow = 6, sizeHigh = 400;
 constexpr double spaceLow = -100, spaceHigh = 200;

@@ -22,7 +22,7 @@ barSetting::~barSetting()
 void barSetting::loadFromItem(const diagramBarItem *item)
 {
     panelLoad::loadSpin(ui->barXSpin, item->x());
-    panelLoad::loadSpin(ui->barYSpin, item->y());
+    panelLoad::loadY(ui->barYSpin, *item);
     // The height of the picture shown, which may have been scaled, not the bar height used to draw it.
     panelLoad::loadSpin(ui->barHeightSpin, item->pixmap().height());
     panelLoad::loadSpin(ui->barRotateSpin, item->rotation());

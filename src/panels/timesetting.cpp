@@ -23,7 +23,7 @@ timeSetting::~timeSetting()
 void timeSetting::loadFromItem(const diagramTimeItem *item)
 {
     panelLoad::loadSpin(ui->timeXSpin, item->x());
-    panelLoad::loadSpin(ui->timeYSpin, item->y());
+    panelLoad::loadY(ui->timeYSpin, *item);
     panelLoad::loadSpin(ui->timeRotateSpin, item->rotation());
     panelLoad::loadSpin(ui->timeSizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->timeSpacingSpin, item->itemFont.letterSpacing());

@@ -231,13 +231,16 @@ private slots:
         QCOMPARE(w.undoStack()->count(), count + 1);
         QTest::keyClick(a.ui()->graphicsView, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(a.text()->y(), 0.0);
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < 30; ++i)
             QTest::keyClick(a.ui()->graphicsView, Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(a.text()->y(), 77.0);
+        // The text's last row lies on the strip's last row.
+        QVERIFY(a.text()->sceneBoundingRect().bottom() > 299 &&
+                a.text()->sceneBoundingRect().bottom() <= 300);
         w.undoStack()->undo();
         QCOMPARE(a.text()->pos(), QPointF(0, 0));
     }
 
+    // A 30-pixel text reaches the strip's bottom, and the checker finds nothing wrong with where it lies.
     void dragIsClampedAndOneStep()
     {
         Widget w;
@@ -245,22 +248,32 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.buttonItemsClicked(1);
+        a.textPanel()->findChild<QSpinBox *>("textSizeSpin")->setValue(30);
         QGraphicsView *view = a.ui()->graphicsView;
         view->centerOn(0, 0);
         const QPoint start = view->mapFromScene(a.text()->sceneBoundingRect().center());
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, start);
-        for (int dy = 10; dy <= 100; dy += 10) {
+        for (int dy = 20; dy <= 400; dy += 20) {
             const QPoint at = start + QPoint(0, dy);
             QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
                              Qt::LeftButton, {});
             QApplication::sendEvent(view->viewport(), &move);
         }
         const int count = w.undoStack()->count();
-        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, start + QPoint(0, 100));
-        QCOMPARE(a.text()->y(), 77.0);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, start + QPoint(0, 400));
+        const qreal bottom = a.text()->sceneBoundingRect().bottom();
+        QVERIFY2(bottom > 299 && bottom <= 300, qPrintable(QString::number(bottom)));
+        QVERIFY(a.text()->y() > 250);
         QCOMPARE(w.undoStack()->count(), count + 1);
         auto *yBox = a.textPanel()->findChild<QSpinBox *>("textYSpin");
-        QCOMPARE(yBox->value(), 77);
+        QCOMPARE(yBox->value(), int(a.text()->y()));
+        QCOMPARE(yBox->maximum(), yBox->value());
+        sprReadOptions options;
+        options.collectFindings = true;
+        QGraphicsScene back;
+        for (const sprFinding &finding : readSprData(bytes(w), back, options).findings)
+            QVERIFY2(!finding.message.contains("TextAtY"), qPrintable(finding.message));
+        QCOMPARE(back.items().first()->pos(), a.text()->pos());
         w.undoStack()->undo();
         QCOMPARE(a.text()->y(), 0.0);
     }
@@ -304,7 +317,7 @@ private slots:
         }
         // Sections without values make items with defaults; nothing else may come of it.
         for (QGraphicsItem *item : w.designScene()->items())
-            QVERIFY(item->x() >= 0 && item->x() <= 79999 && item->y() >= 0 && item->y() <= 77);
+            QVERIFY(item->x() >= 0 && item->x() <= 79999 && item->y() >= 0 && item->y() <= 299);
     }
 
     void zoomKeysAndFit()

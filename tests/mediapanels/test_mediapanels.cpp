@@ -147,16 +147,16 @@ void MediaPanelsTest::formsOfferTheirLists()
     };
     const range ranges[] = {
         {a.barPanel(), "barXSpin", 79999},
-        {a.barPanel(), "barYSpin", 77},
+        {a.barPanel(), "barYSpin", 299},
         {a.barPanel(), "barHeightSpin", 400},
         {a.barPanel(), "barRotateSpin", 180},
         {a.imagePanel(), "imageXSpin", 79999},
-        {a.imagePanel(), "imageYSpin", 77},
+        {a.imagePanel(), "imageYSpin", 299},
         {a.imagePanel(), "imageWidthSpin", 20000},
         {a.imagePanel(), "imageHeightSpin", 400},
         {a.imagePanel(), "imageRotateSpin", 180},
         {a.qrPanel(), "QRCodeXSpin", 79999},
-        {a.qrPanel(), "QRCodeYSpin", 77},
+        {a.qrPanel(), "QRCodeYSpin", 299},
         {a.qrPanel(), "QRCodeRotateSpin", 180},
         {a.qrPanel(), "spinBox_QRCodeItemScale", 77},
     };
@@ -234,17 +234,19 @@ void MediaPanelsTest::barcodeLoadClampsAndWritesBackOnlyOnChange()
     diagramBarItem *bar = a.bar();
 
     spin(a.barPanel(), "barRotateSpin")->setValue(45);
-    bar->setPos(30.7, 150);
+    bar->setPos(30.7, 150.4);
     bar->setRotation(-20);
     w.itemSelected(bar);
-    QCOMPARE(spin(a.barPanel(), "barYSpin")->value(), 77);
-    QCOMPARE(bar->pos(), QPointF(30, 77)); // truncated and clamped values come back
+    // Truncated and clamped values come back; the Y box reaches the item's own Y, below the rule's 25.
+    QCOMPARE(spin(a.barPanel(), "barYSpin")->value(), 150);
+    QCOMPARE(spin(a.barPanel(), "barYSpin")->maximum(), 150);
+    QCOMPARE(bar->pos(), QPointF(30, 150));
     QCOMPARE(bar->rotation(), 0.0);
 
-    // The boxes already show 77 and 30: nothing changes, so the item keeps what it has.
-    bar->setPos(30.7, 150);
+    // The boxes already show 150 and 30: nothing changes, so the item keeps what it has.
+    bar->setPos(30.7, 150.4);
     w.itemSelected(bar);
-    QCOMPARE(bar->pos(), QPointF(30.7, 150));
+    QCOMPARE(bar->pos(), QPointF(30.7, 150.4));
 }
 
 void MediaPanelsTest::barcodeLoadScalesATallPictureTo400()
@@ -430,9 +432,9 @@ void MediaPanelsTest::imageLoadClampsATallPicture()
     w.itemSelected(tall);
     QCOMPARE(spin(a.imagePanel(), "imageHeightSpin")->value(), 400);
     QCOMPARE(tall->pixmap().size(), QSize(60, 400));
-    QCOMPARE(tall->pos(), QPointF(10, 77));
+    QCOMPARE(tall->pos(), QPointF(10, 90));
 
-    // The boxes already show 400 and 77, so a second load leaves the item as it is.
+    // The boxes already show 400 and 90, so a second load leaves the item as it is.
     tall->setShownHeight(500);
     tall->setY(90);
     w.itemSelected(tall);

@@ -148,7 +148,7 @@ private slots:
         };
         const expectedSpin spins[] = {
             {prefix + "XSpin", 0, 79999, 1, 0, QPoint(1, 0), "X"},
-            {prefix + "YSpin", 0, 77, 1, 0, QPoint(1, 1), "Y"},
+            {prefix + "YSpin", 0, 299, 1, 0, QPoint(1, 1), "Y"},
             {prefix + "RotateSpin", 0, 180, 1, 0, QPoint(1, 2), "旋转"},
             {prefix + "SizeSpin", 6, 400, 3, initialSize, sizeCell, "字号"},
             {spacing, -100, 200, 1, 0, spacingCell, "间距"},
@@ -260,26 +260,30 @@ private slots:
         QCOMPARE(again->rotation(), 90.5);
     }
 
+    // Selecting never moves an item down the strip: an item lower than the Y rule allows (from a file)
+    // stays where it is, and its Y box reaches it.
     void loadingClampsOutOfRange()
     {
         Widget w;
         WidgetTestAccess a(w);
-        auto *low = sceneItem<diagramCntItem>(w, QPointF(30, 150), 270);
+        auto *low = sceneItem<diagramCntItem>(w, QPointF(30, 250), 270);
         w.itemSelected(low);
-        QCOMPARE(low->pos(), QPointF(30, 77));
+        QCOMPARE(low->pos(), QPointF(30, 250));
         QCOMPARE(low->rotation(), 180.0);
-        QCOMPARE(spin(a.cntPanel(), "cntYSpin")->value(), 77);
+        QCOMPARE(spin(a.cntPanel(), "cntYSpin")->value(), 250);
+        QVERIFY(spin(a.cntPanel(), "cntYSpin")->maximum() >= 250);
 
-        // The Y box already shows 77 and the rotation box 180: the item keeps lying outside.
+        // The rotation box already shows 180: the item keeps its turn.
         auto *second = sceneItem<diagramCntItem>(w, QPointF(31, 150), 200);
         w.itemSelected(second);
         QCOMPARE(second->pos(), QPointF(31, 150));
         QCOMPARE(second->rotation(), 200.0);
 
-        // Far beyond any int, as a file could hold; x is put back to 0 by the selection itself.
+        // Far beyond any int, as a file could hold; x is put back to 0 by the selection itself, y to the
+        // strip's last row.
         auto *far = sceneItem<diagramTimeItem>(w, QPointF(-5, 1e300));
         w.itemSelected(far);
-        QCOMPARE(far->pos(), QPointF(0, 77));
+        QCOMPARE(far->pos(), QPointF(0, 299));
         QCOMPARE(spin(a.timePanel(), "timeXSpin")->value(), 0);
     }
 
