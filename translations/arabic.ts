@@ -431,6 +431,10 @@
             <source>显示数字</source>
             <translation>إظهار النص</translation>
         </message>
+        <message>
+            <source>模块宽度</source>
+            <translation>عرض الوحدة</translation>
+        </message>
     </context>
     <context>
         <name>cnt2Setting</name>
@@ -1226,6 +1230,10 @@
         <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
             <translation>%1 %2: يقع السطر الأخير من العنصر أسفل السطر الأخير من الشريط؛ يمكن أن تكون قيمة Y بحد أقصى %3</translation>
+        </message>
+        <message>
+            <source>BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 BarHeight 画出，条高 %4</source>
+            <translation>يختلف BarHeight %1 عن الارتفاع %3 الذي يرسمه BarLineHeight %2؛ يُرسم الرمز الشريطي بارتفاع BarHeight، بأشرطة ارتفاعها %4</translation>
         </message>
     </context>
     <context>

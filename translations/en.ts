@@ -431,6 +431,10 @@
             <source>显示数字</source>
             <translation>Show Text</translation>
         </message>
+        <message>
+            <source>模块宽度</source>
+            <translation>Module width</translation>
+        </message>
     </context>
     <context>
         <name>cnt2Setting</name>
@@ -1226,6 +1230,10 @@
         <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
             <translation>%1 %2: the item's last row lies below the strip's last row; its Y may be at most %3</translation>
+        </message>
+        <message>
+            <source>BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 BarHeight 画出，条高 %4</source>
+            <translation>BarHeight %1 differs from the height %3 that BarLineHeight %2 draws; the barcode is drawn at BarHeight, with bars %4 high</translation>
         </message>
     </context>
     <context>

@@ -29,6 +29,7 @@ void Widget::setupMediaPanels()
     barSetting *bar = m_barSetting;
     connect(bar, &barSetting::barXChange, this, &Widget::barXChange);
     connect(bar, &barSetting::barYChange, this, &Widget::barYChange);
+    connect(bar, &barSetting::barWidthChange, this, &Widget::barWidthChange);
     connect(bar, &barSetting::barHeightChange, this, &Widget::barHeightChange);
     connect(bar, &barSetting::barRotateChange, this, &Widget::barRotateChange);
     connect(bar, &barSetting::barModeChange, this, &Widget::barModeChange);
@@ -67,8 +68,8 @@ void Widget::loadMediaPanel(int kind)
     }
 }
 
-// Barcode. Size changes stretch the natural picture and leave it as it is, so they never compound;
-// anything that regenerates shows the natural size again.
+// Barcode. The module width and the height draw the symbol again at that size, so the picture shown
+// is the picture saved and read back.
 
 void Widget::barXChange(int x)
 {
@@ -82,20 +83,20 @@ void Widget::barYChange(int y)
     currentBarItem->setPos(currentBarItem->x(), y);
 }
 
+// A refused content was told when it was applied; the frame names the refusal meanwhile.
 void Widget::barWidthChange(int width)
 {
     const editScope scope(this, currentBarItem, "barWidthChange");
-    const int height = currentBarItem->pixmap().height();
-    currentBarItem->setPixmap(
-        currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    currentBarItem->lineWidth = width;
+    currentBarItem->regenerate();
 }
 
+// The bars' height; the text band comes below them.
 void Widget::barHeightChange(int height)
 {
     const editScope scope(this, currentBarItem, "barHeightChange");
-    const int width = currentBarItem->pixmap().width();
-    currentBarItem->setPixmap(
-        currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    currentBarItem->lineHeight = height;
+    currentBarItem->regenerate();
 }
 
 void Widget::barRotateChange(int angle)

@@ -235,6 +235,7 @@ private:
     void place(QGraphicsItem *item, const sectionPlacement &where);
     void noteFontBounds(const sectionSpec &section, const sectionPlacement &where);
     void noteBelowStrip(const sectionSpec &section);
+    void honourPictureHeight(const sectionSpec &section, diagramBarItem &item, double saved);
     void buildText(const sectionSpec &section);
     void buildCounter(const sectionSpec &section);
     void buildTime(const sectionSpec &section);
@@ -621,6 +622,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
     }
     if (item->mode < 0 || item->mode > 6)
         item->mode = defaultMode;
+    honourPictureHeight(section, *item, where.height);
 
     std::optional<quint8> refusal;
     if (!pictures.makeBarcode(*item, refusal)) {
@@ -640,6 +642,28 @@ void sprReader::buildBarcode(const sectionSpec &section)
                           placeholderNote()));
     }
     noteScanFindings(*item);
+}
+
+// The picture's height as saved is what the operator saw. A bar height that draws another height (a
+// file written when the height box only stretched the picture) gives way to it.
+void sprReader::honourPictureHeight(const sectionSpec &section, diagramBarItem &item, double saved)
+{
+    const bool drawable = item.lineHeight >= 1 && item.lineHeight <= stripLength;
+    if (!drawable || !(saved >= 1 && saved <= stripLength))
+        return;
+    const int drawn = barcodePictureHeight(item.lineHeight, item.isTextOn);
+    if (int(saved) == drawn)
+        return;
+    const int lineHeight = barcodeLineHeightFor(int(saved), item.isTextOn);
+    note(lineOf(section, "BarHeight"),
+         QCoreApplication::translate("sprReader",
+                                     "BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 "
+                                     "BarHeight 画出，条高 %4")
+             .arg(realText(saved))
+             .arg(item.lineHeight)
+             .arg(drawn)
+             .arg(lineHeight));
+    item.lineHeight = lineHeight;
 }
 
 void sprReader::buildQRCode(const sectionSpec &section)

@@ -204,7 +204,6 @@ void readHeight(QGraphicsItem &, sectionPlacement &p, const QString &v)
 {
     p.height = readReal(v);
 }
-void readNothing(QGraphicsItem &, sectionPlacement &, const QString &) {}
 void readPixPath(QGraphicsItem &item, sectionPlacement &, const QString &v)
 {
     static_cast<diagramImageItem &>(item).pixPath = v;
@@ -247,7 +246,7 @@ constexpr keyRow space(const char *key, const char *control)
 }
 
 // Every range tied to a control is the range of that control (the panel tests hold the two together);
-// BarLineWidth and BarLineHeight, which no panel sets, get plausible bounds.
+// BarLineHeight gets plausible bounds beyond the height box's, for files of taller bars.
 using T = diagramTextItem;
 const keyRow textRows[] = {
     atX("TextAtX", "textXSpin"),
@@ -282,12 +281,12 @@ using B = diagramBarItem;
 const keyRow barRows[] = {
     atX("BarAtX", "barXSpin"),
     atY("BarAtY", "barYSpin"),
-    {"BarHeight", valueForm::ignored, writePictureHeight, readNothing, nullptr, noLow, noHigh},
+    {"BarHeight", valueForm::ignored, writePictureHeight, readHeight, nullptr, noLow, noHigh},
     rotate("BarRotate", "barRotateSpin"),
     field<B, &B::content>("BarContent"),
     field<B, &B::mode>("BarMode", 0, 6, "barModeCombo"),
     field<B, &B::isTextOn>("BarIsTextOn"),
-    field<B, &B::lineWidth>("BarLineWidth", 1, 50),
+    field<B, &B::lineWidth>("BarLineWidth", 1, 20, "barWidthSpin"),
     field<B, &B::isExtVariable>("BarIsExtVariable"),
     field<B, &B::isAllPrinted>("BarIsAllPrinted"),
     field<B, &B::extDataStartLine>("BarExtDataStartLine"),

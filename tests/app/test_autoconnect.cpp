@@ -98,7 +98,7 @@ private slots:
         QTest::newRow("cntSetting") << std::shared_ptr<QObject>(new cntSetting) << 8;
         QTest::newRow("cnt2Setting") << std::shared_ptr<QObject>(new cnt2Setting) << 7;
         QTest::newRow("timeSetting") << std::shared_ptr<QObject>(new timeSetting) << 7;
-        QTest::newRow("barSetting") << std::shared_ptr<QObject>(new barSetting) << 6;
+        QTest::newRow("barSetting") << std::shared_ptr<QObject>(new barSetting) << 7;
         QTest::newRow("imageSetting") << std::shared_ptr<QObject>(new imageSetting) << 7;
         QTest::newRow("QRCodeSetting") << std::shared_ptr<QObject>(new QRCodeSetting) << 7;
         QTest::newRow("setTimeModeDialog") << std::shared_ptr<QObject>(new setTimeModeDialog) << 4;

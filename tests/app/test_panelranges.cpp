@@ -36,6 +36,9 @@ QStringList findingsOf(const QGraphicsScene &scene, const QString &pictureDir)
 // (the printer prints nothing for it), and says nothing else.
 QString expectedAtEnd(const QString &control, int value)
 {
+    // Bars one pixel high are drawn, but no scanner reads them.
+    if (control == QLatin1String("barHeightSpin") && value == 1)
+        return QStringLiteral("does not scan");
     if (value != 0)
         return QString();
     if (control == QLatin1String("spinBox_QRCodeItemScale"))
@@ -100,7 +103,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(tied, 33);
+        QCOMPARE(tied, 34);
     }
 
     // Every spin box and combo of every panel at both ends of its range: the design saved passes the

@@ -622,7 +622,7 @@ private slots:
             << QStringList{"QRcodeLevel", "-1", "QRcodeVersion", "0"} << QString() << none;
         QTest::newRow("zero module width is no content fault")
             << QStringList{"BarLineWidth", "0"} << "BarLineWidth"
-            << QStringList{"BarLineWidth: 0 is outside 1 to 50, the range the designer allows"};
+            << QStringList{"BarLineWidth: 0 is outside 1 to 20, the range the designer allows"};
         QTest::newRow("integers stay integers")
             << QStringList{"SceneWidth", "4294967295"} << "SceneWidth"
             << QStringList{"SceneWidth: 4294967295 is outside 0 to 79999, the range the designer allows"};

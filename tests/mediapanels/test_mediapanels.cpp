@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace
@@ -106,10 +107,11 @@ private slots:
     void formsOfferTheirLists();
 
     void newBarcodeLoadsIntoThePanel();
-    void barcodeHeightThenSymbologyShowsNaturalSize();
+    void barcodeHeightAndWidthAreKeptAndSaved();
+    void barcodeReadAtItsSavedHeight();
     void barcodeTextSwitchReactsToClicksOnly();
     void barcodeLoadClampsAndWritesBackOnlyOnChange();
-    void barcodeLoadScalesATallPictureTo400();
+    void barcodeLoadClampsATallBarTo400();
     void barcodeLoadWithUnknownModeLeavesCombo();
     void barcodeLoadEmitsInFormOrder();
 
@@ -146,23 +148,20 @@ void MediaPanelsTest::formsOfferTheirLists()
         int maximum;
     };
     const range ranges[] = {
-        {a.barPanel(), "barXSpin", 79999},
-        {a.barPanel(), "barYSpin", 299},
-        {a.barPanel(), "barHeightSpin", 400},
-        {a.barPanel(), "barRotateSpin", 180},
-        {a.imagePanel(), "imageXSpin", 79999},
-        {a.imagePanel(), "imageYSpin", 299},
-        {a.imagePanel(), "imageWidthSpin", 20000},
-        {a.imagePanel(), "imageHeightSpin", 400},
-        {a.imagePanel(), "imageRotateSpin", 180},
-        {a.qrPanel(), "QRCodeXSpin", 79999},
-        {a.qrPanel(), "QRCodeYSpin", 299},
-        {a.qrPanel(), "QRCodeRotateSpin", 180},
-        {a.qrPanel(), "spinBox_QRCodeItemScale", 77},
+        {a.barPanel(), "barXSpin", 79999},        {a.barPanel(), "barYSpin", 299},
+        {a.barPanel(), "barHeightSpin", 400},     {a.barPanel(), "barWidthSpin", 20},
+        {a.barPanel(), "barRotateSpin", 180},     {a.imagePanel(), "imageXSpin", 79999},
+        {a.imagePanel(), "imageYSpin", 299},      {a.imagePanel(), "imageWidthSpin", 20000},
+        {a.imagePanel(), "imageHeightSpin", 400}, {a.imagePanel(), "imageRotateSpin", 180},
+        {a.qrPanel(), "QRCodeXSpin", 79999},      {a.qrPanel(), "QRCodeYSpin", 299},
+        {a.qrPanel(), "QRCodeRotateSpin", 180},   {a.qrPanel(), "spinBox_QRCodeItemScale", 77},
     };
     for (const range &r : ranges) {
         QSpinBox *box = spin(r.panel, r.name);
-        QVERIFY2(box->minimum() == 0 && box->maximum() == r.maximum, r.name);
+        // A bar height or module width of no pixels would draw nothing.
+        const QByteArray name(r.name);
+        const int lowest = name == "barHeightSpin" || name == "barWidthSpin" ? 1 : 0;
+        QVERIFY2(box->minimum() == lowest && box->maximum() == r.maximum, r.name);
     }
 }
 
@@ -174,32 +173,75 @@ void MediaPanelsTest::newBarcodeLoadsIntoThePanel()
     w.buttonItemsClicked(7);
     QCOMPARE(w.shownPanel(), 3);
     QCOMPARE(combo(a.barPanel(), "barModeCombo")->currentText(), QString("EAN13"));
-    QCOMPARE(spin(a.barPanel(), "barHeightSpin")->value(), 275);
+    QCOMPARE(spin(a.barPanel(), "barHeightSpin")->value(), 230); // the bars, without the text band
+    QCOMPARE(spin(a.barPanel(), "barWidthSpin")->value(), 5);
     QVERIFY(child<QCheckBox>(a.barPanel(), "checkBox_showText")->isChecked());
     QVERIFY(a.bar()->x() > 0);
     QCOMPARE(spin(a.barPanel(), "barXSpin")->value(), int(a.bar()->x()));
     QCOMPARE(a.bar()->pixmap().size(), QSize(565, 275));
 }
 
-void MediaPanelsTest::barcodeHeightThenSymbologyShowsNaturalSize()
+// The height box sets the bar height so that the whole picture has that height, the module width box the
+// module width; both draw the symbol again, survive a change of symbology, undo one by one and come back
+// from the file as the same picture.
+void MediaPanelsTest::barcodeHeightAndWidthAreKeptAndSaved()
 {
+    QTemporaryDir dir;
     Widget w;
     WidgetTestAccess a(w);
     w.buttonItemsClicked(7);
-    QSignalSpy modeSpy(a.barPanel(), SIGNAL(barModeChange(int)));
-
-    spin(a.barPanel(), "barHeightSpin")->setValue(400);
-    QCOMPARE(a.bar()->pixmap().size(), QSize(565, 400));
-    QCOMPARE(a.bar()->barPixmap.size(), QSize(565, 275)); // the natural picture is kept
+    const int steps = w.undoStack()->count();
+    spin(a.barPanel(), "barHeightSpin")->setValue(120);
+    spin(a.barPanel(), "barWidthSpin")->setValue(3);
+    QCOMPARE(a.bar()->lineHeight, 120);
+    QCOMPARE(a.bar()->lineWidth, 3);
+    QCOMPARE(a.bar()->pixmap().size(), QSize(339, 143)); // the text band below the 120-pixel bars
+    QCOMPARE(w.undoStack()->count(), steps + 2);
 
     combo(a.barPanel(), "barModeCombo")->setCurrentIndex(1);
-    QCOMPARE(modeSpy.count(), 1);
-    QCOMPARE(a.bar()->mode, 1);
-    QCOMPARE(a.bar()->pixmap().size(), QSize(405, 275));
+    QCOMPARE(a.bar()->pixmap().size(), QSize(243, 143));
+    combo(a.barPanel(), "barModeCombo")->setCurrentIndex(0);
 
-    combo(a.barPanel(), "barModeCombo")->setCurrentText("Code_128");
-    QCOMPARE(modeSpy.last().at(0).toInt(), 6);
-    QCOMPARE(a.bar()->mode, 6);
+    const QString path = dir.filePath("bars.spr");
+    QVERIFY(saveSprFile(path, *w.designScene()));
+    Widget reopened;
+    WidgetTestAccess b(reopened);
+    QVERIFY(reopened.openDocumentFile(path));
+    auto *back = static_cast<diagramBarItem *>(reopened.designScene()->items().first());
+    QCOMPARE(back->pixmap().toImage(), a.bar()->pixmap().toImage());
+    reopened.itemSelected(back);
+    QCOMPARE(spin(b.barPanel(), "barHeightSpin")->value(), 120);
+    QCOMPARE(spin(b.barPanel(), "barWidthSpin")->value(), 3);
+
+    w.undoStack()->setIndex(steps + 1);
+    QCOMPARE(a.bar()->lineWidth, 5);
+    QCOMPARE(a.bar()->pixmap().size(), QSize(565, 143));
+    w.undoStack()->undo();
+    QCOMPARE(a.bar()->pixmap().size(), QSize(565, 275));
+}
+
+// A file written when the height box only stretched the picture comes back at the height it showed.
+void MediaPanelsTest::barcodeReadAtItsSavedHeight()
+{
+    QGraphicsScene scene;
+    auto *bar = new diagramBarItem;
+    bar->regenerate();
+    scene.addItem(bar);
+    QByteArray bytes = sprFileBytes(scene);
+    bytes.replace("BarHeight =275", "BarHeight =120");
+    QGraphicsScene back;
+    sprReadOptions options;
+    options.collectFindings = true;
+    const sprReadResult result = readSprData(bytes, back, options);
+    auto *read = static_cast<diagramBarItem *>(back.items().first());
+    QCOMPARE(read->pictureSize(), QSize(565, 119)); // the tallest picture of at most 120 rows
+    QCOMPARE(read->lineHeight, 100);
+    QStringList found;
+    for (const sprFinding &finding : result.findings)
+        found << finding.message;
+    QVERIFY2(found.filter("BarHeight").size() == 1 &&
+                 found.filter("BarHeight").first().startsWith("BarHeight 120"),
+             qPrintable(found.join('\n')));
 }
 
 void MediaPanelsTest::barcodeTextSwitchReactsToClicksOnly()
@@ -249,20 +291,21 @@ void MediaPanelsTest::barcodeLoadClampsAndWritesBackOnlyOnChange()
     QCOMPARE(bar->pos(), QPointF(30.7, 150.4));
 }
 
-void MediaPanelsTest::barcodeLoadScalesATallPictureTo400()
+void MediaPanelsTest::barcodeLoadClampsATallBarTo400()
 {
     Widget w;
     WidgetTestAccess a(w);
     w.buttonItemsClicked(7);
     auto *bar = new diagramBarItem; // as a document would bring it
-    bar->lineHeight = 400;
+    bar->lineHeight = 500;
     bar->regenerate();
-    QCOMPARE(bar->pixmap().height(), 479);
+    QCOMPARE(bar->pixmap().height(), 599);
     w.designScene()->addItem(bar);
 
     w.itemSelected(bar);
     QCOMPARE(spin(a.barPanel(), "barHeightSpin")->value(), 400);
-    QCOMPARE(bar->pixmap().size(), QSize(bar->barPixmap.width(), 400));
+    QCOMPARE(bar->lineHeight, 400);
+    QCOMPARE(bar->pixmap().size(), QSize(565, 479));
 }
 
 void MediaPanelsTest::barcodeLoadWithUnknownModeLeavesCombo()
