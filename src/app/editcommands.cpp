@@ -77,7 +77,11 @@ void Widget::createEditActions()
     QAction *undoAction = undo->createUndoAction(this, tr("撤销"));
     undoAction->setShortcuts(QKeySequence::Undo);
     QAction *redoAction = undo->createRedoAction(this, tr("重做"));
-    redoAction->setShortcuts(QKeySequence::Redo);
+    // Ctrl+Y redoes on every platform, not only where it is the platform's own key.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redoAction->setShortcuts(redoKeys);
     addAction(undoAction);
     addAction(redoAction);
 

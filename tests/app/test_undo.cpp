@@ -7,11 +7,13 @@
 #include "textsetting.h"
 #include "widgettestaccess.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGraphicsView>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -213,6 +215,31 @@ private slots:
         QCOMPARE(w.designScene()->items().size(), 2);
         QTest::keySequence(&w, QKeySequence(QKeySequence::Redo));
         QCOMPARE(w.designScene()->items().size(), 1);
+    }
+
+    // Each key sequence reaches one action only: an ambiguous one does nothing at all. Duplicate and
+    // Ctrl+Y redo reach their actions.
+    void shortcutsAreUniqueAndWork()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QHash<QKeySequence, QString> owner;
+        for (QAction *action : w.findChildren<QAction *>()) {
+            for (const QKeySequence &keys : action->shortcuts()) {
+                QVERIFY2(!owner.contains(keys),
+                         qPrintable(keys.toString() + ": " + owner.value(keys) + ", " + action->text()));
+                owner.insert(keys, action->text());
+            }
+        }
+        w.buttonItemsClicked(1);
+        QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Undo));
+        QCOMPARE(w.designScene()->items().size(), 1);
+        QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(w.designScene()->items().size(), 2);
     }
 
     void nudgesAreOneStepAndStayInRange()
