@@ -219,19 +219,22 @@ void Widget::QRCodeConverseChange(int index)
     currentQRCodeItem->regenerate();
 }
 
+// The dialog opens on the item; accepted without an edit, or cancelled, it leaves the item and the
+// history as they are.
 void Widget::QRCodeSetDynamicStyle()
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
     QRCodeDynamicStyleDialog dialog;
+    dialog.loadFromItem(*currentQRCodeItem);
     dialog.languageFile = languageFile;
     dialog.themeName = themeName;
     for (const char *theme : {"red", "orange", "blue"})
         for (const char *language : {"en", "cn"})
             dialog.styleSheetPaths.append(
                 QStringLiteral(":/qss/%1/%2/dynamicQRCode.qss").arg(theme, language));
-    if (modalHooks::execDialog(dialog) != QDialog::Accepted)
+    if (modalHooks::execDialog(dialog) != QDialog::Accepted || !dialog.isEdited())
         return;
 
+    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
     diagramQRCodeItem *item = currentQRCodeItem;
     item->insertCntPos = dialog.insertCntPos;
     item->cntMode = dialog.cntMode;
