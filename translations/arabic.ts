@@ -1703,6 +1703,10 @@
             <translation>تغيير</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>الصلاحية (بالأشهر)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>

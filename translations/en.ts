@@ -1703,6 +1703,10 @@
             <translation>Change</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>Validity (months)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>

@@ -1703,6 +1703,10 @@
             <translation>Değiştir</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>Geçerlilik (ay)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>

@@ -145,6 +145,7 @@ public slots:
     void timeSizeChange(int size);
     void timeModeChange(QString timeModeStr);
     void timeSpacingChange(int value);
+    void timeValidChange(int months);
 
     void on_deletePushButton_clicked();
     void copySelection();

@@ -315,7 +315,7 @@ const keyRow timeRows[] = {
     fontSize("TimeFontSize", "timeSizeSpin"),
     space("TimeSpace", "timeSpacingSpin"),
     field<M, &M::mode>("TimeMode"),
-    field<M, &M::valid>("TimeValid"),
+    field<M, &M::valid>("TimeValid", 0, 120, "timeValidSpin"),
     field<M, &M::modeIndex>("TimeModeIndex"),
     field<M, &M::userDefined>("TimeUserDefined"),
 };

@@ -28,6 +28,7 @@ void timeSetting::loadFromItem(const diagramTimeItem *item)
     panelLoad::loadSpin(ui->timeSizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->timeSpacingSpin, item->itemFont.letterSpacing());
     panelLoad::loadComboByFamily(ui->timeFontCombo, cntFontTable.families(), item->font().family());
+    panelLoad::loadSpin(ui->timeValidSpin, item->valid);
     itemFormat = item->mode;
 }
 
@@ -59,6 +60,11 @@ void timeSetting::on_timeSizeSpin_valueChanged(int value)
 void timeSetting::on_timeSpacingSpin_valueChanged(int value)
 {
     emit timeSpacingChange(value);
+}
+
+void timeSetting::on_timeValidSpin_valueChanged(int value)
+{
+    emit timeValidChange(value);
 }
 
 // A fresh dialog per click, opened on the item's format; it lives on the stack, so it is gone when the

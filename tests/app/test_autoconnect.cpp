@@ -97,7 +97,7 @@ private slots:
         QTest::newRow("textSetting") << std::shared_ptr<QObject>(new textSetting) << 6;
         QTest::newRow("cntSetting") << std::shared_ptr<QObject>(new cntSetting) << 8;
         QTest::newRow("cnt2Setting") << std::shared_ptr<QObject>(new cnt2Setting) << 7;
-        QTest::newRow("timeSetting") << std::shared_ptr<QObject>(new timeSetting) << 7;
+        QTest::newRow("timeSetting") << std::shared_ptr<QObject>(new timeSetting) << 8;
         QTest::newRow("barSetting") << std::shared_ptr<QObject>(new barSetting) << 7;
         QTest::newRow("imageSetting") << std::shared_ptr<QObject>(new imageSetting) << 7;
         QTest::newRow("QRCodeSetting") << std::shared_ptr<QObject>(new QRCodeSetting) << 7;

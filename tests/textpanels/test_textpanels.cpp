@@ -215,7 +215,10 @@ private slots:
         QVERIFY(!a.cnt2Panel()->findChild<QComboBox *>("cntNameCombo"));
         auto *change = child<QPushButton>(a.timePanel(), "changePushButton");
         QCOMPARE(change->text(), QString("更改"));
-        QCOMPARE(gridCell(change), QPoint(1, 3));
+        QCOMPARE(gridCell(change), QPoint(1, 4));
+        auto *valid = a.timePanel()->findChild<QSpinBox *>("timeValidSpin");
+        QCOMPARE(gridCell(valid), QPoint(1, 3));
+        QCOMPARE(rowLabel(valid), QString("有效期(月)"));
     }
 
     void fontListsAndTables()
