@@ -746,6 +746,10 @@
             <source>内容无法生成二维码</source>
             <translation>لا يمكن إنشاء رمز QR من المحتوى</translation>
         </message>
+        <message>
+            <source>空文本</source>
+            <translation>نص فارغ</translation>
+        </message>
     </context>
     <context>
         <name>imageSetting</name>
@@ -1234,6 +1238,10 @@
         <message>
             <source>BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 BarHeight 画出，条高 %4</source>
             <translation>يختلف BarHeight %1 عن الارتفاع %3 الذي يرسمه BarLineHeight %2؛ يُرسم الرمز الشريطي بارتفاع BarHeight، بأشرطة ارتفاعها %4</translation>
+        </message>
+        <message>
+            <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
+            <translation>TextContent فارغ: يعرض المصمم إطار "نص فارغ"، ولا تطبع الطابعة شيئًا</translation>
         </message>
     </context>
     <context>

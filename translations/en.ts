@@ -746,6 +746,10 @@
             <source>内容无法生成二维码</source>
             <translation>The content cannot be made into a QR code</translation>
         </message>
+        <message>
+            <source>空文本</source>
+            <translation>Empty text</translation>
+        </message>
     </context>
     <context>
         <name>imageSetting</name>
@@ -1234,6 +1238,10 @@
         <message>
             <source>BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 BarHeight 画出，条高 %4</source>
             <translation>BarHeight %1 differs from the height %3 that BarLineHeight %2 draws; the barcode is drawn at BarHeight, with bars %4 high</translation>
+        </message>
+        <message>
+            <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
+            <translation>TextContent is empty: the designer shows an "Empty text" frame, the printer prints nothing</translation>
         </message>
     </context>
     <context>

@@ -746,6 +746,10 @@
             <source>内容无法生成二维码</source>
             <translation>İçerikten QR kodu oluşturulamıyor</translation>
         </message>
+        <message>
+            <source>空文本</source>
+            <translation>Boş metin</translation>
+        </message>
     </context>
     <context>
         <name>imageSetting</name>
@@ -1234,6 +1238,10 @@
         <message>
             <source>BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 BarHeight 画出，条高 %4</source>
             <translation>BarHeight %1, BarLineHeight %2 değerinin çizdiği %3 yüksekliğinden farklı; barkod BarHeight yüksekliğinde, %4 yüksekliğinde çubuklarla çizilir</translation>
+        </message>
+        <message>
+            <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
+            <translation>TextContent boş: tasarımcı bir "Boş metin" çerçevesi gösterir, yazıcı hiçbir şey yazdırmaz</translation>
         </message>
     </context>
     <context>

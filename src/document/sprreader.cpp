@@ -579,6 +579,10 @@ void sprReader::buildText(const sectionSpec &section)
     item->itemFont = sectionFont(item->itemFont, where);
     item->showFields();
     place(item, where);
+    if (item->content.isEmpty())
+        note(lineOf(section, "TextContent"),
+             QCoreApplication::translate("sprReader",
+                                         "TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容"));
 }
 
 void sprReader::buildCounter(const sectionSpec &section)
