@@ -35,6 +35,10 @@
             <source>确认</source>
             <translation>موافق</translation>
         </message>
+        <message>
+            <source>第 %1 个字符“%2”无法用该码制编码。</source>
+            <translation>لا يمكن ترميز الحرف رقم %1 "%2" في هذه الترميزة.</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeDynamicStyleDialog</name>

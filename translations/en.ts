@@ -35,6 +35,10 @@
             <source>确认</source>
             <translation>OK</translation>
         </message>
+        <message>
+            <source>第 %1 个字符“%2”无法用该码制编码。</source>
+            <translation>Character %1, "%2", cannot be encoded in this symbology.</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeDynamicStyleDialog</name>

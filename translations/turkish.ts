@@ -35,6 +35,10 @@
             <source>确认</source>
             <translation>Tamam</translation>
         </message>
+        <message>
+            <source>第 %1 个字符“%2”无法用该码制编码。</source>
+            <translation>%1. karakter "%2" bu simgelemde kodlanamaz.</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeDynamicStyleDialog</name>

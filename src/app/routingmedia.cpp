@@ -110,14 +110,14 @@ void Widget::barModeChange(int index)
     const editScope scope(this, currentBarItem, "barModeChange");
     if (index >= 0 && index <= 6)
         currentBarItem->mode = index;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate());
+    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
 }
 
 void Widget::barTextStateChange(bool checked)
 {
     const editScope scope(this, currentBarItem, "barTextStateChange");
     currentBarItem->isTextOn = checked;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate());
+    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
 }
 
 // Image.

@@ -642,7 +642,9 @@ void sprReader::buildBarcode(const sectionSpec &section)
             // In one pass, so that a "%2" in the content stays as it is.
             note(contentLine,
                  QCoreApplication::translate("sprReader", "BarContent %1 不被该码制接受（代码 %2：%3）；%4")
-                     .arg(quoted(item->content), QString::number(*refusal), barcodeErrorMessage(*refusal),
+                     .arg(quoted(item->content), QString::number(*refusal),
+                          (barcodeErrorMessage(*refusal) + QLatin1Char(' ') + item->refusedCharacter())
+                              .trimmed(),
                           placeholderNote()));
     }
     noteScanFindings(*item);

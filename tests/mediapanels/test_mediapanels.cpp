@@ -1,5 +1,6 @@
 // The barcode, image and QR code panels driven together with the main window: loading an item into its
 // panel, edits reaching the item, and the write-back of values a control cannot show.
+#include "barcodeerror.h"
 #include "barsetting.h"
 #include "diagrambaritem.h"
 #include "diagramimageitem.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -110,6 +112,8 @@ private slots:
     void barcodeHeightAndWidthAreKeptAndSaved();
     void barcodeReadAtItsSavedHeight();
     void barcodeTextSwitchReactsToClicksOnly();
+    void barcodeRefusalNamesTheCharacter_data();
+    void barcodeRefusalNamesTheCharacter();
     void barcodeLoadClampsAndWritesBackOnlyOnChange();
     void barcodeLoadClampsATallBarTo400();
     void barcodeLoadWithUnknownModeLeavesCombo();
@@ -242,6 +246,53 @@ void MediaPanelsTest::barcodeReadAtItsSavedHeight()
     QVERIFY2(found.filter("BarHeight").size() == 1 &&
                  found.filter("BarHeight").first().startsWith("BarHeight 120"),
              qPrintable(found.join('\n')));
+}
+
+// A refused content names its first character the symbology cannot encode, with its place: in the
+// warning box below its unchanged first sentence, in the frame and in check. Length refusals name none.
+void MediaPanelsTest::barcodeRefusalNamesTheCharacter_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("Code 128") << 6 << QString("Größe-1") << QString("第 3 个字符“ö”无法用该码制编码。");
+    QTest::newRow("Code 39") << 2 << QString("ABc") << QString("第 3 个字符“c”无法用该码制编码。");
+    QTest::newRow("EAN-13 letter") << 0 << QString("12345678901a3")
+                                   << QString("第 12 个字符“a”无法用该码制编码。");
+    QTest::newRow("EAN-13 too short") << 0 << QString("12345") << QString();
+}
+
+void MediaPanelsTest::barcodeRefusalNamesTheCharacter()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, content);
+    QFETCH(QString, named);
+    Widget w;
+    WidgetTestAccess a(w);
+    w.buttonItemsClicked(7);
+    w.barModeChange(mode);
+    QStringList texts, details;
+    modalHooks::setMessageBoxRunner([&](QMessageBox &box) {
+        texts << box.text();
+        details << box.informativeText();
+        return 0;
+    });
+    a.editor()->setText(content);
+    w.on_editPushButton_clicked();
+    modalHooks::setMessageBoxRunner({});
+    QCOMPARE(details, QStringList{named});
+    QCOMPARE(texts.first(), barcodeErrorMessage(mode == 0 ? 1 : mode == 2 ? 3 : 7));
+    QCOMPARE(a.bar()->emptyReason(), named.isEmpty() ? texts.first() : texts.first() + '\n' + named);
+
+    sprReadOptions options;
+    options.collectFindings = true;
+    QGraphicsScene back;
+    QStringList found;
+    for (const sprFinding &finding : readSprData(sprFileBytes(*w.designScene()), back, options).findings)
+        found << finding.message;
+    QVERIFY2(found.filter("BarContent").size() == 1, qPrintable(found.join('\n')));
+    if (!named.isEmpty())
+        QVERIFY2(found.filter("BarContent").first().contains(named), qPrintable(found.join('\n')));
 }
 
 void MediaPanelsTest::barcodeTextSwitchReactsToClicksOnly()
