@@ -35,6 +35,10 @@
             <source>确认</source>
             <translation>موافق</translation>
         </message>
+        <message>
+            <source>第 %1 个字符“%2”无法用该码制编码。</source>
+            <translation>لا يمكن ترميز الحرف رقم %1 "%2" في هذه الترميزة.</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeDynamicStyleDialog</name>
@@ -384,6 +388,10 @@
             <source>图片超过 %1 MiB，无法打开</source>
             <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
         </message>
+        <message>
+            <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -442,6 +450,10 @@
         <message>
             <source>显示数字</source>
             <translation>إظهار النص</translation>
+        </message>
+        <message>
+            <source>模块宽度</source>
+            <translation>عرض الوحدة</translation>
         </message>
     </context>
     <context>
@@ -753,6 +765,10 @@
         <message>
             <source>内容无法生成二维码</source>
             <translation>لا يمكن إنشاء رمز QR من المحتوى</translation>
+        </message>
+        <message>
+            <source>空文本</source>
+            <translation>نص فارغ</translation>
         </message>
     </context>
     <context>
@@ -1258,6 +1274,18 @@
         <message>
             <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
             <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
+            <translation>%1 %2: يقع السطر الأخير من العنصر أسفل السطر الأخير من الشريط؛ يمكن أن تكون قيمة Y بحد أقصى %3</translation>
+        </message>
+        <message>
+            <source>BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 BarHeight 画出，条高 %4</source>
+            <translation>يختلف BarHeight %1 عن الارتفاع %3 الذي يرسمه BarLineHeight %2؛ يُرسم الرمز الشريطي بارتفاع BarHeight، بأشرطة ارتفاعها %4</translation>
+        </message>
+        <message>
+            <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
+            <translation>TextContent فارغ: يعرض المصمم إطار "نص فارغ"، ولا تطبع الطابعة شيئًا</translation>
         </message>
     </context>
     <context>
@@ -1812,6 +1840,10 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+        <message>
+            <source>有效期(月)</source>
+            <translation>الصلاحية (بالأشهر)</translation>
         </message>
     </context>
     <context>

@@ -75,7 +75,8 @@ void Widget::createCanvasActions()
         {tr("剪切"), QKeySequence::Cut, &Widget::cutSelection},
         {tr("复制"), QKeySequence::Copy, &Widget::copySelection},
         {tr("粘贴"), QKeySequence::Paste, &Widget::pasteSections},
-        {tr("复制一份"), QKeySequence(Qt::CTRL | Qt::Key_D), &Widget::duplicateSelection},
+        // Ctrl+D is Delete on X11, which leaves it to neither.
+        {tr("复制一份"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &Widget::duplicateSelection},
         {tr("全选"), QKeySequence::SelectAll, &Widget::selectAllItems},
         {tr("放大"), QKeySequence::ZoomIn, &Widget::zoomIn},
         {tr("缩小"), QKeySequence::ZoomOut, &Widget::zoomOut},
@@ -162,9 +163,9 @@ void Widget::pasteText(const QByteArray &sections)
     QPointF shift = originalsHere ? QPointF(pasteOffset, pasteOffset) : QPointF(insertionX() - left, 0);
     for (QGraphicsItem *item : items) {
         parsed.removeItem(item);
-        QPointF pos = clampedPlacement(item->pos() + shift);
+        QPointF pos = clampedPlacement(*item, item->pos() + shift);
         for (int tries = 0; tries < 100 && occupied(scene, item, pos); ++tries)
-            pos = clampedPlacement(pos + QPointF(pasteOffset, 0));
+            pos = clampedPlacement(*item, pos + QPointF(pasteOffset, 0));
         item->setPos(pos);
     }
     loadingPanel = true;

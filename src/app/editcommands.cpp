@@ -3,7 +3,10 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "diagrambaritem.h"
+#include "diagramqrcodeitem.h"
 #include "diagramscene.h"
+#include "diagramtextitem.h"
 #include "placement.h"
 #include "undocommands.h"
 
@@ -11,6 +14,8 @@
 #include <QGraphicsItem>
 #include <QHash>
 #include <QUndoStack>
+#include <algorithm>
+#include <iterator>
 
 struct Widget::editScope::state {
     itemSnapshot snapshot;
@@ -18,11 +23,20 @@ struct Widget::editScope::state {
 
 namespace
 {
-// Steps of one control merge: each control gets an id of its own.
+// The routing slots fed by spin boxes, by the end of their names.
+const char *const spinBoxSlotEnds[] = {"XChange",        "YChange",       "RotateChange", "SizeChange",
+                                       "IntervalChange", "SpacingChange", "WidthChange",  "HeightChange",
+                                       "ScaleChange",    "ValidChange"};
+
+// Only a run of one spin box (typed or stepped) merges into one step: each spin box gets an id of its
+// own. A combo choice, a check box, an applied content or an accepted dialog is always a step of its own.
 int controlId(const char *control)
 {
     static QHash<QByteArray, int> ids;
     const QByteArray key(control);
+    if (std::none_of(std::begin(spinBoxSlotEnds), std::end(spinBoxSlotEnds),
+                     [&key](const char *end) { return key.endsWith(end); }))
+        return -1;
     auto it = ids.find(key);
     if (it == ids.end())
         it = ids.insert(key, ids.size() + 1);
@@ -41,23 +55,33 @@ Widget::editScope::editScope(Widget *window, QGraphicsItem *item, const char *co
 
 Widget::editScope::~editScope()
 {
+    // Still open while the step is pushed, so that the content being applied stays in the editor.
+    if (recording) {
+        window->undo->push(new editItemCommand(item, before->snapshot, itemSnapshot::of(item), mergeId));
+        window->refreshPanel();
+    }
     --window->editDepth;
-    if (!recording)
-        return;
-    window->undo->push(new editItemCommand(item, before->snapshot, itemSnapshot::of(item), mergeId));
-    window->refreshPanel();
 }
 
 void Widget::createEditActions()
 {
     undo = new QUndoStack(this);
     connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-    connect(undo, &QUndoStack::indexChanged, this, [this] { refreshPanel(); });
+    // Undo, redo and removals change items behind the panel and the editor: both show them again.
+    connect(undo, &QUndoStack::indexChanged, this, [this] {
+        refreshPanel();
+        if (editDepth == 0)
+            showCurrentContent();
+    });
 
     QAction *undoAction = undo->createUndoAction(this, tr("撤销"));
     undoAction->setShortcuts(QKeySequence::Undo);
     QAction *redoAction = undo->createRedoAction(this, tr("重做"));
-    redoAction->setShortcuts(QKeySequence::Redo);
+    // Ctrl+Y redoes on every platform, not only where it is the platform's own key.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redoAction->setShortcuts(redoKeys);
     addAction(undoAction);
     addAction(redoAction);
 
@@ -121,6 +145,24 @@ void Widget::refreshPanel()
     loadingPanel = false;
 }
 
+void Widget::showCurrentContent()
+{
+    const struct {
+        int panel;
+        const QGraphicsItem *item;
+        const QString &content;
+    } rows[] = {
+        {0, currentTextItem, currentTextItem->content},
+        {3, currentBarItem, currentBarItem->content},
+        {7, currentQRCodeItem, currentQRCodeItem->content},
+    };
+    QString shown;
+    for (const auto &row : rows)
+        if (row.panel == currentPanel && row.item->scene() == scene)
+            shown = row.content;
+    ui->lineEdit->setText(shown);
+}
+
 void Widget::undoableDelete(const QList<QGraphicsItem *> &items, const QString &text)
 {
     if (items.isEmpty())
@@ -137,7 +179,7 @@ void Widget::nudgeSelection(const QPointF &step)
     bool moved = false;
     for (QGraphicsItem *item : items) {
         from.append(item->pos());
-        item->setPos(clampedPlacement(item->pos() + step));
+        item->setPos(clampedPlacement(*item, item->pos() + step));
         moved = moved || item->pos() != from.last();
     }
     if (moved)

@@ -31,8 +31,8 @@ QString chooseDocument(QWidget *parent, const QString &title, const QString &acc
     return files.isEmpty() ? QString() : files.first();
 }
 
-// The name to save under; empty when the operator cancels. A name without a suffix gets ".spr", so
-// that the Open dialog's filter shows the file.
+// The name to save under; empty when the operator cancels. A name that does not end in ".spr" gets it
+// ("line2.v1" too), so that the Open dialog's filter shows the file.
 QString chooseSaveName(QWidget *parent)
 {
     QFileDialog dialog(parent, Widget::tr("保存文件"), QStringLiteral("."), Widget::tr("*.spr"));
@@ -42,7 +42,8 @@ QString chooseSaveName(QWidget *parent)
         return QString();
     qDebug() << files.first();
     const QString name = files.first();
-    return QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".spr") : name;
+    const QString suffix = QStringLiteral(".spr");
+    return name.endsWith(suffix, Qt::CaseInsensitive) ? name : name + suffix;
 }
 
 // The digest of the file at path as it is now; none when there is no file. A file that cannot be read
@@ -118,6 +119,8 @@ void Widget::newActionSlot()
     // A fresh history: its steps refer to items of the old design.
     undo->clear();
     scene->clear();
+    refreshPanel();
+    showCurrentContent();
     updateTitle();
 }
 
@@ -253,6 +256,8 @@ bool Widget::openDocument(const QString &path)
     }
     currentFilePath = path;
     fileDigest = digest;
+    refreshPanel();
+    showCurrentContent();
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
     for (quint8 code : result.barcodeRefusals)

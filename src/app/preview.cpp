@@ -95,6 +95,10 @@ void Widget::applyPreview()
 
 void Widget::setEditingEnabled(bool enabled)
 {
+    // Every value changed while the preview is on comes here again: only the first call may note what was
+    // on, or leaving the preview would turn nothing back on.
+    if (ui->graphicsView->isInteractive() == enabled)
+        return;
     ui->graphicsView->setInteractive(enabled);
     for (QWidget *part : {static_cast<QWidget *>(ui->lineEdit), static_cast<QWidget *>(ui->editPushButton),
                           static_cast<QWidget *>(ui->widget)})
@@ -143,6 +147,20 @@ void Widget::exportDesign()
 
 void Widget::refreshScanVerdict()
 {
+    // An item out of the design (after New, Open or a removal) has no verdict to show.
+    const struct {
+        int panel;
+        const QGraphicsItem *item;
+        scanVerdictLabel *label;
+    } shown[] = {{barcodePanel, currentBarItem, m_barSetting->scanVerdict()},
+                 {qrPanel, currentQRCodeItem, m_QRCodeSetting->scanVerdict()}};
+    for (const auto &row : shown) {
+        if (row.panel == currentPanel && row.item->scene() != scene) {
+            row.label->clear();
+            verifiedItem = nullptr;
+            return;
+        }
+    }
     if (currentPanel == barcodePanel) {
         const diagramBarItem *item = currentBarItem;
         const qint64 key = item->naturalPixmap().cacheKey();

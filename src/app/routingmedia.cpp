@@ -30,6 +30,7 @@ void Widget::setupMediaPanels()
     barSetting *bar = m_barSetting;
     connect(bar, &barSetting::barXChange, this, &Widget::barXChange);
     connect(bar, &barSetting::barYChange, this, &Widget::barYChange);
+    connect(bar, &barSetting::barWidthChange, this, &Widget::barWidthChange);
     connect(bar, &barSetting::barHeightChange, this, &Widget::barHeightChange);
     connect(bar, &barSetting::barRotateChange, this, &Widget::barRotateChange);
     connect(bar, &barSetting::barModeChange, this, &Widget::barModeChange);
@@ -69,8 +70,8 @@ void Widget::loadMediaPanel(int kind)
     }
 }
 
-// Barcode. Size changes stretch the natural picture and leave it as it is, so they never compound;
-// anything that regenerates shows the natural size again.
+// Barcode. The module width and the height draw the symbol again at that size, so the picture shown
+// is the picture saved and read back.
 
 void Widget::barXChange(int x)
 {
@@ -84,20 +85,20 @@ void Widget::barYChange(int y)
     currentBarItem->setPos(currentBarItem->x(), y);
 }
 
+// A refused content was told when it was applied; the frame names the refusal meanwhile.
 void Widget::barWidthChange(int width)
 {
     const editScope scope(this, currentBarItem, "barWidthChange");
-    const int height = currentBarItem->pixmap().height();
-    currentBarItem->setPixmap(
-        currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    currentBarItem->lineWidth = width;
+    currentBarItem->regenerate();
 }
 
+// The bars' height; the text band comes below them.
 void Widget::barHeightChange(int height)
 {
     const editScope scope(this, currentBarItem, "barHeightChange");
-    const int width = currentBarItem->pixmap().width();
-    currentBarItem->setPixmap(
-        currentBarItem->barPixmap.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    currentBarItem->lineHeight = height;
+    currentBarItem->regenerate();
 }
 
 void Widget::barRotateChange(int angle)
@@ -111,14 +112,14 @@ void Widget::barModeChange(int index)
     const editScope scope(this, currentBarItem, "barModeChange");
     if (index >= 0 && index <= 6)
         currentBarItem->mode = index;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate());
+    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
 }
 
 void Widget::barTextStateChange(bool checked)
 {
     const editScope scope(this, currentBarItem, "barTextStateChange");
     currentBarItem->isTextOn = checked;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate());
+    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
 }
 
 // Image.
@@ -156,7 +157,8 @@ void Widget::imageRotateChange(int angle)
 void Widget::imageSelectChange()
 {
     const editScope scope(this, currentImageItem, "imageSelectChange");
-    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."), tr("Image Files(*.jpg *.bmp)"));
+    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."),
+                       tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
         return;
@@ -234,19 +236,22 @@ void Widget::QRCodeConverseChange(int index)
     currentQRCodeItem->regenerate();
 }
 
+// The dialog opens on the item; accepted without an edit, or cancelled, it leaves the item and the
+// history as they are.
 void Widget::QRCodeSetDynamicStyle()
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
     QRCodeDynamicStyleDialog dialog;
+    dialog.loadFromItem(*currentQRCodeItem);
     dialog.languageFile = languageFile;
     dialog.themeName = themeName;
     for (const char *theme : {"red", "orange", "blue"})
         for (const char *language : {"en", "cn"})
             dialog.styleSheetPaths.append(
                 QStringLiteral(":/qss/%1/%2/dynamicQRCode.qss").arg(theme, language));
-    if (modalHooks::execDialog(dialog) != QDialog::Accepted)
+    if (modalHooks::execDialog(dialog) != QDialog::Accepted || !dialog.isEdited())
         return;
 
+    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
     diagramQRCodeItem *item = currentQRCodeItem;
     copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content.isEmpty() ? QStringLiteral("VORANEX") : dialog.content);

@@ -91,6 +91,7 @@ void Widget::setupTextPanels()
     connect(m_timeSetting, &timeSetting::timeSizeChange, this, &Widget::timeSizeChange);
     connect(m_timeSetting, &timeSetting::timeModeChange, this, &Widget::timeModeChange);
     connect(m_timeSetting, &timeSetting::timeSpacingChange, this, &Widget::timeSpacingChange);
+    connect(m_timeSetting, &timeSetting::timeValidChange, this, &Widget::timeValidChange);
 }
 
 void Widget::loadTextPanel(int kind)
@@ -254,4 +255,12 @@ void Widget::timeModeChange(QString timeModeStr)
     currentTimeItem->mode = timeModeStr;
     currentTimeItem->setPlainText(
         currentTimeItem->timeText(currentTimeItem->dateTime, currentTimeItem->valid));
+}
+
+// The printer prints the print date plus that many months, minus one day; the item shows the same.
+void Widget::timeValidChange(int months)
+{
+    const editScope scope(this, currentTimeItem, "timeValidChange");
+    currentTimeItem->valid = months;
+    currentTimeItem->setPlainText(currentTimeItem->timeText(currentTimeItem->dateTime, months));
 }

@@ -203,7 +203,7 @@ void Widget::buttonItemsClicked(int id)
         {7,
          [this]() -> QGraphicsItem * {
              currentBarItem = new diagramBarItem;
-             showBarcodeFormatErrorBox(currentBarItem->regenerate());
+             showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
              return currentBarItem;
          }},
     };
@@ -341,7 +341,7 @@ void Widget::on_editPushButton_clicked()
         {3, currentBarItem,
          [this, &text] {
              currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
-             showBarcodeFormatErrorBox(currentBarItem->regenerate());
+             showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
          }},
         {7, currentQRCodeItem,
          [this, &text] {

@@ -148,6 +148,7 @@ public slots:
     void timeSizeChange(int size);
     void timeModeChange(QString timeModeStr);
     void timeSpacingChange(int value);
+    void timeValidChange(int months);
 
     void on_deletePushButton_clicked();
     void copySelection();
@@ -175,6 +176,9 @@ private:
     void selectItem(QGraphicsItem *item);
     // Loads the shown panel again from its item, after anything changed the item's values.
     void refreshPanel();
+    // The content editor shows the content of the item the shown panel edits; nothing when that item is
+    // not in the design.
+    void showCurrentContent();
     void createEditActions();
     void nudgeSelection(const QPointF &step);
     void undoableDelete(const QList<QGraphicsItem *> &items, const QString &text);

@@ -23,6 +23,17 @@ int barcodePictureHeight(int e, bool isTextOn)
     return isTextOn ? scaled(e, 1.2) : e;
 }
 
+int barcodeLineHeightFor(int pictureHeight, bool isTextOn)
+{
+    const int h = qBound(1, pictureHeight, maxSide);
+    int e = isTextOn ? qMax(1, h * 5 / 6) : h;
+    while (e > 1 && barcodePictureHeight(e, isTextOn) > h)
+        --e;
+    while (barcodePictureHeight(e + 1, isTextOn) <= h)
+        ++e;
+    return e;
+}
+
 int barcodeGuardHeight(int e)
 {
     return scaled(e, 1.08);

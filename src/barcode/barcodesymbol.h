@@ -50,6 +50,9 @@ struct barcodeSymbol {
 int barcodePictureHeight(int e, bool isTextOn);
 int barcodeGuardHeight(int e);
 int barcodeTextHeight(int e);
+// The largest bar height (at least 1) whose picture is at most pictureHeight rows high; with the text on
+// some heights have no bar height of their own (1.2 e skips every sixth).
+int barcodeLineHeightFor(int pictureHeight, bool isTextOn);
 
 // A picture never grows past the print strip: at most this wide, and no larger than the strip in area.
 constexpr qint64 barcodeMaxWidth = stripLength;

@@ -62,8 +62,18 @@ bool diagramBarItem::showsFrame() const
 
 QString diagramBarItem::emptyReason() const
 {
-    const std::optional<quint8> refusal = symbol(content).refusal;
-    return refusal ? barcodeErrorMessage(*refusal) : emptyPicture::noPictureReason();
+    const barcodeSymbol made = symbol(content);
+    if (!made.refusal)
+        return emptyPicture::noPictureReason();
+    const QString detail = barcodeRefusedCharacter(*made.refusal, content, made.encodedCharacters);
+    return detail.isEmpty() ? barcodeErrorMessage(*made.refusal)
+                            : barcodeErrorMessage(*made.refusal) + QLatin1Char('\n') + detail;
+}
+
+QString diagramBarItem::refusedCharacter() const
+{
+    const barcodeSymbol made = symbol(content);
+    return made.refusal ? barcodeRefusedCharacter(*made.refusal, content, made.encodedCharacters) : QString();
 }
 
 barcodeSymbol diagramBarItem::symbol(const QString &content) const
@@ -122,7 +132,7 @@ void diagramBarItem::dropDeferredPixmap()
     barPixmap = QPixmap();
 }
 
-void showBarcodeFormatErrorBox(quint8 code)
+void showBarcodeFormatErrorBox(quint8 code, const QString &detail)
 {
     const QString message = barcodeErrorMessage(code);
     const QString title = QCoreApplication::translate("QObject", "警告");
@@ -132,6 +142,7 @@ void showBarcodeFormatErrorBox(quint8 code)
     box.setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     box.setIcon(QMessageBox::Warning);
     box.setText(message);
+    box.setInformativeText(detail);
     QPushButton *button = box.addButton(caption, QMessageBox::YesRole);
     const QFont font(QStringLiteral("simsun"), 9);
     box.setFont(font);
@@ -143,4 +154,10 @@ void showBarcodeFormatErrorBox(const std::optional<quint8> &refusal)
 {
     if (refusal)
         showBarcodeFormatErrorBox(*refusal);
+}
+
+void showBarcodeFormatErrorBox(const std::optional<quint8> &refusal, const diagramBarItem &item)
+{
+    if (refusal)
+        showBarcodeFormatErrorBox(*refusal, item.refusedCharacter());
 }

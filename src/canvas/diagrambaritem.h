@@ -18,6 +18,8 @@ public:
     QPainterPath shape() const override;
     // Why the picture is empty: the symbology's refusal, shown in the frame and the panel.
     QString emptyReason() const;
+    // The sentence naming the first character of content the symbology refuses; empty when none is.
+    QString refusedCharacter() const;
     // Whether the view shows the frame: no picture, or the blank picture of refused content.
     bool showsFrame() const;
 
@@ -70,6 +72,8 @@ private:
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through
-// the message-box hook. The optional form shows nothing when there was no refusal.
-void showBarcodeFormatErrorBox(quint8 code);
+// the message-box hook. Given the item, it also names the first character the symbology cannot encode.
+// The optional form shows nothing when there was no refusal.
+void showBarcodeFormatErrorBox(quint8 code, const QString &detail = QString());
 void showBarcodeFormatErrorBox(const std::optional<quint8> &refusal);
+void showBarcodeFormatErrorBox(const std::optional<quint8> &refusal, const diagramBarItem &item);

@@ -51,7 +51,7 @@ void diagramScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
     // The toolkit moves items anywhere; they are kept where the panels can show them.
     if (event->buttons() & Qt::LeftButton) {
         for (QGraphicsItem *item : selectedItems())
-            item->setPos(clampedPlacement(item->pos()));
+            item->setPos(clampedPlacement(*item, item->pos()));
         update();
     }
 }

@@ -1,5 +1,7 @@
 #include "diagramtextitem.h"
 
+#include "emptypicture.h"
+
 #include <QCoreApplication>
 
 namespace
@@ -20,4 +22,26 @@ diagramTextItem::diagramTextItem(QGraphicsItem *parent)
 void diagramTextItem::showFields()
 {
     showText(content.left(maxShownLength));
+}
+
+QRectF diagramTextItem::boundingRect() const
+{
+    return toPlainText().isEmpty() ? emptyPicture::frame() : textFamilyItem::boundingRect();
+}
+
+QPainterPath diagramTextItem::shape() const
+{
+    return toPlainText().isEmpty() ? emptyPicture::frameShape() : textFamilyItem::shape();
+}
+
+bool diagramTextItem::contains(const QPointF &point) const
+{
+    return toPlainText().isEmpty() ? emptyPicture::frame().contains(point) : textFamilyItem::contains(point);
+}
+
+void diagramTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+{
+    if (toPlainText().isEmpty())
+        return emptyPicture::paint(painter, widget, emptyPicture::emptyTextReason());
+    textFamilyItem::paint(painter, option, widget);
 }

@@ -1,6 +1,7 @@
 #include "emptypicture.h"
 
 #include "deferredpixmapitem.h"
+#include "diagramtextitem.h"
 #include <QCoreApplication>
 
 #include <QPainter>
@@ -10,6 +11,8 @@ namespace emptyPicture
 
 bool isEmpty(const QGraphicsItem &item)
 {
+    if (item.type() == textItemType)
+        return static_cast<const diagramTextItem &>(item).toPlainText().isEmpty();
     const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item);
     return picture && picture->pictureSize().isEmpty();
 }
@@ -56,6 +59,11 @@ QRectF printedSceneRect(const QGraphicsItem &item)
     if (isEmpty(item))
         return QRectF(item.scenePos(), QSizeF(0, 0));
     return item.sceneBoundingRect();
+}
+
+QString emptyTextReason()
+{
+    return QCoreApplication::translate("emptyPicture", "空文本");
 }
 
 QString noPictureReason()

@@ -15,9 +15,9 @@ class QWidget;
 namespace emptyPicture
 {
 
-// Whether item is a picture item that has no picture at all (and so shows the frame in the view). A
-// barcode whose content is refused keeps a blank picture of the symbol's size; it shows the frame over
-// that picture.
+// Whether item is a picture item that has no picture at all, or a text item with no text (and so shows
+// the frame in the view). A barcode whose content is refused keeps a blank picture of the symbol's size;
+// it shows the frame over that picture.
 bool isEmpty(const QGraphicsItem &item);
 
 // The frame in item coordinates, and its outline for hit tests.
@@ -46,5 +46,6 @@ QRectF printedSceneRect(const QGraphicsItem &item);
 QString noPictureReason();         // "无图像"
 QString unreadablePictureReason(); // "图片无法读取"
 QString noSymbolReason();          // QR content the symbol cannot hold
+QString emptyTextReason();         // "空文本"
 
 } // namespace emptyPicture

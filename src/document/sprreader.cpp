@@ -1,5 +1,6 @@
 #include "busycursor.h"
 #include "emptypicture.h"
+#include "placement.h"
 #include "printstrip.h"
 #include "safewrite.h"
 #include "scanfindings.h"
@@ -256,6 +257,8 @@ private:
     int lineOf(const sectionSpec &section, const char *key) const;
     void place(QGraphicsItem *item, const sectionPlacement &where);
     void noteFontBounds(const sectionSpec &section, const sectionPlacement &where);
+    void noteBelowStrip(const sectionSpec &section);
+    void honourPictureHeight(const sectionSpec &section, diagramBarItem &item, double saved);
     void buildText(const sectionSpec &section);
     void buildCounter(const sectionSpec &section);
     void buildTime(const sectionSpec &section);
@@ -515,6 +518,27 @@ void sprReader::readSection(const sectionSpec &section)
     default:
         break;
     }
+    noteBelowStrip(section);
+}
+
+// An item whose lowest row lies below the strip's last row: nothing in the window puts it there, and the
+// printer cannot print it whole.
+void sprReader::noteBelowStrip(const sectionSpec &section)
+{
+    if (!options.collectFindings || built.empty() || !result.limitExceeded.isEmpty())
+        return;
+    const QGraphicsItem &item = *built.back();
+    if (item.y() <= 0)
+        return;
+    const int lowest = placementMaxY(item);
+    if (item.y() <= lowest)
+        return;
+    const QByteArray key = QByteArray(section.rows[0].key).left(section.prefixLength) + "AtY";
+    note(lineOf(section, key.constData()),
+         QCoreApplication::translate("sprReader",
+                                     "%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3")
+             .arg(QLatin1String(key), realText(item.y()))
+             .arg(lowest));
 }
 
 void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectionPlacement &where)
@@ -584,6 +608,10 @@ void sprReader::buildText(const sectionSpec &section)
     item->itemFont = sectionFont(item->itemFont, where);
     item->showFields();
     place(item, where);
+    if (item->content.isEmpty())
+        note(lineOf(section, "TextContent"),
+             QCoreApplication::translate("sprReader",
+                                         "TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容"));
 }
 
 void sprReader::buildCounter(const sectionSpec &section)
@@ -627,6 +655,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
     }
     if (item->mode < 0 || item->mode > 6)
         item->mode = defaultMode;
+    honourPictureHeight(section, *item, where.height);
 
     std::optional<quint8> refusal;
     if (!pictures.makeBarcode(*item, refusal)) {
@@ -642,10 +671,34 @@ void sprReader::buildBarcode(const sectionSpec &section)
             // In one pass, so that a "%2" in the content stays as it is.
             note(contentLine,
                  QCoreApplication::translate("sprReader", "BarContent %1 不被该码制接受（代码 %2：%3）；%4")
-                     .arg(quoted(item->content), QString::number(*refusal), barcodeErrorMessage(*refusal),
+                     .arg(quoted(item->content), QString::number(*refusal),
+                          (barcodeErrorMessage(*refusal) + QLatin1Char(' ') + item->refusedCharacter())
+                              .trimmed(),
                           placeholderNote()));
     }
     noteScanFindings(*item);
+}
+
+// The picture's height as saved is what the operator saw. A bar height that draws another height (a
+// file written when the height box only stretched the picture) gives way to it.
+void sprReader::honourPictureHeight(const sectionSpec &section, diagramBarItem &item, double saved)
+{
+    const bool drawable = item.lineHeight >= 1 && item.lineHeight <= stripLength;
+    if (!drawable || !(saved >= 1 && saved <= stripLength))
+        return;
+    const int drawn = barcodePictureHeight(item.lineHeight, item.isTextOn);
+    if (int(saved) == drawn)
+        return;
+    const int lineHeight = barcodeLineHeightFor(int(saved), item.isTextOn);
+    note(lineOf(section, "BarHeight"),
+         QCoreApplication::translate("sprReader",
+                                     "BarHeight %1 与 BarLineHeight %2 画出的高度 %3 不同；条码按 "
+                                     "BarHeight 画出，条高 %4")
+             .arg(realText(saved))
+             .arg(item.lineHeight)
+             .arg(drawn)
+             .arg(lineHeight));
+    item.lineHeight = lineHeight;
 }
 
 void sprReader::buildQRCode(const sectionSpec &section)

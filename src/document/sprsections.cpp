@@ -205,7 +205,6 @@ void readHeight(QGraphicsItem &, sectionPlacement &p, const QString &v)
 {
     p.height = readReal(v);
 }
-void readNothing(QGraphicsItem &, sectionPlacement &, const QString &) {}
 void readPixPath(QGraphicsItem &item, sectionPlacement &, const QString &v)
 {
     static_cast<diagramImageItem &>(item).pixPath = v;
@@ -217,7 +216,7 @@ QJsonValue jsonPixPath(const QGraphicsItem &item)
 
 // The panels' ranges.
 constexpr double xLow = 0, xHigh = placementMaxX;
-constexpr double yLow = 0, yHigh = 77;
+constexpr double yLow = 0, yHigh = placementYLimit;
 constexpr double turnLow = 0, turnHigh = 180;
 constexpr double sizeLow = 6, sizeHigh = 400;
 constexpr double spaceLow = -100, spaceHigh = 200;
@@ -248,7 +247,7 @@ constexpr keyRow space(const char *key, const char *control)
 }
 
 // Every range tied to a control is the range of that control (the panel tests hold the two together);
-// BarLineWidth and BarLineHeight, which no panel sets, get plausible bounds.
+// BarLineHeight gets plausible bounds beyond the height box's, for files of taller bars.
 using T = diagramTextItem;
 const keyRow textRows[] = {
     atX("TextAtX", "textXSpin"),
@@ -283,12 +282,12 @@ using B = diagramBarItem;
 const keyRow barRows[] = {
     atX("BarAtX", "barXSpin"),
     atY("BarAtY", "barYSpin"),
-    {"BarHeight", valueForm::ignored, writePictureHeight, readNothing, nullptr, noLow, noHigh},
+    {"BarHeight", valueForm::ignored, writePictureHeight, readHeight, nullptr, noLow, noHigh},
     rotate("BarRotate", "barRotateSpin"),
     field<B, &B::content>("BarContent"),
     field<B, &B::mode>("BarMode", 0, 6, "barModeCombo"),
     field<B, &B::isTextOn>("BarIsTextOn"),
-    field<B, &B::lineWidth>("BarLineWidth", 1, 50),
+    field<B, &B::lineWidth>("BarLineWidth", 1, 20, "barWidthSpin"),
     field<B, &B::isExtVariable>("BarIsExtVariable"),
     field<B, &B::isAllPrinted>("BarIsAllPrinted"),
     field<B, &B::extDataStartLine>("BarExtDataStartLine"),
@@ -317,7 +316,7 @@ const keyRow timeRows[] = {
     fontSize("TimeFontSize", "timeSizeSpin"),
     space("TimeSpace", "timeSpacingSpin"),
     field<M, &M::mode>("TimeMode"),
-    field<M, &M::valid>("TimeValid"),
+    field<M, &M::valid>("TimeValid", 0, 120, "timeValidSpin"),
     field<M, &M::modeIndex>("TimeModeIndex"),
     field<M, &M::userDefined>("TimeUserDefined"),
 };

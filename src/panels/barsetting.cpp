@@ -22,9 +22,9 @@ barSetting::~barSetting()
 void barSetting::loadFromItem(const diagramBarItem *item)
 {
     panelLoad::loadSpin(ui->barXSpin, item->x());
-    panelLoad::loadSpin(ui->barYSpin, item->y());
-    // The height of the picture shown, which may have been scaled, not the bar height used to draw it.
-    panelLoad::loadSpin(ui->barHeightSpin, item->pixmap().height());
+    panelLoad::loadY(ui->barYSpin, *item);
+    panelLoad::loadSpin(ui->barHeightSpin, item->lineHeight);
+    panelLoad::loadSpin(ui->barWidthSpin, item->lineWidth);
     panelLoad::loadSpin(ui->barRotateSpin, item->rotation());
     // A check box set from code emits no click, so the switch never regenerates the item here.
     ui->checkBox_showText->setChecked(item->isTextOn);
@@ -40,6 +40,11 @@ void barSetting::on_barXSpin_valueChanged(int)
 void barSetting::on_barYSpin_valueChanged(int)
 {
     emit barYChange(ui->barYSpin->value());
+}
+
+void barSetting::on_barWidthSpin_valueChanged(int)
+{
+    emit barWidthChange(ui->barWidthSpin->value());
 }
 
 void barSetting::on_barHeightSpin_valueChanged(int)

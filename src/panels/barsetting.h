@@ -11,7 +11,8 @@ namespace Ui
 class barSetting;
 }
 
-// Property panel of a barcode item: position, shown height, rotation, symbology and the digits switch.
+// Property panel of a barcode item: position, bar height, module width, rotation, symbology and the
+// digits switch.
 // It holds no item; every edit leaves as a signal that the main window applies to its current barcode.
 class barSetting : public QWidget
 {
@@ -29,6 +30,7 @@ public:
 signals:
     void barXChange(int);
     void barYChange(int);
+    void barWidthChange(int width);
     void barHeightChange(int height);
     void barRotateChange(int angle);
     void barModeChange(int index);
@@ -37,6 +39,7 @@ signals:
 private slots:
     void on_barXSpin_valueChanged(int);
     void on_barYSpin_valueChanged(int);
+    void on_barWidthSpin_valueChanged(int);
     void on_barHeightSpin_valueChanged(int);
     void on_barRotateSpin_valueChanged(int);
     void on_barModeCombo_currentIndexChanged(int index);

@@ -19,7 +19,7 @@ cnt2Setting::~cnt2Setting()
 void cnt2Setting::loadFromItem(const diagramCnt2Item *item)
 {
     panelLoad::loadSpin(ui->cnt2XSpin, item->x());
-    panelLoad::loadSpin(ui->cnt2YSpin, item->y());
+    panelLoad::loadY(ui->cnt2YSpin, *item);
     panelLoad::loadSpin(ui->cnt2RotateSpin, item->rotation());
     panelLoad::loadSpin(ui->cnt2SizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->cnt2IntervalSpin, item->itemFont.letterSpacing());

@@ -19,7 +19,7 @@ cntSetting::~cntSetting()
 void cntSetting::loadFromItem(const diagramCntItem *item)
 {
     panelLoad::loadSpin(ui->cntXSpin, item->x());
-    panelLoad::loadSpin(ui->cntYSpin, item->y());
+    panelLoad::loadY(ui->cntYSpin, *item);
     panelLoad::loadSpin(ui->cntRotateSpin, item->rotation());
     panelLoad::loadSpin(ui->cntSizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->cntIntervalSpin, item->itemFont.letterSpacing());

@@ -19,7 +19,7 @@ imageSetting::~imageSetting()
 void imageSetting::loadFromItem(const diagramImageItem *item)
 {
     panelLoad::loadSpin(ui->imageXSpin, item->x());
-    panelLoad::loadSpin(ui->imageYSpin, item->y());
+    panelLoad::loadY(ui->imageYSpin, *item);
     panelLoad::loadSpin(ui->imageWidthSpin, item->pixmap().width());
     panelLoad::loadSpin(ui->imageHeightSpin, item->pixmap().height());
     panelLoad::loadSpin(ui->imageRotateSpin, item->rotation());

@@ -1,6 +1,9 @@
 #include "panelload.h"
 
+#include "placement.h"
+
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <climits>
 #include <cmath>
@@ -14,6 +17,17 @@ void loadSpin(QSpinBox *box, double value)
         value = 0;
     const double clamped = std::max<double>(INT_MIN, std::min<double>(INT_MAX, std::trunc(value)));
     box->setValue(static_cast<int>(clamped));
+}
+
+void loadY(QSpinBox *box, const QGraphicsItem &item)
+{
+    const int lowest = std::max(placementMaxY(item), int(std::min<qreal>(item.y(), placementYLimit)));
+    {
+        // Only the range: the value is loaded below, with its signal.
+        const QSignalBlocker quiet(box);
+        box->setMaximum(lowest);
+    }
+    loadSpin(box, item.y());
 }
 
 void loadComboIndex(QComboBox *combo, int index)

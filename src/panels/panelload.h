@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QGraphicsItem;
 class QSpinBox;
 
 namespace panelLoad
@@ -14,6 +15,10 @@ namespace panelLoad
 // Truncate toward zero and let the box clamp to its range. Values far outside int are clamped first, so
 // that no value read from a file can overflow the conversion.
 void loadSpin(QSpinBox *box, double value);
+
+// A Y box reaches the place where the item ends on the strip's last row, or the item's own Y when it
+// lies lower (from a file): loading never moves an item.
+void loadY(QSpinBox *box, const QGraphicsItem &item);
 
 // Select index when the combo has such a row; otherwise the combo stays as it is.
 void loadComboIndex(QComboBox *combo, int index);

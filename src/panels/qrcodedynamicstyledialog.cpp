@@ -1,6 +1,7 @@
 #include "qrcodedynamicstyledialog.h"
 #include "ui_qrcodedynamicstyledialog.h"
 
+#include "diagramqrcodeitem.h"
 #include "modalhooks.h"
 #include "settimemodedialog.h"
 
@@ -18,6 +19,20 @@ QRCodeDynamicStyleDialog::~QRCodeDynamicStyleDialog()
     delete ui;
 }
 
+void QRCodeDynamicStyleDialog::loadFromItem(const qrCodeRecord &item)
+{
+    cntMode = item.cntMode;
+    insertCnt = item.insertCnt;
+    insertCntPos = item.insertCntPos;
+    cntText = insertCnt && cntMode > 0 ? QString(cntMode, QLatin1Char('0')) : QString();
+    insertTime = item.insertTime;
+    insertTimePos = item.insertTimePos;
+    timeModeStr = insertTime ? item.timeModeStr : QString();
+    ui->lineEdit->setText(item.content);
+    content = item.content;
+    edited = false;
+}
+
 // Row i of the list is a counter of i + 1 digits. Every choice appends a new run; only the last one is
 // described by the members.
 void QRCodeDynamicStyleDialog::on_comboBox_type_currentIndexChanged(int index)
@@ -28,6 +43,7 @@ void QRCodeDynamicStyleDialog::on_comboBox_type_currentIndexChanged(int index)
     cntMode = index + 1;
     insertCntPos = content.length();
     appendToContent(cntText);
+    edited = true;
 }
 
 void QRCodeDynamicStyleDialog::on_pushButton_timeMode_clicked()
@@ -42,6 +58,7 @@ void QRCodeDynamicStyleDialog::on_pushButton_timeMode_clicked()
     timeModeStr = dialog.timeMode;
     insertTimePos = content.length();
     appendToContent(timeModeStr);
+    edited = true;
 }
 
 // Where a placeholder lies in text: its recorded place while it is still there, otherwise its last
@@ -55,6 +72,10 @@ static int placeholderPos(const QString &text, const QString &placeholder, int r
 
 void QRCodeDynamicStyleDialog::on_pushButton_OK_clicked()
 {
+    if (!edited) {
+        accept();
+        return;
+    }
     content = ui->lineEdit->text();
     // Text edited in front of a placeholder, or over it, would leave the printer filling in the wrong
     // characters; follow the placeholder, or drop its description when it is gone.
@@ -85,6 +106,7 @@ void QRCodeDynamicStyleDialog::on_pushButton_cancel_clicked()
 
 void QRCodeDynamicStyleDialog::on_lineEdit_textChanged(const QString &text)
 {
+    edited = edited || text != content;
     content = text;
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+struct qrCodeRecord;
+
 namespace Ui
 {
 class QRCodeDynamicStyleDialog;
@@ -19,6 +21,12 @@ class QRCodeDynamicStyleDialog : public QDialog
 public:
     explicit QRCodeDynamicStyleDialog(QWidget *parent = nullptr);
     ~QRCodeDynamicStyleDialog() override;
+
+    // Opens on a QR item's content and placeholders; accepted without an edit, it gives them back as
+    // they were.
+    void loadFromItem(const qrCodeRecord &item);
+    // Whether the operator changed the text or added a placeholder.
+    bool isEdited() const { return edited; }
 
     QString content;
     QString cntText;
@@ -43,6 +51,7 @@ private slots:
 
 private:
     void appendToContent(const QString &text);
+    bool edited = false;
     QString formatDialogStyleSheetPath() const;
 
     Ui::QRCodeDynamicStyleDialog *ui;

@@ -24,7 +24,7 @@ QRCodeSetting::~QRCodeSetting()
 void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
 {
     panelLoad::loadSpin(ui->QRCodeXSpin, item->x());
-    panelLoad::loadSpin(ui->QRCodeYSpin, item->y());
+    panelLoad::loadY(ui->QRCodeYSpin, *item);
     panelLoad::loadSpin(ui->QRCodeRotateSpin, item->rotation());
     // Unlike the other combos, a level or size the list has no row for leaves it with no row at all,
     // which reports -1 back: the item then encodes at Q, or lets the encoder pick the smallest size.

@@ -2,6 +2,7 @@
 #include "ui_settimemodedialog.h"
 
 #include <QDateTime>
+#include <QVector>
 #include <array>
 #include <utility>
 
@@ -49,6 +50,66 @@ QString pieceOf(const fieldRow &row)
     return row.format->currentText() + suffixOf(row);
 }
 
+// The six rows with the rules of their suffix lists.
+std::array<fieldRow, 6> fieldRows(const Ui::setTimeModeDialog *ui)
+{
+    return {{
+        {ui->yearFormatCombox, ui->yearSuffixCombox, ui->yearSpin, "TTTTBN"},
+        {ui->monthFormatCombox, ui->monthSuffixCombox, ui->monthSpin, "TTTTBN"},
+        {ui->dayFormatCombox, ui->daySuffixCombox, ui->daySpin, "TTTTBDN"},
+        {ui->hourFormatCombox, ui->hourSuffixCombox, ui->hourSpin, "TTB"},
+        {ui->minuteFormatCombox, ui->minuteSuffixCombox, ui->minuteSpin, "TTB"},
+        {ui->secondFormatCombox, ui->secondSuffixCombox, ui->secondSpin, "NTBD"},
+    }};
+}
+
+// The suffix list index that adds text after a field, or -1 when the list has none.
+int suffixIndexFor(const fieldRow &row, const QString &text)
+{
+    const QByteArray rule(row.suffixRule);
+    for (int i = 0; i < rule.size() && i < row.suffix->count(); ++i) {
+        const char code = rule.at(i);
+        if ((code == 'T' && row.suffix->itemText(i) == text) || (code == 'B' && text == QLatin1String(" ")) ||
+            (code == 'D' && text == QLatin1String("  ")) || (code == 'N' && text.isEmpty()))
+            return i;
+    }
+    return -1;
+}
+
+// A format as fields in their order, each with its row and the literal text after it. Empty when a
+// field repeats, text comes first or a quote is used, which the rows cannot express.
+struct formatPiece {
+    int row;
+    QString field;
+    QString suffix;
+};
+
+QVector<formatPiece> splitFormat(const QString &format)
+{
+    static const char *const tokens[] = {"yyyy", "yy", "MM", "dd", "hh", "mm", "ss"};
+    QVector<formatPiece> pieces;
+    int used = 0;
+    for (int i = 0; i < format.size();) {
+        const char *token = nullptr;
+        for (const char *candidate : tokens)
+            if (!token && QStringView(format).mid(i).startsWith(QLatin1String(candidate)))
+                token = candidate;
+        if (!token) {
+            if (pieces.isEmpty() || format.at(i) == QLatin1Char('\''))
+                return {};
+            pieces.last().suffix += format.at(i++);
+            continue;
+        }
+        const int row = QByteArrayLiteral("yMdhms").indexOf(*token);
+        if (used & (1 << row))
+            return {};
+        used |= 1 << row;
+        pieces.append({row, QString::fromLatin1(token), QString()});
+        i += int(qstrlen(token));
+    }
+    return pieces;
+}
+
 } // namespace
 
 setTimeModeDialog::setTimeModeDialog(QWidget *parent) : QDialog(parent), ui(new Ui::setTimeModeDialog)
@@ -57,6 +118,57 @@ setTimeModeDialog::setTimeModeDialog(QWidget *parent) : QDialog(parent), ui(new 
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     timeMode = QStringLiteral("yyyy/MM/dd  hh:mm:ss");
     refreshPreview();
+    // Whatever the rows show is the result at once, without 预览.
+    const auto follow = [this] {
+        if (settingRows)
+            return;
+        timeMode = composeFromRows();
+        refreshPreview();
+    };
+    for (const fieldRow &row : fieldRows(ui)) {
+        connect(row.format, QOverload<int>::of(&QComboBox::currentIndexChanged), this, follow);
+        connect(row.suffix, QOverload<int>::of(&QComboBox::currentIndexChanged), this, follow);
+        connect(row.order, QOverload<int>::of(&QSpinBox::valueChanged), this, follow);
+    }
+}
+
+void setTimeModeDialog::showFormat(const QString &format)
+{
+    settingRows = true;
+    const int quick = ui->timeModeCombo->findText(format);
+    // No quick format chosen unless it is this one, so that choosing any of them is a change.
+    ui->timeModeCombo->setCurrentIndex(quick);
+    setRows(format);
+    settingRows = false;
+    timeMode = format;
+    refreshPreview();
+}
+
+// Sets the six rows to compose format; false, leaving them as they are, when they cannot.
+bool setTimeModeDialog::setRows(const QString &format)
+{
+    const QVector<formatPiece> pieces = splitFormat(format);
+    const std::array<fieldRow, 6> rows = fieldRows(ui);
+    QVector<int> suffixes;
+    for (const formatPiece &piece : pieces) {
+        suffixes.append(suffixIndexFor(rows[size_t(piece.row)], piece.suffix));
+        if (suffixes.last() < 0)
+            return false;
+    }
+    if (pieces.isEmpty())
+        return false;
+    int nextOrder = pieces.size() + 1;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        rows[r].format->setCurrentIndex(rows[r].format->count() - 1);
+        rows[r].order->setValue(qMin(nextOrder++, rows[r].order->maximum()));
+    }
+    for (int i = 0; i < pieces.size(); ++i) {
+        const fieldRow &row = rows[size_t(pieces[i].row)];
+        row.format->setCurrentIndex(row.format->findText(pieces[i].field));
+        row.suffix->setCurrentIndex(suffixes[i]);
+        row.order->setValue(i + 1);
+    }
+    return true;
 }
 
 setTimeModeDialog::~setTimeModeDialog()
@@ -72,14 +184,7 @@ void setTimeModeDialog::refreshPreview()
 
 QString setTimeModeDialog::composeFromRows() const
 {
-    const std::array<fieldRow, 6> rows = {{
-        {ui->yearFormatCombox, ui->yearSuffixCombox, ui->yearSpin, "TTTTBN"},
-        {ui->monthFormatCombox, ui->monthSuffixCombox, ui->monthSpin, "TTTTBN"},
-        {ui->dayFormatCombox, ui->daySuffixCombox, ui->daySpin, "TTTTBDN"},
-        {ui->hourFormatCombox, ui->hourSuffixCombox, ui->hourSpin, "TTB"},
-        {ui->minuteFormatCombox, ui->minuteSuffixCombox, ui->minuteSpin, "TTB"},
-        {ui->secondFormatCombox, ui->secondSuffixCombox, ui->secondSpin, "NTBD"},
-    }};
+    const std::array<fieldRow, 6> rows = fieldRows(ui);
     std::array<std::pair<int, QString>, 6> pieces;
     for (size_t i = 0; i < rows.size(); ++i)
         pieces[i] = {rows[i].order->value(), pieceOf(rows[i])};

@@ -17,7 +17,12 @@ public:
     explicit setTimeModeDialog(QWidget *parent = nullptr);
     ~setTimeModeDialog() override;
 
-    // The format the dialog currently offers as its result.
+    // Opens on a format: the preview line shows it, and the rows and the quick list are set where they
+    // can express it. Until a control changes, it is the result.
+    void showFormat(const QString &format);
+
+    // The format the dialog currently offers as its result: the one it opened on, then the one its
+    // controls show after each change.
     QString timeMode;
     // The sample moment formatted with timeMode, as shown in the preview line.
     QString previewText;
@@ -33,6 +38,9 @@ private slots:
 private:
     void refreshPreview();
     QString composeFromRows() const;
+    bool setRows(const QString &format);
+
+    bool settingRows = false;
 
     Ui::setTimeModeDialog *ui;
 };

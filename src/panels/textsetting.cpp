@@ -19,7 +19,7 @@ textSetting::~textSetting()
 void textSetting::loadFromItem(const diagramTextItem *item)
 {
     panelLoad::loadSpin(ui->textXSpin, item->x());
-    panelLoad::loadSpin(ui->textYSpin, item->y());
+    panelLoad::loadY(ui->textYSpin, *item);
     panelLoad::loadSpin(ui->textRotateSpin, item->rotation());
     panelLoad::loadSpin(ui->textSizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->textIntervalSpin, item->itemFont.letterSpacing());

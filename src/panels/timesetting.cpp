@@ -11,6 +11,8 @@ timeSetting::timeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::timeSett
 {
     ui->setupUi(this);
     ui->timeFontCombo->addItems(cntFontTable.displayTexts(metaObject()->className()));
+    // Until an item is loaded the panel edits one with the defaults.
+    itemFormat = diagramTimeItem().mode;
 }
 
 timeSetting::~timeSetting()
@@ -21,11 +23,13 @@ timeSetting::~timeSetting()
 void timeSetting::loadFromItem(const diagramTimeItem *item)
 {
     panelLoad::loadSpin(ui->timeXSpin, item->x());
-    panelLoad::loadSpin(ui->timeYSpin, item->y());
+    panelLoad::loadY(ui->timeYSpin, *item);
     panelLoad::loadSpin(ui->timeRotateSpin, item->rotation());
     panelLoad::loadSpin(ui->timeSizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->timeSpacingSpin, item->itemFont.letterSpacing());
     panelLoad::loadComboByFamily(ui->timeFontCombo, cntFontTable.families(), item->font().family());
+    panelLoad::loadSpin(ui->timeValidSpin, item->valid);
+    itemFormat = item->mode;
 }
 
 void timeSetting::on_timeXSpin_valueChanged(int value)
@@ -58,11 +62,17 @@ void timeSetting::on_timeSpacingSpin_valueChanged(int value)
     emit timeSpacingChange(value);
 }
 
-// A fresh dialog per click, starting from its defaults; it lives on the stack, so it is gone when the
+void timeSetting::on_timeValidSpin_valueChanged(int value)
+{
+    emit timeValidChange(value);
+}
+
+// A fresh dialog per click, opened on the item's format; it lives on the stack, so it is gone when the
 // click has been handled.
 void timeSetting::on_changePushButton_clicked()
 {
     setTimeModeDialog dialog;
+    dialog.showFormat(itemFormat);
     if (modalHooks::execDialog(dialog) == QDialog::Accepted)
         emit timeModeChange(dialog.timeMode);
 }

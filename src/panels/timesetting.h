@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QWidget>
 
 class diagramTimeItem;
@@ -31,6 +32,8 @@ signals:
     void timeSizeChange(int size);
     void timeModeChange(QString timeModeStr);
     void timeSpacingChange(int value);
+    // Months of validity: 0 prints the print date, N the print date plus N months minus one day.
+    void timeValidChange(int months);
 
 private slots:
     void on_timeXSpin_valueChanged(int value);
@@ -39,8 +42,11 @@ private slots:
     void on_timeFontCombo_currentIndexChanged(int index);
     void on_timeSizeSpin_valueChanged(int value);
     void on_timeSpacingSpin_valueChanged(int value);
+    void on_timeValidSpin_valueChanged(int value);
     void on_changePushButton_clicked();
 
 private:
     Ui::timeSetting *ui;
+    // The loaded item's format, which the format dialog opens on.
+    QString itemFormat;
 };

@@ -98,8 +98,8 @@ private slots:
         QTest::newRow("textSetting") << std::shared_ptr<QObject>(new textSetting) << 6;
         QTest::newRow("cntSetting") << std::shared_ptr<QObject>(new cntSetting) << 8;
         QTest::newRow("cnt2Setting") << std::shared_ptr<QObject>(new cnt2Setting) << 7;
-        QTest::newRow("timeSetting") << std::shared_ptr<QObject>(new timeSetting) << 7;
-        QTest::newRow("barSetting") << std::shared_ptr<QObject>(new barSetting) << 6;
+        QTest::newRow("timeSetting") << std::shared_ptr<QObject>(new timeSetting) << 8;
+        QTest::newRow("barSetting") << std::shared_ptr<QObject>(new barSetting) << 7;
         QTest::newRow("imageSetting") << std::shared_ptr<QObject>(new imageSetting) << 7;
         QTest::newRow("QRCodeSetting") << std::shared_ptr<QObject>(new QRCodeSetting) << 8;
         QTest::newRow("gs1DigitalLinkDialog") << std::shared_ptr<QObject>(new gs1DigitalLinkDialog) << 2;

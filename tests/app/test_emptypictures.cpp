@@ -67,6 +67,8 @@ private slots:
         QTest::newRow("QR text beyond capacity") << 1 << QStringLiteral("内容无法生成二维码");
         QTest::newRow("QR scale 0") << 2 << QStringLiteral("无图像");
         QTest::newRow("file that is no picture") << 3 << QStringLiteral("图片无法读取");
+        // The text panel has no line for the reason: the frame says it.
+        QTest::newRow("empty text") << 4 << QString();
     }
     void reachableButNeverPrinted()
     {
@@ -77,12 +79,13 @@ private slots:
         w.resize(870, 590);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto *item = static_cast<deferredPixmapItem *>(makeEmpty(w, kind));
+        QGraphicsItem *item = makeEmpty(w, kind);
         // A refused barcode keeps the blank picture of its symbol; the others have none at all.
         QCOMPARE(emptyPicture::isEmpty(*item), kind != 0);
-        const QSize blank = item->pixmap().size();
+        const auto *picture = dynamic_cast<deferredPixmapItem *>(item);
+        const QSize blank = picture ? picture->pixmap().size() : QSize();
         QVERIFY(blank.isEmpty() ||
-                qAlpha(item->pixmap().toImage().pixel(blank.width() / 2, blank.height() / 2)) == 0);
+                qAlpha(picture->pixmap().toImage().pixel(blank.width() / 2, blank.height() / 2)) == 0);
         item->setPos(500, 40);
         item->setSelected(false);
 
@@ -98,8 +101,15 @@ private slots:
         QVERIFY(saved.contains("\r\nSceneWidth =" + QByteArray::number(int(printed.right())) + "\r\n"));
         QGraphicsScene back;
         setUpDesignScene(back);
-        readSprData(saved, back);
+        sprReadOptions options;
+        options.collectFindings = true;
+        const sprReadResult result = readSprData(saved, back, options);
         QCOMPARE(sprFileBytes(back), saved);
+        if (kind == 4) {
+            QCOMPARE(result.findings.size(), 1);
+            QVERIFY(result.findings.first().message.startsWith("TextContent"));
+            QCOMPARE(emptyPicture::emptyTextReason(), QStringLiteral("空文本"));
+        }
 
         // The view shows the frame and its reason; a scene rendered for print shows nothing.
         QGraphicsView *view = a.ui()->graphicsView;
@@ -125,7 +135,7 @@ private slots:
         for (QLabel *label : w.findChildren<QLabel *>(QStringLiteral("emptyPictureLabel")))
             if (label->isVisibleTo(&w))
                 shownReasons << label->text();
-        QCOMPARE(shownReasons, QStringList{reason});
+        QCOMPARE(shownReasons, reason.isEmpty() ? QStringList() : QStringList{reason});
 
         // A rubber band from empty canvas around it catches it.
         w.designScene()->clearSelection();
@@ -163,10 +173,15 @@ private:
             w.buttonItemsClicked(6);
             w.QRCodeScaleChange(0);
             return a.qr();
-        default:
+        case 3:
             w.buttonItemsClicked(5);
             w.imageSelectChange();
             return a.image();
+        default:
+            w.buttonItemsClicked(1);
+            a.editor()->clear();
+            w.on_editPushButton_clicked();
+            return a.text();
         }
     }
 

@@ -40,6 +40,9 @@ QString expectedAtEnd(const QString &control, int value)
     // An item placed at the strip's last column reaches past its end: the printer cuts it there.
     if (control.endsWith(QLatin1String("XSpin")) && value == placementMaxX)
         return QStringLiteral("past the strip's end at 80000");
+    // Bars one pixel high are drawn, but no scanner reads them.
+    if (control == QLatin1String("barHeightSpin") && value == 1)
+        return QStringLiteral("does not scan");
     if (value != 0)
         return QString();
     if (control == QLatin1String("spinBox_QRCodeItemScale"))
@@ -104,7 +107,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(tied, 33);
+        QCOMPARE(tied, 35);
     }
 
     // Every spin box and combo of every panel at both ends of its range: the design saved passes the

@@ -2,18 +2,23 @@
 // merged spin-box runs, the modified flag and the keys that reach it.
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "scanverdictlabel.h"
 #include "sprdocument.h"
 #include "textsetting.h"
 #include "widgettestaccess.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGraphicsView>
+#include <QHash>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 
@@ -100,6 +105,94 @@ private slots:
         QCOMPARE(box->value(), 0); // the panel shows the undone value
     }
 
+    // Combo choices, applied contents and accepted formats never merge, even one after another.
+    void choicesAndContentsAreStepsOfTheirOwn()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.buttonItemsClicked(7);
+        auto *combo = a.barPanel()->findChild<QComboBox *>("barModeCombo");
+        const int start = w.undoStack()->count();
+        for (int mode : {6, 2})
+            combo->setCurrentIndex(mode);
+        for (const char *content : {"ABC", "XYZ"}) {
+            a.editor()->setText(content);
+            w.on_editPushButton_clicked();
+        }
+        w.buttonItemsClicked(4);
+        const int timeStart = w.undoStack()->count();
+        for (const char *format : {"yy/MM/dd", "dd.MM.yyyy"})
+            w.timeModeChange(format);
+        QCOMPARE(w.undoStack()->count(), timeStart + 2);
+        w.undoStack()->undo();
+        QCOMPARE(a.time()->mode, QString("yy/MM/dd"));
+        w.undoStack()->setIndex(timeStart - 1);
+        w.itemSelected(a.bar());
+
+        QCOMPARE(timeStart - 1, start + 4);
+        const QList<QPair<int, QString>> back{
+            {2, "XYZ"}, {2, "ABC"}, {2, "6901234567892"}, {6, "6901234567892"}, {0, "6901234567892"}};
+        for (const auto &state : back) {
+            QCOMPARE(a.bar()->mode, state.first);
+            QCOMPARE(a.bar()->content, state.second);
+            QCOMPARE(combo->currentIndex(), state.first);
+            w.undoStack()->undo();
+        }
+    }
+
+    // The content line and the panels show the current item after undo, redo, delete, New and Open, so
+    // "完成" never applies an old text to another item.
+    void contentLineFollowsTheDesign()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonItemsClicked(6);
+        for (const char *content : {"ABC", "XYZ"}) {
+            a.editor()->setText(content);
+            w.on_editPushButton_clicked();
+        }
+        auto *scale = a.qrPanel()->findChild<QSpinBox *>("spinBox_QRCodeItemScale");
+        scale->setValue(scale->value() + 1);
+        QCOMPARE(a.editor()->text(), QString("XYZ"));
+        const QStringList undone{"XYZ", "ABC", "TALMOR_K3"};
+        for (const QString &content : undone) {
+            w.undoStack()->undo();
+            QCOMPARE(a.editor()->text(), content);
+            QCOMPARE(a.qr()->content, content);
+        }
+        w.undoStack()->redo();
+        QCOMPARE(a.editor()->text(), QString("ABC"));
+        diagramQRCodeItem *qr = a.qr();
+        w.on_deletePushButton_clicked();
+        QCOMPARE(a.editor()->text(), QString());
+
+        w.undoStack()->undo();
+        w.itemSelected(qr);
+        auto *verdict = a.qrPanel()->findChild<scanVerdictLabel *>();
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        QCOMPARE(verdict->text(), QString("✓ ABC"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("design.spr");
+        QVERIFY(saveSprFile(path, *w.designScene()));
+        w.newActionSlot();
+        QCOMPARE(a.editor()->text(), QString());
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        QCOMPARE(verdict->text(), QString());
+
+        w.buttonItemsClicked(7);
+        QVERIFY(w.openDocumentFile(path));
+        QCOMPARE(a.editor()->text(), QString());
+        const QByteArray opened = bytes(w);
+        w.on_editPushButton_clicked();
+        QCOMPARE(bytes(w), opened);
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return 0; });
+    }
+
     void editsOfItemsOutsideTheDesignAreNotSteps()
     {
         Widget w;
@@ -124,6 +217,31 @@ private slots:
         QCOMPARE(w.designScene()->items().size(), 1);
     }
 
+    // Each key sequence reaches one action only: an ambiguous one does nothing at all. Duplicate and
+    // Ctrl+Y redo reach their actions.
+    void shortcutsAreUniqueAndWork()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QHash<QKeySequence, QString> owner;
+        for (QAction *action : w.findChildren<QAction *>()) {
+            for (const QKeySequence &keys : action->shortcuts()) {
+                QVERIFY2(!owner.contains(keys),
+                         qPrintable(keys.toString() + ": " + owner.value(keys) + ", " + action->text()));
+                owner.insert(keys, action->text());
+            }
+        }
+        w.buttonItemsClicked(1);
+        QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+        QCOMPARE(w.designScene()->items().size(), 2);
+        QTest::keySequence(&w, QKeySequence(QKeySequence::Undo));
+        QCOMPARE(w.designScene()->items().size(), 1);
+        QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(w.designScene()->items().size(), 2);
+    }
+
     void nudgesAreOneStepAndStayInRange()
     {
         Widget w;
@@ -140,13 +258,16 @@ private slots:
         QCOMPARE(w.undoStack()->count(), count + 1);
         QTest::keyClick(a.ui()->graphicsView, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(a.text()->y(), 0.0);
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < 30; ++i)
             QTest::keyClick(a.ui()->graphicsView, Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(a.text()->y(), 77.0);
+        // The text's last row lies on the strip's last row.
+        QVERIFY(a.text()->sceneBoundingRect().bottom() > 299 &&
+                a.text()->sceneBoundingRect().bottom() <= 300);
         w.undoStack()->undo();
         QCOMPARE(a.text()->pos(), QPointF(0, 0));
     }
 
+    // A 30-pixel text reaches the strip's bottom, and the checker finds nothing wrong with where it lies.
     void dragIsClampedAndOneStep()
     {
         Widget w;
@@ -154,22 +275,32 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.buttonItemsClicked(1);
+        a.textPanel()->findChild<QSpinBox *>("textSizeSpin")->setValue(30);
         QGraphicsView *view = a.ui()->graphicsView;
         view->centerOn(0, 0);
         const QPoint start = view->mapFromScene(a.text()->sceneBoundingRect().center());
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, start);
-        for (int dy = 10; dy <= 100; dy += 10) {
+        for (int dy = 20; dy <= 400; dy += 20) {
             const QPoint at = start + QPoint(0, dy);
             QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
                              Qt::LeftButton, {});
             QApplication::sendEvent(view->viewport(), &move);
         }
         const int count = w.undoStack()->count();
-        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, start + QPoint(0, 100));
-        QCOMPARE(a.text()->y(), 77.0);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, start + QPoint(0, 400));
+        const qreal bottom = a.text()->sceneBoundingRect().bottom();
+        QVERIFY2(bottom > 299 && bottom <= 300, qPrintable(QString::number(bottom)));
+        QVERIFY(a.text()->y() > 250);
         QCOMPARE(w.undoStack()->count(), count + 1);
         auto *yBox = a.textPanel()->findChild<QSpinBox *>("textYSpin");
-        QCOMPARE(yBox->value(), 77);
+        QCOMPARE(yBox->value(), int(a.text()->y()));
+        QCOMPARE(yBox->maximum(), yBox->value());
+        sprReadOptions options;
+        options.collectFindings = true;
+        QGraphicsScene back;
+        for (const sprFinding &finding : readSprData(bytes(w), back, options).findings)
+            QVERIFY2(!finding.message.contains("TextAtY"), qPrintable(finding.message));
+        QCOMPARE(back.items().first()->pos(), a.text()->pos());
         w.undoStack()->undo();
         QCOMPARE(a.text()->y(), 0.0);
     }
@@ -213,7 +344,7 @@ private slots:
         }
         // Sections without values make items with defaults; nothing else may come of it.
         for (QGraphicsItem *item : w.designScene()->items())
-            QVERIFY(item->x() >= 0 && item->x() <= 79999 && item->y() >= 0 && item->y() <= 77);
+            QVERIFY(item->x() >= 0 && item->x() <= 79999 && item->y() >= 0 && item->y() <= 299);
     }
 
     void zoomKeysAndFit()

@@ -115,6 +115,15 @@ private slots:
         QCOMPARE(contentsOf(path), sprFileBytes(*w.designScene()));
         QCOMPARE(WidgetTestAccess(w).path(), path);
         QCOMPARE(w.windowTitle(), QStringLiteral("plain.spr[*] - 编辑软件"));
+        // Any other ending is part of the name; ".spr" in any case is kept as typed.
+        const QStringList typed{"line2.v1", "line3.spr.bak", "kept.SPR"};
+        const QStringList written{"line2.v1.spr", "line3.spr.bak.spr", "kept.SPR"};
+        for (int i = 0; i < typed.size(); ++i) {
+            script.answers = QStringList{dir.filePath(typed[i])};
+            w.saveAsActionSlot();
+            QCOMPARE(WidgetTestAccess(w).path(), dir.filePath(written[i]));
+            QVERIFY(QFile::exists(dir.filePath(written[i])));
+        }
     }
 
     void failedSaveIsToldToTheOperator()

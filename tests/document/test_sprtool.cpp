@@ -45,7 +45,7 @@ private slots:
         QVERIFY(dir.isValid());
         QGraphicsScene scene;
         setUpDesignScene(scene);
-        addText(scene, QStringLiteral("A=1"), {10, 5})->setRotation(30);
+        addText(scene, QStringLiteral("A=1"), {10, 0})->setRotation(30);
         addCounter(scene, {700, 0})->mode = 3;
         addBarcode(scene, {1500, 0});
         addQRCode(scene, {2200, 0});

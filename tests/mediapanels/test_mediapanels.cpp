@@ -1,11 +1,13 @@
 // The barcode, image and QR code panels driven together with the main window: loading an item into its
 // panel, edits reaching the item, and the write-back of values a control cannot show.
+#include "barcodeerror.h"
 #include "barsetting.h"
 #include "diagrambaritem.h"
 #include "diagramimageitem.h"
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "sprdocument.h"
 #include "ui_widget.h"
 #include "widget.h"
 
@@ -14,10 +16,12 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace
@@ -105,16 +109,20 @@ private slots:
     void formsOfferTheirLists();
 
     void newBarcodeLoadsIntoThePanel();
-    void barcodeHeightThenSymbologyShowsNaturalSize();
+    void barcodeHeightAndWidthAreKeptAndSaved();
+    void barcodeReadAtItsSavedHeight();
     void barcodeTextSwitchReactsToClicksOnly();
+    void barcodeRefusalNamesTheCharacter_data();
+    void barcodeRefusalNamesTheCharacter();
     void barcodeLoadClampsAndWritesBackOnlyOnChange();
-    void barcodeLoadScalesATallPictureTo400();
+    void barcodeLoadClampsATallBarTo400();
     void barcodeLoadWithUnknownModeLeavesCombo();
     void barcodeLoadEmitsInFormOrder();
 
     void newImageLoadsIntoThePanel();
     void imageChooseResizeAndInvert();
     void imageCancelledDialogChangesNothing();
+    void imagePngKeepsItsName();
     void imageLoadClampsATallPicture();
     void imageButtonsEmitOnce();
 
@@ -144,23 +152,20 @@ void MediaPanelsTest::formsOfferTheirLists()
         int maximum;
     };
     const range ranges[] = {
-        {a.barPanel(), "barXSpin", 79999},
-        {a.barPanel(), "barYSpin", 77},
-        {a.barPanel(), "barHeightSpin", 400},
-        {a.barPanel(), "barRotateSpin", 180},
-        {a.imagePanel(), "imageXSpin", 79999},
-        {a.imagePanel(), "imageYSpin", 77},
-        {a.imagePanel(), "imageWidthSpin", 20000},
-        {a.imagePanel(), "imageHeightSpin", 400},
-        {a.imagePanel(), "imageRotateSpin", 180},
-        {a.qrPanel(), "QRCodeXSpin", 79999},
-        {a.qrPanel(), "QRCodeYSpin", 77},
-        {a.qrPanel(), "QRCodeRotateSpin", 180},
-        {a.qrPanel(), "spinBox_QRCodeItemScale", 77},
+        {a.barPanel(), "barXSpin", 79999},        {a.barPanel(), "barYSpin", 299},
+        {a.barPanel(), "barHeightSpin", 400},     {a.barPanel(), "barWidthSpin", 20},
+        {a.barPanel(), "barRotateSpin", 180},     {a.imagePanel(), "imageXSpin", 79999},
+        {a.imagePanel(), "imageYSpin", 299},      {a.imagePanel(), "imageWidthSpin", 20000},
+        {a.imagePanel(), "imageHeightSpin", 400}, {a.imagePanel(), "imageRotateSpin", 180},
+        {a.qrPanel(), "QRCodeXSpin", 79999},      {a.qrPanel(), "QRCodeYSpin", 299},
+        {a.qrPanel(), "QRCodeRotateSpin", 180},   {a.qrPanel(), "spinBox_QRCodeItemScale", 77},
     };
     for (const range &r : ranges) {
         QSpinBox *box = spin(r.panel, r.name);
-        QVERIFY2(box->minimum() == 0 && box->maximum() == r.maximum, r.name);
+        // A bar height or module width of no pixels would draw nothing.
+        const QByteArray name(r.name);
+        const int lowest = name == "barHeightSpin" || name == "barWidthSpin" ? 1 : 0;
+        QVERIFY2(box->minimum() == lowest && box->maximum() == r.maximum, r.name);
     }
 }
 
@@ -172,32 +177,122 @@ void MediaPanelsTest::newBarcodeLoadsIntoThePanel()
     w.buttonItemsClicked(7);
     QCOMPARE(w.shownPanel(), 3);
     QCOMPARE(combo(a.barPanel(), "barModeCombo")->currentText(), QString("EAN13"));
-    QCOMPARE(spin(a.barPanel(), "barHeightSpin")->value(), 275);
+    QCOMPARE(spin(a.barPanel(), "barHeightSpin")->value(), 230); // the bars, without the text band
+    QCOMPARE(spin(a.barPanel(), "barWidthSpin")->value(), 5);
     QVERIFY(child<QCheckBox>(a.barPanel(), "checkBox_showText")->isChecked());
     QVERIFY(a.bar()->x() > 0);
     QCOMPARE(spin(a.barPanel(), "barXSpin")->value(), int(a.bar()->x()));
     QCOMPARE(a.bar()->pixmap().size(), QSize(565, 275));
 }
 
-void MediaPanelsTest::barcodeHeightThenSymbologyShowsNaturalSize()
+// The height box sets the bar height so that the whole picture has that height, the module width box the
+// module width; both draw the symbol again, survive a change of symbology, undo one by one and come back
+// from the file as the same picture.
+void MediaPanelsTest::barcodeHeightAndWidthAreKeptAndSaved()
 {
+    QTemporaryDir dir;
     Widget w;
     WidgetTestAccess a(w);
     w.buttonItemsClicked(7);
-    QSignalSpy modeSpy(a.barPanel(), SIGNAL(barModeChange(int)));
-
-    spin(a.barPanel(), "barHeightSpin")->setValue(400);
-    QCOMPARE(a.bar()->pixmap().size(), QSize(565, 400));
-    QCOMPARE(a.bar()->barPixmap.size(), QSize(565, 275)); // the natural picture is kept
+    const int steps = w.undoStack()->count();
+    spin(a.barPanel(), "barHeightSpin")->setValue(120);
+    spin(a.barPanel(), "barWidthSpin")->setValue(3);
+    QCOMPARE(a.bar()->lineHeight, 120);
+    QCOMPARE(a.bar()->lineWidth, 3);
+    QCOMPARE(a.bar()->pixmap().size(), QSize(339, 143)); // the text band below the 120-pixel bars
+    QCOMPARE(w.undoStack()->count(), steps + 2);
 
     combo(a.barPanel(), "barModeCombo")->setCurrentIndex(1);
-    QCOMPARE(modeSpy.count(), 1);
-    QCOMPARE(a.bar()->mode, 1);
-    QCOMPARE(a.bar()->pixmap().size(), QSize(405, 275));
+    QCOMPARE(a.bar()->pixmap().size(), QSize(243, 143));
+    combo(a.barPanel(), "barModeCombo")->setCurrentIndex(0);
 
-    combo(a.barPanel(), "barModeCombo")->setCurrentText("Code_128");
-    QCOMPARE(modeSpy.last().at(0).toInt(), 6);
-    QCOMPARE(a.bar()->mode, 6);
+    const QString path = dir.filePath("bars.spr");
+    QVERIFY(saveSprFile(path, *w.designScene()));
+    Widget reopened;
+    WidgetTestAccess b(reopened);
+    QVERIFY(reopened.openDocumentFile(path));
+    auto *back = static_cast<diagramBarItem *>(reopened.designScene()->items().first());
+    QCOMPARE(back->pixmap().toImage(), a.bar()->pixmap().toImage());
+    reopened.itemSelected(back);
+    QCOMPARE(spin(b.barPanel(), "barHeightSpin")->value(), 120);
+    QCOMPARE(spin(b.barPanel(), "barWidthSpin")->value(), 3);
+
+    w.undoStack()->setIndex(steps + 1);
+    QCOMPARE(a.bar()->lineWidth, 5);
+    QCOMPARE(a.bar()->pixmap().size(), QSize(565, 143));
+    w.undoStack()->undo();
+    QCOMPARE(a.bar()->pixmap().size(), QSize(565, 275));
+}
+
+// A file written when the height box only stretched the picture comes back at the height it showed.
+void MediaPanelsTest::barcodeReadAtItsSavedHeight()
+{
+    QGraphicsScene scene;
+    auto *bar = new diagramBarItem;
+    bar->regenerate();
+    scene.addItem(bar);
+    QByteArray bytes = sprFileBytes(scene);
+    bytes.replace("BarHeight =275", "BarHeight =120");
+    QGraphicsScene back;
+    sprReadOptions options;
+    options.collectFindings = true;
+    const sprReadResult result = readSprData(bytes, back, options);
+    auto *read = static_cast<diagramBarItem *>(back.items().first());
+    QCOMPARE(read->pictureSize(), QSize(565, 119)); // the tallest picture of at most 120 rows
+    QCOMPARE(read->lineHeight, 100);
+    QStringList found;
+    for (const sprFinding &finding : result.findings)
+        found << finding.message;
+    QVERIFY2(found.filter("BarHeight").size() == 1 &&
+                 found.filter("BarHeight").first().startsWith("BarHeight 120"),
+             qPrintable(found.join('\n')));
+}
+
+// A refused content names its first character the symbology cannot encode, with its place: in the
+// warning box below its unchanged first sentence, in the frame and in check. Length refusals name none.
+void MediaPanelsTest::barcodeRefusalNamesTheCharacter_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("Code 128") << 6 << QString("Größe-1") << QString("第 3 个字符“ö”无法用该码制编码。");
+    QTest::newRow("Code 39") << 2 << QString("ABc") << QString("第 3 个字符“c”无法用该码制编码。");
+    QTest::newRow("EAN-13 letter") << 0 << QString("12345678901a3")
+                                   << QString("第 12 个字符“a”无法用该码制编码。");
+    QTest::newRow("EAN-13 too short") << 0 << QString("12345") << QString();
+}
+
+void MediaPanelsTest::barcodeRefusalNamesTheCharacter()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, content);
+    QFETCH(QString, named);
+    Widget w;
+    WidgetTestAccess a(w);
+    w.buttonItemsClicked(7);
+    w.barModeChange(mode);
+    QStringList texts, details;
+    modalHooks::setMessageBoxRunner([&](QMessageBox &box) {
+        texts << box.text();
+        details << box.informativeText();
+        return 0;
+    });
+    a.editor()->setText(content);
+    w.on_editPushButton_clicked();
+    modalHooks::setMessageBoxRunner({});
+    QCOMPARE(details, QStringList{named});
+    QCOMPARE(texts.first(), barcodeErrorMessage(mode == 0 ? 1 : mode == 2 ? 3 : 7));
+    QCOMPARE(a.bar()->emptyReason(), named.isEmpty() ? texts.first() : texts.first() + '\n' + named);
+
+    sprReadOptions options;
+    options.collectFindings = true;
+    QGraphicsScene back;
+    QStringList found;
+    for (const sprFinding &finding : readSprData(sprFileBytes(*w.designScene()), back, options).findings)
+        found << finding.message;
+    QVERIFY2(found.filter("BarContent").size() == 1, qPrintable(found.join('\n')));
+    if (!named.isEmpty())
+        QVERIFY2(found.filter("BarContent").first().contains(named), qPrintable(found.join('\n')));
 }
 
 void MediaPanelsTest::barcodeTextSwitchReactsToClicksOnly()
@@ -232,33 +327,36 @@ void MediaPanelsTest::barcodeLoadClampsAndWritesBackOnlyOnChange()
     diagramBarItem *bar = a.bar();
 
     spin(a.barPanel(), "barRotateSpin")->setValue(45);
-    bar->setPos(30.7, 150);
+    bar->setPos(30.7, 150.4);
     bar->setRotation(-20);
     w.itemSelected(bar);
-    QCOMPARE(spin(a.barPanel(), "barYSpin")->value(), 77);
-    QCOMPARE(bar->pos(), QPointF(30, 77)); // truncated and clamped values come back
+    // Truncated and clamped values come back; the Y box reaches the item's own Y, below the rule's 25.
+    QCOMPARE(spin(a.barPanel(), "barYSpin")->value(), 150);
+    QCOMPARE(spin(a.barPanel(), "barYSpin")->maximum(), 150);
+    QCOMPARE(bar->pos(), QPointF(30, 150));
     QCOMPARE(bar->rotation(), 0.0);
 
-    // The boxes already show 77 and 30: nothing changes, so the item keeps what it has.
-    bar->setPos(30.7, 150);
+    // The boxes already show 150 and 30: nothing changes, so the item keeps what it has.
+    bar->setPos(30.7, 150.4);
     w.itemSelected(bar);
-    QCOMPARE(bar->pos(), QPointF(30.7, 150));
+    QCOMPARE(bar->pos(), QPointF(30.7, 150.4));
 }
 
-void MediaPanelsTest::barcodeLoadScalesATallPictureTo400()
+void MediaPanelsTest::barcodeLoadClampsATallBarTo400()
 {
     Widget w;
     WidgetTestAccess a(w);
     w.buttonItemsClicked(7);
     auto *bar = new diagramBarItem; // as a document would bring it
-    bar->lineHeight = 400;
+    bar->lineHeight = 500;
     bar->regenerate();
-    QCOMPARE(bar->pixmap().height(), 479);
+    QCOMPARE(bar->pixmap().height(), 599);
     w.designScene()->addItem(bar);
 
     w.itemSelected(bar);
     QCOMPARE(spin(a.barPanel(), "barHeightSpin")->value(), 400);
-    QCOMPARE(bar->pixmap().size(), QSize(bar->barPixmap.width(), 400));
+    QCOMPARE(bar->lineHeight, 400);
+    QCOMPARE(bar->pixmap().size(), QSize(565, 479));
 }
 
 void MediaPanelsTest::barcodeLoadWithUnknownModeLeavesCombo()
@@ -344,7 +442,7 @@ void MediaPanelsTest::imageChooseResizeAndInvert()
     QCOMPARE(answer.runs, 1);
     QCOMPARE(answer.title, QString("打开图片"));
     QCOMPARE(answer.directory, QDir(".").absolutePath());
-    QCOMPARE(answer.filters, QStringList{"Image Files(*.jpg *.bmp)"});
+    QCOMPARE(answer.filters, QStringList{"Image Files(*.jpg *.jpeg *.bmp *.png)"});
     QCOMPARE(image->pixPath, path);
     QCOMPARE(image->pixmap().size(), QSize(100, 50));
     const QVector<bool> original = darkPixels(image->pixmap());
@@ -378,6 +476,26 @@ void MediaPanelsTest::imageChooseResizeAndInvert()
     QVERIFY(image->pixmap().isNull());
 }
 
+// A PNG chosen in the dialog is shown, and the saved path keeps the file's own name.
+void MediaPanelsTest::imagePngKeepsItsName()
+{
+    QTemporaryDir dir;
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const QString path = dir.filePath(QStringLiteral("logo.png"));
+    QVERIFY(picture.save(path, "PNG"));
+    Widget w;
+    WidgetTestAccess a(w);
+    w.buttonItemsClicked(5);
+    fileDialogAnswer answer;
+    answer.files = QStringList{path};
+    answerFileDialogs(answer);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("path =  \"%1\"").arg(path)));
+    child<QPushButton>(a.imagePanel(), "imageSelectPush")->click();
+    QCOMPARE(a.image()->pixmap().size(), QSize(30, 20));
+    QVERIFY(sprFileBytes(*w.designScene()).contains("ImagePixPath =/udisk/bmp/logo.png\r\n"));
+}
+
 void MediaPanelsTest::imageCancelledDialogChangesNothing()
 {
     Widget w;
@@ -408,9 +526,9 @@ void MediaPanelsTest::imageLoadClampsATallPicture()
     w.itemSelected(tall);
     QCOMPARE(spin(a.imagePanel(), "imageHeightSpin")->value(), 400);
     QCOMPARE(tall->pixmap().size(), QSize(60, 400));
-    QCOMPARE(tall->pos(), QPointF(10, 77));
+    QCOMPARE(tall->pos(), QPointF(10, 90));
 
-    // The boxes already show 400 and 77, so a second load leaves the item as it is.
+    // The boxes already show 400 and 90, so a second load leaves the item as it is.
     tall->setShownHeight(500);
     tall->setY(90);
     w.itemSelected(tall);

@@ -1,9 +1,11 @@
 // The QR dynamic content dialog on its own and opened from the QR code panel's "可变" button: composing
 // counter and date/time placeholders, and what acceptance and cancelling do to the item.
 #include "diagramqrcodeitem.h"
+#include "diagramscene.h"
 #include "modalhooks.h"
 #include "qrcodedynamicstyledialog.h"
 #include "settimemodedialog.h"
+#include "sprdocument.h"
 #include "ui_widget.h"
 #include "widget.h"
 
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <functional>
 
@@ -105,6 +108,7 @@ private slots:
     void formatDialogStyleFollowsTheme();
 
     void emptyAcceptanceGivesVoranex();
+    void untouchedAcceptanceChangesNothing();
     void cancellingLeavesTheItem();
     void composedContentReachesTheItemAndDecodes();
 };
@@ -261,7 +265,10 @@ void QRDynamicDialogTest::emptyAcceptanceGivesVoranex()
     WidgetTestAccess a(w);
     w.buttonItemsClicked(6);
     dialogScript script;
-    script.steps = [](QRCodeDynamicStyleDialog &dialog) { click(dialog, "pushButton_OK"); };
+    script.steps = [](QRCodeDynamicStyleDialog &dialog) {
+        textOf(dialog)->clear();
+        click(dialog, "pushButton_OK");
+    };
     runDialogsBy(script);
     diagramQRCodeItem *item = a.qr();
     item->insertCnt = true; // an earlier description is replaced
@@ -283,6 +290,48 @@ void QRDynamicDialogTest::emptyAcceptanceGivesVoranex()
              QStringList({":/qss/red/en/dynamicQRCode.qss", ":/qss/red/cn/dynamicQRCode.qss",
                           ":/qss/orange/en/dynamicQRCode.qss", ":/qss/orange/cn/dynamicQRCode.qss",
                           ":/qss/blue/en/dynamicQRCode.qss", ":/qss/blue/cn/dynamicQRCode.qss"}));
+}
+
+// The dialog opens on the item's content and placeholders; OK without an edit changes nothing, not
+// even the history.
+void QRDynamicDialogTest::untouchedAcceptanceChangesNothing()
+{
+    Widget w;
+    WidgetTestAccess a(w);
+    w.buttonItemsClicked(6);
+    diagramQRCodeItem *item = a.qr();
+    a.editor()->setText("LOT000-yyMMdd");
+    w.on_editPushButton_clicked();
+    item->insertCnt = true; // as a file describes the placeholders
+    item->cntMode = 3;
+    item->insertCntPos = 3;
+    item->insertTime = true;
+    item->timeModeStr = "yyMMdd";
+    item->insertTimePos = 7;
+    QString shown;
+    dialogScript script;
+    script.steps = [&shown](QRCodeDynamicStyleDialog &dialog) {
+        shown = textOf(dialog)->text();
+        click(dialog, "pushButton_OK");
+    };
+    runDialogsBy(script);
+    const QByteArray before = sprFileBytes(*w.designScene());
+    const int steps = w.undoStack()->count();
+    a.qrPanel()->findChild<QPushButton *>("pushButton_QRCodeItemDyna")->click();
+    QCOMPARE(shown, QString("LOT000-yyMMdd"));
+    QCOMPARE(sprFileBytes(*w.designScene()), before);
+    QCOMPARE(w.undoStack()->count(), steps);
+
+    // A counter added after the loaded text keeps the time placeholder where it was.
+    script.steps = [](QRCodeDynamicStyleDialog &dialog) {
+        chooseCounter(dialog, "2");
+        click(dialog, "pushButton_OK");
+    };
+    a.qrPanel()->findChild<QPushButton *>("pushButton_QRCodeItemDyna")->click();
+    QCOMPARE(item->content, QString("LOT000-yyMMdd00"));
+    QCOMPARE(item->insertCntPos, 13);
+    QCOMPARE(item->insertTimePos, 7);
+    QCOMPARE(w.undoStack()->count(), steps + 1);
 }
 
 void QRDynamicDialogTest::cancellingLeavesTheItem()
@@ -321,6 +370,7 @@ void QRDynamicDialogTest::composedContentReachesTheItemAndDecodes()
     dialogScript script;
     script.timeMode = QStringLiteral("yyyy/MM/dd hh:mm");
     script.steps = [](QRCodeDynamicStyleDialog &dialog) {
+        textOf(dialog)->clear();
         QTest::keyClicks(textOf(dialog), "LOT");
         chooseCounter(dialog, "5");
         textOf(dialog)->setText(textOf(dialog)->text() + "-");

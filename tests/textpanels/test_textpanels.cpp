@@ -148,7 +148,7 @@ private slots:
         };
         const expectedSpin spins[] = {
             {prefix + "XSpin", 0, 79999, 1, 0, QPoint(1, 0), "X"},
-            {prefix + "YSpin", 0, 77, 1, 0, QPoint(1, 1), "Y"},
+            {prefix + "YSpin", 0, 299, 1, 0, QPoint(1, 1), "Y"},
             {prefix + "RotateSpin", 0, 180, 1, 0, QPoint(1, 2), "旋转"},
             {prefix + "SizeSpin", 6, 400, 3, initialSize, sizeCell, "字号"},
             {spacing, -100, 200, 1, 0, spacingCell, "间距"},
@@ -215,7 +215,10 @@ private slots:
         QVERIFY(!a.cnt2Panel()->findChild<QComboBox *>("cntNameCombo"));
         auto *change = child<QPushButton>(a.timePanel(), "changePushButton");
         QCOMPARE(change->text(), QString("更改"));
-        QCOMPARE(gridCell(change), QPoint(1, 3));
+        QCOMPARE(gridCell(change), QPoint(1, 4));
+        auto *valid = a.timePanel()->findChild<QSpinBox *>("timeValidSpin");
+        QCOMPARE(gridCell(valid), QPoint(1, 3));
+        QCOMPARE(rowLabel(valid), QString("有效期(月)"));
     }
 
     void fontListsAndTables()
@@ -260,26 +263,30 @@ private slots:
         QCOMPARE(again->rotation(), 90.5);
     }
 
+    // Selecting never moves an item down the strip: an item lower than the Y rule allows (from a file)
+    // stays where it is, and its Y box reaches it.
     void loadingClampsOutOfRange()
     {
         Widget w;
         WidgetTestAccess a(w);
-        auto *low = sceneItem<diagramCntItem>(w, QPointF(30, 150), 270);
+        auto *low = sceneItem<diagramCntItem>(w, QPointF(30, 250), 270);
         w.itemSelected(low);
-        QCOMPARE(low->pos(), QPointF(30, 77));
+        QCOMPARE(low->pos(), QPointF(30, 250));
         QCOMPARE(low->rotation(), 180.0);
-        QCOMPARE(spin(a.cntPanel(), "cntYSpin")->value(), 77);
+        QCOMPARE(spin(a.cntPanel(), "cntYSpin")->value(), 250);
+        QVERIFY(spin(a.cntPanel(), "cntYSpin")->maximum() >= 250);
 
-        // The Y box already shows 77 and the rotation box 180: the item keeps lying outside.
+        // The rotation box already shows 180: the item keeps its turn.
         auto *second = sceneItem<diagramCntItem>(w, QPointF(31, 150), 200);
         w.itemSelected(second);
         QCOMPARE(second->pos(), QPointF(31, 150));
         QCOMPARE(second->rotation(), 200.0);
 
-        // Far beyond any int, as a file could hold; x is put back to 0 by the selection itself.
+        // Far beyond any int, as a file could hold; x is put back to 0 by the selection itself, y to the
+        // strip's last row.
         auto *far = sceneItem<diagramTimeItem>(w, QPointF(-5, 1e300));
         w.itemSelected(far);
-        QCOMPARE(far->pos(), QPointF(0, 77));
+        QCOMPARE(far->pos(), QPointF(0, 299));
         QCOMPARE(spin(a.timePanel(), "timeXSpin")->value(), 0);
     }
 
@@ -519,13 +526,13 @@ private slots:
         diagramTimeItem *time = a.time();
         time->dateTime = QDateTime(QDate(2016, 7, 1), QTime(8, 30, 0));
         int runs = 0;
-        modalHooks::setDialogRunner([&runs](QDialog &dialog) {
+        modalHooks::setDialogRunner([&runs, time](QDialog &dialog) {
             auto *d = qobject_cast<setTimeModeDialog *>(&dialog);
             if (!d)
                 return int(QDialog::Rejected);
             ++runs;
-            // Every click gets a fresh dialog in its initial state.
-            if (d->timeMode != "yyyy/MM/dd  hh:mm:ss" || d->parent())
+            // Every click gets a fresh dialog, opened on the item's format.
+            if (d->timeMode != time->mode || d->parent())
                 return int(QDialog::Rejected);
             d->findChild<QComboBox *>("timeModeCombo")->setCurrentIndex(21);
             QTest::mouseClick(d->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
@@ -565,17 +572,25 @@ private slots:
         QCOMPARE(time->toPlainText(), shown);
     }
 
-    void changeButtonUntouchedGivesDefault()
+    // Accepted untouched, the dialog changes nothing: not the format, not the history.
+    void changeButtonUntouchedKeepsTheFormat()
     {
         Widget w;
         WidgetTestAccess a(w);
         w.buttonItemsClicked(4);
-        modalHooks::setDialogRunner([](QDialog &dialog) {
+        auto *change = child<QPushButton>(a.timePanel(), "changePushButton");
+        QString shown;
+        modalHooks::setDialogRunner([&shown](QDialog &dialog) {
+            shown = dialog.findChild<QLineEdit *>("preViewLineEdit")->text();
             QTest::mouseClick(dialog.findChild<QPushButton *>("OKButton"), Qt::LeftButton);
             return dialog.result();
         });
-        QTest::mouseClick(child<QPushButton>(a.timePanel(), "changePushButton"), Qt::LeftButton);
-        QCOMPARE(a.time()->mode, QString("yyyy/MM/dd  hh:mm:ss"));
+        QTest::mouseClick(change, Qt::LeftButton);
+        QCOMPARE(a.time()->mode, QString("yyyy/MM/dd hh:mm:ss"));
+        w.timeModeChange("yy/MM/dd");
+        QTest::mouseClick(change, Qt::LeftButton);
+        QCOMPARE(a.time()->mode, QString("yy/MM/dd"));
+        QCOMPARE(shown, QString("16/07/01"));
     }
 };
 

@@ -197,26 +197,66 @@ private slots:
         QCOMPARE(d.timeMode, format);
     }
 
-    void rowsWithoutPreviewKeepLastFormat()
+    // OK gives what the controls show at that moment, 预览 or not: the last control changed wins.
+    void okGivesWhatTheControlsShow()
     {
         setTimeModeDialog d;
         formatCombo(d, 0)->setCurrentIndex(1);
         orderSpin(d, 0)->setValue(6);
         click(d, "OKButton");
-        QCOMPARE(d.timeMode, defaultFormat);
+        QCOMPARE(d.timeMode, QString("MM/dd  hh:mm:yy/ss"));
+        QCOMPARE(previewLine(d), QString("07/01  08:30:16/00"));
 
         setTimeModeDialog chosen;
-        combo(chosen, "timeModeCombo")->setCurrentIndex(4);
         formatCombo(chosen, 2)->setCurrentIndex(1);
+        combo(chosen, "timeModeCombo")->setCurrentIndex(4);
         click(chosen, "OKButton");
         QCOMPARE(chosen.timeMode, QString("yy/MM"));
+    }
 
-        setTimeModeDialog composed;
-        formatCombo(composed, 0)->setCurrentIndex(1);
-        click(composed, "preViewPushButton");
-        suffixCombo(composed, 0)->setCurrentIndex(3);
-        click(composed, "OKButton");
-        QCOMPARE(composed.timeMode, QString("yy/MM/dd  hh:mm:ss"));
+    // Opened on a format, the dialog shows it, sets the rows where they can express it, and gives it back
+    // unchanged when nothing is touched.
+    void opensOnTheFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("quick");   // the quick list's text, empty when none is chosen
+        QTest::addColumn<QString>("yearRow"); // year format and suffix texts, empty when unchanged
+        QTest::newRow("quick and rows") << "yy/MM/dd"
+                                        << "yy/MM/dd"
+                                        << "yy /";
+        QTest::newRow("rows only") << "dd.MM.yy年"
+                                   << ""
+                                   << "yy 年";
+        QTest::newRow("quick only") << "hh:mm"
+                                    << "hh:mm"
+                                    << "";
+        QTest::newRow("neither") << "'day' d"
+                                 << ""
+                                 << "";
+    }
+
+    void opensOnTheFormat()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, quick);
+        QFETCH(QString, yearRow);
+        setTimeModeDialog d;
+        d.showFormat(format);
+        QCOMPARE(previewLine(d), QDateTime(QDate(2016, 7, 1), QTime(8, 30)).toString(format));
+        QCOMPARE(combo(d, "timeModeCombo")->currentText(), quick);
+        if (!yearRow.isEmpty())
+            QCOMPARE(formatCombo(d, 0)->currentText() + ' ' + suffixCombo(d, 0)->currentText(), yearRow);
+        click(d, "OKButton");
+        QCOMPARE(d.timeMode, format);
+        if (yearRow.isEmpty())
+            return;
+        // The rows compose the same format again.
+        click(d, "preViewPushButton");
+        QCOMPARE(d.timeMode, format);
+        // A year changed without 预览 is what OK gives.
+        formatCombo(d, 0)->setCurrentIndex(formatCombo(d, 0)->currentIndex() == 0 ? 1 : 0);
+        QVERIFY(d.timeMode != format);
+        QCOMPARE(previewLine(d), QDateTime(QDate(2016, 7, 1), QTime(8, 30)).toString(d.timeMode));
     }
 
     void cancelRejects()

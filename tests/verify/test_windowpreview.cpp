@@ -5,6 +5,7 @@
 #include "scanverdictlabel.h"
 #include "sprdocument.h"
 #include "symbolverdict.h"
+#include "timesetting.h"
 #include "widgettestaccess.h"
 
 #include <QAction>
@@ -49,6 +50,8 @@ private slots:
     void cleanup();
     void verdictsFollowEdits();
     void previewShowsAndRestores();
+    void shortcutsComeBackAfterPreview();
+    void validityShowsTheExpiryDate();
     void exportWritesChosenFormat();
     void fileMenuKeepsItsActions();
 
@@ -137,6 +140,78 @@ void windowPreviewTest::previewShowsAndRestores()
     QCOMPARE(window->isWindowModified(), modified);
     QVERIFY(access.editor()->isEnabled());
     QCOMPARE(verdictOf(access.qrPanel()), QString("✓ LOT000"));
+}
+
+// However many preview values change while it is on, leaving it turns on exactly what was on before, and
+// every key still reaches its command.
+void windowPreviewTest::shortcutsComeBackAfterPreview()
+{
+    WidgetTestAccess access(*window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->buttonItemsClicked(1);
+    window->buttonItemsClicked(2);
+    const QList<QAction *> actions = window->actions();
+    QList<bool> enabled;
+    for (QAction *action : actions)
+        enabled << action->isEnabled();
+    QVERIFY(enabled.contains(true));
+
+    toggle->setChecked(true);
+    auto *counter = window->findChild<QSpinBox *>("previewCounter1");
+    counter->setValue(5);
+    counter->setValue(6);
+    for (QAction *action : actions)
+        QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+    toggle->setChecked(false);
+    for (int i = 0; i < actions.size(); ++i)
+        QCOMPARE(actions[i]->isEnabled(), enabled[i]);
+
+    modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Cancel); });
+    modalHooks::setFileDialogRunner([](QFileDialog &) { return QStringList(); });
+    for (QAction *action : actions) {
+        if (action->shortcut().isEmpty() || !action->isEnabled())
+            continue;
+        QSignalSpy fired(action, &QAction::triggered);
+        QTest::keySequence(window, action->shortcut());
+        QVERIFY2(fired.count() == 1, qPrintable(action->shortcut().toString()));
+    }
+}
+
+// The validity box makes a time item an expiry date, on the canvas and in the preview, as the printer
+// computes it: the date plus that many months, minus one day; 0 is the date itself.
+void windowPreviewTest::validityShowsTheExpiryDate()
+{
+    WidgetTestAccess access(*window);
+    window->buttonItemsClicked(4);
+    diagramTimeItem *time = access.time();
+    time->dateTime = QDateTime(QDate(2018, 11, 1), QTime(8, 0));
+    window->timeModeChange("yyyy/MM/dd");
+    auto *valid = access.timePanel()->findChild<QSpinBox *>("timeValidSpin");
+    QCOMPARE(valid->maximum(), 120);
+    const int steps = window->undoStack()->count();
+    const struct {
+        int months;
+        const char *canvas;
+        const char *preview; // printed on 2024/01/31
+    } rows[] = {
+        {12, "2019/10/31", "2025/01/30"}, {1, "2018/11/30", "2024/02/28"}, {0, "2018/11/01", "2024/01/31"}};
+    auto *moment = window->findChild<QDateTimeEdit *>("previewMoment");
+    moment->setDateTime(QDateTime(QDate(2024, 1, 31), QTime(9, 0)));
+    for (const auto &row : rows) {
+        valid->setValue(row.months);
+        QCOMPARE(time->valid, row.months);
+        QCOMPARE(time->toPlainText(), QString(row.canvas));
+        QVERIFY(
+            sprFileBytes(*window->designScene()).contains("TimeValid =" + QByteArray::number(row.months)));
+        toggle->setChecked(true);
+        QCOMPARE(time->toPlainText(), QString(row.preview));
+        toggle->setChecked(false);
+    }
+    // One run of the box is one step.
+    QCOMPARE(window->undoStack()->count(), steps + 1);
+    window->undoStack()->undo();
+    QCOMPARE(time->valid, 0);
+    QCOMPARE(valid->value(), 0);
 }
 
 void windowPreviewTest::exportWritesChosenFormat()
