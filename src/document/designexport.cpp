@@ -14,10 +14,12 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgGenerator>
 #include <cmath>
+#include <new>
 #include <utility>
 
 namespace
@@ -29,15 +31,17 @@ constexpr double maxPixels = 256.0 * 1024 * 1024;
 void paintBarVectors(QPainter &painter, const diagramBarItem &item)
 {
     const barcodeSymbol symbol = item.symbol(item.content);
-    const QSize shown = item.pixmap().size();
+    // The size alone: asking for the picture would draw it, and keep it, for every barcode exported.
+    const QSize shown = item.pictureSize();
     if (symbol.size.isEmpty() || shown.isEmpty())
         return;
     painter.scale(double(shown.width()) / symbol.size.width(), double(shown.height()) / symbol.size.height());
     paintBarcode(painter, symbol);
 }
 
-// The modules of the picture the item shows, one rectangle per run of painted modules in a row. An
-// inverted symbol is a one-bit picture whose set bits (light modules and the border) are painted.
+// The modules of the picture the item shows as one path of rectangles, one per run of painted modules
+// in a row, on the white square of the picture. An inverted symbol is a one-bit picture whose set bits
+// (light modules and the border) are painted, so its path is the border and the light runs.
 void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
                     const std::optional<previewValues> &preview)
 {
@@ -53,11 +57,12 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
         return;
     const int border = record.converse ? s : 0;
     const double side = double(modules.side) * s + 2 * border;
+    QPainterPath painted;
     if (record.converse) {
-        painter.fillRect(QRectF(0, 0, side, border), Qt::black);
-        painter.fillRect(QRectF(0, side - border, side, border), Qt::black);
-        painter.fillRect(QRectF(0, border, border, side - 2 * border), Qt::black);
-        painter.fillRect(QRectF(side - border, border, border, side - 2 * border), Qt::black);
+        painted.addRect(QRectF(0, 0, side, border));
+        painted.addRect(QRectF(0, side - border, side, border));
+        painted.addRect(QRectF(0, border, border, side - 2 * border));
+        painted.addRect(QRectF(side - border, border, border, side - 2 * border));
     } else {
         painter.fillRect(QRectF(0, 0, side, side), Qt::white);
     }
@@ -71,9 +76,10 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
             const int start = x;
             while (x < modules.side && modules.isDark(x, y) != record.converse)
                 ++x;
-            painter.fillRect(QRectF(border + start * s, border + y * s, (x - start) * s, s), Qt::black);
+            painted.addRect(QRectF(border + start * s, border + y * s, (x - start) * s, s));
         }
     }
+    painter.fillPath(painted, Qt::black);
 }
 
 QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QString *errorText)
@@ -95,42 +101,45 @@ QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QS
         return {};
     }
     picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(options.scale, options.scale);
-    paintDesign(painter, scene, false, options.preview);
-    painter.end();
+    // The raster engine draws nothing 32,768 pixels or more from its device's origin: the page is painted
+    // in tiles, each a view into the page's own pixels, and each tile paints only the items it meets.
+    const int tile = 16384;
+    for (int top = 0; top < picture.height(); top += tile) {
+        for (int left = 0; left < picture.width(); left += tile) {
+            QImage part(picture.bits() + top * picture.bytesPerLine() + left * 4,
+                        qMin(tile, picture.width() - left), qMin(tile, picture.height() - top),
+                        picture.bytesPerLine(), picture.format());
+            QPainter painter(&part);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.translate(-left, -top);
+            painter.scale(options.scale, options.scale);
+            const QRectF area = QRectF(left, top, part.width(), part.height());
+            paintDesign(painter, scene, false, options.preview,
+                        QRectF(area.topLeft() / options.scale, area.size() / options.scale));
+        }
+    }
     return pngBytes(std::move(picture), options.dpi);
 }
 
-QByteArray pdfPage(const QGraphicsScene &scene, const exportOptions &options)
+void writePdfPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
 {
     const QRectF page = exportPageRect(scene);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("spr-designer"));
-        writer.setResolution(qRound(options.dpi));
-        const double toPoints = 72.0 / qRound(options.dpi);
-        writer.setPageSize(QPageSize(QSizeF(page.width() * toPoints, page.height() * toPoints),
-                                     QPageSize::Point, QString(), QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter(&writer);
-        paintDesign(painter, scene, true, options.preview);
-    }
-    return bytes;
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("spr-designer"));
+    writer.setResolution(qRound(options.dpi));
+    const double toPoints = 72.0 / qRound(options.dpi);
+    writer.setPageSize(QPageSize(QSizeF(page.width() * toPoints, page.height() * toPoints), QPageSize::Point,
+                                 QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    paintDesign(painter, scene, true, options.preview);
 }
 
-QByteArray svgPage(const QGraphicsScene &scene, const exportOptions &options)
+void writeSvgPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
 {
     const QRectF page = exportPageRect(scene);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
+    generator.setOutputDevice(&device);
     generator.setResolution(qRound(options.dpi));
     generator.setSize(page.size().toSize());
     generator.setViewBox(page);
@@ -138,7 +147,38 @@ QByteArray svgPage(const QGraphicsScene &scene, const exportOptions &options)
     QPainter painter(&generator);
     paintDesign(painter, scene, true, options.preview);
     painter.end();
-    return bytes;
+}
+
+bool fail(QString *errorText, const QString &reason)
+{
+    if (errorText)
+        *errorText = reason;
+    return false;
+}
+
+bool writePage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
+               QString *errorText)
+{
+    if (!(options.dpi >= 1 && options.dpi <= 100000))
+        return fail(errorText, QCoreApplication::translate("designExport", "分辨率必须在 1 到 100000 之间"));
+    switch (options.format) {
+    case exportFormat::pdf:
+        writePdfPage(device, scene, options);
+        return true;
+    case exportFormat::svg:
+        writeSvgPage(device, scene, options);
+        return true;
+    default:
+        break;
+    }
+    const QByteArray bytes = pngPage(scene, options, errorText);
+    if (bytes.isEmpty()) {
+        if (errorText && errorText->isEmpty())
+            *errorText = QCoreApplication::translate("designExport", "无法生成文件内容");
+        return false;
+    }
+    device.write(bytes);
+    return true;
 }
 } // namespace
 
@@ -160,11 +200,13 @@ QRectF exportPageRect(const QGraphicsScene &scene)
 }
 
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
-                 const std::optional<previewValues> &preview)
+                 const std::optional<previewValues> &preview, const QRectF &area)
 {
     QStyleOptionGraphicsItem plain;
     plain.state = QStyle::State_None;
-    const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
+    const QList<QGraphicsItem *> items =
+        area.isNull() ? scene.items(Qt::AscendingOrder)
+                      : scene.items(area, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
     for (QGraphicsItem *item : items) {
         if (!item->isVisible())
             continue;
@@ -180,31 +222,38 @@ void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
     }
 }
 
-QByteArray exportDesignBytes(const QGraphicsScene &scene, const exportOptions &options, QString *errorText)
+bool writeDesignPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
+                     QString *errorText)
 {
-    if (!(options.dpi >= 1 && options.dpi <= 100000)) {
-        if (errorText)
-            *errorText = QCoreApplication::translate("designExport", "分辨率必须在 1 到 100000 之间");
-        return {};
-    }
-    switch (options.format) {
-    case exportFormat::pdf:
-        return pdfPage(scene, options);
-    case exportFormat::svg:
-        return svgPage(scene, options);
-    default:
-        return pngPage(scene, options, errorText);
+    // A page beyond the memory left is refused like one beyond the size limit, not ended with an abort.
+    try {
+        return writePage(device, scene, options, errorText);
+    } catch (const std::bad_alloc &) {
+        return fail(errorText, QCoreApplication::translate("designExport", "内存不足"));
     }
 }
 
-bool exportDesignFile(const QString &path, const QGraphicsScene &scene, const exportOptions &options,
-                      QString *errorText)
+QByteArray exportDesignBytes(const QGraphicsScene &scene, const exportOptions &options, QString *errorText)
 {
-    const QByteArray bytes = exportDesignBytes(scene, options, errorText);
-    if (bytes.isEmpty()) {
-        if (errorText && errorText->isEmpty())
-            *errorText = QCoreApplication::translate("designExport", "无法生成文件内容");
-        return false;
-    }
-    return writeFileSafely(path, bytes, errorText);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeDesignPage(buffer, scene, options, errorText))
+        return {};
+    return bytes;
+}
+
+bool exportDesignFile(const QString &path, const QGraphicsScene &scene, const exportOptions &options,
+                      QString *errorText, bool *writeFailed)
+{
+    QString pageProblem;
+    QString writeProblem;
+    const bool written = writeFileSafely(
+        path, [&](QIODevice &file) { return writeDesignPage(file, scene, options, &pageProblem); },
+        &writeProblem);
+    if (!written && errorText)
+        *errorText = pageProblem.isEmpty() ? writeProblem : pageProblem;
+    if (writeFailed)
+        *writeFailed = !written && pageProblem.isEmpty();
+    return written;
 }

@@ -42,24 +42,54 @@ QString targetProblem(const QString &path)
     return QCoreApplication::translate("safeWrite", "不是普通文件（管道、设备或套接字），不会被替换");
 }
 
+// A save file that remembers the system's reason for its first failed write: the toolkit loses it, and a
+// producer that keeps painting may change errno many times after.
+class reasonKeepingSaveFile : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+    bool shortWrite = false;
+    int firstWriteErrno = 0;
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        errno = 0;
+        const qint64 written = QSaveFile::writeData(data, length);
+        if (written != length && !shortWrite) {
+            shortWrite = true;
+            firstWriteErrno = errno;
+        }
+        return written;
+    }
+};
+
 } // namespace
 
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *errorText)
+{
+    return writeFileSafely(
+        path, [&bytes](QIODevice &file) { return file.write(bytes) == bytes.size(); }, errorText);
+}
+
+bool writeFileSafely(const QString &path, const std::function<bool(QIODevice &)> &produce, QString *errorText)
 {
     if (path.isEmpty())
         return fail(errorText, QCoreApplication::translate("safeWrite", "没有文件名"));
     const QString problem = targetProblem(path);
     if (!problem.isEmpty())
         return fail(errorText, problem);
-    QSaveFile file(path);
+    reasonKeepingSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(errorText, file.errorString());
     // Unbuffered, so a full disk or a size limit shows in the write itself; the toolkit's commit does
     // not always notice an earlier failed flush.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        // The toolkit loses the system's reason on a short write.
-        const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
+    const bool produced = produce(file);
+    const bool writeFailed = file.shortWrite || !file.flush() || file.error() != QFileDevice::NoError;
+    if (!produced || writeFailed) {
+        const QString reason = !writeFailed                ? QString() // the producer said why
+                               : file.firstWriteErrno != 0 ? qt_error_string(file.firstWriteErrno)
+                                                           : file.errorString();
         file.cancelWriting();
         file.commit(); // removes the temporary file
         return fail(errorText, reason);
