@@ -99,8 +99,43 @@ bool writeFileSafely(const QString &path, const std::function<bool(QIODevice &)>
     return true;
 }
 
+namespace
+{
+// The picture as 8-bit grey when every pixel is opaque grey, and then as one bit per pixel when each is
+// black or white: the same pixels when read back, a quarter or a thirty-second of the bytes to compress.
+// Null when the picture needs its colours or its transparency.
+QImage greyPicture(const QImage &picture)
+{
+    const QImage::Format format = picture.format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        return {};
+    QImage grey(picture.size(), QImage::Format_Grayscale8);
+    if (grey.isNull())
+        return {};
+    const bool opaqueFormat = format == QImage::Format_RGB32;
+    bool bilevel = true;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        uchar *out = grey.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = row[x];
+            const int value = qRed(pixel);
+            if ((!opaqueFormat && qAlpha(pixel) != 255) || qGreen(pixel) != value || qBlue(pixel) != value)
+                return {};
+            bilevel = bilevel && (value == 0 || value == 255);
+            out[x] = uchar(value);
+        }
+    }
+    return bilevel ? grey.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither) : grey;
+}
+} // namespace
+
 QByteArray pngBytes(QImage picture, double dotsPerInch)
 {
+    const QImage grey = greyPicture(picture);
+    if (!grey.isNull())
+        picture = grey;
     const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
