@@ -129,13 +129,53 @@ QImage greyPicture(const QImage &picture)
     }
     return bilevel ? grey.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither) : grey;
 }
+
+// A picture of at most 256 colours (a barcode: transparent, black, white and the edges of its digits)
+// as one byte per pixel and a table of its colours: the same pixels when read back, a quarter of the
+// bytes to compress. Null when it has more colours.
+QImage palettePicture(const QImage &picture)
+{
+    if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_ARGB32_Premultiplied)
+        return {};
+    QImage indexed(picture.size(), QImage::Format_Indexed8);
+    if (indexed.isNull())
+        return {};
+    QVector<QRgb> colours; // as stored in the picture
+    QRgb last = 0;
+    int lastIndex = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        uchar *out = indexed.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            if (row[x] != last || lastIndex < 0) {
+                last = row[x];
+                lastIndex = colours.indexOf(last);
+                if (lastIndex < 0) {
+                    if (colours.size() == 256)
+                        return {};
+                    lastIndex = colours.size();
+                    colours.append(last);
+                }
+            }
+            out[x] = uchar(lastIndex);
+        }
+    }
+    if (picture.format() == QImage::Format_ARGB32_Premultiplied) {
+        for (QRgb &colour : colours)
+            colour = qUnpremultiply(colour);
+    }
+    indexed.setColorTable(colours);
+    return indexed;
+}
 } // namespace
 
 QByteArray pngBytes(QImage picture, double dotsPerInch)
 {
-    const QImage grey = greyPicture(picture);
-    if (!grey.isNull())
-        picture = grey;
+    QImage compact = greyPicture(picture);
+    if (compact.isNull())
+        compact = palettePicture(picture);
+    if (!compact.isNull())
+        picture = compact;
     const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
@@ -143,6 +183,9 @@ QByteArray pngBytes(QImage picture, double dotsPerInch)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "PNG");
+    // zlib level 2 (the writer's 0 to 100 scale maps onto levels 0 to 9): symbols and pages are long
+    // runs that a light level packs nearly as well, and a batch of symbols is spent mostly compressing.
+    writer.setCompression(25);
     if (!writer.write(picture))
         return QByteArray();
     return bytes;

@@ -132,7 +132,7 @@ private slots:
         QTest::addColumn<int>("ink");
         QTest::addColumn<bool>("smooth"); // antialiased text adds grey levels
         QTest::addColumn<int>("bitDepth");
-        QTest::addColumn<int>("colourType"); // 0 grey, 3 palette, 6 RGBA
+        QTest::addColumn<int>("colourType"); // 0 grey, 3 palette (up to 256 colours), 6 RGBA
         const int page = QImage::Format_ARGB32_Premultiplied;
         const int white = int(0xFFFFFFFF);
         const int black = int(0xFF000000);
@@ -141,9 +141,9 @@ private slots:
             << int(QImage::Format_RGB32) << white << int(0xFF808080) << true << 8 << 0;
         QTest::newRow("black and white") << page << white << black << false << 1 << 3;
         QTest::newRow("coloured ink") << page << white << int(0xFFFF0000) << true << 8 << 6;
-        QTest::newRow("transparent paper") << page << 0 << black << false << 8 << 6;
+        QTest::newRow("transparent paper") << page << 0 << black << false << 8 << 3;
         QTest::newRow("half-transparent grey")
-            << int(QImage::Format_ARGB32) << int(0x80808080) << black << true << 8 << 6;
+            << int(QImage::Format_ARGB32) << int(0x80808080) << black << true << 8 << 3;
     }
 
     void pngKeepsEveryPixel()
