@@ -18,6 +18,7 @@
 #include <QPdfWriter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgGenerator>
+#include <cctype>
 #include <cmath>
 #include <new>
 #include <utility>
@@ -135,11 +136,72 @@ void writePdfPage(QIODevice &device, const QGraphicsScene &scene, const exportOp
     paintDesign(painter, scene, true, options.preview);
 }
 
+// The SVG generator opens a group with the painter's whole state at every state change, whether or not
+// anything is drawn in it: two in three groups of a design stay empty and take a third of the file. This
+// device passes the text on without them.
+class emptyGroupFilter : public QIODevice
+{
+public:
+    explicit emptyGroupFilter(QIODevice &target) : target(target) { open(QIODevice::WriteOnly); }
+    // Writes what is still held back; call when the generator is done.
+    void finish()
+    {
+        target.write(held);
+        held.clear();
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        held.append(data, int(length));
+        const qint64 final = dropEmptyGroups();
+        target.write(held.constData(), final);
+        held.remove(0, int(final));
+        return length;
+    }
+
+private:
+    // Removes complete empty groups from held; returns how much of the start of held is final (the
+    // rest may still turn out to be, or to start, an empty group).
+    int dropEmptyGroups()
+    {
+        int from = 0;
+        for (;;) {
+            const int open = held.indexOf("<g ", from);
+            if (open < 0)
+                break;
+            const int end = held.indexOf('>', open);
+            int next = end + 1;
+            while (end >= 0 && next < held.size() && std::isspace(uchar(held.at(next))))
+                ++next;
+            if (end < 0 || next + 4 > held.size())
+                return open;
+            if (held.mid(next, 4) != "</g>") {
+                from = next;
+                continue;
+            }
+            next += 4;
+            while (next < held.size() && held.at(next) == '\n')
+                ++next;
+            held.remove(open, next - open);
+            from = open;
+        }
+        // A tag cut at the end of this write may be the start of a group.
+        const int lastTag = held.lastIndexOf('<');
+        return lastTag >= 0 && held.indexOf('>', lastTag) < 0 ? lastTag : held.size();
+    }
+
+    QIODevice &target;
+    QByteArray held;
+};
+
 void writeSvgPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
 {
     const QRectF page = exportPageRect(scene);
+    emptyGroupFilter filtered(device);
     QSvgGenerator generator;
-    generator.setOutputDevice(&device);
+    generator.setOutputDevice(&filtered);
     generator.setResolution(qRound(options.dpi));
     generator.setSize(page.size().toSize());
     generator.setViewBox(page);
@@ -147,6 +209,7 @@ void writeSvgPage(QIODevice &device, const QGraphicsScene &scene, const exportOp
     QPainter painter(&generator);
     paintDesign(painter, scene, true, options.preview);
     painter.end();
+    filtered.finish();
 }
 
 bool fail(QString *errorText, const QString &reason)

@@ -170,6 +170,8 @@ void largeExportTest::exportsWithinTheLimit()
         QVERIFY2(svg.count("<path") <= (2 + 13) * symbols + symbols,
                  qPrintable(QString::number(svg.count("<path"))));
         QVERIFY2(svg.count("<rect") <= symbols, qPrintable(QString::number(svg.count("<rect"))));
+        // Nor a group that holds nothing.
+        QVERIFY(!QString::fromUtf8(svg).contains(QRegularExpression(QStringLiteral("<g [^<>]*>\\s*</g>"))));
     }
 }
 
