@@ -83,6 +83,27 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
     painter.fillPath(painted, Qt::black);
 }
 
+// Paints items, lowest first, as paintDesign describes.
+void paintItems(QPainter &painter, const QList<QGraphicsItem *> &items, bool vectors,
+                const std::optional<previewValues> &preview)
+{
+    QStyleOptionGraphicsItem plain;
+    plain.state = QStyle::State_None;
+    for (QGraphicsItem *item : items) {
+        if (!item->isVisible())
+            continue;
+        painter.save();
+        painter.setTransform(item->sceneTransform(), true);
+        if (vectors && item->type() == barItemType)
+            paintBarVectors(painter, *static_cast<const diagramBarItem *>(item));
+        else if (vectors && item->type() == qrItemType)
+            paintQrVectors(painter, *static_cast<const diagramQRCodeItem *>(item), preview);
+        else
+            item->paint(&painter, &plain, nullptr);
+        painter.restore();
+    }
+}
+
 QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QString *errorText)
 {
     const QRectF page = exportPageRect(scene);
@@ -152,63 +173,94 @@ public:
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
+    // The generator may hand over the whole file at once: it is looked at in slices, so what is held
+    // back stays small.
     qint64 writeData(const char *data, qint64 length) override
     {
-        held.append(data, int(length));
-        const qint64 final = dropEmptyGroups();
-        target.write(held.constData(), final);
-        held.remove(0, int(final));
+        for (qint64 done = 0; done < length;) {
+            const int slice = int(qMin<qint64>(length - done, 1 << 16));
+            held.append(data + done, slice);
+            done += slice;
+            passOn();
+        }
         return length;
     }
 
 private:
-    // Removes complete empty groups from held; returns how much of the start of held is final (the
-    // rest may still turn out to be, or to start, an empty group).
-    int dropEmptyGroups()
+    // Writes held without its complete empty groups, and keeps back what may still turn out to be, or
+    // to start, an empty group.
+    void passOn()
     {
-        int from = 0;
+        QByteArray out;
+        int from = 0; // start of the text not yet copied to out
+        int at = 0;
         for (;;) {
-            const int open = held.indexOf("<g ", from);
+            const int open = held.indexOf("<g ", at);
             if (open < 0)
                 break;
             const int end = held.indexOf('>', open);
             int next = end + 1;
             while (end >= 0 && next < held.size() && std::isspace(uchar(held.at(next))))
                 ++next;
-            if (end < 0 || next + 4 > held.size())
-                return open;
-            if (held.mid(next, 4) != "</g>") {
-                from = next;
-                continue;
+            if (end < 0 || next + 4 > held.size()) {
+                keep(out, from, open);
+                return;
             }
+            at = next;
+            if (held.mid(next, 4) != "</g>")
+                continue;
             next += 4;
             while (next < held.size() && held.at(next) == '\n')
                 ++next;
-            held.remove(open, next - open);
-            from = open;
+            out.append(held.constData() + from, open - from);
+            from = at = next;
         }
-        // A tag cut at the end of this write may be the start of a group.
+        // A tag cut at the end of this slice may be the start of a group.
         const int lastTag = held.lastIndexOf('<');
-        return lastTag >= 0 && held.indexOf('>', lastTag) < 0 ? lastTag : held.size();
+        keep(out, from, lastTag >= from && held.indexOf('>', lastTag) < 0 ? lastTag : held.size());
+    }
+
+    void keep(QByteArray &out, int from, int until)
+    {
+        out.append(held.constData() + from, until - from);
+        held.remove(0, until);
+        target.write(out);
     }
 
     QIODevice &target;
     QByteArray held;
 };
 
+// The SVG generator holds the whole document until it ends (its definitions go first), some four times
+// the file's size at once for a large design. The items are painted by one generator per group of
+// them instead, and the file is their definitions and drawings one after the other under the first
+// one's header: the same drawing, held a group at a time.
 void writeSvgPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
 {
+    constexpr int itemsPerPart = 500;
     const QRectF page = exportPageRect(scene);
+    const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
     emptyGroupFilter filtered(device);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&filtered);
-    generator.setResolution(qRound(options.dpi));
-    generator.setSize(page.size().toSize());
-    generator.setViewBox(page);
-    generator.setTitle(QStringLiteral("spr-designer"));
-    QPainter painter(&generator);
-    paintDesign(painter, scene, true, options.preview);
-    painter.end();
+    for (int first = 0; first == 0 || first < items.size(); first += itemsPerPart) {
+        QByteArray part;
+        QBuffer buffer(&part);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(qRound(options.dpi));
+        generator.setSize(page.size().toSize());
+        generator.setViewBox(page);
+        generator.setTitle(QStringLiteral("spr-designer"));
+        QPainter painter(&generator);
+        paintItems(painter, items.mid(first, itemsPerPart), true, options.preview);
+        painter.end();
+        const int drawings = part.indexOf("<defs>");
+        const int end = part.lastIndexOf("</svg>");
+        if (first == 0)
+            filtered.write(part.constData(), drawings);
+        filtered.write(part.constData() + drawings, end - drawings);
+    }
+    filtered.write("</svg>\n");
     filtered.finish();
 }
 
@@ -265,24 +317,10 @@ QRectF exportPageRect(const QGraphicsScene &scene)
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
                  const std::optional<previewValues> &preview, const QRectF &area)
 {
-    QStyleOptionGraphicsItem plain;
-    plain.state = QStyle::State_None;
-    const QList<QGraphicsItem *> items =
-        area.isNull() ? scene.items(Qt::AscendingOrder)
-                      : scene.items(area, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
-    for (QGraphicsItem *item : items) {
-        if (!item->isVisible())
-            continue;
-        painter.save();
-        painter.setTransform(item->sceneTransform(), true);
-        if (vectors && item->type() == barItemType)
-            paintBarVectors(painter, *static_cast<const diagramBarItem *>(item));
-        else if (vectors && item->type() == qrItemType)
-            paintQrVectors(painter, *static_cast<const diagramQRCodeItem *>(item), preview);
-        else
-            item->paint(&painter, &plain, nullptr);
-        painter.restore();
-    }
+    paintItems(painter,
+               area.isNull() ? scene.items(Qt::AscendingOrder)
+                             : scene.items(area, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder),
+               vectors, preview);
 }
 
 bool writeDesignPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
