@@ -1,6 +1,7 @@
 #pragma once
-// The design as a picture for people: PNG at printer pixels, PDF and SVG as vectors (every bar and QR
-// module a filled rectangle drawn from the symbol, texts as text, pictures embedded). The page is the
+// The design as a picture for people: PNG at printer pixels (grey, or one bit, where the page allows), PDF
+// and SVG as vectors (a barcode's light and dark modules and a QR code's modules one path each, drawn
+// from the symbol; texts as text, pictures embedded), written as they are painted. The page is the
 // design's extent, SceneWidth × 300 printer dots.
 #include <QByteArray>
 #include <QRectF>
