@@ -159,10 +159,10 @@ void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF 
     painter.save();
     painter.translate(origin);
     painter.setClipRect(QRect(QPoint(0, 0), symbol.size), Qt::IntersectClip);
-    if (!symbol.cells.empty()) {
-        for (const barcodeTextCell &cell : symbol.cells)
-            barcodeTextPainter::paint(painter, cellRect(symbol, cell), cell.text, symbol.textPixelSize());
-    }
+    QVector<QPair<QRect, QString>> cells;
+    for (const barcodeTextCell &cell : symbol.cells)
+        cells.append(qMakePair(cellRect(symbol, cell), cell.text));
+    barcodeTextPainter::paint(painter, cells, symbol.textPixelSize());
     const barcodeAreas areas = moduleAreas(symbol);
     painter.fillPath(areas.light, Qt::white);
     painter.fillPath(areas.dark, Qt::black);
