@@ -25,7 +25,7 @@ for extra in "$@"; do
     test) packages="$packages $test" ;;
     qt6) packages="$packages $qt6" ;;
     package) packages="$packages $package" ;;
-    bench) packages="$packages libbenchmark-dev libzint-dev" ;;
+    bench) packages="$packages libbenchmark-dev libzint-dev zint" ;;
     fuzz) packages="$packages clang libclang-rt-14-dev" ;;
     xvfb) packages="$packages xvfb xauth" ;;
     translations) packages="$packages python3" ;;

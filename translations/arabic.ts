@@ -1577,6 +1577,26 @@
             <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
             <translation>افحص روابط GS1 الرقمية بعد ملء العناصر النائبة لرموز QR كما تطبعها الطابعة في هذه اللحظة (الافتراضي: الآن)</translation>
         </message>
+        <message>
+            <source>--batch 不能与内容参数或 --content-file 同时使用</source>
+            <translation>لا يمكن استخدام ‎--batch‎ مع وسيط CONTENT أو ‎--content-file‎</translation>
+        </message>
+        <message>
+            <source>使用 --batch 时，-o 必须是含有 {n} 或 {content} 的文件名</source>
+            <translation>مع ‎--batch‎ يجب أن يكون ‎-o‎ اسم ملف يحتوي على {n} أو {content}</translation>
+        </message>
+        <message>
+            <source>第 %1 行：%2</source>
+            <translation>السطر %1: %2</translation>
+        </message>
+        <message>
+            <source>文件名 %1 已由第 %2 行写入，未覆盖</source>
+            <translation>اسم الملف %1 كُتب بالفعل للسطر %2؛ لم يُستبدل</translation>
+        </message>
+        <message>
+            <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
+            <translation>محتوى واحد في كل سطر (“-” للإدخال القياسي)، يُكتب كل منها إلى اسم الملف في ‎-o‎: ‏{n} رقم السطر مكمّلًا بالأصفار، و{content} المحتوى بعد جعله صالحًا لأسماء الملفات</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -1577,6 +1577,26 @@
             <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
             <translation>check GS1 Digital Links with the QR placeholders filled in as the printer prints at this moment (default: now)</translation>
         </message>
+        <message>
+            <source>--batch 不能与内容参数或 --content-file 同时使用</source>
+            <translation>--batch cannot be used with a CONTENT argument or --content-file</translation>
+        </message>
+        <message>
+            <source>使用 --batch 时，-o 必须是含有 {n} 或 {content} 的文件名</source>
+            <translation>with --batch, -o must be a file name containing {n} or {content}</translation>
+        </message>
+        <message>
+            <source>第 %1 行：%2</source>
+            <translation>line %1: %2</translation>
+        </message>
+        <message>
+            <source>文件名 %1 已由第 %2 行写入，未覆盖</source>
+            <translation>file name %1 was already written for line %2; not overwritten</translation>
+        </message>
+        <message>
+            <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
+            <translation>one content per line (“-” for standard input), each written to the -o file name: {n} is the zero-padded line number, {content} the content made safe for file names</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -1577,6 +1577,26 @@
             <source>按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接</source>
             <translation>QR yer tutucuları yazıcının bu anda basacağı gibi doldurularak GS1 Dijital Bağlantıları denetle (varsayılan: şimdi)</translation>
         </message>
+        <message>
+            <source>--batch 不能与内容参数或 --content-file 同时使用</source>
+            <translation>--batch, CONTENT bağımsız değişkeni veya --content-file ile birlikte kullanılamaz</translation>
+        </message>
+        <message>
+            <source>使用 --batch 时，-o 必须是含有 {n} 或 {content} 的文件名</source>
+            <translation>--batch ile -o, {n} veya {content} içeren bir dosya adı olmalıdır</translation>
+        </message>
+        <message>
+            <source>第 %1 行：%2</source>
+            <translation>satır %1: %2</translation>
+        </message>
+        <message>
+            <source>文件名 %1 已由第 %2 行写入，未覆盖</source>
+            <translation>%1 dosya adı %2. satır için zaten yazıldı; üzerine yazılmadı</translation>
+        </message>
+        <message>
+            <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
+            <translation>her satırda bir içerik (standart girdi için “-”), her biri -o dosya adına yazılır: {n} sıfırla doldurulmuş satır numarası, {content} dosya adlarına uygun hâle getirilmiş içeriktir</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -3,6 +3,7 @@
 #include "barcodetext.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cstring>
 
@@ -100,8 +101,57 @@ QImage renderBarcodeRows(const barcodeSymbol &symbol, int top, int rows)
     return image;
 }
 
-// Text first and bars over it: opaque modules hide the glyphs exactly where destination-over would
-// have kept the bars.
+namespace
+{
+// The light and the dark modules as one path each, with overlaps settled as the picture settles them
+// (the first run reaching a row wins): a vector file then holds two shapes per symbol, not one per bar.
+struct barcodeAreas {
+    QPainterPath light;
+    QPainterPath dark;
+};
+
+barcodeAreas moduleAreas(const barcodeSymbol &symbol)
+{
+    barcodeAreas areas;
+    std::vector<int> heights;
+    int modules = 0;
+    for (const barcodeRun &run : symbol.runs) {
+        heights.push_back(run.height);
+        modules = qMax(modules, run.module + run.count);
+    }
+    std::sort(heights.begin(), heights.end());
+    heights.erase(std::unique(heights.begin(), heights.end()), heights.end());
+    const qreal d = symbol.options.d;
+    std::vector<signed char> owner(static_cast<size_t>(modules));
+    int top = 0;
+    for (int bandEnd : heights) {
+        if (bandEnd <= top)
+            continue;
+        std::fill(owner.begin(), owner.end(), -1);
+        for (const barcodeRun &run : symbol.runs) {
+            if (run.height <= top)
+                continue;
+            for (int m = run.module; m < run.module + run.count; ++m) {
+                if (owner[size_t(m)] < 0)
+                    owner[size_t(m)] = run.dark ? 1 : 0;
+            }
+        }
+        for (int m = 0; m < modules;) {
+            const signed char colour = owner[size_t(m)];
+            const int start = m;
+            while (m < modules && owner[size_t(m)] == colour)
+                ++m;
+            if (colour >= 0)
+                (colour ? areas.dark : areas.light).addRect(start * d, top, (m - start) * d, bandEnd - top);
+        }
+        top = bandEnd;
+    }
+    return areas;
+}
+} // namespace
+
+// Text first and the modules over it: opaque modules hide the glyphs exactly where destination-over
+// would have kept the bars.
 void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF &origin)
 {
     if (symbol.size.isEmpty())
@@ -109,14 +159,12 @@ void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF 
     painter.save();
     painter.translate(origin);
     painter.setClipRect(QRect(QPoint(0, 0), symbol.size), Qt::IntersectClip);
-    if (!symbol.cells.empty()) {
-        for (const barcodeTextCell &cell : symbol.cells)
-            barcodeTextPainter::paint(painter, cellRect(symbol, cell), cell.text, symbol.textPixelSize());
-    }
-    const qreal d = symbol.options.d;
-    // Later runs only show where earlier ones left room; drawn in reverse so the first one ends on top.
-    for (auto run = symbol.runs.rbegin(); run != symbol.runs.rend(); ++run)
-        painter.fillRect(QRectF(run->module * d, 0, run->count * d, run->height),
-                         run->dark ? Qt::black : Qt::white);
+    QVector<QPair<QRect, QString>> cells;
+    for (const barcodeTextCell &cell : symbol.cells)
+        cells.append(qMakePair(cellRect(symbol, cell), cell.text));
+    barcodeTextPainter::paint(painter, cells, symbol.textPixelSize());
+    const barcodeAreas areas = moduleAreas(symbol);
+    painter.fillPath(areas.light, Qt::white);
+    painter.fillPath(areas.dark, Qt::black);
     painter.restore();
 }

@@ -284,14 +284,31 @@ void barcodeTextPainter::draw(const QRect &cell, const QString &text)
 
 void barcodeTextPainter::paint(QPainter &painter, const QRect &cell, const QString &text, int pixelSize)
 {
-    if (cell.isEmpty())
-        return;
+    paint(painter, {qMakePair(cell, text)}, pixelSize);
+}
+
+void barcodeTextPainter::paint(QPainter &painter, const QVector<QPair<QRect, QString>> &cells, int pixelSize)
+{
     glyphStore::instance().refresh();
     QPainterPath outlines;
-    for (const glyphAt &glyph : layOut(cell, text, pixelSize))
-        outlines.addPath(glyph.mask->outline.translated(glyph.origin));
+    for (const QPair<QRect, QString> &cell : cells) {
+        if (cell.first.isEmpty())
+            continue;
+        QPainterPath glyphs;
+        for (const glyphAt &glyph : layOut(cell.first, cell.second, pixelSize))
+            glyphs.addPath(glyph.mask->outline.translated(glyph.origin));
+        // Glyphs show only inside their cell. Cut only those that reach out: cutting turns a path's
+        // curves into lines.
+        if (!QRectF(cell.first).contains(glyphs.boundingRect())) {
+            QPainterPath box;
+            box.addRect(cell.first);
+            glyphs = glyphs.intersected(box);
+        }
+        outlines.addPath(glyphs);
+    }
+    if (outlines.isEmpty())
+        return;
     painter.save();
-    painter.setClipRect(cell, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(outlines, Qt::black);
     painter.restore();

@@ -10,7 +10,10 @@
 // outline at a whole-pixel position, so a picture is the same on every build.
 #include <QImage>
 #include <QPainter>
+#include <QPair>
+#include <QRect>
 #include <QString>
+#include <QVector>
 
 // The family the text under the bars asks for.
 QString barcodeTextFamily();
@@ -23,6 +26,8 @@ public:
     // The same glyphs as filled outlines on any painter (PDF, SVG, the canvas at any zoom), in the
     // painter's composition mode.
     static void paint(QPainter &painter, const QRect &cell, const QString &text, int pixelSize);
+    // Several cells as one filled path: a vector file then holds one shape for a symbol's text.
+    static void paint(QPainter &painter, const QVector<QPair<QRect, QString>> &cells, int pixelSize);
 
 private:
     QImage &picture; // premultiplied ARGB

@@ -49,6 +49,22 @@ inline QString noOutput()
 {
     return QCoreApplication::translate("sprtool", "没有给出输出（-o 文件，或 - 表示标准输出）");
 }
+inline QString batchAndContent()
+{
+    return QCoreApplication::translate("sprtool", "--batch 不能与内容参数或 --content-file 同时使用");
+}
+inline QString batchPattern()
+{
+    return QCoreApplication::translate("sprtool", "使用 --batch 时，-o 必须是含有 {n} 或 {content} 的文件名");
+}
+inline QString batchLine()
+{
+    return QCoreApplication::translate("sprtool", "第 %1 行：%2");
+}
+inline QString batchSameName()
+{
+    return QCoreApplication::translate("sprtool", "文件名 %1 已由第 %2 行写入，未覆盖");
+}
 inline QString contentTwice()
 {
     return QCoreApplication::translate("sprtool", "内容只能给一次：参数或 --content-file 二选一");

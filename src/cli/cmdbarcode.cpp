@@ -1,10 +1,9 @@
 // sprtool barcode: draws one symbol exactly as a barcode item shows it and writes it as PNG.
-#include "clicontent.h"
+#include "clibatch.h"
 #include "clifonts.h"
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
-#include "safewrite.h"
 
 #include "barcodeerror.h"
 #include "barcodetext.h"
@@ -45,9 +44,6 @@ std::optional<int> positiveOption(const commandArgs &args, const char *name, QSt
 
 int runBarcodeCommand(const commandArgs &args)
 {
-    const QString output = args.value("output");
-    if (output.isEmpty())
-        return args.usageError(cliText::noOutput());
     diagramBarItem item;
     item.mode = symbologyMode(args.arguments().at(0));
     if (item.mode < 0)
@@ -58,25 +54,23 @@ int runBarcodeCommand(const commandArgs &args)
     const std::optional<int> lineHeight = positiveOption(args, "height", &problem);
     if (!problem.isEmpty())
         return args.usageError(problem);
-    const int content = takeContent(args, args.arguments().mid(1), &item.content);
-    if (content != exitSuccess)
-        return content;
     item.lineWidth = lineWidth.value_or(item.lineWidth);
     item.lineHeight = lineHeight.value_or(item.lineHeight);
     item.isTextOn = !args.isSet("no-text");
-    if (item.isTextOn)
-        warnAboutFonts(args.command(), {barcodeTextFamily()});
-
-    const std::optional<quint8> refusal = item.regenerate();
 
     // Refused content writes nothing: an existing output file stays as it was. A picture too large to
     // allocate is refused the same way, with the general format error.
-    if (refusal || item.barPixmap.isNull()) {
+    bool fontsChecked = !item.isTextOn;
+    return runSymbolCommand(args, args.arguments().mid(1), [&](const QString &content) {
+        if (!fontsChecked) // once, and only once there is something to draw
+            warnAboutFonts(args.command(), {barcodeTextFamily()});
+        fontsChecked = true;
+        item.content = content;
+        const std::optional<quint8> refusal = item.regenerate();
+        if (!refusal && !item.barPixmap.isNull())
+            return symbolPicture{item.barPixmap.toImage(), QString()};
         const quint8 code = refusal.value_or(0);
-        printError(args.command(), cliText::barcodeRefused().arg(int(code)).arg(barcodeErrorMessage(code)));
-        return exitRefused;
-    }
-    if (!writeOutput(args.command(), output, pngBytes(item.barPixmap.toImage())))
-        return exitFailed;
-    return exitSuccess;
+        return symbolPicture{QImage(),
+                             cliText::barcodeRefused().arg(int(code)).arg(barcodeErrorMessage(code))};
+    });
 }

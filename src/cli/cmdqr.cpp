@@ -1,10 +1,9 @@
 // sprtool qr: draws a QR code to a PNG through the canvas item's own generator.
-#include "clicontent.h"
+#include "clibatch.h"
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
 #include "diagramqrcodeitem.h"
-#include "safewrite.h"
 
 namespace
 {
@@ -69,16 +68,11 @@ int runQrCommand(const commandArgs &args)
     const QString problem = applyOptions(args, item);
     if (!problem.isEmpty())
         return args.usageError(problem);
-    const QString output = args.value("output");
-    if (output.isEmpty())
-        return args.usageError(cliText::noOutput());
-    const int content = takeContent(args, args.arguments(), &item.content);
-    if (content != exitSuccess)
-        return content;
-    item.regenerate();
-    if (item.qrPixmap.isNull()) {
-        printError(args.command(), item.content.isEmpty() ? cliText::qrEmpty() : cliText::qrNoSymbol());
-        return exitRefused;
-    }
-    return writeOutput(args.command(), output, pngBytes(item.qrPixmap.toImage())) ? exitSuccess : exitFailed;
+    return runSymbolCommand(args, args.arguments(), [&item](const QString &content) {
+        item.content = content;
+        item.regenerate();
+        if (!item.qrPixmap.isNull())
+            return symbolPicture{item.qrPixmap.toImage(), QString()};
+        return symbolPicture{QImage(), content.isEmpty() ? cliText::qrEmpty() : cliText::qrNoSymbol()};
+    });
 }

@@ -47,10 +47,18 @@ int runRenderCommand(const commandArgs &args)
     if (options.preview)
         preview.show(*options.preview);
     QString errorText;
-    const QByteArray bytes = exportDesignBytes(scene, options, &errorText);
-    if (bytes.isEmpty()) {
-        printError(args.command(), errorText);
-        return exitFailed;
+    if (output == QLatin1String("-")) {
+        const QByteArray bytes = exportDesignBytes(scene, options, &errorText);
+        if (bytes.isEmpty()) {
+            printError(args.command(), errorText);
+            return exitFailed;
+        }
+        return writeOutput(args.command(), output, bytes) ? exitSuccess : exitFailed;
     }
-    return writeOutput(args.command(), output, bytes) ? exitSuccess : exitFailed;
+    // A file is written as it is painted: a vector page of tens of thousands of items is never held whole.
+    bool writeFailed = false;
+    if (exportDesignFile(output, scene, options, &errorText, &writeFailed))
+        return exitSuccess;
+    printError(args.command(), writeFailed ? cliText::cannotWrite().arg(output, errorText) : errorText);
+    return exitFailed;
 }

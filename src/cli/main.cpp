@@ -15,6 +15,10 @@ const optionSpec contentFileOption{nullptr, "content-file", "FILE",
                                    QT_TRANSLATE_NOOP("sprtool",
                                                      "从文件读取内容（“-”表示标准输入），最多 64 MiB；"
                                                      "去掉末尾的一个换行")};
+const optionSpec batchOption{nullptr, "batch", "FILE",
+                             QT_TRANSLATE_NOOP("sprtool",
+                                               "每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名："
+                                               "{n} 为补零的行号，{content} 为改成可作文件名的内容")};
 
 const optionSpec counter1Option{nullptr, "counter1", "N",
                                 QT_TRANSLATE_NOOP("sprtool", "预览时序号 1 的值（默认 0）")};
@@ -32,6 +36,7 @@ const QVector<commandSpec> &commandTable()
                                       "code39、code93、upca、upce、code128 或 0 到 6"),
          {outputOption,
           contentFileOption,
+          batchOption,
           {nullptr, "module", "D", QT_TRANSLATE_NOOP("sprtool", "模块宽度（像素）")},
           {nullptr, "height", "E", QT_TRANSLATE_NOOP("sprtool", "条高（像素）")},
           {nullptr, "no-text", nullptr, QT_TRANSLATE_NOOP("sprtool", "条下不显示文字")}},
@@ -43,6 +48,7 @@ const QVector<commandSpec> &commandTable()
          QT_TRANSLATE_NOOP("sprtool", "按二维码项目的样子绘制一个二维码，写成 PNG"),
          {outputOption,
           contentFileOption,
+          batchOption,
           {nullptr, "level", "L|M|Q|H", QT_TRANSLATE_NOOP("sprtool", "纠错等级")},
           {nullptr, "version", "N", QT_TRANSLATE_NOOP("sprtool", "二维码版本（0 为自动）")},
           {nullptr, "scale", "N", QT_TRANSLATE_NOOP("sprtool", "每个模块的像素数")},

@@ -14,10 +14,13 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgGenerator>
+#include <cctype>
 #include <cmath>
+#include <new>
 #include <utility>
 
 namespace
@@ -29,15 +32,17 @@ constexpr double maxPixels = 256.0 * 1024 * 1024;
 void paintBarVectors(QPainter &painter, const diagramBarItem &item)
 {
     const barcodeSymbol symbol = item.symbol(item.content);
-    const QSize shown = item.pixmap().size();
+    // The size alone: asking for the picture would draw it, and keep it, for every barcode exported.
+    const QSize shown = item.pictureSize();
     if (symbol.size.isEmpty() || shown.isEmpty())
         return;
     painter.scale(double(shown.width()) / symbol.size.width(), double(shown.height()) / symbol.size.height());
     paintBarcode(painter, symbol);
 }
 
-// The modules of the picture the item shows, one rectangle per run of painted modules in a row. An
-// inverted symbol is a one-bit picture whose set bits (light modules and the border) are painted.
+// The modules of the picture the item shows as one path of rectangles, one per run of painted modules
+// in a row, on the white square of the picture. An inverted symbol is a one-bit picture whose set bits
+// (light modules and the border) are painted, so its path is the border and the light runs.
 void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
                     const std::optional<previewValues> &preview)
 {
@@ -53,11 +58,12 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
         return;
     const int border = record.converse ? s : 0;
     const double side = double(modules.side) * s + 2 * border;
+    QPainterPath painted;
     if (record.converse) {
-        painter.fillRect(QRectF(0, 0, side, border), Qt::black);
-        painter.fillRect(QRectF(0, side - border, side, border), Qt::black);
-        painter.fillRect(QRectF(0, border, border, side - 2 * border), Qt::black);
-        painter.fillRect(QRectF(side - border, border, border, side - 2 * border), Qt::black);
+        painted.addRect(QRectF(0, 0, side, border));
+        painted.addRect(QRectF(0, side - border, side, border));
+        painted.addRect(QRectF(0, border, border, side - 2 * border));
+        painted.addRect(QRectF(side - border, border, border, side - 2 * border));
     } else {
         painter.fillRect(QRectF(0, 0, side, side), Qt::white);
     }
@@ -71,8 +77,30 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
             const int start = x;
             while (x < modules.side && modules.isDark(x, y) != record.converse)
                 ++x;
-            painter.fillRect(QRectF(border + start * s, border + y * s, (x - start) * s, s), Qt::black);
+            painted.addRect(QRectF(border + start * s, border + y * s, (x - start) * s, s));
         }
+    }
+    painter.fillPath(painted, Qt::black);
+}
+
+// Paints items, lowest first, as paintDesign describes.
+void paintItems(QPainter &painter, const QList<QGraphicsItem *> &items, bool vectors,
+                const std::optional<previewValues> &preview)
+{
+    QStyleOptionGraphicsItem plain;
+    plain.state = QStyle::State_None;
+    for (QGraphicsItem *item : items) {
+        if (!item->isVisible())
+            continue;
+        painter.save();
+        painter.setTransform(item->sceneTransform(), true);
+        if (vectors && item->type() == barItemType)
+            paintBarVectors(painter, *static_cast<const diagramBarItem *>(item));
+        else if (vectors && item->type() == qrItemType)
+            paintQrVectors(painter, *static_cast<const diagramQRCodeItem *>(item), preview);
+        else
+            item->paint(&painter, &plain, nullptr);
+        painter.restore();
     }
 }
 
@@ -95,50 +123,177 @@ QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QS
         return {};
     }
     picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(options.scale, options.scale);
-    paintDesign(painter, scene, false, options.preview);
-    painter.end();
+    // The raster engine draws nothing 32,768 pixels or more from its device's origin: the page is painted
+    // in tiles, each a view into the page's own pixels, and each tile paints only the items it meets.
+    const int tile = 16384;
+    for (int top = 0; top < picture.height(); top += tile) {
+        for (int left = 0; left < picture.width(); left += tile) {
+            QImage part(picture.bits() + top * picture.bytesPerLine() + left * 4,
+                        qMin(tile, picture.width() - left), qMin(tile, picture.height() - top),
+                        picture.bytesPerLine(), picture.format());
+            QPainter painter(&part);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.translate(-left, -top);
+            painter.scale(options.scale, options.scale);
+            const QRectF area = QRectF(left, top, part.width(), part.height());
+            paintDesign(painter, scene, false, options.preview,
+                        QRectF(area.topLeft() / options.scale, area.size() / options.scale));
+        }
+    }
     return pngBytes(std::move(picture), options.dpi);
 }
 
-QByteArray pdfPage(const QGraphicsScene &scene, const exportOptions &options)
+void writePdfPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
 {
     const QRectF page = exportPageRect(scene);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("spr-designer"));
-        writer.setResolution(qRound(options.dpi));
-        const double toPoints = 72.0 / qRound(options.dpi);
-        writer.setPageSize(QPageSize(QSizeF(page.width() * toPoints, page.height() * toPoints),
-                                     QPageSize::Point, QString(), QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter(&writer);
-        paintDesign(painter, scene, true, options.preview);
-    }
-    return bytes;
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("spr-designer"));
+    writer.setResolution(qRound(options.dpi));
+    const double toPoints = 72.0 / qRound(options.dpi);
+    writer.setPageSize(QPageSize(QSizeF(page.width() * toPoints, page.height() * toPoints), QPageSize::Point,
+                                 QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    paintDesign(painter, scene, true, options.preview);
 }
 
-QByteArray svgPage(const QGraphicsScene &scene, const exportOptions &options)
+// The SVG generator opens a group with the painter's whole state at every state change, whether or not
+// anything is drawn in it: two in three groups of a design stay empty and take a third of the file. This
+// device passes the text on without them.
+class emptyGroupFilter : public QIODevice
 {
+public:
+    explicit emptyGroupFilter(QIODevice &target) : target(target) { open(QIODevice::WriteOnly); }
+    // Writes what is still held back; call when the generator is done.
+    void finish()
+    {
+        target.write(held);
+        held.clear();
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    // The generator may hand over the whole file at once: it is looked at in slices, so what is held
+    // back stays small.
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        for (qint64 done = 0; done < length;) {
+            const int slice = int(qMin<qint64>(length - done, 1 << 16));
+            held.append(data + done, slice);
+            done += slice;
+            passOn();
+        }
+        return length;
+    }
+
+private:
+    // Writes held without its complete empty groups, and keeps back what may still turn out to be, or
+    // to start, an empty group.
+    void passOn()
+    {
+        QByteArray out;
+        int from = 0; // start of the text not yet copied to out
+        int at = 0;
+        for (;;) {
+            const int open = held.indexOf("<g ", at);
+            if (open < 0)
+                break;
+            const int end = held.indexOf('>', open);
+            int next = end + 1;
+            while (end >= 0 && next < held.size() && std::isspace(uchar(held.at(next))))
+                ++next;
+            if (end < 0 || next + 4 > held.size()) {
+                keep(out, from, open);
+                return;
+            }
+            at = next;
+            if (held.mid(next, 4) != "</g>")
+                continue;
+            next += 4;
+            while (next < held.size() && held.at(next) == '\n')
+                ++next;
+            out.append(held.constData() + from, open - from);
+            from = at = next;
+        }
+        // A tag cut at the end of this slice may be the start of a group.
+        const int lastTag = held.lastIndexOf('<');
+        keep(out, from, lastTag >= from && held.indexOf('>', lastTag) < 0 ? lastTag : held.size());
+    }
+
+    void keep(QByteArray &out, int from, int until)
+    {
+        out.append(held.constData() + from, until - from);
+        held.remove(0, until);
+        target.write(out);
+    }
+
+    QIODevice &target;
+    QByteArray held;
+};
+
+// The SVG generator holds the whole document until it ends (its definitions go first), some four times
+// the file's size at once for a large design. The items are painted by one generator per group of
+// them instead, and the file is their definitions and drawings one after the other under the first
+// one's header: the same drawing, held a group at a time.
+void writeSvgPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
+{
+    constexpr int itemsPerPart = 500;
     const QRectF page = exportPageRect(scene);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setResolution(qRound(options.dpi));
-    generator.setSize(page.size().toSize());
-    generator.setViewBox(page);
-    generator.setTitle(QStringLiteral("spr-designer"));
-    QPainter painter(&generator);
-    paintDesign(painter, scene, true, options.preview);
-    painter.end();
-    return bytes;
+    const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
+    emptyGroupFilter filtered(device);
+    for (int first = 0; first == 0 || first < items.size(); first += itemsPerPart) {
+        QByteArray part;
+        QBuffer buffer(&part);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(qRound(options.dpi));
+        generator.setSize(page.size().toSize());
+        generator.setViewBox(page);
+        generator.setTitle(QStringLiteral("spr-designer"));
+        QPainter painter(&generator);
+        paintItems(painter, items.mid(first, itemsPerPart), true, options.preview);
+        painter.end();
+        const int drawings = part.indexOf("<defs>");
+        const int end = part.lastIndexOf("</svg>");
+        if (first == 0)
+            filtered.write(part.constData(), drawings);
+        filtered.write(part.constData() + drawings, end - drawings);
+    }
+    filtered.write("</svg>\n");
+    filtered.finish();
+}
+
+bool fail(QString *errorText, const QString &reason)
+{
+    if (errorText)
+        *errorText = reason;
+    return false;
+}
+
+bool writePage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
+               QString *errorText)
+{
+    if (!(options.dpi >= 1 && options.dpi <= 100000))
+        return fail(errorText, QCoreApplication::translate("designExport", "分辨率必须在 1 到 100000 之间"));
+    switch (options.format) {
+    case exportFormat::pdf:
+        writePdfPage(device, scene, options);
+        return true;
+    case exportFormat::svg:
+        writeSvgPage(device, scene, options);
+        return true;
+    default:
+        break;
+    }
+    const QByteArray bytes = pngPage(scene, options, errorText);
+    if (bytes.isEmpty()) {
+        if (errorText && errorText->isEmpty())
+            *errorText = QCoreApplication::translate("designExport", "无法生成文件内容");
+        return false;
+    }
+    device.write(bytes);
+    return true;
 }
 } // namespace
 
@@ -160,51 +315,46 @@ QRectF exportPageRect(const QGraphicsScene &scene)
 }
 
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
-                 const std::optional<previewValues> &preview)
+                 const std::optional<previewValues> &preview, const QRectF &area)
 {
-    QStyleOptionGraphicsItem plain;
-    plain.state = QStyle::State_None;
-    const QList<QGraphicsItem *> items = scene.items(Qt::AscendingOrder);
-    for (QGraphicsItem *item : items) {
-        if (!item->isVisible())
-            continue;
-        painter.save();
-        painter.setTransform(item->sceneTransform(), true);
-        if (vectors && item->type() == barItemType)
-            paintBarVectors(painter, *static_cast<const diagramBarItem *>(item));
-        else if (vectors && item->type() == qrItemType)
-            paintQrVectors(painter, *static_cast<const diagramQRCodeItem *>(item), preview);
-        else
-            item->paint(&painter, &plain, nullptr);
-        painter.restore();
+    paintItems(painter,
+               area.isNull() ? scene.items(Qt::AscendingOrder)
+                             : scene.items(area, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder),
+               vectors, preview);
+}
+
+bool writeDesignPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
+                     QString *errorText)
+{
+    // A page beyond the memory left is refused like one beyond the size limit, not ended with an abort.
+    try {
+        return writePage(device, scene, options, errorText);
+    } catch (const std::bad_alloc &) {
+        return fail(errorText, QCoreApplication::translate("designExport", "内存不足"));
     }
 }
 
 QByteArray exportDesignBytes(const QGraphicsScene &scene, const exportOptions &options, QString *errorText)
 {
-    if (!(options.dpi >= 1 && options.dpi <= 100000)) {
-        if (errorText)
-            *errorText = QCoreApplication::translate("designExport", "分辨率必须在 1 到 100000 之间");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeDesignPage(buffer, scene, options, errorText))
         return {};
-    }
-    switch (options.format) {
-    case exportFormat::pdf:
-        return pdfPage(scene, options);
-    case exportFormat::svg:
-        return svgPage(scene, options);
-    default:
-        return pngPage(scene, options, errorText);
-    }
+    return bytes;
 }
 
 bool exportDesignFile(const QString &path, const QGraphicsScene &scene, const exportOptions &options,
-                      QString *errorText)
+                      QString *errorText, bool *writeFailed)
 {
-    const QByteArray bytes = exportDesignBytes(scene, options, errorText);
-    if (bytes.isEmpty()) {
-        if (errorText && errorText->isEmpty())
-            *errorText = QCoreApplication::translate("designExport", "无法生成文件内容");
-        return false;
-    }
-    return writeFileSafely(path, bytes, errorText);
+    QString pageProblem;
+    QString writeProblem;
+    const bool written = writeFileSafely(
+        path, [&](QIODevice &file) { return writeDesignPage(file, scene, options, &pageProblem); },
+        &writeProblem);
+    if (!written && errorText)
+        *errorText = pageProblem.isEmpty() ? writeProblem : pageProblem;
+    if (writeFailed)
+        *writeFailed = !written && pageProblem.isEmpty();
+    return written;
 }

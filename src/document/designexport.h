@@ -1,16 +1,18 @@
 #pragma once
-// The design as a picture for people: PNG at printer pixels, PDF and SVG as vectors (every bar and QR
-// module a filled rectangle drawn from the symbol, texts as text, pictures embedded). The page is the
+// The design as a picture for people: PNG at printer pixels (grey, or one bit, where the page allows), PDF
+// and SVG as vectors (a barcode's light and dark modules and a QR code's modules one path each, drawn
+// from the symbol; texts as text, pictures embedded), written as they are painted. The page is the
 // design's extent, SceneWidth × 300 printer dots.
 #include <QByteArray>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
 #include "printpreview.h"
 
 class QGraphicsScene;
+class QIODevice;
 class QPainter;
-class QRectF;
 
 enum class exportFormat { png, pdf, svg };
 
@@ -33,13 +35,20 @@ struct exportOptions {
 QRectF exportPageRect(const QGraphicsScene &scene);
 
 // Paints every item as the printer prints it, unselected, lowest first; with vectors, barcodes and QR
-// codes are painted from their symbols instead of their pictures.
+// codes are painted from their symbols instead of their pictures. A non-null area (scene units) paints
+// only the items that reach into it.
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
-                 const std::optional<previewValues> &preview = std::nullopt);
+                 const std::optional<previewValues> &preview = std::nullopt, const QRectF &area = QRectF());
 
+// Writes the file's content to device as it is painted, so a large vector page is never held whole;
+// false, with errorText saying why, when the page cannot be made. Failed writes are the device's to
+// report.
+bool writeDesignPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
+                     QString *errorText = nullptr);
 // The file's bytes; empty, with errorText saying why, when the page cannot be made.
 QByteArray exportDesignBytes(const QGraphicsScene &scene, const exportOptions &options,
                              QString *errorText = nullptr);
-// Writes the export through writeFileSafely.
+// Writes the export through writeFileSafely, streamed into its temporary file. writeFailed tells a
+// failed write (errorText is then the system's reason) from a page that could not be made.
 bool exportDesignFile(const QString &path, const QGraphicsScene &scene, const exportOptions &options,
-                      QString *errorText = nullptr);
+                      QString *errorText = nullptr, bool *writeFailed = nullptr);

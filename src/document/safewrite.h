@@ -3,13 +3,20 @@
 // target, every step is checked, and only a complete file replaces the old one.
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
+class QIODevice;
 class QImage;
 
 // Writes bytes to path. Refuses targets that exist but are not regular files (directories, FIFOs,
 // devices, sockets); a symbolic link is followed, so its target is written and the link stays. On
 // failure the old file is untouched, no temporary file remains, and errorText (when given) says why.
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *errorText = nullptr);
+// The same, with the content written by produce straight into the temporary file, so a large file is
+// never held whole in memory. produce returns false when it could not make the content (it says why
+// itself); every write it made is checked here.
+bool writeFileSafely(const QString &path, const std::function<bool(QIODevice &)> &produce,
+                     QString *errorText = nullptr);
 
 // The whole file at path, read until the device reports its end. A short read is no end and a read
 // error after some bytes fails the whole read, so a failing disk never passes for a shorter file; no

@@ -2,6 +2,7 @@
 #include "barcodetestsupport.h"
 #include "sprtoolprocess.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +40,8 @@ private slots:
     void contentFromAFileOrStandardInput();
     void missingFontIsTold();
     void failedOutputExitsWithTwo();
+    void batch_data();
+    void batch();
 
 private:
     QTemporaryDir dir;
@@ -241,6 +244,68 @@ void sprtoolBarcodeTest::failedOutputExitsWithTwo()
         QVERIFY2(run.errText().startsWith("sprtool barcode: cannot write " + target), run.err);
     }
     QVERIFY(!QFile::exists(dir.filePath("none")));
+}
+
+// One content per line of standard input, each written to the -o pattern as a single run writes it;
+// refused lines are told with their numbers and leave no file.
+void sprtoolBarcodeTest::batch_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("files");    // written, in line order
+    QTest::addColumn<QStringList>("contents"); // what each file holds
+    QTest::addColumn<QList<int>>("refused");   // line numbers told on standard error
+    QTest::newRow("refused lines") << QStringList{"barcode", "ean13"} << "{n}.png"
+                                   << QByteArray("6901234567892\n12345\n\n4006381333931\r\n") << 1
+                                   << QStringList{"1.png", "4.png"}
+                                   << QStringList{"6901234567892", "4006381333931"} << QList<int>{2, 3};
+    QTest::newRow("names from contents")
+        << QStringList{"qr", "--scale", "3"} << "q-{content}.png" << QByteArray("a/b\n../x\nhello") << 0
+        << QStringList{"q-a_b.png", "q-_.._x.png", "q-hello.png"} << QStringList{"a/b", "../x", "hello"}
+        << QList<int>();
+    QTest::newRow("a name twice") << QStringList{"barcode", "code128", "--no-text"} << "{content}.png"
+                                  << QByteArray("A?\nA*\nB\n") << 1 << QStringList{"A_.png", "B.png"}
+                                  << QStringList{"A?", "B"} << QList<int>{2};
+    QTest::newRow("zero-padded numbers")
+        << QStringList{"qr"} << "{n}.png" << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n") << 0
+        << QStringList{"01.png", "02.png", "03.png", "04.png", "05.png",
+                       "06.png", "07.png", "08.png", "09.png", "10.png"}
+        << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"} << QList<int>();
+}
+
+void sprtoolBarcodeTest::batch()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, pattern);
+    QFETCH(QByteArray, lines);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, contents);
+    QFETCH(QList<int>, refused);
+    QTemporaryDir batchDir;
+    QVERIFY(batchDir.isValid());
+    sprtoolOptions input;
+    input.input = lines;
+    const sprtoolRun run =
+        runSprtool(command + QStringList{"--batch", "-", "-o", batchDir.filePath(pattern)}, input);
+    QCOMPARE(run.exitCode, exitCode);
+    for (int line = 1; line <= lines.count('\n') + 1; ++line)
+        QCOMPARE(run.errText().contains(QStringLiteral(": line %1: ").arg(line)), refused.contains(line));
+    QStringList sorted = files;
+    sorted.sort();
+    QStringList found = QDir(batchDir.path()).entryList(QDir::Files | QDir::Hidden);
+    found.sort();
+    QCOMPARE(found, sorted);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString single = dir.filePath("single.png");
+        QCOMPARE(runSprtool(command + QStringList{contents.at(i), "-o", single}).exitCode, 0);
+        QFile one(single);
+        QFile batched(batchDir.filePath(files.at(i)));
+        QVERIFY(one.open(QIODevice::ReadOnly) && batched.open(QIODevice::ReadOnly));
+        QVERIFY2(one.readAll() == batched.readAll(), qPrintable(files.at(i)));
+    }
 }
 
 QTEST_MAIN(sprtoolBarcodeTest)

@@ -58,11 +58,11 @@ struct sprtoolCost {
     qint64 peakBytes = 0;
 };
 
-// Runs sprtool with both output streams discarded, as a process of its own (not through QProcess, whose
+// Runs program with both output streams discarded, as a process of its own (not through QProcess, whose
 // helper threads would count), so its CPU time and peak memory are its own.
-inline sprtoolCost measureSprtool(const QStringList &args)
+inline sprtoolCost measureProgram(const QByteArray &program, const QStringList &args)
 {
-    QList<QByteArray> bytes{QByteArray(SPRTOOL_PATH)};
+    QList<QByteArray> bytes{program};
     for (const QString &arg : args)
         bytes << QFile::encodeName(arg);
     std::vector<char *> argv;
@@ -74,7 +74,7 @@ inline sprtoolCost measureSprtool(const QStringList &args)
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     sprtoolCost cost;
     int status = 0;
@@ -86,6 +86,11 @@ inline sprtoolCost measureSprtool(const QStringList &args)
                       double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
     cost.peakBytes = qint64(usage.ru_maxrss) * 1024;
     return cost;
+}
+
+inline sprtoolCost measureSprtool(const QStringList &args)
+{
+    return measureProgram(QByteArray(SPRTOOL_PATH), args);
 }
 
 // The English warning line sprtool COMMAND prints for family when the font matching of this machine

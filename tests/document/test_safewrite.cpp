@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -119,6 +121,56 @@ private slots:
         struct stat status;
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
         QVERIFY(!S_ISREG(status.st_mode)); // still what it was, not replaced by a file
+    }
+
+    // Grey pictures are stored as grey (one bit where black and white), others as they are; every
+    // picture reads back with the same pixels.
+    void pngKeepsEveryPixel_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("paper"); // QRgb of the background
+        QTest::addColumn<int>("ink");
+        QTest::addColumn<bool>("smooth"); // antialiased text adds grey levels
+        QTest::addColumn<int>("bitDepth");
+        QTest::addColumn<int>("colourType"); // 0 grey, 3 palette (up to 256 colours), 6 RGBA
+        const int page = QImage::Format_ARGB32_Premultiplied;
+        const int white = int(0xFFFFFFFF);
+        const int black = int(0xFF000000);
+        QTest::newRow("grey page") << page << white << black << true << 8 << 0;
+        QTest::newRow("grey page, RGB32")
+            << int(QImage::Format_RGB32) << white << int(0xFF808080) << true << 8 << 0;
+        QTest::newRow("black and white") << page << white << black << false << 1 << 3;
+        QTest::newRow("coloured ink") << page << white << int(0xFFFF0000) << true << 8 << 6;
+        QTest::newRow("transparent paper") << page << 0 << black << false << 8 << 3;
+        QTest::newRow("half-transparent grey")
+            << int(QImage::Format_ARGB32) << int(0x80808080) << black << true << 8 << 3;
+    }
+
+    void pngKeepsEveryPixel()
+    {
+        QFETCH(int, format);
+        QFETCH(int, paper);
+        QFETCH(int, ink);
+        QFETCH(bool, smooth);
+        QFETCH(int, bitDepth);
+        QFETCH(int, colourType);
+        QImage picture(301, 77, QImage::Format(format));
+        picture.fill(QColor::fromRgba(QRgb(paper)));
+        QPainter painter(&picture);
+        painter.fillRect(QRect(3, 5, 17, 60), QColor::fromRgba(QRgb(ink)));
+        painter.fillRect(QRect(40, 0, 1, 77), QColor::fromRgba(QRgb(ink)));
+        painter.setRenderHint(QPainter::Antialiasing, smooth);
+        painter.setRenderHint(QPainter::TextAntialiasing, smooth);
+        painter.setBrush(QColor::fromRgba(QRgb(ink)));
+        painter.drawEllipse(QRectF(60.5, 10.3, 90.4, 50.2));
+        painter.end();
+        const QByteArray png = pngBytes(picture, 300);
+        QVERIFY(png.size() > 26);
+        QCOMPARE(int(uchar(png.at(24))), bitDepth);
+        QCOMPARE(int(uchar(png.at(25))), colourType);
+        const QImage read = QImage::fromData(png, "PNG");
+        QCOMPARE(read.dotsPerMeterX(), qRound(300 / 0.0254));
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), picture.convertToFormat(QImage::Format_ARGB32));
     }
 
     void aLinkKeepsBeingALink()

@@ -3,51 +3,18 @@
 // must give the same texts as the PNG; exporting changes nothing in the design.
 #include "../document/designfixtures.h"
 #include "designexport.h"
+#include "exportreading.h"
 #include "safewrite.h"
-#include "symbolverdict.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
 
-namespace
-{
 struct symbolSpot {
     QGraphicsItem *item;
     QString expected;
 };
-
-// What a symbol in a page picture reads as: the item's rectangle cut out and verified as the panel does.
-QString readSymbol(const QImage &page, QGraphicsItem *item)
-{
-    const QRect box = item->sceneBoundingRect().toAlignedRect();
-    // A turned item is turned back, as a scanner held the other way would see it.
-    const QImage cut = page.copy(box).transformed(QTransform().rotate(-item->rotation()));
-    if (item->type() == barItemType) {
-        auto *bar = static_cast<diagramBarItem *>(item);
-        const barcodeSymbol symbol = bar->symbol(bar->content);
-        const symbolVerdict verdict = verifyBarcode(bar->mode, bar->content, symbol, cut);
-        return verdict.readable ? verdict.decoded : QStringLiteral("<unreadable: %1>").arg(verdict.reason);
-    }
-    auto *qr = static_cast<diagramQRCodeItem *>(item);
-    // On the page an inverted symbol is dark on white already only around its border; read it inverted.
-    const symbolVerdict verdict = verifyQrCode(cut, qr->scale, qr->converse, qr->content);
-    return verdict.readable ? verdict.decoded : QStringLiteral("<unreadable: %1>").arg(verdict.reason);
-}
-
-QImage rasterised(const QString &program, const QStringList &arguments, const QString &png)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        qWarning() << program << process.readAllStandardError();
-        return {};
-    }
-    return QImage(png);
-}
-} // namespace
 
 class designExportTest : public QObject
 {
