@@ -263,11 +263,18 @@ void Widget::QRCodeSetDynamicStyle()
 // One undo step, like the dynamic content dialog; the composer fills itself from a content it made.
 void Widget::QRCodeComposeGs1()
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeComposeGs1");
     gs1DigitalLinkDialog dialog(this);
     dialog.loadFromRecord(currentQRCodeItem->record());
     if (modalHooks::execDialog(dialog) != QDialog::Accepted)
         return;
+    // Accepted as it opened: no change, so no undo step.
+    const qrCodeRecord &now = currentQRCodeItem->record();
+    if (dialog.content == now.content && dialog.insertCntPos == now.insertCntPos &&
+        dialog.cntMode == now.cntMode && dialog.insertCnt == now.insertCnt &&
+        dialog.insertTime == now.insertTime && dialog.timeModeStr == now.timeModeStr &&
+        dialog.insertTimePos == now.insertTimePos)
+        return;
+    const editScope scope(this, currentQRCodeItem, "QRCodeComposeGs1");
     diagramQRCodeItem *item = currentQRCodeItem;
     copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content);
