@@ -179,11 +179,12 @@ void Widget::deleteActionSlot()
 // operator; the old file, if any, and the document's path and state are then left as they were.
 bool Widget::saveDocumentTo(const QString &path)
 {
-    if (!mayOverwrite(path))
+    if (!mayDropUnreadSections(path) || !mayOverwrite(path))
         return false;
     QString reason;
     if (saveSprFile(path, *scene, &reason)) {
         fileDigest = digestOfFile(path);
+        unreadSections.clear();
         currentFilePath = path;
         isUntitled = false;
         undo->setClean();
@@ -209,6 +210,34 @@ bool Widget::mayOverwrite(const QString &path)
     ask.button(QMessageBox::Cancel)->setText(tr("取消"));
     ask.setDefaultButton(QMessageBox::Cancel);
     return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+}
+
+bool Widget::mayDropUnreadSections(const QString &path)
+{
+    if (unreadSections.isEmpty() || isUntitled ||
+        QFileInfo(path).absoluteFilePath() != QFileInfo(currentFilePath).absoluteFilePath())
+        return true;
+    QMessageBox ask(QMessageBox::Question, tr("保存文件"),
+                    tr("文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？")
+                        .arg(QDir::toNativeSeparators(path), unreadSections),
+                    QMessageBox::Yes | QMessageBox::Cancel, this);
+    ask.button(QMessageBox::Yes)->setText(tr("保存"));
+    ask.button(QMessageBox::Cancel)->setText(tr("取消"));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+}
+
+// The sections a reading left unread, as the operator is told of them: each header with its line.
+static QString unreadSectionsText(const sprReadResult &result)
+{
+    QStringList named;
+    const int shown = 10;
+    for (const sprFinding &section : result.unreadSections.mid(0, shown))
+        named << Widget::tr("第 %1 行的 %2").arg(section.line).arg(section.message);
+    QString text = named.join(QStringLiteral(", "));
+    if (result.unreadSectionCount > shown)
+        text += Widget::tr(" 等 %1 段").arg(result.unreadSectionCount);
+    return text;
 }
 
 // A file that exists but cannot be read or is no design is refused with a warning, leaving the design,
@@ -253,6 +282,7 @@ bool Widget::openDocument(const QString &path)
     }
     currentFilePath = path;
     fileDigest = digest;
+    unreadSections = unreadSectionsText(result);
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
     for (quint8 code : result.barcodeRefusals)
