@@ -57,6 +57,17 @@ std::optional<QByteArray> digestOfFile(const QString &path)
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
 }
 
+// A question whose default answer is to cancel; true when the operator chooses yesText.
+bool confirmed(QWidget *parent, const QString &text, const QString &yesText)
+{
+    QMessageBox ask(QMessageBox::Question, Widget::tr("保存文件"), text,
+                    QMessageBox::Yes | QMessageBox::Cancel, parent);
+    ask.button(QMessageBox::Yes)->setText(yesText);
+    ask.button(QMessageBox::Cancel)->setText(Widget::tr("取消"));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+}
+
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
@@ -202,14 +213,10 @@ bool Widget::mayOverwrite(const QString &path)
     if (isUntitled || QFileInfo(path).absoluteFilePath() != QFileInfo(currentFilePath).absoluteFilePath() ||
         digestOfFile(path) == fileDigest)
         return true;
-    QMessageBox ask(QMessageBox::Question, tr("保存文件"),
-                    tr("文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？")
-                        .arg(QDir::toNativeSeparators(path)),
-                    QMessageBox::Yes | QMessageBox::Cancel, this);
-    ask.button(QMessageBox::Yes)->setText(tr("覆盖"));
-    ask.button(QMessageBox::Cancel)->setText(tr("取消"));
-    ask.setDefaultButton(QMessageBox::Cancel);
-    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+    return confirmed(this,
+                     tr("文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？")
+                         .arg(QDir::toNativeSeparators(path)),
+                     tr("覆盖"));
 }
 
 bool Widget::mayDropUnreadSections(const QString &path)
@@ -217,14 +224,10 @@ bool Widget::mayDropUnreadSections(const QString &path)
     if (unreadSections.isEmpty() || isUntitled ||
         QFileInfo(path).absoluteFilePath() != QFileInfo(currentFilePath).absoluteFilePath())
         return true;
-    QMessageBox ask(QMessageBox::Question, tr("保存文件"),
-                    tr("文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？")
-                        .arg(QDir::toNativeSeparators(path), unreadSections),
-                    QMessageBox::Yes | QMessageBox::Cancel, this);
-    ask.button(QMessageBox::Yes)->setText(tr("保存"));
-    ask.button(QMessageBox::Cancel)->setText(tr("取消"));
-    ask.setDefaultButton(QMessageBox::Cancel);
-    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+    return confirmed(this,
+                     tr("文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？")
+                         .arg(QDir::toNativeSeparators(path), unreadSections),
+                     tr("保存"));
 }
 
 // The sections a reading left unread, as the operator is told of them: each header with its line.
