@@ -392,6 +392,18 @@
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？</source>
+            <translation>يحتوي الملف %1 على أقسام لم يقرأها المصمم؛ بعد الحفظ لن تكون موجودة في الملف: %2. هل تريد الحفظ على أي حال؟</translation>
+        </message>
+        <message>
+            <source>第 %1 行的 %2</source>
+            <translation>%2 في السطر %1</translation>
+        </message>
+        <message>
+            <source> 等 %1 段</source>
+            <translation> وغيرها، %1 قسمًا إجمالًا</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -392,6 +392,18 @@
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？</source>
+            <translation>The file %1 holds sections the designer did not read; after saving they will no longer be in the file: %2. Save anyway?</translation>
+        </message>
+        <message>
+            <source>第 %1 行的 %2</source>
+            <translation>%2 at line %1</translation>
+        </message>
+        <message>
+            <source> 等 %1 段</source>
+            <translation> and others, %1 sections in all</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

@@ -392,6 +392,18 @@
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？</source>
+            <translation>%1 dosyasında tasarımcının okumadığı bölümler var; kaydettikten sonra bunlar artık dosyada olmayacak: %2. Yine de kaydedilsin mi?</translation>
+        </message>
+        <message>
+            <source>第 %1 行的 %2</source>
+            <translation>%1. satırdaki %2</translation>
+        </message>
+        <message>
+            <source> 等 %1 段</source>
+            <translation> ve diğerleri, toplam %1 bölüm</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>

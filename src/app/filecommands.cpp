@@ -58,6 +58,17 @@ std::optional<QByteArray> digestOfFile(const QString &path)
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
 }
 
+// A question whose default answer is to cancel; true when the operator chooses yesText.
+bool confirmed(QWidget *parent, const QString &text, const QString &yesText)
+{
+    QMessageBox ask(QMessageBox::Question, Widget::tr("保存文件"), text,
+                    QMessageBox::Yes | QMessageBox::Cancel, parent);
+    ask.button(QMessageBox::Yes)->setText(yesText);
+    ask.button(QMessageBox::Cancel)->setText(Widget::tr("取消"));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+}
+
 void warn(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
@@ -182,11 +193,12 @@ void Widget::deleteActionSlot()
 // operator; the old file, if any, and the document's path and state are then left as they were.
 bool Widget::saveDocumentTo(const QString &path)
 {
-    if (!mayOverwrite(path))
+    if (!mayDropUnreadSections(path) || !mayOverwrite(path))
         return false;
     QString reason;
     if (saveSprFile(path, *scene, &reason)) {
         fileDigest = digestOfFile(path);
+        unreadSections.clear();
         currentFilePath = path;
         isUntitled = false;
         undo->setClean();
@@ -204,14 +216,34 @@ bool Widget::mayOverwrite(const QString &path)
     if (isUntitled || QFileInfo(path).absoluteFilePath() != QFileInfo(currentFilePath).absoluteFilePath() ||
         digestOfFile(path) == fileDigest)
         return true;
-    QMessageBox ask(QMessageBox::Question, tr("保存文件"),
-                    tr("文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？")
-                        .arg(QDir::toNativeSeparators(path)),
-                    QMessageBox::Yes | QMessageBox::Cancel, this);
-    ask.button(QMessageBox::Yes)->setText(tr("覆盖"));
-    ask.button(QMessageBox::Cancel)->setText(tr("取消"));
-    ask.setDefaultButton(QMessageBox::Cancel);
-    return modalHooks::execMessageBox(ask) == QMessageBox::Yes;
+    return confirmed(this,
+                     tr("文件 %1 在打开或上次保存之后已被其他窗口或程序修改。覆盖这些修改吗？")
+                         .arg(QDir::toNativeSeparators(path)),
+                     tr("覆盖"));
+}
+
+bool Widget::mayDropUnreadSections(const QString &path)
+{
+    if (unreadSections.isEmpty() || isUntitled ||
+        QFileInfo(path).absoluteFilePath() != QFileInfo(currentFilePath).absoluteFilePath())
+        return true;
+    return confirmed(this,
+                     tr("文件 %1 中有设计软件没有读取的段，保存后它们将不再在文件中：%2。仍然保存吗？")
+                         .arg(QDir::toNativeSeparators(path), unreadSections),
+                     tr("保存"));
+}
+
+// The sections a reading left unread, as the operator is told of them: each header with its line.
+static QString unreadSectionsText(const sprReadResult &result)
+{
+    QStringList named;
+    const int shown = 10;
+    for (const sprFinding &section : result.unreadSections.mid(0, shown))
+        named << Widget::tr("第 %1 行的 %2").arg(section.line).arg(section.message);
+    QString text = named.join(QStringLiteral(", "));
+    if (result.unreadSectionCount > shown)
+        text += Widget::tr(" 等 %1 段").arg(result.unreadSectionCount);
+    return text;
 }
 
 // A file that exists but cannot be read or is no design is refused with a warning, leaving the design,
@@ -256,6 +288,7 @@ bool Widget::openDocument(const QString &path)
     }
     currentFilePath = path;
     fileDigest = digest;
+    unreadSections = unreadSectionsText(result);
     refreshPanel();
     showCurrentContent();
     updateTitle();

@@ -209,6 +209,9 @@ private:
     // Whether path may be written: when it is the document's file and changed on disk since it was
     // opened or saved (another window, another program), the operator is asked first.
     bool mayOverwrite(const QString &path);
+    // Whether a save to path may leave out the sections the reader did not read from it (sections past
+    // TotalItemNum, unknown sections); the operator is asked, with their names.
+    bool mayDropUnreadSections(const QString &path);
     // Print preview, export and scan verification (preview.cpp).
     void setupPreview();
     void applyPreview();
@@ -262,6 +265,8 @@ private:
     QString currentFilePath;
     // The digest of the document's file as it was opened or last saved; none when there was no file.
     std::optional<QByteArray> fileDigest;
+    // The sections of the document's file that built no item, named for the operator; empty when none.
+    QString unreadSections;
     previewBar *m_previewBar = nullptr;
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;

@@ -50,6 +50,12 @@ struct sprReadResult {
     // Lines whose bytes are not valid UTF-8 (a file written in another encoding): the designer shows
     // U+FFFD for them, and a save would replace the bytes, so the window warns.
     QVector<int> invalidUtf8Lines;
+    // Section headers in the file that built no item (sections past TotalItemNum, unknown sections): the
+    // window names them before a save would drop them. At most maxUnreadSections are kept;
+    // unreadSectionCount counts them all.
+    static constexpr int maxUnreadSections = 100;
+    QVector<sprFinding> unreadSections; // line and header
+    int unreadSectionCount = 0;
 };
 
 // The scene as the text of a .spr file (UTF-8, CR LF).

@@ -218,6 +218,13 @@ int countSectionHeaders(const QByteArray &data, int stopAbove)
     return sections;
 }
 
+// A line that looks like a section header of any name, known or not: "[FooItemInfo]".
+bool looksLikeSection(const QString &line)
+{
+    return line.size() >= 2 && line.size() <= 64 && line.startsWith(QLatin1Char('[')) &&
+           line.endsWith(QLatin1Char(']'));
+}
+
 class sprReader
 {
 public:
@@ -267,6 +274,7 @@ private:
     void buildImage(const sectionSpec &section);
     void noteSectionCount(const QByteArray &data, int totalLine);
     void notePastStripEnd();
+    void noteUnreadSection(const QString &header);
 
     QGraphicsScene &scene;
     const sprReadOptions &options;
@@ -461,6 +469,8 @@ void sprReader::readSections()
         }
         const QString line = nextLine();
         const sectionSpec *section = sectionForHeader(line);
+        if (!section && looksLikeSection(line))
+            noteUnreadSection(line);
         if (!section) {
             note(lines->lineNumber(),
                  QCoreApplication::translate(
@@ -484,14 +494,26 @@ void sprReader::readSections()
     if (countAgrees)
         note(restLine,
              QCoreApplication::translate("sprReader", "从这里起的行不会被读取：已读完 TotalItemNum 个项目"));
-    // At the item limit, a further section means the design is larger than the reader takes.
-    if (result.itemsBuilt < options.limits.maxItems)
-        return;
-    while (!lines->atEnd())
-        if (sectionForHeader(lines->next())) {
+    // The sections left are not read; at the item limit, a further section means the design is larger
+    // than the reader takes.
+    const bool atLimit = result.itemsBuilt >= options.limits.maxItems;
+    while (!lines->atEnd()) {
+        const QString line = lines->next();
+        if (!looksLikeSection(line))
+            continue;
+        if (atLimit && sectionForHeader(line)) {
             refuse(restLine, tooManyItemsText(options.limits));
             return;
         }
+        noteUnreadSection(line);
+    }
+}
+
+void sprReader::noteUnreadSection(const QString &header)
+{
+    if (result.unreadSections.size() < sprReadResult::maxUnreadSections)
+        result.unreadSections.push_back({lines->lineNumber(), header});
+    ++result.unreadSectionCount;
 }
 
 void sprReader::readSection(const sectionSpec &section)

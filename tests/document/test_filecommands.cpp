@@ -287,6 +287,49 @@ private slots:
         QCOMPARE(script.questions.size(), 2);
     }
 
+    // Sections the reader does not read (past TotalItemNum, of an unknown kind) are named before a save
+    // of their file would drop them; nothing is written unless the operator agrees.
+    void unreadSectionsAreNamedBeforeASave_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("save without them") << true;
+    }
+    void unreadSectionsAreNamedBeforeASave()
+    {
+        QFETCH(bool, save);
+        QGraphicsScene scene;
+        setUpDesignScene(scene);
+        addText(scene, QStringLiteral("third"), {0, 0});
+        addText(scene, QStringLiteral("second"), {300, 0});
+        addText(scene, QStringLiteral("first"), {600, 0});
+        QStringList lines = linesOf(sprFileBytes(scene));
+        setKey(lines, QStringLiteral("TotalItemNum"), QStringLiteral("2"));
+        lines.insert(5, QStringLiteral("[FooItemInfo]")); // takes the first pass; its key the second
+        lines.insert(6, QStringLiteral("FooKey =1"));
+        const QByteArray bytes = fileOf(lines);
+        const QString path = dir.filePath(QStringLiteral("unread%1.spr").arg(++serial));
+        writeFile(path, bytes);
+
+        Widget w;
+        dialogScript script;
+        script.install();
+        QVERIFY(w.openDocumentFile(path));
+        QCOMPARE(w.designScene()->items().size(), 0);
+        script.confirmAnswer = save ? QMessageBox::Yes : QMessageBox::Cancel;
+        w.saveActionSlot();
+        QCOMPARE(script.questions.size(), 1);
+        const QString &question = script.questions.first();
+        for (const QString &named :
+             {QStringLiteral("第 6 行的 [FooItemInfo]"), QStringLiteral("第 8 行的 [TextItemInfo]"),
+              QStringLiteral("第 22 行的 [TextItemInfo]"), QStringLiteral("第 36 行的 [TextItemInfo]")})
+            QVERIFY2(question.contains(named), qPrintable(question));
+        QCOMPARE(contentsOf(path), save ? sprFileBytes(*w.designScene()) : bytes);
+        // Once saved without them, the file holds none to name.
+        w.saveActionSlot();
+        QCOMPARE(script.questions.size(), save ? 1 : 2);
+    }
+
     void cancelledOpenChangesNothing()
     {
         Widget w;
