@@ -293,8 +293,8 @@ bool Widget::openDocument(const QString &path)
     showCurrentContent();
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
-    for (quint8 code : result.barcodeRefusals)
-        showBarcodeFormatErrorBox(code);
+    for (const sprReadResult::barcodeRefusal &refusal : result.barcodeRefusals)
+        showBarcodeFormatErrorBox(refusal.code, refusal.character);
     warnAboutEncoding(shown, result.invalidUtf8Lines);
     return exists;
 }

@@ -41,9 +41,13 @@ struct sprReadResult {
     int totalItemNum = 0;
     int itemsBuilt = 0;
     QVector<sprFinding> findings; // only with collectFindings
-    // The refusal codes of the barcodes built, in file order: the reader never shows anything itself,
-    // the window tells the operator once the file is open.
-    QVector<quint8> barcodeRefusals;
+    // The refusals of the barcodes built, in file order, with the character refused where one is: the
+    // reader never shows anything itself, the window tells the operator once the file is open.
+    struct barcodeRefusal {
+        quint8 code = 0;
+        QString character;
+    };
+    QVector<barcodeRefusal> barcodeRefusals;
     // Set when the file goes beyond a reader limit: no item is built then, as a save of a partial design
     // would silently shorten the file.
     QString limitExceeded;

@@ -688,7 +688,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
     // that key says so.
     const bool drawable = item->lineWidth >= 1 && item->lineHeight >= 1;
     if (refusal) {
-        result.barcodeRefusals.push_back(*refusal);
+        result.barcodeRefusals.push_back({*refusal, item->refusedCharacter()});
         if (drawable)
             // In one pass, so that a "%2" in the content stays as it is.
             note(contentLine,

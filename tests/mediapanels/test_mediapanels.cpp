@@ -279,9 +279,16 @@ void MediaPanelsTest::barcodeRefusalNamesTheCharacter()
     });
     a.editor()->setText(content);
     w.on_editPushButton_clicked();
+    // Opening the saved design shows the same box, with the same character named.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("refused.spr");
+    QVERIFY(saveSprFile(path, *w.designScene()));
+    Widget reopened;
+    QVERIFY(reopened.openDocumentFile(path));
     modalHooks::setMessageBoxRunner({});
-    QCOMPARE(details, QStringList{named});
+    QCOMPARE(details, (QStringList{named, named}));
     QCOMPARE(texts.first(), barcodeErrorMessage(mode == 0 ? 1 : mode == 2 ? 3 : 7));
+    QCOMPARE(texts.last(), texts.first());
     QCOMPARE(a.bar()->emptyReason(), named.isEmpty() ? texts.first() : texts.first() + '\n' + named);
 
     sprReadOptions options;
