@@ -1,13 +1,20 @@
 // Scan verification against drawing: for each symbology at the item's defaults, the time to draw the
 // picture (what every edit already costs) beside the time to read it back as the panel does, and the
 // same for the default QR code. Verification runs after the picture is shown; these numbers say how much
-// later the verdict appears.
+// later the verdict appears. verifyVsZxing reads varied contents both ways in each iteration and prints
+// the ratio of our verdict to zxing-cpp reading the same picture on paper with the same format hint.
+#define ZX_USE_UTF8
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
+#include "eanupc.h"
 #include "symbolverdict.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <ZXing/ReadBarcode.h>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <vector>
 
 namespace
 {
@@ -67,12 +74,133 @@ void verifyQrPicture(benchmark::State &state)
         benchmark::DoNotOptimize(verdict);
     }
 }
+
+// Contents per symbology (QR last), varied so that no picture is read twice in a row.
+QStringList variedContents(int mode)
+{
+    QStringList list;
+    for (int i = 0; i < 16; ++i) {
+        const QString digits = QStringLiteral("%1").arg(690123456 + i * 7919, 12, 10, QLatin1Char('0'));
+        switch (mode) {
+        case 1:
+        case 5:
+            list << digits.right(7);
+            break;
+        case 2:
+        case 3:
+            list << QStringLiteral("LOT-%1").arg(i * 37);
+            break;
+        case 6:
+            list << QStringLiteral("Lot %1/B").arg(i * 37);
+            break;
+        case 7:
+            list << QStringLiteral("https://example.com/p/%1").arg(i * 104729);
+            break;
+        case 4:
+            list << digits.right(11);
+            break;
+        default: // EAN-13 with its check digit, as operators type it
+            list << digits + QLatin1Char(eanUpcCheckDigit(digits.toLatin1()));
+        }
+    }
+    return list;
+}
+
+const ZXing::BarcodeFormat zxingFormats[8] = {ZXing::BarcodeFormat::EAN13,   ZXing::BarcodeFormat::EAN8,
+                                              ZXing::BarcodeFormat::Code39,  ZXing::BarcodeFormat::Code93,
+                                              ZXing::BarcodeFormat::UPCA,    ZXing::BarcodeFormat::UPCE,
+                                              ZXing::BarcodeFormat::Code128, ZXing::BarcodeFormat::QRCode};
+
+// The anchor: the picture on white paper with a quiet zone, read by zxing-cpp with the format hint.
+bool zxingReads(const QImage &picture, int mode, int quietZone)
+{
+    QImage paper(picture.width() + 2 * quietZone, picture.height() + 2 * quietZone,
+                 QImage::Format_Grayscale8);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.drawImage(quietZone, quietZone, picture);
+    painter.end();
+    ZXing::DecodeHints hints;
+    hints.setFormats(zxingFormats[mode]);
+    const ZXing::ImageView view(paper.constBits(), paper.width(), paper.height(), ZXing::ImageFormat::Lum,
+                                int(paper.bytesPerLine()));
+    return ZXing::ReadBarcode(view, hints).isValid();
+}
+
+struct symbolPicture {
+    int mode = 0;
+    QString content;
+    barcodeSymbol symbol;
+    QImage picture;
+    int moduleSize = 0;
+};
+
+std::vector<symbolPicture> picturesFor(int mode)
+{
+    std::vector<symbolPicture> pictures;
+    for (const QString &content : variedContents(mode)) {
+        symbolPicture p;
+        p.mode = mode;
+        p.content = content;
+        if (mode == 7) {
+            qrCodeRecord record;
+            record.content = content;
+            p.picture = diagramQRCodeItem::createQRPixmap(record).toImage();
+            p.moduleSize = record.scale;
+        } else {
+            diagramBarItem &item = itemFor(mode);
+            item.content = content;
+            p.symbol = item.symbol(content);
+            p.picture = diagramBarItem::createBarcodePixmap(&item, content).toImage();
+            p.moduleSize = item.lineWidth;
+        }
+        pictures.push_back(std::move(p));
+    }
+    return pictures;
+}
+
+void verifyVsZxing(benchmark::State &state)
+{
+    const int mode = int(state.range(0));
+    const std::vector<symbolPicture> pictures = picturesFor(mode);
+    std::vector<symbolVerdict> kept; // the verdicts stay, as a panel keeps its item's
+    kept.reserve(pictures.size());
+    double ours = 0, anchor = 0, cold = 0;
+    int iteration = 0;
+    for (auto _ : state) {
+        const symbolPicture &p = pictures[size_t(iteration) % pictures.size()];
+        if (kept.size() == pictures.size())
+            kept.clear();
+        auto start = std::chrono::steady_clock::now();
+        kept.push_back(mode == 7 ? verifyQrCode(p.picture, p.moduleSize, false, p.content)
+                                 : verifyBarcode(p.mode, p.content, p.symbol, p.picture));
+        const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        start = std::chrono::steady_clock::now();
+        const bool read = zxingReads(p.picture, mode, 12 * p.moduleSize);
+        const double anchorSpent =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (!kept.back().readable || !read)
+            state.SkipWithError("a picture did not read");
+        if (iteration++ == 0)
+            cold = spent;
+        else {
+            ours += spent;
+            anchor += anchorSpent;
+        }
+        state.SetIterationTime(spent);
+    }
+    state.counters["cold_us"] = cold * 1e6;
+    if (anchor > 0)
+        state.counters["vs_zxing"] = ours / anchor;
+    state.SetLabel(mode == 7 ? "QR" : names[mode]);
+}
 } // namespace
 
 BENCHMARK(drawBarcode)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 BENCHMARK(verifyBarcodePicture)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 BENCHMARK(drawQrCode)->Unit(benchmark::kMicrosecond);
 BENCHMARK(verifyQrPicture)->Unit(benchmark::kMicrosecond);
+BENCHMARK(verifyVsZxing)->DenseRange(0, 7)->UseManualTime()->Iterations(400)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
