@@ -8,6 +8,7 @@
 #include "diagramqrcodeitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "pairedtimes.h"
 #include "sprdocument.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -105,43 +105,12 @@ std::unique_ptr<QGraphicsScene> mixedDesign(int count, int variant = 0)
 
 constexpr int variants = 3;
 
-double secondsSince(const std::chrono::steady_clock::time_point &start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The anchor: the same bytes written through the same checked path (QSaveFile), with nothing to compose.
 bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
-
-// Each iteration times the design's work and its anchor on the same variant; the ratio of the warm
-// iterations is printed with the first (cold) one beside it.
-struct pairedTimes {
-    double cold = 0, work = 0, anchor = 0;
-    int warm = 0;
-    void add(int iteration, double workSeconds, double anchorSeconds)
-    {
-        if (iteration == 0) {
-            cold = workSeconds;
-            return;
-        }
-        work += workSeconds;
-        anchor += anchorSeconds;
-        ++warm;
-    }
-    void report(benchmark::State &state, const char *anchorName) const
-    {
-        state.counters["cold_ms"] = cold * 1000;
-        if (warm == 0)
-            return;
-        state.counters["warm_ms"] = work / warm * 1000;
-        state.counters[anchorName] = anchor / warm * 1000;
-        state.counters["vs_anchor"] = work / anchor;
-    }
-};
 
 void saveDesign(benchmark::State &state)
 {
@@ -155,9 +124,8 @@ void saveDesign(benchmark::State &state)
     const QString path = workDir().filePath(QStringLiteral("save.spr"));
     const QString anchorPath = workDir().filePath(QStringLiteral("anchor.spr"));
     pairedTimes times;
-    int iteration = 0;
     for (auto _ : state) {
-        const int v = iteration % variants;
+        const int v = times.iteration % variants;
         auto start = std::chrono::steady_clock::now();
         if (!saveSprFile(path, *designs[size_t(v)]))
             state.SkipWithError("save failed");
@@ -165,10 +133,9 @@ void saveDesign(benchmark::State &state)
         start = std::chrono::steady_clock::now();
         if (!writeBytes(anchorPath, bytes[size_t(v)]))
             state.SkipWithError("anchor write failed");
-        times.add(iteration++, save, secondsSince(start));
-        state.SetIterationTime(save);
+        times.add(state, save, secondsSince(start));
     }
-    times.report(state, "qsavefile_ms");
+    times.report(state, "vs_qsavefile");
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -181,9 +148,8 @@ void loadDesign(benchmark::State &state)
         saveSprFile(paths.last(), *mixedDesign(count, v));
     }
     pairedTimes times;
-    int iteration = 0;
     for (auto _ : state) {
-        const QString &path = paths.at(iteration % variants);
+        const QString &path = paths.at(times.iteration % variants);
         // The scene stays alive until the iteration's result is taken, as an open document does.
         QGraphicsScene scene;
         setUpDesignScene(scene);
@@ -197,11 +163,10 @@ void loadDesign(benchmark::State &state)
         if (file.open(QIODevice::ReadOnly))
             data = file.readAll();
         benchmark::DoNotOptimize(data);
-        times.add(iteration++, load, secondsSince(start));
-        state.SetIterationTime(load);
+        times.add(state, load, secondsSince(start));
         scene.clear();
     }
-    times.report(state, "qfile_read_ms");
+    times.report(state, "vs_qfile_read");
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 

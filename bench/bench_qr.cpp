@@ -3,12 +3,12 @@
 // drawing the same symbol at the same module size and libqrencode's encoding alone. The picture floor is
 // what any 273 x 273 opaque picture costs to allocate, fill and hand to the toolkit.
 #include "diagramqrcodeitem.h"
+#include "pairedtimes.h"
 
 #include <QApplication>
 #include <QImage>
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <qrencode.h>
 #include <vector>
 #include <zint.h>
@@ -60,34 +60,24 @@ void variedContentVsQrencode(benchmark::State &state)
     std::vector<QPixmap> kept, keptAnchor;
     kept.reserve(size_t(contents.size()));
     keptAnchor.reserve(size_t(contents.size()));
-    double ours = 0, anchor = 0, cold = 0;
-    int iteration = 0;
+    pairedTimes times;
     for (auto _ : state) {
         if (kept.size() == size_t(contents.size())) {
             kept.clear();
             keptAnchor.clear();
         }
         qrCodeRecord record;
-        record.content = contents.at(iteration % contents.size());
+        record.content = contents.at(times.iteration % contents.size());
         record.scale = 13;
         auto start = std::chrono::steady_clock::now();
         kept.push_back(diagramQRCodeItem::createQRPixmap(record));
-        const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double spent = secondsSince(start);
         start = std::chrono::steady_clock::now();
         keptAnchor.push_back(qrencodeRaster(record.content.toUtf8(), record.scale));
-        const double anchorSpent =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        if (iteration++ == 0) {
-            cold = spent;
-        } else {
-            ours += spent;
-            anchor += anchorSpent;
-        }
-        state.SetIterationTime(spent);
+        const double anchorSpent = secondsSince(start);
+        times.add(state, spent, anchorSpent);
     }
-    state.counters["cold_us"] = cold * 1e6;
-    if (anchor > 0)
-        state.counters["vs_qrencode_raster"] = ours / anchor;
+    times.report(state, "vs_qrencode_raster", 1e6, "us");
 }
 
 void createQRPixmapAtDefaults(benchmark::State &state)

@@ -7,13 +7,13 @@
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
 #include "eanupc.h"
+#include "pairedtimes.h"
 #include "symbolverdict.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <ZXing/ReadBarcode.h>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <vector>
 
 namespace
@@ -165,33 +165,23 @@ void verifyVsZxing(benchmark::State &state)
     const std::vector<symbolPicture> pictures = picturesFor(mode);
     std::vector<symbolVerdict> kept; // the verdicts stay, as a panel keeps its item's
     kept.reserve(pictures.size());
-    double ours = 0, anchor = 0, cold = 0;
-    int iteration = 0;
+    pairedTimes times;
     for (auto _ : state) {
-        const symbolPicture &p = pictures[size_t(iteration) % pictures.size()];
+        const symbolPicture &p = pictures[size_t(times.iteration) % pictures.size()];
         if (kept.size() == pictures.size())
             kept.clear();
         auto start = std::chrono::steady_clock::now();
         kept.push_back(mode == 7 ? verifyQrCode(p.picture, p.moduleSize, false, p.content)
                                  : verifyBarcode(p.mode, p.content, p.symbol, p.picture));
-        const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double spent = secondsSince(start);
         start = std::chrono::steady_clock::now();
         const bool read = zxingReads(p.picture, mode, 12 * p.moduleSize);
-        const double anchorSpent =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double anchorSpent = secondsSince(start);
         if (!kept.back().readable || !read)
             state.SkipWithError("a picture did not read");
-        if (iteration++ == 0)
-            cold = spent;
-        else {
-            ours += spent;
-            anchor += anchorSpent;
-        }
-        state.SetIterationTime(spent);
+        times.add(state, spent, anchorSpent);
     }
-    state.counters["cold_us"] = cold * 1e6;
-    if (anchor > 0)
-        state.counters["vs_zxing"] = ours / anchor;
+    times.report(state, "vs_zxing", 1e6, "us");
     state.SetLabel(mode == 7 ? "QR" : names[mode]);
 }
 } // namespace
