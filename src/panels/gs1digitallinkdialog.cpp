@@ -1,11 +1,11 @@
 #include "gs1digitallinkdialog.h"
 #include "ui_gs1digitallinkdialog.h"
 
+#include "designersettings.h"
 #include "diagramqrcodeitem.h"
 #include "gs1digitallink.h"
 
 #include <QPushButton>
-#include <QSettings>
 
 namespace
 {
@@ -14,16 +14,12 @@ const QString domainKey = QStringLiteral("gs1DigitalLink/domain");
 // The designer's own settings file, beside its language.ini.
 QString rememberedDomain()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("spr-designer"),
-                             QStringLiteral("spr-designer"));
-    return settings.value(domainKey, QStringLiteral("https://id.gs1.org")).toString();
+    return openDesignerSettings()->value(domainKey, QStringLiteral("https://id.gs1.org")).toString();
 }
 
 void rememberDomain(const QString &domain)
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("spr-designer"),
-                       QStringLiteral("spr-designer"));
-    settings.setValue(domainKey, domain);
+    openDesignerSettings()->setValue(domainKey, domain);
 }
 } // namespace
 
