@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
@@ -282,6 +283,9 @@ bool Widget::openDocument(const QString &path)
     undo->clear();
     scene->clear();
     scene->setSceneRect(staging.sceneRect());
+    // The staging scene polishes its items only in the event loop; until then each removal searches the
+    // list of items waiting for it, which would cost the square of the item count.
+    QCoreApplication::sendPostedEvents(&staging, QEvent::MetaCall);
     for (QGraphicsItem *item : staging.items(Qt::AscendingOrder)) {
         staging.removeItem(item);
         scene->addItem(item);

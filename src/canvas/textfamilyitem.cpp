@@ -3,6 +3,7 @@
 #include "textglyphs.h"
 
 #include <QCache>
+#include <QEvent>
 #include <QHash>
 #include <QImage>
 #include <QPaintEngine>
@@ -276,8 +277,10 @@ bool textFamilyItem::contains(const QPointF &point) const
 
 bool textFamilyItem::sceneEvent(QEvent *event)
 {
-    // The toolkit's event handling works on the item's own text control.
-    makeOwnDocument();
+    // The toolkit's event handling works on the item's own text control. Activating the window reaches
+    // every item of the scene and never the text control: a large design would make all its documents.
+    if (event->type() != QEvent::WindowActivate && event->type() != QEvent::WindowDeactivate)
+        makeOwnDocument();
     return QGraphicsTextItem::sceneEvent(event);
 }
 

@@ -414,8 +414,8 @@ void test_largedesign::itemsWithoutADocumentMatchTheToolkit()
     QCOMPARE(painted(leanFramed), painted(ownFramed));
 }
 
-// Edits move the item in the scene's index as the toolkit's would, and the first event gives the item
-// its own document with what it showed.
+// Edits move the item in the scene's index as the toolkit's would, and the first event that reaches its
+// text control gives the item its own document with what it showed.
 void test_largedesign::itemsWithoutADocumentFollowEditsAndEvents()
 {
     QGraphicsScene scene(0, 0, 4000, 300);
@@ -430,6 +430,12 @@ void test_largedesign::itemsWithoutADocumentFollowEditsAndEvents()
     counter->itemFont.setPixelSize(20);
     counter->setFont(counter->itemFont);
     QVERIFY(!scene.items(beyond).contains(counter));
+    QVERIFY(!counter->hasOwnDocument());
+    // Activating the window reaches every item and needs no document.
+    for (const QEvent::Type type : {QEvent::WindowActivate, QEvent::WindowDeactivate}) {
+        QEvent activation(type);
+        QApplication::sendEvent(&scene, &activation);
+    }
     QVERIFY(!counter->hasOwnDocument());
 
     const QRectF before = counter->boundingRect();
