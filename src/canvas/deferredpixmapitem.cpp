@@ -1,9 +1,19 @@
 #include "deferredpixmapitem.h"
 
+#include "picturebudget.h"
+
+deferredPixmapItem::~deferredPixmapItem()
+{
+    pictureBudget::forget(this);
+}
+
 void deferredPixmapItem::fill() const
 {
-    if (deferred)
-        const_cast<deferredPixmapItem *>(this)->makeDeferredPixmap();
+    if (!deferred)
+        return;
+    auto *self = const_cast<deferredPixmapItem *>(this);
+    self->makeDeferredPixmap();
+    self->madeFromDeferral = true;
 }
 
 QPixmap deferredPixmapItem::pixmap() const
@@ -15,16 +25,37 @@ QPixmap deferredPixmapItem::pixmap() const
 void deferredPixmapItem::setPixmap(const QPixmap &picture)
 {
     deferred = false;
+    madeFromDeferral = false;
+    pictureBudget::forget(this);
     QGraphicsPixmapItem::setPixmap(picture);
 }
 
 void deferredPixmapItem::deferPixmap(const QSize &size)
 {
     prepareGeometryChange();
+    madeFromDeferral = false;
+    pictureBudget::forget(this);
     QGraphicsPixmapItem::setPixmap(QPixmap());
     deferred = true;
     deferredSize = size;
     update();
+}
+
+// The item keeps its size, place and look; only the pixels go.
+bool deferredPixmapItem::releasePicture()
+{
+    if (deferred)
+        return true;
+    if (!madeFromDeferral)
+        return false;
+    const QSize size = pictureSize();
+    dropDeferredPixmap();
+    madeFromDeferral = false;
+    pictureBudget::forget(this);
+    QGraphicsPixmapItem::setPixmap(QPixmap());
+    deferred = true;
+    deferredSize = size;
+    return true;
 }
 
 QSize deferredPixmapItem::pictureSize() const
@@ -65,14 +96,12 @@ void deferredPixmapItem::paint(QPainter *painter, const QStyleOptionGraphicsItem
 {
     // Painted for an export rather than a view, a deferred picture is made for this painting only: an
     // exported design need not hold all its pictures at once, and a large symbol's is hundreds of MB.
+    // A view's pictures are kept within the picture budget.
     const bool once = deferred && !widget;
     fill();
     QGraphicsPixmapItem::paint(painter, option, widget);
-    if (once) {
-        const QSize size = pictureSize();
-        dropDeferredPixmap();
-        QGraphicsPixmapItem::setPixmap(QPixmap());
-        deferred = true;
-        deferredSize = size;
-    }
+    if (once)
+        releasePicture();
+    else if (widget && madeFromDeferral)
+        pictureBudget::painted(this);
 }

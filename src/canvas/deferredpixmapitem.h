@@ -9,6 +9,7 @@ class deferredPixmapItem : public QGraphicsPixmapItem
 {
 public:
     using QGraphicsPixmapItem::QGraphicsPixmapItem;
+    ~deferredPixmapItem() override;
 
     // The shown picture, made now if it was deferred. Hides the toolkit's accessors, which know nothing
     // of deferral: use these.
@@ -17,6 +18,9 @@ public:
     // The shown picture's size, without making it.
     QSize pictureSize() const;
     bool isDeferred() const { return deferred; }
+    // Lets go of a picture made from deferral; it is made again when next needed. False when the shown
+    // picture was given rather than made, so it could not be made again.
+    bool releasePicture();
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
@@ -38,5 +42,6 @@ private:
     void fill() const;
 
     bool deferred = false;
+    bool madeFromDeferral = false; // the shown picture can be made again
     QSize deferredSize;
 };

@@ -155,7 +155,8 @@ void diagramImageItem::makeDeferredPixmap()
     deferredSource = QPixmap();
 }
 
-// Made and dropped within one painting, while the source is still the one the picture was deferred from.
+// Released only while the shown picture is the one made from deferral: every change of the source shows
+// a new picture, so the source is still the one the picture was made from.
 void diagramImageItem::dropDeferredPixmap()
 {
     deferredSource = sourcePixmap;

@@ -60,4 +60,9 @@ QPixmap picture(const QString &key, const std::function<QPixmap()> &make)
     return made;
 }
 
+void dropUnheld()
+{
+    theStore().sweep();
+}
+
 } // namespace sharedPictures

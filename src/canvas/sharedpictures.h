@@ -11,5 +11,7 @@ namespace sharedPictures
 
 // The picture for key (which names everything that shapes it), made by make when no item holds one.
 QPixmap picture(const QString &key, const std::function<QPixmap()> &make);
+// Drops at once the pictures no item holds any more (the view's released ones).
+void dropUnheld();
 
 } // namespace sharedPictures

@@ -15,11 +15,6 @@
 
 namespace
 {
-bool wholePixel(qreal value)
-{
-    return std::abs(value - std::round(value)) < 1e-9;
-}
-
 // Everything of a font that shapes its glyphs; the font's own string leaves out spacing.
 QString fontKey(const QFont &font)
 {
@@ -65,9 +60,10 @@ public:
     }
 
 private:
-    // Enough for the texts of one full view at 1:1 (about 200 texts of up to 1 MB each in a dense
-    // design), so scrolling back and repainting do not fill the same outlines again.
-    static constexpr int maxBytes = 128 * 1024 * 1024;
+    // Enough for the texts around a full view at the window's zoom (about 300 texts of up to 200 KB
+    // each in a dense design), so scrolling and repainting do not fill the same outlines again; held
+    // beside the view's other pictures, within the window's memory goal.
+    static constexpr int maxBytes = 64 * 1024 * 1024;
     static constexpr int maxSeen = 200000;
     QCache<QString, QPixmap> pictures{maxBytes};
     QHash<QString, int> seen;
@@ -337,18 +333,25 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
 {
     const QTransform world = painter->worldTransform();
     const QRectF box = boundingRect();
-    // Only a picture drawn on the same pixel grid gives the same pixels as drawing in place; while the
-    // text is edited in place it is drawn directly too. Vector devices (PDF, SVG) get the text as text.
+    // Only a picture drawn at the same place within a device pixel gives the same pixels as drawing in
+    // place: the picture is made with the item's fraction of a pixel (which scrolling never changes) and
+    // set on whole pixels. While the text is edited in place it is drawn directly; vector devices (PDF,
+    // SVG) get the text as text.
     const QPaintEngine *engine = painter->paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster || world.type() > QTransform::TxScale ||
-        world.m11() <= 0 || world.m22() <= 0 || !wholePixel(world.dx()) || !wholePixel(world.dy()) ||
-        box.isEmpty() || textInteractionFlags() != Qt::NoTextInteraction || box.topLeft() != QPointF())
+        world.m11() <= 0 || world.m22() <= 0 || box.isEmpty() ||
+        textInteractionFlags() != Qt::NoTextInteraction || box.topLeft() != QPointF())
         return false;
-    const QSize pixels(int(std::ceil(box.width() * world.m11())), int(std::ceil(box.height() * world.m22())));
-    const QString key = QStringLiteral("text %1 %2 %3 %4 ")
+    const QPointF whole(std::floor(world.dx()), std::floor(world.dy()));
+    const QPointF within = QPointF(world.dx(), world.dy()) - whole;
+    const QSize pixels(int(std::ceil(box.width() * world.m11() + within.x())),
+                       int(std::ceil(box.height() * world.m22() + within.y())));
+    const QString key = QStringLiteral("text %1 %2 %3 %4 %5 %6 ")
                             .arg(defaultTextColor().rgba())
                             .arg(world.m11(), 0, 'g', 17)
                             .arg(world.m22(), 0, 'g', 17)
+                            .arg(within.x(), 0, 'g', 17)
+                            .arg(within.y(), 0, 'g', 17)
                             .arg(int(painter->renderHints())) +
                         (ownDocument ? textKey(font(), toPlainText()) : keptKey);
     textPictures &store = sharedTextPictures();
@@ -360,6 +363,7 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
         image.fill(Qt::transparent);
         QPainter onPicture(&image);
         onPicture.setRenderHints(painter->renderHints());
+        onPicture.translate(within);
         onPicture.scale(world.m11(), world.m22());
         paintToolkit(&onPicture, option, widget);
         onPicture.end();
@@ -369,7 +373,7 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
     }
     painter->save();
     painter->resetTransform();
-    painter->drawPixmap(QPointF(std::round(world.dx()), std::round(world.dy())), *picture);
+    painter->drawPixmap(whole, *picture);
     painter->restore();
     return true;
 }

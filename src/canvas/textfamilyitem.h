@@ -10,10 +10,10 @@
 //
 // At 150 pixels the toolkit fills every glyph as an outline on each paint, the most costly part of
 // showing or rendering a large design. On pictures (the canvas's and the exports') the glyphs come
-// from kept glyph pictures (textglyphs.h). On other devices, painted without rotation and on whole
-// device pixels, a text painted before is drawn from a shared picture instead: every item showing the
-// same text in the same font, colour and scale (a column of "000000" counters, the time items of one
-// design, the visible items at each repaint) uses one picture, drawn once.
+// from kept glyph pictures (textglyphs.h). On other devices, painted without rotation, a text painted
+// before is drawn from a shared picture instead: every item showing the same text in the same font,
+// colour, scale and place within a device pixel (a column of "000000" counters, the time items of one
+// design, the visible items at each repaint and scroll step) uses one picture, drawn once.
 //
 // A toolkit text document with its layout and text control costs about 15 KB per item, so a design of
 // many text items would hold mostly documents. Until the item takes part in events (clicks, hover,

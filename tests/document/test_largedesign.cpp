@@ -8,11 +8,13 @@
 #include "barcodeencoders.h"
 #include "barcoderender.h"
 #include "diagramqrcodeitem.h"
+#include "picturebudget.h"
 #include "scanfindings.h"
 #include "sprsections.h"
 
 #include <QApplication>
 #include <QGraphicsSceneMouseEvent>
+#include <QGraphicsView>
 #include <QPainter>
 #include <QPixmap>
 #include <QRandomGenerator>
@@ -57,6 +59,7 @@ private slots:
     void sizesAreKnownBeforeDrawing();
     void identicalSymbolsShareOnePicture();
     void paintingDrawsTheDeferredPictures();
+    void picturesFarFromTheViewAreReleased();
     void scanVerdictsNeedNoKeptPicture_data();
     void scanVerdictsNeedNoKeptPicture();
     void barcodeRowsMatchTheirPicture();
@@ -182,6 +185,62 @@ void test_largedesign::paintingDrawsTheDeferredPictures()
     QCOMPARE(rendered(deferred.scene, area), fromEager);
 }
 
+// A view scrolled along the whole strip holds, away from where it shows, no more pictures than the
+// budget allows; those it let go are made again when it comes back, the same pixels.
+void test_largedesign::picturesFarFromTheViewAreReleased()
+{
+    readDesign design(mixedDesign::designBytes(2000, 2));
+    QGraphicsView view(&design.scene);
+    view.resize(800, 340);
+    view.show();
+    const qint64 oldLimit = pictureBudget::limit();
+    const qint64 limit = 2 << 20;
+    pictureBudget::setLimit(limit);
+    const auto shownAt = [&](qreal x) {
+        view.centerOn(x, 150);
+        const QImage shown = view.viewport()->grab().toImage();
+        QApplication::processEvents();
+        return shown;
+    };
+    const auto pictures = [&](const QRectF &area) {
+        QList<deferredPixmapItem *> found;
+        for (QGraphicsItem *item : design.scene.items(area, Qt::IntersectsItemBoundingRect))
+            if (auto *picture = dynamic_cast<deferredPixmapItem *>(item))
+                found.append(picture);
+        return found;
+    };
+    const QImage start = shownAt(400);
+    const QRectF startArea = view.mapToScene(view.viewport()->rect()).boundingRect();
+    const QList<deferredPixmapItem *> startPictures = pictures(startArea);
+    QVERIFY(startPictures.size() > 5);
+    for (const deferredPixmapItem *item : startPictures)
+        QVERIFY(!item->isDeferred());
+    for (qreal x = 400; x < stripLength; x += 600)
+        shownAt(x);
+    // Released: everything at the start, and all but the budget's worth away from the view.
+    for (const deferredPixmapItem *item : startPictures)
+        QVERIFY(item->isDeferred());
+    const QRectF shown = view.mapToScene(view.viewport()->rect()).boundingRect();
+    const QRectF near =
+        shown.adjusted(-shown.width() / 2, -shown.height() / 2, shown.width() / 2, shown.height() / 2);
+    qint64 farBytes = 0;
+    int made = 0;
+    for (deferredPixmapItem *item : pictures(design.scene.sceneRect())) {
+        if (item->isDeferred())
+            continue;
+        ++made;
+        if (!item->sceneBoundingRect().intersects(near))
+            farBytes += qint64(item->pictureSize().width()) * item->pictureSize().height() * 4;
+    }
+    QVERIFY(made > 5);
+    QVERIFY2(farBytes <= limit, qPrintable(QString::number(farBytes)));
+    QVERIFY(pictureBudget::heldBytes() > 0);
+    QCOMPARE(shownAt(400), start);
+    for (const deferredPixmapItem *item : startPictures)
+        QVERIFY(!item->isDeferred());
+    pictureBudget::setLimit(oldLimit);
+}
+
 void test_largedesign::scanVerdictsNeedNoKeptPicture_data()
 {
     QTest::addColumn<QString>("content");
@@ -262,11 +321,16 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace_data()
     QTest::addColumn<int>("pixelSize");
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<bool>("antialiased");
-    QTest::newRow("counter") << "000000" << 150 << 1.0 << true;
-    QTest::newRow("time") << "2026/12/08 19:00:00" << 150 << 1.0 << true;
-    QTest::newRow("small, zoomed") << "Lot 12 A" << 40 << 2.0 << true;
-    QTest::newRow("zoomed out") << "Lot 12 A" << 150 << 0.25 << false;
-    QTest::newRow("chinese") << QString::fromUtf8("\u6279\u53F7 12") << 120 << 1.0 << true;
+    QTest::addColumn<QPointF>("at");
+    const QPointF whole(17, 23);
+    QTest::newRow("counter") << "000000" << 150 << 1.0 << true << whole;
+    QTest::newRow("time") << "2026/12/08 19:00:00" << 150 << 1.0 << true << whole;
+    QTest::newRow("small, zoomed") << "Lot 12 A" << 40 << 2.0 << true << whole;
+    QTest::newRow("zoomed out") << "Lot 12 A" << 150 << 0.25 << false << whole;
+    QTest::newRow("chinese") << QString::fromUtf8("\u6279\u53F7 12") << 120 << 1.0 << true << whole;
+    // The window's zoom puts most items between device pixels.
+    QTest::newRow("window zoom") << "Lot 4711 A" << 150 << 0.58 << true << QPointF(17.38, 23.71);
+    QTest::newRow("between pixels") << "000000" << 150 << 1.0 << true << QPointF(16.5, 22.0625);
 }
 
 // The shared picture drawn as the item would be drawn in place, compared pixel by pixel.
@@ -276,6 +340,7 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
     QFETCH(int, pixelSize);
     QFETCH(qreal, scale);
     QFETCH(bool, antialiased);
+    QFETCH(QPointF, at);
     diagramTextItem item;
     item.itemFont.setPixelSize(pixelSize);
     item.content = text;
@@ -298,7 +363,7 @@ void test_largedesign::sharedTextPicturesMatchDrawingInPlace()
             QPainter painter;
             onPixmap && !inPlace ? painter.begin(&pixmap) : painter.begin(&image);
             painter.setRenderHint(QPainter::TextAntialiasing, antialiased);
-            painter.translate(17, 23);
+            painter.translate(at);
             painter.scale(scale, scale);
             QStyleOptionGraphicsItem option;
             if (inPlace)
