@@ -69,7 +69,7 @@ QRect cellRect(const barcodeSymbol &symbol, const barcodeTextCell &cell)
 
 // The picture ends as a premultiplied pixmap, where the transparent white 0x00FFFFFF is stored as 0.
 // Drawing premultiplied from the start gives the same pixels without a conversion pass.
-QPixmap renderBarcodePixmap(const barcodeSymbol &symbol)
+QImage renderBarcodeImage(const barcodeSymbol &symbol)
 {
     if (symbol.size.isEmpty())
         return {};
@@ -82,6 +82,14 @@ QPixmap renderBarcodePixmap(const barcodeSymbol &symbol)
         for (const barcodeTextCell &cell : symbol.cells)
             text.draw(cellRect(symbol, cell), cell.text);
     }
+    return image;
+}
+
+QPixmap renderBarcodePixmap(const barcodeSymbol &symbol)
+{
+    QImage image = renderBarcodeImage(symbol);
+    if (image.isNull())
+        return {};
     // Kept with its alpha channel even when every pixel happens to be opaque (Code 128 without text).
     return QPixmap::fromImage(std::move(image), Qt::NoOpaqueDetection);
 }

@@ -10,6 +10,8 @@ class QPainter;
 
 // The item's picture: a transparent ARGB picture of the symbol's size; null when the size was refused.
 QPixmap renderBarcodePixmap(const barcodeSymbol &symbol);
+// The same picture as an image (premultiplied ARGB), for a caller that only encodes it.
+QImage renderBarcodeImage(const barcodeSymbol &symbol);
 
 // Rows top to top + rows - 1 of the picture's image, drawn without the rest of the picture (a scan
 // of a symbol whose picture is tens of megabytes).

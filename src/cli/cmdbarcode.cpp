@@ -6,6 +6,7 @@
 #include "commands.h"
 
 #include "barcodeerror.h"
+#include "barcoderender.h"
 #include "barcodetext.h"
 #include "diagrambaritem.h"
 
@@ -65,11 +66,12 @@ int runBarcodeCommand(const commandArgs &args)
         if (!fontsChecked) // once, and only once there is something to draw
             warnAboutFonts(args.command(), {barcodeTextFamily()});
         fontsChecked = true;
-        item.content = content;
-        const std::optional<quint8> refusal = item.regenerate();
-        if (!refusal && !item.barPixmap.isNull())
-            return symbolPicture{item.barPixmap.toImage(), QString()};
-        const quint8 code = refusal.value_or(0);
+        // Drawn straight into an image: nothing is shown, and a batch keeps no picture it has written.
+        const barcodeSymbol made = item.symbol(content);
+        QImage image = made.refusal ? QImage() : renderBarcodeImage(made);
+        if (!image.isNull())
+            return symbolPicture{std::move(image), QString()};
+        const quint8 code = made.refusal.value_or(0);
         return symbolPicture{QImage(),
                              cliText::barcodeRefused().arg(int(code)).arg(barcodeErrorMessage(code))};
     });

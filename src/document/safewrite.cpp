@@ -116,10 +116,11 @@ QImage greyPicture(const QImage &picture)
         return {};
     const bool opaqueFormat = format == QImage::Format_RGB32;
     bool bilevel = true;
+    const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         uchar *out = grey.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = row[x];
             const int value = qRed(pixel);
             if ((!opaqueFormat && qAlpha(pixel) != 255) || qGreen(pixel) != value || qBlue(pixel) != value)
@@ -144,10 +145,11 @@ QImage palettePicture(const QImage &picture)
     QVector<QRgb> colours; // as stored in the picture
     QRgb last = 0;
     int lastIndex = -1;
+    const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         uchar *out = indexed.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (row[x] != last || lastIndex < 0) {
                 last = row[x];
                 lastIndex = colours.indexOf(last);
@@ -175,8 +177,9 @@ QByteArray pngBytes(QImage picture, double dotsPerInch)
     QImage compact = greyPicture(picture);
     if (compact.isNull())
         compact = palettePicture(picture);
+    // Moved, not shared: setting the resolution on a shared picture would copy its pixels.
     if (!compact.isNull())
-        picture = compact;
+        picture = std::move(compact);
     const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
