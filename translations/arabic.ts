@@ -265,10 +265,6 @@
             <translation>فتح صورة</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -371,22 +367,6 @@
         <message>
             <source>覆盖</source>
             <translation>الكتابة فوقه</translation>
-        </message>
-        <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
-        </message>
-        <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
         </message>
         <message>
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
@@ -739,6 +719,81 @@
         </message>
     </context>
     <context>
+        <name>dataFileGroup</name>
+        <message>
+            <source>数据文件</source>
+            <translation>ملف البيانات</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件</source>
+            <translation>المحتوى من ملف بيانات</translation>
+        </message>
+        <message>
+            <source>打印时内容取自数据文件的一行</source>
+            <translation>عند الطباعة يكون المحتوى سطراً من ملف البيانات</translation>
+        </message>
+        <message>
+            <source>内容来自串口</source>
+            <translation>المحتوى من المنفذ التسلسلي</translation>
+        </message>
+        <message>
+            <source>打印时内容取自打印机串口收到的数据</source>
+            <translation>عند الطباعة يكون المحتوى ما تستقبله الطابعة عبر المنفذ التسلسلي</translation>
+        </message>
+        <message>
+            <source>数据文件的路径，按原样保存在设计中</source>
+            <translation>مسار ملف البيانات، يُحفظ في التصميم كما كُتب</translation>
+        </message>
+        <message>
+            <source>数据文件路径</source>
+            <translation>مسار ملف البيانات</translation>
+        </message>
+        <message>
+            <source>选择…</source>
+            <translation>اختيار…</translation>
+        </message>
+        <message>
+            <source>选择数据文件</source>
+            <translation>اختيار ملف البيانات</translation>
+        </message>
+        <message>
+            <source>起始行</source>
+            <translation>السطر الأول</translation>
+        </message>
+        <message>
+            <source>打印的第一行（从 1 起）</source>
+            <translation>أول سطر يُطبع (العد من 1)</translation>
+        </message>
+        <message>
+            <source>结束行</source>
+            <translation>السطر الأخير</translation>
+        </message>
+        <message>
+            <source>打印的最后一行</source>
+            <translation>آخر سطر يُطبع</translation>
+        </message>
+        <message>
+            <source>当前行</source>
+            <translation>السطر الحالي</translation>
+        </message>
+        <message>
+            <source>打印机记录的当前行，只读</source>
+            <translation>السطر الحالي كما سجلته الطابعة؛ للقراءة فقط</translation>
+        </message>
+        <message>
+            <source>已全部打印</source>
+            <translation>طُبع الكل</translation>
+        </message>
+        <message>
+            <source>打印机记录的各行是否已全部打印，只读</source>
+            <translation>هل سجلت الطابعة أن كل الأسطر قد طُبعت؛ للقراءة فقط</translation>
+        </message>
+        <message>
+            <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
+            <translation>ملفات البيانات (*.txt *.csv);;كل الملفات (*)</translation>
+        </message>
+    </context>
+    <context>
         <name>designExport</name>
         <message>
             <source>图片 %1 × %2 像素过大</source>
@@ -781,6 +836,132 @@
         <message>
             <source>空文本</source>
             <translation>نص فارغ</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: رقم التحقق المُدخل %3، والمحسوب %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: الطول %3، ويجب أن يكون %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: أحرف غير مسموح بها "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: ليس تاريخًا صالحًا بالصيغة YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: يجب كتابة "%3" بترميز نسبة مئوية صالح</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>لا يمكن وضع (%1) في المسار؛ مكانه جزء الاستعلام (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>في المسار، لا يمكن أن يأتي (%1) بعد (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) في المسار ليس مؤهِّلًا لـ (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>ينقص المسار قيمةٌ بعد (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) يظهر أكثر من مرة</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>تاريخ الانتهاء (17) %1 يسبق تاريخ الإنتاج (11) %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>رابط GS1 الرقمي</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>النطاق</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>رمز المنتج GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>رقم التشغيلة (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>تاريخ الإنتاج (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>يوم الطباعة (عنصر نائب للتاريخ yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>تاريخ الانتهاء (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>الرقم التسلسلي (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>بلا</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>ثابت</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>العدّاد</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>موافق</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>أدخل رمز GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>يجب أن يبدأ النطاق بـ http:// أو https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>يتكون رمز GTIN من أرقام فقط</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>يتكون رمز GTIN من 8 أو 12 أو 13 أو 14 رقمًا (مع رقم التحقق)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>يجب أن يكون رقم التحقق %1؛ وقد أُدخل %2</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>رقم التحقق %1 صحيح</translation>
         </message>
     </context>
     <context>
@@ -847,6 +1028,17 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 من رموز QR تحمل رابط GS1 رقميًا به أخطاء</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>الرمز الممسوح يحمل معرّفات تطبيق أخرى: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>رابط GS1 الرقمي: %1</translation>
         </message>
     </context>
     <context>
@@ -1282,10 +1474,6 @@
         <message>
             <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
             <translation>يمتد العنصر من x %1 إلى %2، متجاوزًا نهاية الشريط عند %3؛ تطبع الطابعة الجزء الموجود على الشريط فقط</translation>
-        </message>
-        <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
         </message>
         <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
@@ -1814,6 +2002,10 @@
             <translation>تغيير</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>الصلاحية (بالأشهر)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>
@@ -1872,147 +2064,6 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
-        </message>
-        <message>
-            <source>有效期(月)</source>
-            <translation>الصلاحية (بالأشهر)</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLink</name>
-        <message>
-            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
-            <translation>(%1) %2: رقم التحقق المُدخل %3، والمحسوب %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：长度为 %3，应为 %4</source>
-            <translation>(%1) %2: الطول %3، ويجب أن يكون %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不允许的字符“%3”</source>
-            <translation>(%1) %2: أحرف غير مسموح بها "%3"</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不是有效的日期 YYMMDD</source>
-            <translation>(%1) %2: ليس تاريخًا صالحًا بالصيغة YYMMDD</translation>
-        </message>
-        <message>
-            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
-            <translation>(%1) %2: يجب كتابة "%3" بترميز نسبة مئوية صالح</translation>
-        </message>
-        <message>
-            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
-            <translation>لا يمكن وضع (%1) في المسار؛ مكانه جزء الاستعلام (?%1=…)</translation>
-        </message>
-        <message>
-            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
-            <translation>في المسار، لا يمكن أن يأتي (%1) بعد (%2)</translation>
-        </message>
-        <message>
-            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
-            <translation>(%1) في المسار ليس مؤهِّلًا لـ (%2)</translation>
-        </message>
-        <message>
-            <source>路径在 (%1) 之后缺少值</source>
-            <translation>ينقص المسار قيمةٌ بعد (%1)</translation>
-        </message>
-        <message>
-            <source>(%1) 出现了不止一次</source>
-            <translation>(%1) يظهر أكثر من مرة</translation>
-        </message>
-        <message>
-            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
-            <translation>تاريخ الانتهاء (17) %1 يسبق تاريخ الإنتاج (11) %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLinkDialog</name>
-        <message>
-            <source>GS1 数字链接</source>
-            <translation>رابط GS1 الرقمي</translation>
-        </message>
-        <message>
-            <source>域名</source>
-            <translation>النطاق</translation>
-        </message>
-        <message>
-            <source>商品代码 GTIN (01)</source>
-            <translation>رمز المنتج GTIN (01)</translation>
-        </message>
-        <message>
-            <source>批号 (10)</source>
-            <translation>رقم التشغيلة (10)</translation>
-        </message>
-        <message>
-            <source>生产日期 (11)</source>
-            <translation>تاريخ الإنتاج (11)</translation>
-        </message>
-        <message>
-            <source>打印当天（日期占位符 yyMMdd）</source>
-            <translation>يوم الطباعة (عنصر نائب للتاريخ yyMMdd)</translation>
-        </message>
-        <message>
-            <source>有效期 (17)</source>
-            <translation>تاريخ الانتهاء (17)</translation>
-        </message>
-        <message>
-            <source>序列号 (21)</source>
-            <translation>الرقم التسلسلي (21)</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>بلا</translation>
-        </message>
-        <message>
-            <source>固定</source>
-            <translation>ثابت</translation>
-        </message>
-        <message>
-            <source>计数器</source>
-            <translation>العدّاد</translation>
-        </message>
-        <message>
-            <source>确定</source>
-            <translation>موافق</translation>
-        </message>
-        <message>
-            <source>取消</source>
-            <translation>إلغاء</translation>
-        </message>
-        <message>
-            <source>请输入 GTIN</source>
-            <translation>أدخل رمز GTIN</translation>
-        </message>
-        <message>
-            <source>域名须以 http:// 或 https:// 开头</source>
-            <translation>يجب أن يبدأ النطاق بـ http:// أو https://</translation>
-        </message>
-        <message>
-            <source>GTIN 只能含数字</source>
-            <translation>يتكون رمز GTIN من أرقام فقط</translation>
-        </message>
-        <message>
-            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
-            <translation>يتكون رمز GTIN من 8 أو 12 أو 13 أو 14 رقمًا (مع رقم التحقق)</translation>
-        </message>
-        <message>
-            <source>校验位应为 %1，输入的是 %2</source>
-            <translation>يجب أن يكون رقم التحقق %1؛ وقد أُدخل %2</translation>
-        </message>
-        <message>
-            <source>校验位 %1 正确</source>
-            <translation>رقم التحقق %1 صحيح</translation>
-        </message>
-    </context>
-    <context>
-        <name>qrGs1Check</name>
-        <message>
-            <source>扫描读出的 AI 与内容不同：%1</source>
-            <translation>الرمز الممسوح يحمل معرّفات تطبيق أخرى: %1</translation>
-        </message>
-        <message>
-            <source>GS1 数字链接：%1</source>
-            <translation>رابط GS1 الرقمي: %1</translation>
         </message>
     </context>
 </TS>

@@ -265,10 +265,6 @@
             <translation>open Image</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -371,22 +367,6 @@
         <message>
             <source>覆盖</source>
             <translation>Overwrite</translation>
-        </message>
-        <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
-        </message>
-        <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>The file holds more than %1 items and cannot be opened completely</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>The file is larger than %1 MiB and cannot be opened</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
         </message>
         <message>
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
@@ -739,6 +719,81 @@
         </message>
     </context>
     <context>
+        <name>dataFileGroup</name>
+        <message>
+            <source>数据文件</source>
+            <translation>Data file</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件</source>
+            <translation>Content from a data file</translation>
+        </message>
+        <message>
+            <source>打印时内容取自数据文件的一行</source>
+            <translation>When printing, the content is one line of the data file</translation>
+        </message>
+        <message>
+            <source>内容来自串口</source>
+            <translation>Content from the serial line</translation>
+        </message>
+        <message>
+            <source>打印时内容取自打印机串口收到的数据</source>
+            <translation>When printing, the content is what the printer receives on its serial line</translation>
+        </message>
+        <message>
+            <source>数据文件的路径，按原样保存在设计中</source>
+            <translation>The data file's path, stored in the design as written</translation>
+        </message>
+        <message>
+            <source>数据文件路径</source>
+            <translation>Data file path</translation>
+        </message>
+        <message>
+            <source>选择…</source>
+            <translation>Choose…</translation>
+        </message>
+        <message>
+            <source>选择数据文件</source>
+            <translation>Choose the data file</translation>
+        </message>
+        <message>
+            <source>起始行</source>
+            <translation>First line</translation>
+        </message>
+        <message>
+            <source>打印的第一行（从 1 起）</source>
+            <translation>The first line printed (counting from 1)</translation>
+        </message>
+        <message>
+            <source>结束行</source>
+            <translation>Last line</translation>
+        </message>
+        <message>
+            <source>打印的最后一行</source>
+            <translation>The last line printed</translation>
+        </message>
+        <message>
+            <source>当前行</source>
+            <translation>Current line</translation>
+        </message>
+        <message>
+            <source>打印机记录的当前行，只读</source>
+            <translation>The current line as the printer recorded it; read-only</translation>
+        </message>
+        <message>
+            <source>已全部打印</source>
+            <translation>All printed</translation>
+        </message>
+        <message>
+            <source>打印机记录的各行是否已全部打印，只读</source>
+            <translation>Whether the printer recorded every line as printed; read-only</translation>
+        </message>
+        <message>
+            <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
+            <translation>Data files (*.txt *.csv);;All files (*)</translation>
+        </message>
+    </context>
+    <context>
         <name>designExport</name>
         <message>
             <source>图片 %1 × %2 像素过大</source>
@@ -781,6 +836,132 @@
         <message>
             <source>空文本</source>
             <translation>Empty text</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: the check digit typed is %3, the computed one is %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: length %3, should be %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: characters not allowed "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: not a valid date YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: "%3" must be written as a valid percent-encoding</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>(%1) cannot be in the path; it belongs in the query (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>in the path, (%1) cannot follow (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) in the path is not a qualifier of (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>the path lacks a value after (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) appears more than once</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>expiry (17) %1 is before the production date (11) %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Domain</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>Batch/lot (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>Production date (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>The print date (date placeholder yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>Expiry date (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>Serial (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>Fixed</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Counter</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>Enter a GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>The domain must start with http:// or https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>A GTIN holds digits only</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>A GTIN has 8, 12, 13 or 14 digits (check digit included)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>The check digit should be %1; %2 was typed</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>Check digit %1 is right</translation>
         </message>
     </context>
     <context>
@@ -847,6 +1028,17 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR codes carry a faulty GS1 Digital Link</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>The scanned symbol carries other AIs: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>GS1 Digital Link: %1</translation>
         </message>
     </context>
     <context>
@@ -1282,10 +1474,6 @@
         <message>
             <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
             <translation>the item reaches from x %1 to %2, past the strip's end at %3; the printer prints only the part on the strip</translation>
-        </message>
-        <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read</translation>
         </message>
         <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
@@ -1814,6 +2002,10 @@
             <translation>Change</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>Validity (months)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>
@@ -1872,147 +2064,6 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
-        </message>
-        <message>
-            <source>有效期(月)</source>
-            <translation>Validity (months)</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLink</name>
-        <message>
-            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
-            <translation>(%1) %2: the check digit typed is %3, the computed one is %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：长度为 %3，应为 %4</source>
-            <translation>(%1) %2: length %3, should be %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不允许的字符“%3”</source>
-            <translation>(%1) %2: characters not allowed "%3"</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不是有效的日期 YYMMDD</source>
-            <translation>(%1) %2: not a valid date YYMMDD</translation>
-        </message>
-        <message>
-            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
-            <translation>(%1) %2: "%3" must be written as a valid percent-encoding</translation>
-        </message>
-        <message>
-            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
-            <translation>(%1) cannot be in the path; it belongs in the query (?%1=…)</translation>
-        </message>
-        <message>
-            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
-            <translation>in the path, (%1) cannot follow (%2)</translation>
-        </message>
-        <message>
-            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
-            <translation>(%1) in the path is not a qualifier of (%2)</translation>
-        </message>
-        <message>
-            <source>路径在 (%1) 之后缺少值</source>
-            <translation>the path lacks a value after (%1)</translation>
-        </message>
-        <message>
-            <source>(%1) 出现了不止一次</source>
-            <translation>(%1) appears more than once</translation>
-        </message>
-        <message>
-            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
-            <translation>expiry (17) %1 is before the production date (11) %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLinkDialog</name>
-        <message>
-            <source>GS1 数字链接</source>
-            <translation>GS1 Digital Link</translation>
-        </message>
-        <message>
-            <source>域名</source>
-            <translation>Domain</translation>
-        </message>
-        <message>
-            <source>商品代码 GTIN (01)</source>
-            <translation>GTIN (01)</translation>
-        </message>
-        <message>
-            <source>批号 (10)</source>
-            <translation>Batch/lot (10)</translation>
-        </message>
-        <message>
-            <source>生产日期 (11)</source>
-            <translation>Production date (11)</translation>
-        </message>
-        <message>
-            <source>打印当天（日期占位符 yyMMdd）</source>
-            <translation>The print date (date placeholder yyMMdd)</translation>
-        </message>
-        <message>
-            <source>有效期 (17)</source>
-            <translation>Expiry date (17)</translation>
-        </message>
-        <message>
-            <source>序列号 (21)</source>
-            <translation>Serial (21)</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>None</translation>
-        </message>
-        <message>
-            <source>固定</source>
-            <translation>Fixed</translation>
-        </message>
-        <message>
-            <source>计数器</source>
-            <translation>Counter</translation>
-        </message>
-        <message>
-            <source>确定</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>取消</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>请输入 GTIN</source>
-            <translation>Enter a GTIN</translation>
-        </message>
-        <message>
-            <source>域名须以 http:// 或 https:// 开头</source>
-            <translation>The domain must start with http:// or https://</translation>
-        </message>
-        <message>
-            <source>GTIN 只能含数字</source>
-            <translation>A GTIN holds digits only</translation>
-        </message>
-        <message>
-            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
-            <translation>A GTIN has 8, 12, 13 or 14 digits (check digit included)</translation>
-        </message>
-        <message>
-            <source>校验位应为 %1，输入的是 %2</source>
-            <translation>The check digit should be %1; %2 was typed</translation>
-        </message>
-        <message>
-            <source>校验位 %1 正确</source>
-            <translation>Check digit %1 is right</translation>
-        </message>
-    </context>
-    <context>
-        <name>qrGs1Check</name>
-        <message>
-            <source>扫描读出的 AI 与内容不同：%1</source>
-            <translation>The scanned symbol carries other AIs: %1</translation>
-        </message>
-        <message>
-            <source>GS1 数字链接：%1</source>
-            <translation>GS1 Digital Link: %1</translation>
         </message>
     </context>
 </TS>

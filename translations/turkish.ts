@@ -265,10 +265,6 @@
             <translation>Resim Aç</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -371,22 +367,6 @@
         <message>
             <source>覆盖</source>
             <translation>Üzerine yaz</translation>
-        </message>
-        <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
-        </message>
-        <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
         </message>
         <message>
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
@@ -739,6 +719,81 @@
         </message>
     </context>
     <context>
+        <name>dataFileGroup</name>
+        <message>
+            <source>数据文件</source>
+            <translation>Veri dosyası</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件</source>
+            <translation>İçerik bir veri dosyasından</translation>
+        </message>
+        <message>
+            <source>打印时内容取自数据文件的一行</source>
+            <translation>Yazdırırken içerik veri dosyasının bir satırıdır</translation>
+        </message>
+        <message>
+            <source>内容来自串口</source>
+            <translation>İçerik seri hattan</translation>
+        </message>
+        <message>
+            <source>打印时内容取自打印机串口收到的数据</source>
+            <translation>Yazdırırken içerik yazıcının seri hattından aldığı veridir</translation>
+        </message>
+        <message>
+            <source>数据文件的路径，按原样保存在设计中</source>
+            <translation>Veri dosyasının yolu, tasarımda yazıldığı gibi saklanır</translation>
+        </message>
+        <message>
+            <source>数据文件路径</source>
+            <translation>Veri dosyası yolu</translation>
+        </message>
+        <message>
+            <source>选择…</source>
+            <translation>Seç…</translation>
+        </message>
+        <message>
+            <source>选择数据文件</source>
+            <translation>Veri dosyasını seç</translation>
+        </message>
+        <message>
+            <source>起始行</source>
+            <translation>İlk satır</translation>
+        </message>
+        <message>
+            <source>打印的第一行（从 1 起）</source>
+            <translation>Yazdırılan ilk satır (1'den sayılır)</translation>
+        </message>
+        <message>
+            <source>结束行</source>
+            <translation>Son satır</translation>
+        </message>
+        <message>
+            <source>打印的最后一行</source>
+            <translation>Yazdırılan son satır</translation>
+        </message>
+        <message>
+            <source>当前行</source>
+            <translation>Geçerli satır</translation>
+        </message>
+        <message>
+            <source>打印机记录的当前行，只读</source>
+            <translation>Yazıcının kaydettiği geçerli satır; salt okunur</translation>
+        </message>
+        <message>
+            <source>已全部打印</source>
+            <translation>Tümü yazdırıldı</translation>
+        </message>
+        <message>
+            <source>打印机记录的各行是否已全部打印，只读</source>
+            <translation>Yazıcının tüm satırları yazdırılmış olarak kaydedip kaydetmediği; salt okunur</translation>
+        </message>
+        <message>
+            <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
+            <translation>Veri dosyaları (*.txt *.csv);;Tüm dosyalar (*)</translation>
+        </message>
+    </context>
+    <context>
         <name>designExport</name>
         <message>
             <source>图片 %1 × %2 像素过大</source>
@@ -781,6 +836,132 @@
         <message>
             <source>空文本</source>
             <translation>Boş metin</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: girilen kontrol basamağı %3, hesaplanan %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: uzunluk %3, %4 olmalı</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: izin verilmeyen karakterler "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: geçerli bir YYMMDD tarihi değil</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: "%3" geçerli bir yüzde kodlamasıyla yazılmalı</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>(%1) yolda olamaz; sorgu kısmına yazılmalı (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>yolda (%1), (%2) ardından gelemez</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>yoldaki (%1), (%2) için bir niteleyici değil</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>yolda (%1) ardından değer eksik</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) birden fazla kez geçiyor</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>son kullanma tarihi (17) %1, üretim tarihinden (11) %2 önce</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Dijital Bağlantı</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Alan adı</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>Ürün kodu GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>Parti/lot (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>Üretim tarihi (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>Baskı günü (tarih yer tutucusu yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>Son kullanma tarihi (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>Seri numarası (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Yok</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>Sabit</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Sayaç</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>Tamam</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>İptal</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>Bir GTIN girin</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>Alan adı http:// veya https:// ile başlamalı</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>GTIN yalnızca rakam içerir</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>GTIN 8, 12, 13 veya 14 basamaklıdır (kontrol basamağı dahil)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>Kontrol basamağı %1 olmalı; %2 girildi</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>Kontrol basamağı %1 doğru</translation>
         </message>
     </context>
     <context>
@@ -847,6 +1028,17 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR kodunda hatalı GS1 Dijital Bağlantı var</translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>Taranan sembol farklı AI'lar taşıyor: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>GS1 Dijital Bağlantı: %1</translation>
         </message>
     </context>
     <context>
@@ -1282,10 +1474,6 @@
         <message>
             <source>项目从 x %1 伸到 %2，越过纸带在 %3 的末端；打印机只打印纸带上的部分</source>
             <translation>öğe x %1 ile %2 arasında uzanıyor ve şeridin %3 noktasındaki sonunu aşıyor; yazıcı yalnızca şerit üzerindeki kısmı basar</translation>
-        </message>
-        <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>bir resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşıyor; hiçbir şey okunmaz</translation>
         </message>
         <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
@@ -1814,6 +2002,10 @@
             <translation>Değiştir</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>Geçerlilik (ay)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>
@@ -1872,147 +2064,6 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
-        </message>
-        <message>
-            <source>有效期(月)</source>
-            <translation>Geçerlilik (ay)</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLink</name>
-        <message>
-            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
-            <translation>(%1) %2: girilen kontrol basamağı %3, hesaplanan %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：长度为 %3，应为 %4</source>
-            <translation>(%1) %2: uzunluk %3, %4 olmalı</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不允许的字符“%3”</source>
-            <translation>(%1) %2: izin verilmeyen karakterler "%3"</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不是有效的日期 YYMMDD</source>
-            <translation>(%1) %2: geçerli bir YYMMDD tarihi değil</translation>
-        </message>
-        <message>
-            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
-            <translation>(%1) %2: "%3" geçerli bir yüzde kodlamasıyla yazılmalı</translation>
-        </message>
-        <message>
-            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
-            <translation>(%1) yolda olamaz; sorgu kısmına yazılmalı (?%1=…)</translation>
-        </message>
-        <message>
-            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
-            <translation>yolda (%1), (%2) ardından gelemez</translation>
-        </message>
-        <message>
-            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
-            <translation>yoldaki (%1), (%2) için bir niteleyici değil</translation>
-        </message>
-        <message>
-            <source>路径在 (%1) 之后缺少值</source>
-            <translation>yolda (%1) ardından değer eksik</translation>
-        </message>
-        <message>
-            <source>(%1) 出现了不止一次</source>
-            <translation>(%1) birden fazla kez geçiyor</translation>
-        </message>
-        <message>
-            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
-            <translation>son kullanma tarihi (17) %1, üretim tarihinden (11) %2 önce</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLinkDialog</name>
-        <message>
-            <source>GS1 数字链接</source>
-            <translation>GS1 Dijital Bağlantı</translation>
-        </message>
-        <message>
-            <source>域名</source>
-            <translation>Alan adı</translation>
-        </message>
-        <message>
-            <source>商品代码 GTIN (01)</source>
-            <translation>Ürün kodu GTIN (01)</translation>
-        </message>
-        <message>
-            <source>批号 (10)</source>
-            <translation>Parti/lot (10)</translation>
-        </message>
-        <message>
-            <source>生产日期 (11)</source>
-            <translation>Üretim tarihi (11)</translation>
-        </message>
-        <message>
-            <source>打印当天（日期占位符 yyMMdd）</source>
-            <translation>Baskı günü (tarih yer tutucusu yyMMdd)</translation>
-        </message>
-        <message>
-            <source>有效期 (17)</source>
-            <translation>Son kullanma tarihi (17)</translation>
-        </message>
-        <message>
-            <source>序列号 (21)</source>
-            <translation>Seri numarası (21)</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Yok</translation>
-        </message>
-        <message>
-            <source>固定</source>
-            <translation>Sabit</translation>
-        </message>
-        <message>
-            <source>计数器</source>
-            <translation>Sayaç</translation>
-        </message>
-        <message>
-            <source>确定</source>
-            <translation>Tamam</translation>
-        </message>
-        <message>
-            <source>取消</source>
-            <translation>İptal</translation>
-        </message>
-        <message>
-            <source>请输入 GTIN</source>
-            <translation>Bir GTIN girin</translation>
-        </message>
-        <message>
-            <source>域名须以 http:// 或 https:// 开头</source>
-            <translation>Alan adı http:// veya https:// ile başlamalı</translation>
-        </message>
-        <message>
-            <source>GTIN 只能含数字</source>
-            <translation>GTIN yalnızca rakam içerir</translation>
-        </message>
-        <message>
-            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
-            <translation>GTIN 8, 12, 13 veya 14 basamaklıdır (kontrol basamağı dahil)</translation>
-        </message>
-        <message>
-            <source>校验位应为 %1，输入的是 %2</source>
-            <translation>Kontrol basamağı %1 olmalı; %2 girildi</translation>
-        </message>
-        <message>
-            <source>校验位 %1 正确</source>
-            <translation>Kontrol basamağı %1 doğru</translation>
-        </message>
-    </context>
-    <context>
-        <name>qrGs1Check</name>
-        <message>
-            <source>扫描读出的 AI 与内容不同：%1</source>
-            <translation>Taranan sembol farklı AI'lar taşıyor: %1</translation>
-        </message>
-        <message>
-            <source>GS1 数字链接：%1</source>
-            <translation>GS1 Dijital Bağlantı: %1</translation>
         </message>
     </context>
 </TS>

@@ -62,6 +62,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     createInitialItems();
     setupTextPanels();
     setupMediaPanels();
+    setupDataFileRouting();
     setupPreview();
     buttonGroupMenu();
 

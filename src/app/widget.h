@@ -191,6 +191,7 @@ private:
     // Each group of panels is built, placed in its scroll area and connected by its own routing file.
     void setupTextPanels();
     void setupMediaPanels();
+    void setupDataFileRouting(); // the data-file controls of the text, barcode and QR panels
     // Load the panel of a kind from the current item of that kind (the item has just been made current).
     void loadTextPanel(int kind);
     void loadMediaPanel(int kind);

@@ -1,0 +1,146 @@
+// The data-file controls of the text, barcode and QR code panels: each control writes its one field,
+// is one undo step, marks the design modified and survives save and open byte for byte; the printer's
+// own state is shown and kept as read.
+#include "datafilefields.h"
+#include "datafilegroup.h"
+#include "diagramscene.h"
+#include "modalhooks.h"
+#include "sprdocument.h"
+#include "widgettestaccess.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <functional>
+
+class DataFileControlsTest : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray bytes(Widget &w) { return sprFileBytes(*w.designScene()); }
+
+    // The item a tool button made and the group of the panel it shows.
+    static QGraphicsItem *current(WidgetTestAccess &a, int tool)
+    {
+        return tool == 1   ? static_cast<QGraphicsItem *>(a.text())
+               : tool == 7 ? static_cast<QGraphicsItem *>(a.bar())
+                           : a.qr();
+    }
+    static dataFileGroup *group(WidgetTestAccess &a, int tool)
+    {
+        QWidget *panel = tool == 1   ? a.ui()->textScrollArea->widget()
+                         : tool == 7 ? a.barPanel()
+                                     : a.qrPanel();
+        return panel->findChild<dataFileGroup *>("dataFile");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
+        modalHooks::setFileDialogRunner([](QFileDialog &) { return QStringList{"/data/serials.txt"}; });
+    }
+
+    void eachControlWritesItsFieldAsOneStep_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QByteArray>("keyLine");
+        const struct {
+            int tool;
+            const char *prefix;
+            const char *lineKey;
+        } kinds[] = {{1, "Text", "TextExtData"}, {7, "Bar", "BarExtData"}, {6, "QRcode", "QRcodeExt"}};
+        for (const auto &k : kinds) {
+            const QByteArray p(k.prefix), l(k.lineKey);
+            const QByteArray path = k.tool == 6 ? "QRcodeExtFilePath" : l + "FilePath";
+            QTest::addRow("%s ext", k.prefix) << k.tool << "checkBox_extVariable" << p + "IsExtVariable =1";
+            QTest::addRow("%s path", k.prefix) << k.tool << "lineEdit_extFilePath" << path + " =D:/lot 7.txt";
+            QTest::addRow("%s chooser", k.prefix)
+                << k.tool << "pushButton_extFileChoose" << path + " =/data/serials.txt";
+            QTest::addRow("%s first", k.prefix) << k.tool << "spinBox_extStartLine" << l + "StartLine =12";
+            QTest::addRow("%s last", k.prefix) << k.tool << "spinBox_extEndLine" << l + "EndLine =12";
+        }
+        QTest::addRow("QR serial") << 6 << "checkBox_uartVariable" << QByteArray("QRcodeIsUartVariable =1");
+    }
+
+    void eachControlWritesItsFieldAsOneStep()
+    {
+        QFETCH(int, tool);
+        QFETCH(QString, control);
+        QFETCH(QByteArray, keyLine);
+        Widget w;
+        WidgetTestAccess a(w);
+        w.buttonItemsClicked(tool);
+        QUndoStack *stack = w.undoStack();
+        stack->setClean();
+        const int steps = stack->count();
+        const QByteArray before = bytes(w);
+        QVERIFY(!before.contains(keyLine));
+
+        QWidget *c = group(a, tool)->findChild<QWidget *>(control);
+        QVERIFY2(c && !c->toolTip().isEmpty() && !c->accessibleName().isEmpty(), qPrintable(control));
+        if (auto *box = qobject_cast<QCheckBox *>(c))
+            box->click();
+        else if (auto *button = qobject_cast<QPushButton *>(c))
+            button->click();
+        else if (auto *edit = qobject_cast<QLineEdit *>(c)) {
+            edit->setText("D:/lot 7.txt");
+            emit edit->editingFinished();
+            emit edit->editingFinished(); // leaving it again unchanged is no step
+        } else
+            qobject_cast<QSpinBox *>(c)->setValue(12);
+
+        QCOMPARE(stack->count(), steps + 1);
+        QVERIFY(w.isWindowModified());
+        const QByteArray after = bytes(w);
+        QVERIFY2(after.contains(keyLine + "\r\n"), after.constData());
+        // One line of the file changed, nothing else.
+        QCOMPARE(after.split('\n').size(), before.split('\n').size());
+        stack->undo();
+        QCOMPARE(bytes(w), before);
+        QVERIFY(!w.isWindowModified());
+        stack->redo();
+        QCOMPARE(bytes(w), after);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath("d.spr");
+        QVERIFY(saveSprFile(file, *w.designScene()));
+        Widget reopened;
+        QVERIFY(reopened.openDocumentFile(file));
+        QCOMPARE(bytes(reopened), after);
+    }
+
+    // Selecting an item loads the group; nothing it cannot show (a first line of 0, a line beyond the
+    // box) nor the printer's state is written back.
+    void loadingKeepsThePrinterValuesAsRead()
+    {
+        Widget w;
+        WidgetTestAccess a(w);
+        for (int tool : {1, 7, 6}) {
+            w.buttonItemsClicked(tool);
+            QGraphicsItem *item = current(a, tool);
+            dataFileSettings s = *dataFileSettingsOf(item);
+            s = {true, "x.txt", 0, 4000000000u, 77, true, true, s.hasUart};
+            applyDataFileSettings(item, s);
+            const QByteArray before = bytes(w);
+            w.designScene()->clearSelection();
+            w.itemSelected(item);
+            QCOMPARE(bytes(w), before);
+            dataFileGroup *g = group(a, tool);
+            QCOMPARE(g->findChild<QLineEdit *>("lineEdit_extCurLine")->text(), QString("77"));
+            QVERIFY(g->findChild<QLineEdit *>("lineEdit_extCurLine")->isReadOnly());
+            QVERIFY(!g->findChild<QCheckBox *>("checkBox_extAllPrinted")->isEnabled());
+            QCOMPARE(g->findChild<QCheckBox *>("checkBox_uartVariable")->isVisibleTo(g), tool == 6);
+        }
+    }
+};
+
+QTEST_MAIN(DataFileControlsTest)
+#include "test_datafilecontrols.moc"
