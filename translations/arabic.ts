@@ -719,6 +719,13 @@
         </message>
     </context>
     <context>
+        <name>dataFile</name>
+        <message>
+            <source>找不到数据文件</source>
+            <translation>لم يُعثر على ملف البيانات</translation>
+        </message>
+    </context>
+    <context>
         <name>dataFileGroup</name>
         <message>
             <source>数据文件</source>
@@ -1039,6 +1046,57 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>رابط GS1 الرقمي: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>recordCheck</name>
+        <message>
+            <source>%1：起始行 %2、结束行 %3 不是一个行范围（行号从 1 起）</source>
+            <translation>%1: السطر الأول %2 والسطر الأخير %3 ليسا نطاق أسطر (العد من 1)</translation>
+        </message>
+        <message>
+            <source>%1：结束行 %2 超出数据文件的末尾（共 %3 行）</source>
+            <translation>%1: السطر الأخير %2 بعد نهاية ملف البيانات (%3 أسطر)</translation>
+        </message>
+        <message>
+            <source>%1 第 %2 行</source>
+            <translation>%1 السطر %2</translation>
+        </message>
+        <message>
+            <source>%1：空行</source>
+            <translation>%1: سطر فارغ</translation>
+        </message>
+        <message>
+            <source>%1：不是 UTF-8 文本</source>
+            <translation>%1: ليس نصاً بترميز UTF-8</translation>
+        </message>
+        <message>
+            <source>%1 %2：被拒绝（%3）：%4</source>
+            <translation>%1 %2: مرفوض (%3): %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：没有能容纳它的二维码</source>
+            <translation>%1 %2: لا يتسع له أي رمز QR</translation>
+        </message>
+        <message>
+            <source>%1 %2：字体 %3 没有字符 %4</source>
+            <translation>%1 %2: الخط %3 لا يحوي المحرف %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目伸到 x %3、y %4，超出打印条</source>
+            <translation>%1 %2: يمتد العنصر إلى x %3 و y %4، خارج شريط الطباعة</translation>
+        </message>
+        <message>
+            <source>（代之以 %1）</source>
+            <translation> (استُبدل بـ %1)</translation>
+        </message>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>数据文件：检查了 %1 行，%2 行有问题</source>
+            <translation>ملفات البيانات: فُحص %1 سطراً، ورُفض %2</translation>
         </message>
     </context>
     <context>
@@ -1796,6 +1854,10 @@
         <message>
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>محتوى واحد في كل سطر (“-” للإدخال القياسي)، يُكتب كل منها إلى اسم الملف في ‎-o‎: ‏{n} رقم السطر مكمّلًا بالأصفار، و{content} المحتوى بعد جعله صالحًا لأسماء الملفات</translation>
+        </message>
+        <message>
+            <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
+            <translation>استخدم هذا الملف بدلاً من ملف البيانات الذي يسميه كل عنصر ("-" للدخل القياسي)</translation>
         </message>
     </context>
     <context>

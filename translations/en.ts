@@ -719,6 +719,13 @@
         </message>
     </context>
     <context>
+        <name>dataFile</name>
+        <message>
+            <source>找不到数据文件</source>
+            <translation>data file not found</translation>
+        </message>
+    </context>
+    <context>
         <name>dataFileGroup</name>
         <message>
             <source>数据文件</source>
@@ -1039,6 +1046,57 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>GS1 Digital Link: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>recordCheck</name>
+        <message>
+            <source>%1：起始行 %2、结束行 %3 不是一个行范围（行号从 1 起）</source>
+            <translation>%1: first line %2 and last line %3 are no range of lines (lines count from 1)</translation>
+        </message>
+        <message>
+            <source>%1：结束行 %2 超出数据文件的末尾（共 %3 行）</source>
+            <translation>%1: last line %2 is past the end of the data file (%3 lines)</translation>
+        </message>
+        <message>
+            <source>%1 第 %2 行</source>
+            <translation>%1 line %2</translation>
+        </message>
+        <message>
+            <source>%1：空行</source>
+            <translation>%1: empty line</translation>
+        </message>
+        <message>
+            <source>%1：不是 UTF-8 文本</source>
+            <translation>%1: not UTF-8 text</translation>
+        </message>
+        <message>
+            <source>%1 %2：被拒绝（%3）：%4</source>
+            <translation>%1 %2: refused (%3): %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：没有能容纳它的二维码</source>
+            <translation>%1 %2: no QR code holds it</translation>
+        </message>
+        <message>
+            <source>%1 %2：字体 %3 没有字符 %4</source>
+            <translation>%1 %2: font %3 has no character %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目伸到 x %3、y %4，超出打印条</source>
+            <translation>%1 %2: the item reaches x %3, y %4, past the print strip</translation>
+        </message>
+        <message>
+            <source>（代之以 %1）</source>
+            <translation> (replaced by %1)</translation>
+        </message>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>数据文件：检查了 %1 行，%2 行有问题</source>
+            <translation>data files: %1 lines checked, %2 refused</translation>
         </message>
     </context>
     <context>
@@ -1796,6 +1854,10 @@
         <message>
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>one content per line (“-” for standard input), each written to the -o file name: {n} is the zero-padded line number, {content} the content made safe for file names</translation>
+        </message>
+        <message>
+            <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
+            <translation>use this file instead of the data file each data-file item names ("-" for standard input)</translation>
         </message>
     </context>
     <context>

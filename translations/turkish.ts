@@ -719,6 +719,13 @@
         </message>
     </context>
     <context>
+        <name>dataFile</name>
+        <message>
+            <source>找不到数据文件</source>
+            <translation>veri dosyası bulunamadı</translation>
+        </message>
+    </context>
+    <context>
         <name>dataFileGroup</name>
         <message>
             <source>数据文件</source>
@@ -1039,6 +1046,57 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>GS1 Dijital Bağlantı: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>recordCheck</name>
+        <message>
+            <source>%1：起始行 %2、结束行 %3 不是一个行范围（行号从 1 起）</source>
+            <translation>%1: ilk satır %2 ve son satır %3 bir satır aralığı değil (satırlar 1'den sayılır)</translation>
+        </message>
+        <message>
+            <source>%1：结束行 %2 超出数据文件的末尾（共 %3 行）</source>
+            <translation>%1: son satır %2 veri dosyasının sonunu aşıyor (%3 satır)</translation>
+        </message>
+        <message>
+            <source>%1 第 %2 行</source>
+            <translation>%1 satır %2</translation>
+        </message>
+        <message>
+            <source>%1：空行</source>
+            <translation>%1: boş satır</translation>
+        </message>
+        <message>
+            <source>%1：不是 UTF-8 文本</source>
+            <translation>%1: UTF-8 metni değil</translation>
+        </message>
+        <message>
+            <source>%1 %2：被拒绝（%3）：%4</source>
+            <translation>%1 %2: reddedildi (%3): %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：没有能容纳它的二维码</source>
+            <translation>%1 %2: bunu taşıyan bir QR kod yok</translation>
+        </message>
+        <message>
+            <source>%1 %2：字体 %3 没有字符 %4</source>
+            <translation>%1 %2: %3 yazı tipinde %4 karakteri yok</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目伸到 x %3、y %4，超出打印条</source>
+            <translation>%1 %2: öğe x %3, y %4 noktasına uzanıyor, baskı şeridinin dışına çıkıyor</translation>
+        </message>
+        <message>
+            <source>（代之以 %1）</source>
+            <translation> (yerine %1)</translation>
+        </message>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>数据文件：检查了 %1 行，%2 行有问题</source>
+            <translation>veri dosyaları: %1 satır denetlendi, %2 satır reddedildi</translation>
         </message>
     </context>
     <context>
@@ -1796,6 +1854,10 @@
         <message>
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>her satırda bir içerik (standart girdi için “-”), her biri -o dosya adına yazılır: {n} sıfırla doldurulmuş satır numarası, {content} dosya adlarına uygun hâle getirilmiş içeriktir</translation>
+        </message>
+        <message>
+            <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
+            <translation>her veri dosyası öğesinin adlandırdığı veri dosyası yerine bu dosyayı kullan (standart girdi için "-")</translation>
         </message>
     </context>
     <context>

@@ -27,6 +27,11 @@ const optionSpec checkAtOption{
     nullptr, "at", "ISO-8601",
     QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接")};
 
+// check and render take every data-file item's records from this file instead of the one it names.
+const optionSpec dataOption{
+    nullptr, "data", "FILE",
+    QT_TRANSLATE_NOOP("sprtool", "代替每个数据文件项目所指的数据文件（“-”表示标准输入）")};
+
 const QVector<commandSpec> &commandTable()
 {
     static const QVector<commandSpec> table = {
@@ -66,7 +71,7 @@ const QVector<commandSpec> &commandTable()
         {"check",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "逐行报告会让打印机或设计软件误读设计的地方"),
-         {checkAtOption, counter1Option},
+         {checkAtOption, counter1Option, dataOption},
          1,
          -1,
          runCheckCommand},
