@@ -330,7 +330,7 @@
         </message>
         <message>
             <source>取消</source>
-            <translation type="unfinished">إلغاء</translation>
+            <translation>إلغاء</translation>
         </message>
         <message>
             <source>删除文件</source>
@@ -383,6 +383,38 @@
         <message>
             <source> 等 %1 段</source>
             <translation> وغيرها، %1 قسمًا إجمالًا</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘</source>
+            <translation>الكتابة إلى قرص USB الخاص بالطابعة</translation>
+        </message>
+        <message>
+            <source>替换</source>
+            <translation>استبدال</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘…</source>
+            <translation>الكتابة إلى قرص USB الخاص بالطابعة…</translation>
+        </message>
+        <message>
+            <source>请先保存设计：U盘上的设计使用它的文件名。</source>
+            <translation>احفظ التصميم أولاً: يأخذ التصميم على قرص USB اسم ملفه.</translation>
+        </message>
+        <message>
+            <source>选择打印机U盘的文件夹</source>
+            <translation>اختر مجلد قرص USB الخاص بالطابعة</translation>
+        </message>
+        <message>
+            <source>没有写入任何文件：</source>
+            <translation>لم يُكتب شيء:</translation>
+        </message>
+        <message>
+            <source>文件夹中已有这些文件，是否替换？</source>
+            <translation>يحوي المجلد هذه الملفات بالفعل. هل تريد استبدالها؟</translation>
+        </message>
+        <message>
+            <source>已写入 %1 个文件到 %2</source>
+            <translation>كُتب %1 ملفاً في %2</translation>
         </message>
     </context>
     <context>
@@ -817,6 +849,57 @@
         <message>
             <source>无法生成文件内容</source>
             <translation>تعذّر إنشاء محتوى الملف</translation>
+        </message>
+    </context>
+    <context>
+        <name>designPack</name>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>找不到 %1</source>
+            <translation>لم يُعثر على %1</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>تعذرت قراءة %1: %2</translation>
+        </message>
+        <message>
+            <source>两个不同的文件在打印机U盘上同名 %1：%2 和 %3</source>
+            <translation>ملفان مختلفان سيحملان الاسم نفسه %1 على قرص الطابعة: %2 و %3</translation>
+        </message>
+        <message>
+            <source>文件名为空</source>
+            <translation>اسم الملف فارغ</translation>
+        </message>
+        <message>
+            <source>文件名超过 255 个字符</source>
+            <translation>اسم الملف أطول من 255 محرفاً</translation>
+        </message>
+        <message>
+            <source>文件名中有 U 盘（FAT）不允许的字符 %1</source>
+            <translation>يحوي اسم الملف محرفاً لا يسمح به قرص USB (FAT) %1</translation>
+        </message>
+        <message>
+            <source>文件名以点或空格结尾</source>
+            <translation>ينتهي اسم الملف بنقطة أو مسافة</translation>
+        </message>
+        <message>
+            <source>%1 是保留的设备名</source>
+            <translation>%1 اسم جهاز محجوز</translation>
+        </message>
+        <message>
+            <source>无法创建文件夹 %1</source>
+            <translation>تعذر إنشاء المجلد %1</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>تعذرت كتابة %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1</source>
+            <translation>تعذرت كتابة %1</translation>
         </message>
     </context>
     <context>
@@ -1858,6 +1941,26 @@
         <message>
             <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
             <translation>استخدم هذا الملف بدلاً من ملف البيانات الذي يسميه كل عنصر ("-" للدخل القياسي)</translation>
+        </message>
+        <message>
+            <source>pack 需要设计的文件，不能读标准输入</source>
+            <translation>يحتاج pack إلى ملف التصميم، لا إلى الدخل القياسي</translation>
+        </message>
+        <message>
+            <source>%1 中已有 %2；用 --force 替换</source>
+            <translation>يحوي %1 بالفعل %2؛ الخيار --force يستبدلها</translation>
+        </message>
+        <message>
+            <source>把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹</source>
+            <translation>اكتب التصميم والصور التي يستخدمها (bmp/) وملفات بياناته في المجلد الذي يسميه -o بترتيب قرص USB الخاص بالطابعة</translation>
+        </message>
+        <message>
+            <source>写入的文件夹（打印机U盘）</source>
+            <translation>المجلد الذي يُكتب فيه (قرص USB الخاص بالطابعة)</translation>
+        </message>
+        <message>
+            <source>替换文件夹中已有的文件</source>
+            <translation>استبدل الملفات الموجودة في المجلد</translation>
         </message>
     </context>
     <context>

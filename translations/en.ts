@@ -330,7 +330,7 @@
         </message>
         <message>
             <source>取消</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>删除文件</source>
@@ -383,6 +383,38 @@
         <message>
             <source> 等 %1 段</source>
             <translation> and others, %1 sections in all</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘</source>
+            <translation>Write to the printer's USB disk</translation>
+        </message>
+        <message>
+            <source>替换</source>
+            <translation>Replace</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘…</source>
+            <translation>Write to the printer's USB disk…</translation>
+        </message>
+        <message>
+            <source>请先保存设计：U盘上的设计使用它的文件名。</source>
+            <translation>Save the design first: the design on the USB disk takes its file name.</translation>
+        </message>
+        <message>
+            <source>选择打印机U盘的文件夹</source>
+            <translation>Choose the folder of the printer's USB disk</translation>
+        </message>
+        <message>
+            <source>没有写入任何文件：</source>
+            <translation>Nothing was written:</translation>
+        </message>
+        <message>
+            <source>文件夹中已有这些文件，是否替换？</source>
+            <translation>The folder already holds these files. Replace them?</translation>
+        </message>
+        <message>
+            <source>已写入 %1 个文件到 %2</source>
+            <translation>%1 files written to %2</translation>
         </message>
     </context>
     <context>
@@ -817,6 +849,57 @@
         <message>
             <source>无法生成文件内容</source>
             <translation>The file content cannot be made</translation>
+        </message>
+    </context>
+    <context>
+        <name>designPack</name>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>找不到 %1</source>
+            <translation>%1 not found</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>cannot read %1: %2</translation>
+        </message>
+        <message>
+            <source>两个不同的文件在打印机U盘上同名 %1：%2 和 %3</source>
+            <translation>two different files would have the same name %1 on the printer's disk: %2 and %3</translation>
+        </message>
+        <message>
+            <source>文件名为空</source>
+            <translation>the file name is empty</translation>
+        </message>
+        <message>
+            <source>文件名超过 255 个字符</source>
+            <translation>the file name is longer than 255 characters</translation>
+        </message>
+        <message>
+            <source>文件名中有 U 盘（FAT）不允许的字符 %1</source>
+            <translation>the file name holds a character a USB disk (FAT) does not allow %1</translation>
+        </message>
+        <message>
+            <source>文件名以点或空格结尾</source>
+            <translation>the file name ends in a dot or a space</translation>
+        </message>
+        <message>
+            <source>%1 是保留的设备名</source>
+            <translation>%1 is a reserved device name</translation>
+        </message>
+        <message>
+            <source>无法创建文件夹 %1</source>
+            <translation>cannot create the folder %1</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>cannot write %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1</source>
+            <translation>cannot write %1</translation>
         </message>
     </context>
     <context>
@@ -1858,6 +1941,26 @@
         <message>
             <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
             <translation>use this file instead of the data file each data-file item names ("-" for standard input)</translation>
+        </message>
+        <message>
+            <source>pack 需要设计的文件，不能读标准输入</source>
+            <translation>pack needs the design's file, not standard input</translation>
+        </message>
+        <message>
+            <source>%1 中已有 %2；用 --force 替换</source>
+            <translation>%1 already holds %2; --force replaces them</translation>
+        </message>
+        <message>
+            <source>把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹</source>
+            <translation>write the design, the pictures it uses (bmp/) and its data files to the folder -o names, laid out as the printer's USB disk wants them</translation>
+        </message>
+        <message>
+            <source>写入的文件夹（打印机U盘）</source>
+            <translation>the folder to write (the printer's USB disk)</translation>
+        </message>
+        <message>
+            <source>替换文件夹中已有的文件</source>
+            <translation>replace files the folder already holds</translation>
         </message>
     </context>
     <context>

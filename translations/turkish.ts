@@ -330,7 +330,7 @@
         </message>
         <message>
             <source>取消</source>
-            <translation type="unfinished">İptal</translation>
+            <translation>İptal</translation>
         </message>
         <message>
             <source>删除文件</source>
@@ -383,6 +383,38 @@
         <message>
             <source> 等 %1 段</source>
             <translation> ve diğerleri, toplam %1 bölüm</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘</source>
+            <translation>Yazıcının USB diskine yaz</translation>
+        </message>
+        <message>
+            <source>替换</source>
+            <translation>Değiştir</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘…</source>
+            <translation>Yazıcının USB diskine yaz…</translation>
+        </message>
+        <message>
+            <source>请先保存设计：U盘上的设计使用它的文件名。</source>
+            <translation>Önce tasarımı kaydedin: USB diskteki tasarım onun dosya adını alır.</translation>
+        </message>
+        <message>
+            <source>选择打印机U盘的文件夹</source>
+            <translation>Yazıcının USB diskinin klasörünü seçin</translation>
+        </message>
+        <message>
+            <source>没有写入任何文件：</source>
+            <translation>Hiçbir şey yazılmadı:</translation>
+        </message>
+        <message>
+            <source>文件夹中已有这些文件，是否替换？</source>
+            <translation>Klasörde bu dosyalar zaten var. Değiştirilsin mi?</translation>
+        </message>
+        <message>
+            <source>已写入 %1 个文件到 %2</source>
+            <translation>%1 dosya %2 klasörüne yazıldı</translation>
         </message>
     </context>
     <context>
@@ -817,6 +849,57 @@
         <message>
             <source>无法生成文件内容</source>
             <translation>Dosya içeriği oluşturulamıyor</translation>
+        </message>
+    </context>
+    <context>
+        <name>designPack</name>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>找不到 %1</source>
+            <translation>%1 bulunamadı</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>%1 okunamıyor: %2</translation>
+        </message>
+        <message>
+            <source>两个不同的文件在打印机U盘上同名 %1：%2 和 %3</source>
+            <translation>iki farklı dosya yazıcının diskinde aynı %1 adını alırdı: %2 ve %3</translation>
+        </message>
+        <message>
+            <source>文件名为空</source>
+            <translation>dosya adı boş</translation>
+        </message>
+        <message>
+            <source>文件名超过 255 个字符</source>
+            <translation>dosya adı 255 karakterden uzun</translation>
+        </message>
+        <message>
+            <source>文件名中有 U 盘（FAT）不允许的字符 %1</source>
+            <translation>dosya adında USB diskin (FAT) izin vermediği bir karakter var %1</translation>
+        </message>
+        <message>
+            <source>文件名以点或空格结尾</source>
+            <translation>dosya adı nokta ya da boşlukla bitiyor</translation>
+        </message>
+        <message>
+            <source>%1 是保留的设备名</source>
+            <translation>%1 ayrılmış bir aygıt adı</translation>
+        </message>
+        <message>
+            <source>无法创建文件夹 %1</source>
+            <translation>%1 klasörü oluşturulamıyor</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>%1 yazılamıyor: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1</source>
+            <translation>%1 yazılamıyor</translation>
         </message>
     </context>
     <context>
@@ -1858,6 +1941,26 @@
         <message>
             <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
             <translation>her veri dosyası öğesinin adlandırdığı veri dosyası yerine bu dosyayı kullan (standart girdi için "-")</translation>
+        </message>
+        <message>
+            <source>pack 需要设计的文件，不能读标准输入</source>
+            <translation>pack standart girdiyi değil, tasarımın dosyasını ister</translation>
+        </message>
+        <message>
+            <source>%1 中已有 %2；用 --force 替换</source>
+            <translation>%1 zaten %2 içeriyor; --force bunları değiştirir</translation>
+        </message>
+        <message>
+            <source>把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹</source>
+            <translation>tasarımı, kullandığı resimleri (bmp/) ve veri dosyalarını yazıcının USB diskinin düzeninde -o ile verilen klasöre yaz</translation>
+        </message>
+        <message>
+            <source>写入的文件夹（打印机U盘）</source>
+            <translation>yazılacak klasör (yazıcının USB diski)</translation>
+        </message>
+        <message>
+            <source>替换文件夹中已有的文件</source>
+            <translation>klasörde zaten bulunan dosyaları değiştir</translation>
         </message>
     </context>
     <context>

@@ -57,6 +57,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     setZoom("58%");
 
     createFileMenu();
+    createPackAction();
     createEditActions();
     createCanvasActions();
     createInitialItems();

@@ -89,6 +89,7 @@ public slots:
     void saveAsActionSlot();
     void exitActionSlot();
     void deleteActionSlot();
+    void packActionSlot(); // the design with its pictures and data files onto the printer's disk
 
     // Text-family routing.
     void textXChange(int x);
@@ -185,6 +186,7 @@ private:
     void disablePanels();
     void setZoom(const QString &text);
     void createFileMenu();
+    void createPackAction();
     void createInitialItems();
     int insertionX() const;
     void addCreatedItem(QGraphicsItem *item, int x);

@@ -6,6 +6,7 @@
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
+#include "designpack.h"
 #include "recordcheck.h"
 #include "sprdocument.h"
 
@@ -62,6 +63,17 @@ QVector<sprFinding> fontNotes(const QGraphicsScene &scene, const QByteArray &dat
     return notes;
 }
 
+// Two different pictures (or data files) that would be one file on the printer's disk.
+void addNameClashes(const QGraphicsScene &scene, const QByteArray &data, const QString &designDir,
+                    QVector<sprFinding> &findings)
+{
+    const packPlan plan = planPack(scene, QStringLiteral("design"), designDir);
+    const QHash<const QGraphicsItem *, int> lines = itemPathLines(scene, data);
+    for (const packProblem &problem : plan.problems)
+        if (problem.what == packProblem::nameClash)
+            findings.append({lines.value(problem.item, 1), problem.text});
+}
+
 bool byLine(const sprFinding &a, const sprFinding &b)
 {
     return a.line < b.line;
@@ -83,6 +95,7 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
         addGs1Findings(scene, data, printAt, read.findings);
         const QString designDir = path == QLatin1String("-") ? QString() : QFileInfo(path).absolutePath();
         checkDataFileRecords(scene, data, designDir, dataOverride, read.findings, records);
+        addNameClashes(scene, data, designDir, read.findings);
     }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);

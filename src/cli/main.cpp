@@ -96,6 +96,15 @@ const QVector<commandSpec> &commandTable()
          1,
          1,
          runRenderCommand},
+        {"pack",
+         "DESIGN",
+         QT_TRANSLATE_NOOP("sprtool",
+                           "把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹"),
+         {{"o", "output", "DIR", QT_TRANSLATE_NOOP("sprtool", "写入的文件夹（打印机U盘）")},
+          {nullptr, "force", nullptr, QT_TRANSLATE_NOOP("sprtool", "替换文件夹中已有的文件")}},
+         1,
+         1,
+         runPackCommand},
     };
     return table;
 }

@@ -25,9 +25,18 @@ QString quoted(const QString &text)
 // The key that names each kind's data file, for the findings.
 QString pathKey(int type)
 {
-    return type == qrItemType    ? QStringLiteral("QRcodeExtFilePath")
-           : type == barItemType ? QStringLiteral("BarExtDataFilePath")
-                                 : QStringLiteral("TextExtDataFilePath");
+    switch (type) {
+    case qrItemType:
+        return QStringLiteral("QRcodeExtFilePath");
+    case barItemType:
+        return QStringLiteral("BarExtDataFilePath");
+    case textItemType:
+        return QStringLiteral("TextExtDataFilePath");
+    case imageItemType:
+        return QStringLiteral("ImagePixPath");
+    default:
+        return QString();
+    }
 }
 
 recordVerdict verifyBarcodeRecord(const diagramBarItem &bar, const QString &content)
@@ -116,7 +125,8 @@ QHash<int, QVector<int>> pathKeyLines(const QByteArray &data)
         if (const sectionSpec *section = sectionForHeader(line)) {
             type = section->typeId;
             lines[type].append(number);
-        } else if (type && line.section(QLatin1Char('='), 0, 0).trimmed() == pathKey(type)) {
+        } else if (type && !pathKey(type).isEmpty() &&
+                   line.section(QLatin1Char('='), 0, 0).trimmed() == pathKey(type)) {
             lines[type].last() = number;
         }
     }
@@ -160,6 +170,17 @@ void checkRange(const QGraphicsItem &item, const dataFileSettings &s, const QStr
     }
 }
 } // namespace
+
+QHash<const QGraphicsItem *, int> itemPathLines(const QGraphicsScene &scene, const QByteArray &data)
+{
+    const QHash<int, QVector<int>> lines = pathKeyLines(data);
+    QHash<int, int> seen;
+    QHash<const QGraphicsItem *, int> byItem;
+    for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder))
+        if (lines.contains(item->type()))
+            byItem.insert(item, lines.value(item->type()).value(seen[item->type()]++, 1));
+    return byItem;
+}
 
 recordVerdict verifyRecord(const QGraphicsItem &item, const QString &content)
 {
@@ -211,13 +232,12 @@ void checkDataFileRecords(const QGraphicsScene &scene, const QByteArray &data, c
                           const dataFileContents *override, QVector<sprFinding> &findings,
                           recordTotals &totals)
 {
-    const QHash<int, QVector<int>> lines = pathKeyLines(data);
-    QHash<int, int> seen;
+    const QHash<const QGraphicsItem *, int> lines = itemPathLines(scene, data);
     for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
         const std::optional<dataFileSettings> s = dataFileSettingsOf(item);
         if (!s)
             continue;
-        const int line = lines.value(item->type()).value(seen[item->type()]++, 1);
+        const int line = lines.value(item, 1);
         if (!s->isExtVariable)
             continue;
         ++totals.items;

@@ -5,6 +5,7 @@
 #include "sprdocument.h"
 #include "symbolverdict.h"
 
+#include <QHash>
 #include <QSizeF>
 #include <QStringList>
 #include <optional>
@@ -37,5 +38,7 @@ struct recordTotals {
 void checkDataFileRecords(const QGraphicsScene &scene, const QByteArray &data, const QString &designDir,
                           const dataFileContents *override, QVector<sprFinding> &findings,
                           recordTotals &totals);
+// The line of each image's and data-file item's path key (the section's own line when it has none).
+QHash<const QGraphicsItem *, int> itemPathLines(const QGraphicsScene &scene, const QByteArray &data);
 // The summary line of such a check.
 QString recordTotalsText(const recordTotals &totals);

@@ -8,9 +8,13 @@
 #include "sprdocument.h"
 #include "widgettestaccess.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -139,6 +143,52 @@ private slots:
             QVERIFY(!g->findChild<QCheckBox *>("checkBox_extAllPrinted")->isEnabled());
             QCOMPARE(g->findChild<QCheckBox *>("checkBox_uartVariable")->isVisibleTo(g), tool == 6);
         }
+    }
+
+    // File > "写入打印机U盘…": the disk written; a file there with other bytes is replaced only when the
+    // operator agrees, and 取消 leaves it as it was.
+    void packActionAsksBeforeReplacing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QImage(16, 8, QImage::Format_Mono).save(dir.filePath("logo.bmp")));
+        Widget w;
+        WidgetTestAccess a(w);
+        w.buttonItemsClicked(5);
+        a.image()->setPictureFile(dir.filePath("logo.bmp"));
+        QVERIFY(saveSprFile(dir.filePath("label.spr"), *w.designScene()));
+        QVERIFY(w.openDocumentFile(dir.filePath("label.spr")));
+        const QString disk = dir.filePath("disk");
+        QVERIFY(QDir().mkpath(disk));
+        modalHooks::setFileDialogRunner([&](QFileDialog &) { return QStringList{disk}; });
+        QStringList texts;
+        int answer = QMessageBox::Cancel;
+        modalHooks::setMessageBoxRunner([&](QMessageBox &box) {
+            texts << box.text();
+            return box.icon() == QMessageBox::Question ? answer : int(QMessageBox::Ok);
+        });
+        QAction *pack = a.fileMenu()->actions().at(4);
+        pack->trigger();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts.last().startsWith("已写入 2 个文件"), qPrintable(texts.last()));
+        QFile logo(dir.filePath("logo.bmp"));
+        QVERIFY(logo.open(QIODevice::ReadOnly));
+        QFile packed(disk + "/bmp/logo.bmp");
+        QVERIFY(packed.open(QIODevice::ReadOnly));
+        QCOMPARE(packed.readAll(), logo.readAll());
+
+        QFile old(disk + "/label.spr");
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        for (int choice : {int(QMessageBox::Cancel), int(QMessageBox::Yes)}) {
+            answer = choice;
+            pack->trigger();
+            QVERIFY(texts.at(texts.size() - (choice == QMessageBox::Yes ? 2 : 1)).contains("label.spr"));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll() == "old", choice == QMessageBox::Cancel);
+            old.close();
+        }
+        modalHooks::setFileDialogRunner([](QFileDialog &) { return QStringList{"/data/serials.txt"}; });
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
     }
 };
 

@@ -3,7 +3,10 @@
 #include "sprtoolprocess.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,15 +31,52 @@ const char textSection[] = "[TextItemInfo]\nTextAtX =1000\nTextAtY =0\nTextRotat
                            "TextExtDataStartLine ={first}\nTextExtDataEndLine ={last}\n"
                            "TextExtDataFilePath ={path}\nTextExtDataCurLine =1\n";
 
-QByteArray design(const char *section, const QString &path, int first, int last)
+QByteArray filled(const char *section, const QString &path, int first, int last)
 {
     QByteArray item(section);
     item.replace("{path}", path.toUtf8()).replace("{first}", QByteArray::number(first));
-    item.replace("{last}", QByteArray::number(last));
-    const QByteArray text = "[FileInfo]\nSceneWidth =2000\nSceneHeight =300\nDynamicItemNum =0\n"
-                            "TotalItemNum =1\n" +
-                            item;
-    return QByteArray(text).replace("\n", "\r\n");
+    return item.replace("{last}", QByteArray::number(last));
+}
+
+QByteArray designOf(const QList<QByteArray> &items)
+{
+    QByteArray text = "[FileInfo]\nSceneWidth =2000\nSceneHeight =300\nDynamicItemNum =0\nTotalItemNum =" +
+                      QByteArray::number(items.size()) + "\n";
+    for (const QByteArray &item : items)
+        text += item;
+    return text.replace("\n", "\r\n");
+}
+
+QByteArray design(const char *section, const QString &path, int first, int last)
+{
+    return designOf({filled(section, path, first, last)});
+}
+
+QByteArray imageSection(const QString &path)
+{
+    return "[ImageItemInfo]\nImageAtX =900\nImageAtY =0\nImageWidth =20\nImageHeight =10\nImageRotate =0\n"
+           "ImagePixPath =" +
+           path.toUtf8() + "\nImageIsColorConverse =0\n";
+}
+
+// Every file below dir with its bytes, to see that a refused pack changed nothing.
+QMap<QString, QByteArray> tree(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        files.insert(path, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<dir>"));
+    }
+    return files;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The 1-based line of the design that starts with key.
@@ -160,6 +200,122 @@ private slots:
                                                                       : "TextExtDataFilePath");
         expected.replaceInStrings("{key}", QString::number(keyLine));
         QCOMPARE(findingLines(run.out), expected);
+    }
+
+    // Two pictures and a data file: the design as resave writes it, each picture's own bytes under bmp/,
+    // the data file beside the design; a second pack of the same design changes nothing.
+    void packWritesThePrinterDisk()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
+        QVERIFY(QImage(20, 10, QImage::Format_Mono).save(dir.filePath("a/logo.bmp")));
+        QVERIFY(QImage(8, 8, QImage::Format_Mono).save(dir.filePath("b/mark.bmp")));
+        QVERIFY(writeFile(dir.filePath("serials.txt"), "5901234123457\n"));
+        const QString spr = dir.filePath("label.spr");
+        QVERIFY(writeFile(
+            spr, designOf({imageSection(dir.filePath("a/logo.bmp")), imageSection(dir.filePath("b/mark.bmp")),
+                           filled(barSection, "serials.txt", 1, 1)})));
+        const QString disk = dir.filePath("disk");
+        const sprtoolRun run = runSprtool({"pack", spr, "-o", disk});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("label.spr\nbmp/logo.bmp\nbmp/mark.bmp\nserials.txt\n"));
+        QCOMPARE(fileBytes(disk + "/label.spr"), runSprtool({"resave", spr, "-"}).out);
+        QCOMPARE(fileBytes(disk + "/bmp/logo.bmp"), fileBytes(dir.filePath("a/logo.bmp")));
+        QCOMPARE(fileBytes(disk + "/bmp/mark.bmp"), fileBytes(dir.filePath("b/mark.bmp")));
+        QCOMPARE(fileBytes(disk + "/serials.txt"), QByteArray("5901234123457\n"));
+        // The packed design opens with its pictures: nothing for check to say about them.
+        QCOMPARE(runSprtool({"check", disk + "/label.spr"}).exitCode, 0);
+        QCOMPARE(runSprtool({"pack", spr, "-o", disk}).exitCode, 0);
+    }
+
+    void packRefusalsWriteNothing_data()
+    {
+        QTest::addColumn<QStringList>("pictures"); // relative to the test folder; made unless "missing"
+        QTest::addColumn<QString>("dataPath");     // of a barcode item, empty for none
+        QTest::addColumn<QString>("script");       // sh; $T sprtool, $D the design, $O the disk
+        QTest::addColumn<QString>("error");
+        const QString pack = "exec \"$T\" pack \"$D\" -o \"$O\"";
+        QTest::newRow("name clash") << QStringList{"a/logo.bmp", "b/logo.bmp"} << QString() << pack
+                                    << "two different files would have the same name \"bmp/logo.bmp\"";
+        QTest::newRow("clash folds case") << QStringList{"a/logo.bmp", "b/LOGO.bmp"} << QString() << pack
+                                          << "two different files would have the same name";
+        QTest::newRow("missing picture")
+            << QStringList{"a/logo.bmp", "missing/gone.bmp"} << QString() << pack << "gone.bmp\" not found";
+        QTest::newRow("missing data file") << QStringList{} << "lost.txt" << pack << "\"lost.txt\" not found";
+        QTest::newRow("name FAT cannot hold") << QStringList{"a/lo?go.bmp"} << QString() << pack
+                                              << "a character a USB disk (FAT) does not allow \"?\"";
+        QTest::newRow("existing file") << QStringList{"a/logo.bmp"} << QString()
+                                       << "mkdir -p \"$O\" && echo old > \"$O/label.spr\" && " + pack
+                                       << "already holds label.spr; --force replaces";
+        QTest::newRow("full target") << QStringList{"a/big.bmp"} << QString() << "ulimit -f 8; " + pack
+                                     << "cannot write";
+    }
+
+    void packRefusalsWriteNothing()
+    {
+        QFETCH(QStringList, pictures);
+        QFETCH(QString, dataPath);
+        QFETCH(QString, script);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QList<QByteArray> items;
+        for (const QString &picture : pictures) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(picture).path()));
+            const int width = picture.contains("big") ? 400 : picture.contains("b/") ? 30 : 20;
+            if (!picture.startsWith("missing"))
+                QVERIFY(QImage(width, width * 2, QImage::Format_RGB32).save(dir.filePath(picture), "BMP"));
+            items << imageSection(dir.filePath(picture));
+        }
+        if (!dataPath.isEmpty())
+            items << filled(barSection, dataPath, 1, 1);
+        QVERIFY(writeFile(dir.filePath("label.spr"), designOf(items)));
+        const QString disk = dir.filePath("disk");
+        QVERIFY(QDir(dir.path()).mkpath("disk"));
+        QVERIFY(writeFile(disk + "/keep.txt", "kept"));
+        QProcess shell;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("T", SPRTOOL_PATH);
+        env.insert("D", dir.filePath("label.spr"));
+        env.insert("O", disk);
+        env.insert("LC_ALL", "C.UTF-8");
+        shell.setProcessEnvironment(env);
+        shell.start("sh", {"-c", script.replace("exec ", "cp -r \"$O\" \"$O.before\" && exec ")});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 2);
+        const QByteArray err = shell.readAllStandardError();
+        QVERIFY2(err.contains(error.toUtf8()), err);
+        QMap<QString, QByteArray> before = tree(disk + ".before");
+        QMap<QString, QByteArray> after;
+        const QMap<QString, QByteArray> now = tree(disk);
+        for (auto it = now.cbegin(); it != now.cend(); ++it)
+            after.insert(QString(it.key()).replace(disk, disk + ".before"), it.value());
+        QCOMPARE(after, before);
+        // What --force is for: the same pack replaces the file.
+        if (error.contains("--force")) {
+            QCOMPARE(runSprtool({"pack", dir.filePath("label.spr"), "-o", disk, "--force"}).exitCode, 0);
+            QVERIFY(fileBytes(disk + "/label.spr").startsWith("[FileInfo]"));
+        }
+    }
+
+    // check names two different pictures that would be one file on the printer's disk.
+    void checkNamesPictureClashes()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
+        QVERIFY(QImage(20, 10, QImage::Format_Mono).save(dir.filePath("a/logo.bmp")));
+        QVERIFY(QImage(30, 10, QImage::Format_Mono).save(dir.filePath("b/logo.bmp")));
+        const QByteArray bytes =
+            designOf({imageSection(dir.filePath("a/logo.bmp")), imageSection(dir.filePath("b/logo.bmp"))});
+        QVERIFY(writeFile(dir.filePath("d.spr"), bytes));
+        const sprtoolRun run = runSprtool({"check", dir.filePath("d.spr")});
+        QCOMPARE(run.exitCode, 1);
+        const int second = int(bytes.left(bytes.lastIndexOf("ImagePixPath")).count('\n')) + 1;
+        QCOMPARE(
+            findingLines(run.out),
+            QStringList{QString("%1: two different files would have the same name \"bmp/logo.bmp\" on the "
+                                "printer's disk: \"%2\" and \"%3\"")
+                            .arg(second)
+                            .arg(dir.filePath("a/logo.bmp"), dir.filePath("b/logo.bmp"))});
     }
 };
 
