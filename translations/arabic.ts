@@ -416,6 +416,14 @@
             <source>已写入 %1 个文件到 %2</source>
             <translation>كُتب %1 ملفاً في %2</translation>
         </message>
+        <message>
+            <source>设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？</source>
+            <translation>بجانب التصميم صور أخرى بالاسم نفسه: %1. هل تريد استبدالها بصور التصميم؟</translation>
+        </message>
+        <message>
+            <source>查找图片 %1</source>
+            <translation>البحث عن الصورة %1</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -927,6 +935,10 @@
             <source>空文本</source>
             <translation>نص فارغ</translation>
         </message>
+        <message>
+            <source>找不到图片 %1</source>
+            <translation>لم يُعثر على الصورة %1</translation>
+        </message>
     </context>
     <context>
         <name>gs1DigitalLink</name>
@@ -1091,6 +1103,18 @@
         <message>
             <source>文件名</source>
             <translation>مسار الملف</translation>
+        </message>
+        <message>
+            <source>查找图片…</source>
+            <translation>البحث عن الصورة…</translation>
+        </message>
+        <message>
+            <source>图片文件不在设计所说的位置：选择它现在所在的文件，同一文件夹中也会查找其他缺少的图片</source>
+            <translation>ملف الصورة ليس حيث يقول التصميم: اختر الملف حيث هو الآن؛ ويُبحث في المجلد نفسه عن الصور الناقصة الأخرى</translation>
+        </message>
+        <message>
+            <source>查找缺少的图片</source>
+            <translation>البحث عن الصورة الناقصة</translation>
         </message>
     </context>
     <context>

@@ -416,6 +416,14 @@
             <source>已写入 %1 个文件到 %2</source>
             <translation>%1 files written to %2</translation>
         </message>
+        <message>
+            <source>设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？</source>
+            <translation>Beside the design there are other pictures of the same name: %1. Replace them with the design's pictures?</translation>
+        </message>
+        <message>
+            <source>查找图片 %1</source>
+            <translation>Find the picture %1</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -927,6 +935,10 @@
             <source>空文本</source>
             <translation>Empty text</translation>
         </message>
+        <message>
+            <source>找不到图片 %1</source>
+            <translation>picture %1 not found</translation>
+        </message>
     </context>
     <context>
         <name>gs1DigitalLink</name>
@@ -1091,6 +1103,18 @@
         <message>
             <source>文件名</source>
             <translation>FilePath</translation>
+        </message>
+        <message>
+            <source>查找图片…</source>
+            <translation>Find picture…</translation>
+        </message>
+        <message>
+            <source>图片文件不在设计所说的位置：选择它现在所在的文件，同一文件夹中也会查找其他缺少的图片</source>
+            <translation>The picture file is not where the design says: choose the file where it is now; the same folder is searched for the other missing pictures</translation>
+        </message>
+        <message>
+            <source>查找缺少的图片</source>
+            <translation>Find the missing picture</translation>
         </message>
     </context>
     <context>

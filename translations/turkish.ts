@@ -416,6 +416,14 @@
             <source>已写入 %1 个文件到 %2</source>
             <translation>%1 dosya %2 klasörüne yazıldı</translation>
         </message>
+        <message>
+            <source>设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？</source>
+            <translation>Tasarımın yanında aynı adlı başka resimler var: %1. Tasarımın resimleriyle değiştirilsin mi?</translation>
+        </message>
+        <message>
+            <source>查找图片 %1</source>
+            <translation>%1 resmini bul</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -927,6 +935,10 @@
             <source>空文本</source>
             <translation>Boş metin</translation>
         </message>
+        <message>
+            <source>找不到图片 %1</source>
+            <translation>%1 resmi bulunamadı</translation>
+        </message>
     </context>
     <context>
         <name>gs1DigitalLink</name>
@@ -1091,6 +1103,18 @@
         <message>
             <source>文件名</source>
             <translation>Dosya Yolu</translation>
+        </message>
+        <message>
+            <source>查找图片…</source>
+            <translation>Resmi bul…</translation>
+        </message>
+        <message>
+            <source>图片文件不在设计所说的位置：选择它现在所在的文件，同一文件夹中也会查找其他缺少的图片</source>
+            <translation>Resim dosyası tasarımın söylediği yerde değil: şu anki dosyasını seçin; diğer eksik resimler de aynı klasörde aranır</translation>
+        </message>
+        <message>
+            <source>查找缺少的图片</source>
+            <translation>Eksik resmi bul</translation>
         </message>
     </context>
     <context>

@@ -131,6 +131,8 @@ public slots:
     void imageRotateChange(int angle);
     void imageSelectChange();
     void imageConverseChange();
+    void
+    imageLocateChange(); // a picture missing on opening, and the others in its folder (picturelocate.cpp)
     // QR code routing.
     void QRCodeXChange(int x);
     void QRCodeYChange(int y);
@@ -212,6 +214,9 @@ private:
     // Whether path may be written: when it is the document's file and changed on disk since it was
     // opened or saved (another window, another program), the operator is asked first.
     bool mayOverwrite(const QString &path);
+    // Places each picture the design uses at bmp/<name> beside path; false when the operator cancels
+    // replacing a different file there, or a write fails.
+    bool placePictures(const QString &path);
     // Whether a save to path may leave out the sections the reader did not read from it (sections past
     // TotalItemNum, unknown sections); the operator is asked, with their names.
     bool mayDropUnreadSections(const QString &path);

@@ -113,6 +113,23 @@ QString fatNameProblem(const QString &name)
     return QString();
 }
 
+namespace
+{
+void addFiles(planner &files, const QGraphicsScene &scene, const QString &designDir, bool dataFiles)
+{
+    for (const QGraphicsItem *item : fileOrder(scene)) {
+        if (item->type() == imageItemType) {
+            const QString &path = static_cast<const diagramImageItem *>(item)->pixPath;
+            files.add(
+                {item, QStringLiteral("bmp/") + pictureFileName(path), locatePicture(path, designDir), path});
+        } else if (const auto s = dataFileSettingsOf(item);
+                   dataFiles && s && s->isExtVariable && !s->path.isEmpty()) {
+            files.add({item, pictureFileName(s->path), locateDataFile(s->path, designDir), s->path});
+        }
+    }
+}
+} // namespace
+
 packPlan planPack(const QGraphicsScene &scene, const QString &designName, const QString &designDir)
 {
     packPlan plan;
@@ -123,15 +140,15 @@ packPlan planPack(const QGraphicsScene &scene, const QString &designName, const 
                       QCoreApplication::translate("designPack", "%1：%2").arg(quoted(sprName), unsafe));
     plan.entries.append({sprName, QString(), sprFileBytes(scene)});
     files.reserve(sprName);
-    for (const QGraphicsItem *item : fileOrder(scene)) {
-        if (item->type() == imageItemType) {
-            const QString &path = static_cast<const diagramImageItem *>(item)->pixPath;
-            files.add(
-                {item, QStringLiteral("bmp/") + pictureFileName(path), locatePicture(path, designDir), path});
-        } else if (const auto s = dataFileSettingsOf(item); s && s->isExtVariable && !s->path.isEmpty()) {
-            files.add({item, pictureFileName(s->path), locateDataFile(s->path, designDir), s->path});
-        }
-    }
+    addFiles(files, scene, designDir, true);
+    return plan;
+}
+
+packPlan planPictures(const QGraphicsScene &scene, const QString &designDir)
+{
+    packPlan plan;
+    planner files(plan);
+    addFiles(files, scene, designDir, false);
     return plan;
 }
 

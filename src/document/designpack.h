@@ -31,6 +31,8 @@ struct packPlan {
 // What a pack of scene saved as designName (without ".spr") from designDir would write. Pictures and data
 // files are looked for as the reader looks for them.
 packPlan planPack(const QGraphicsScene &scene, const QString &designName, const QString &designDir);
+// The pictures alone (bmp/<name>), as a save places them beside the design.
+packPlan planPictures(const QGraphicsScene &scene, const QString &designDir);
 // Why a FAT file system cannot hold name; empty when it can.
 QString fatNameProblem(const QString &name);
 // The plan's files that exist in dir with other bytes, which a pack would replace.

@@ -116,6 +116,9 @@ bool pictureMaker::makeImage(diagramImageItem &item, const QString &documentDir,
     }
     const bool found = !source.isNull();
     item.sourcePixmap = found ? source : diagramImageItem::loadImagePixmap(QString());
+    // Found nowhere (a file there that is no picture is another matter): name it in the view.
+    if (locatePicture(item.pixPath, documentDir).isEmpty())
+        item.missingFile = item.pixPath;
     if (affordable(double(width) * height / 8 + 1))
         item.showSourceScaledLater(width, height);
     else
