@@ -764,6 +764,14 @@
             <source>找不到数据文件</source>
             <translation>لم يُعثر على ملف البيانات</translation>
         </message>
+        <message>
+            <source>数据文件只有 %1 行</source>
+            <translation>في ملف البيانات %1 أسطر فقط</translation>
+        </message>
+        <message>
+            <source>第 %1 行不是 UTF-8 文本</source>
+            <translation>السطر %1 ليس نصاً بترميز UTF-8</translation>
+        </message>
     </context>
     <context>
         <name>dataFileGroup</name>
@@ -1142,6 +1150,18 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 من رموز QR تحمل رابط GS1 رقميًا به أخطاء</translation>
+        </message>
+        <message>
+            <source>预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行</source>
+            <translation>سطر ملف البيانات الذي تعرضه المعاينة: يعرض كل عنصر يأتي محتواه من ملف بيانات هذا السطر، ضمن سطره الأول والأخير</translation>
+        </message>
+        <message>
+            <source>预览的数据文件行</source>
+            <translation>سطر ملف البيانات المعاين</translation>
+        </message>
+        <message>
+            <source>数据行</source>
+            <translation>سطر البيانات</translation>
         </message>
     </context>
     <context>

@@ -764,6 +764,14 @@
             <source>找不到数据文件</source>
             <translation>data file not found</translation>
         </message>
+        <message>
+            <source>数据文件只有 %1 行</source>
+            <translation>the data file has only %1 lines</translation>
+        </message>
+        <message>
+            <source>第 %1 行不是 UTF-8 文本</source>
+            <translation>line %1 is not UTF-8 text</translation>
+        </message>
     </context>
     <context>
         <name>dataFileGroup</name>
@@ -1142,6 +1150,18 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR codes carry a faulty GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行</source>
+            <translation>The data-file line the preview shows: every item whose content comes from a data file shows this line, held to its own first and last line</translation>
+        </message>
+        <message>
+            <source>预览的数据文件行</source>
+            <translation>Previewed data-file line</translation>
+        </message>
+        <message>
+            <source>数据行</source>
+            <translation>Data line</translation>
         </message>
     </context>
     <context>

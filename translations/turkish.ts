@@ -764,6 +764,14 @@
             <source>找不到数据文件</source>
             <translation>veri dosyası bulunamadı</translation>
         </message>
+        <message>
+            <source>数据文件只有 %1 行</source>
+            <translation>veri dosyasında yalnızca %1 satır var</translation>
+        </message>
+        <message>
+            <source>第 %1 行不是 UTF-8 文本</source>
+            <translation>%1. satır UTF-8 metni değil</translation>
+        </message>
     </context>
     <context>
         <name>dataFileGroup</name>
@@ -1142,6 +1150,18 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR kodunda hatalı GS1 Dijital Bağlantı var</translation>
+        </message>
+        <message>
+            <source>预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行</source>
+            <translation>Önizlemenin gösterdiği veri dosyası satırı: içeriği veri dosyasından gelen her öğe bu satırı, kendi ilk ve son satırı içinde gösterir</translation>
+        </message>
+        <message>
+            <source>预览的数据文件行</source>
+            <translation>Önizlenen veri dosyası satırı</translation>
+        </message>
+        <message>
+            <source>数据行</source>
+            <translation>Veri satırı</translation>
         </message>
     </context>
     <context>

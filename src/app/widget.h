@@ -1,5 +1,8 @@
 #pragma once
+#include "datafile.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -276,6 +279,7 @@ private:
     // The sections of the document's file that built no item, named for the operator; empty when none.
     QString unreadSections;
     previewBar *m_previewBar = nullptr;
+    QHash<QString, dataFileContents> previewDataFiles; // by stored path, while a preview is shown
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.

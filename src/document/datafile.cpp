@@ -66,3 +66,21 @@ bool decodeRecord(const QByteArray &bytes, QString *text)
     return std::none_of(bytes.cbegin(), bytes.cend(), [](char c) { return c & 0x80; }) ||
            text->toUtf8() == bytes;
 }
+
+std::optional<QString> recordLine(const dataFileContents &file, quint32 line, QString *why)
+{
+    if (!file.problem.isEmpty()) {
+        *why = file.problem;
+        return std::nullopt;
+    }
+    if (line == 0 || line > quint32(file.lines.size())) {
+        *why = QCoreApplication::translate("dataFile", "数据文件只有 %1 行").arg(file.lines.size());
+        return std::nullopt;
+    }
+    QString text;
+    if (!decodeRecord(file.lines.at(int(line - 1)), &text)) {
+        *why = QCoreApplication::translate("dataFile", "第 %1 行不是 UTF-8 文本").arg(line);
+        return std::nullopt;
+    }
+    return text;
+}

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
+#include <optional>
 
 struct dataFileContents {
     QString foundPath; // where it was read; empty for bytes given (standard input) or a file not found
@@ -18,3 +19,6 @@ dataFileContents readDataFile(const QString &stored, const QString &designDir);
 dataFileContents dataFileFromBytes(const QByteArray &bytes);
 // The record's text; false when its bytes are not UTF-8 (text then shows U+FFFD in their place).
 bool decodeRecord(const QByteArray &bytes, QString *text);
+// The text of line (1-based) of a file read; nullopt, with why, when the file was not read, holds no such
+// line, or the line is not UTF-8.
+std::optional<QString> recordLine(const dataFileContents &file, quint32 line, QString *why);

@@ -5,12 +5,14 @@
 #include "datafilegroup.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "previewbar.h"
 #include "sprdocument.h"
 #include "widgettestaccess.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
@@ -189,6 +191,70 @@ private slots:
         }
         modalHooks::setFileDialogRunner([](QFileDialog &) { return QStringList{"/data/serials.txt"}; });
         modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Discard); });
+    }
+
+    // Preview shows one data-file line on every data-file item, each held to its own range; a file that
+    // cannot be read empties the item and says why; leaving the preview changes nothing in the design.
+    void previewShowsRecords_data()
+    {
+        QTest::addColumn<int>("record");
+        QTest::addColumn<QString>("text");    // lines 2 to 3
+        QTest::addColumn<QString>("barcode"); // lines 1 to 2
+        QTest::newRow("first") << 1 << "T2"
+                               << "5901234123457";
+        QTest::newRow("last") << 3 << "T3"
+                              << "4006381333931";
+        QTest::newRow("one past the range") << 4 << "T3"
+                                            << "4006381333931";
+    }
+
+    void previewShowsRecords()
+    {
+        QFETCH(int, record);
+        QFETCH(QString, text);
+        QFETCH(QString, barcode);
+        QTemporaryDir dir;
+        QFile lines(dir.filePath("lines.txt"));
+        QVERIFY(lines.open(QIODevice::WriteOnly));
+        lines.write("5901234123457\n4006381333931\nT3\n");
+        lines.close();
+        QFile texts(dir.filePath("texts.txt"));
+        QVERIFY(texts.open(QIODevice::WriteOnly));
+        texts.write("T1\nT2\nT3\n");
+        texts.close();
+        Widget w;
+        WidgetTestAccess a(w);
+        const struct {
+            int tool;
+            QString path;
+            quint32 first, last;
+        } items[] = {{1, dir.filePath("texts.txt"), 2, 3},
+                     {7, dir.filePath("lines.txt"), 1, 2},
+                     {6, dir.filePath("gone.txt"), 1, 1}};
+        for (const auto &item : items) {
+            w.buttonItemsClicked(item.tool);
+            dataFileSettings s = *dataFileSettingsOf(current(a, item.tool));
+            s.isExtVariable = true;
+            s.path = item.path;
+            s.firstLine = item.first;
+            s.lastLine = item.last;
+            applyDataFileSettings(current(a, item.tool), s);
+        }
+        const QByteArray design = bytes(w);
+        const QString ownText = a.text()->toPlainText();
+        auto *bar = w.findChild<previewBar *>();
+        bar->record->setValue(record);
+        bar->toggle->setChecked(true);
+        QCOMPARE(a.text()->toPlainText(), text);
+        QCOMPARE(a.bar()->pixmap().toImage(),
+                 diagramBarItem::createBarcodePixmap(a.bar(), barcode).toImage());
+        QVERIFY(a.qr()->pixmap().isNull());
+        QCOMPARE(a.qr()->toolTip(), QString("找不到数据文件"));
+        bar->toggle->setChecked(false);
+        QCOMPARE(a.text()->toPlainText(), ownText);
+        QVERIFY(!a.qr()->pixmap().isNull());
+        QCOMPARE(a.qr()->toolTip(), QString());
+        QCOMPARE(bytes(w), design);
     }
 };
 
