@@ -2006,6 +2006,10 @@
             <source>替换文件夹中已有的文件</source>
             <translation>استبدل الملفات الموجودة في المجلد</translation>
         </message>
+        <message>
+            <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
+            <translation>تعرض العناصر التي يأتي محتواها من ملف بيانات السطر N منه (ضمن سطرها الأول والأخير)</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

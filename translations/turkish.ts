@@ -2006,6 +2006,10 @@
             <source>替换文件夹中已有的文件</source>
             <translation>klasörde zaten bulunan dosyaları değiştir</translation>
         </message>
+        <message>
+            <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
+            <translation>içeriği veri dosyasından gelen öğeler onun N. satırını gösterir (kendi ilk ve son satırları içinde)</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

@@ -297,6 +297,27 @@ private slots:
         }
     }
 
+    // render --record N draws line N as the item's content, from the item's file or from --data -.
+    void renderDrawsARecord()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("data.txt"), "5901234123457\n4006381333931\n"));
+        QVERIFY(writeFile(dir.filePath("d.spr"), design(barSection, "data.txt", 1, 2)));
+        QByteArray plain = design(barSection, "data.txt", 1, 2);
+        plain.replace("BarIsExtVariable =1", "BarIsExtVariable =0").replace("6901234567892", "4006381333931");
+        QVERIFY(writeFile(dir.filePath("plain.spr"), plain));
+        const QByteArray expected = runSprtool({"render", dir.filePath("plain.spr"), "-o", "-"}).out;
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(runSprtool({"render", dir.filePath("d.spr"), "--record", "2", "-o", "-"}).out, expected);
+        sprtoolOptions piped;
+        piped.input = "1\n4006381333931\n";
+        QCOMPARE(
+            runSprtool({"render", dir.filePath("d.spr"), "--record", "9", "--data", "-", "-o", "-"}, piped)
+                .out,
+            expected);
+        QCOMPARE(runSprtool({"render", dir.filePath("d.spr"), "--record", "0", "-o", "-"}).exitCode, 2);
+    }
+
     // check names two different pictures that would be one file on the printer's disk.
     void checkNamesPictureClashes()
     {
