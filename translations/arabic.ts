@@ -1160,8 +1160,8 @@
             <translation>سطر ملف البيانات المعاين</translation>
         </message>
         <message>
-            <source>数据行</source>
-            <translation>سطر البيانات</translation>
+            <source>数据行 </source>
+            <translation>السطر </translation>
         </message>
     </context>
     <context>

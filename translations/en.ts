@@ -1160,8 +1160,8 @@
             <translation>Previewed data-file line</translation>
         </message>
         <message>
-            <source>数据行</source>
-            <translation>Data line</translation>
+            <source>数据行 </source>
+            <translation>Line </translation>
         </message>
     </context>
     <context>

@@ -1160,8 +1160,8 @@
             <translation>Önizlenen veri dosyası satırı</translation>
         </message>
         <message>
-            <source>数据行</source>
-            <translation>Veri satırı</translation>
+            <source>数据行 </source>
+            <translation>Satır </translation>
         </message>
     </context>
     <context>

@@ -33,9 +33,11 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     counter1->setObjectName(QStringLiteral("previewCounter1"));
     counter2 = counterSpin(this);
     counter2->setObjectName(QStringLiteral("previewCounter2"));
-    record = counterSpin(this);
+    record = new QSpinBox(this);
     record->setObjectName(QStringLiteral("previewRecord"));
     record->setRange(1, std::numeric_limits<int>::max());
+    // A prefix rather than a label of its own: the row is full at the window's smallest width.
+    record->setPrefix(tr("数据行 "));
     record->setToolTip(
         tr("预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行"));
     record->setAccessibleName(tr("预览的数据文件行"));
@@ -55,7 +57,6 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     row->addWidget(counter1);
     row->addWidget(new QLabel(tr("计数器2"), this));
     row->addWidget(counter2);
-    row->addWidget(new QLabel(tr("数据行"), this));
     row->addWidget(record);
     row->addWidget(staleLabel, 1);
     row->addWidget(exportButton);
