@@ -265,10 +265,6 @@
             <translation>فتح صورة</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -334,7 +330,7 @@
         </message>
         <message>
             <source>取消</source>
-            <translation type="unfinished">إلغاء</translation>
+            <translation>إلغاء</translation>
         </message>
         <message>
             <source>删除文件</source>
@@ -373,22 +369,6 @@
             <translation>الكتابة فوقه</translation>
         </message>
         <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
-        </message>
-        <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
-        </message>
-        <message>
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
             <translation type="unfinished" />
         </message>
@@ -403,6 +383,46 @@
         <message>
             <source> 等 %1 段</source>
             <translation> وغيرها، %1 قسمًا إجمالًا</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘</source>
+            <translation>الكتابة إلى قرص USB الخاص بالطابعة</translation>
+        </message>
+        <message>
+            <source>替换</source>
+            <translation>استبدال</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘…</source>
+            <translation>الكتابة إلى قرص USB الخاص بالطابعة…</translation>
+        </message>
+        <message>
+            <source>请先保存设计：U盘上的设计使用它的文件名。</source>
+            <translation>احفظ التصميم أولاً: يأخذ التصميم على قرص USB اسم ملفه.</translation>
+        </message>
+        <message>
+            <source>选择打印机U盘的文件夹</source>
+            <translation>اختر مجلد قرص USB الخاص بالطابعة</translation>
+        </message>
+        <message>
+            <source>没有写入任何文件：</source>
+            <translation>لم يُكتب شيء:</translation>
+        </message>
+        <message>
+            <source>文件夹中已有这些文件，是否替换？</source>
+            <translation>يحوي المجلد هذه الملفات بالفعل. هل تريد استبدالها؟</translation>
+        </message>
+        <message>
+            <source>已写入 %1 个文件到 %2</source>
+            <translation>كُتب %1 ملفاً في %2</translation>
+        </message>
+        <message>
+            <source>设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？</source>
+            <translation>بجانب التصميم صور أخرى بالاسم نفسه: %1. هل تريد استبدالها بصور التصميم؟</translation>
+        </message>
+        <message>
+            <source>查找图片 %1</source>
+            <translation>البحث عن الصورة %1</translation>
         </message>
     </context>
     <context>
@@ -739,6 +759,96 @@
         </message>
     </context>
     <context>
+        <name>dataFile</name>
+        <message>
+            <source>找不到数据文件</source>
+            <translation>لم يُعثر على ملف البيانات</translation>
+        </message>
+        <message>
+            <source>数据文件只有 %1 行</source>
+            <translation>في ملف البيانات %1 أسطر فقط</translation>
+        </message>
+        <message>
+            <source>第 %1 行不是 UTF-8 文本</source>
+            <translation>السطر %1 ليس نصاً بترميز UTF-8</translation>
+        </message>
+    </context>
+    <context>
+        <name>dataFileGroup</name>
+        <message>
+            <source>数据文件</source>
+            <translation>ملف البيانات</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件</source>
+            <translation>المحتوى من ملف بيانات</translation>
+        </message>
+        <message>
+            <source>打印时内容取自数据文件的一行</source>
+            <translation>عند الطباعة يكون المحتوى سطراً من ملف البيانات</translation>
+        </message>
+        <message>
+            <source>内容来自串口</source>
+            <translation>المحتوى من المنفذ التسلسلي</translation>
+        </message>
+        <message>
+            <source>打印时内容取自打印机串口收到的数据</source>
+            <translation>عند الطباعة يكون المحتوى ما تستقبله الطابعة عبر المنفذ التسلسلي</translation>
+        </message>
+        <message>
+            <source>数据文件的路径，按原样保存在设计中</source>
+            <translation>مسار ملف البيانات، يُحفظ في التصميم كما كُتب</translation>
+        </message>
+        <message>
+            <source>数据文件路径</source>
+            <translation>مسار ملف البيانات</translation>
+        </message>
+        <message>
+            <source>选择…</source>
+            <translation>اختيار…</translation>
+        </message>
+        <message>
+            <source>选择数据文件</source>
+            <translation>اختيار ملف البيانات</translation>
+        </message>
+        <message>
+            <source>起始行</source>
+            <translation>السطر الأول</translation>
+        </message>
+        <message>
+            <source>打印的第一行（从 1 起）</source>
+            <translation>أول سطر يُطبع (العد من 1)</translation>
+        </message>
+        <message>
+            <source>结束行</source>
+            <translation>السطر الأخير</translation>
+        </message>
+        <message>
+            <source>打印的最后一行</source>
+            <translation>آخر سطر يُطبع</translation>
+        </message>
+        <message>
+            <source>当前行</source>
+            <translation>السطر الحالي</translation>
+        </message>
+        <message>
+            <source>打印机记录的当前行，只读</source>
+            <translation>السطر الحالي كما سجلته الطابعة؛ للقراءة فقط</translation>
+        </message>
+        <message>
+            <source>已全部打印</source>
+            <translation>طُبع الكل</translation>
+        </message>
+        <message>
+            <source>打印机记录的各行是否已全部打印，只读</source>
+            <translation>هل سجلت الطابعة أن كل الأسطر قد طُبعت؛ للقراءة فقط</translation>
+        </message>
+        <message>
+            <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
+            <translation>ملفات البيانات (*.txt *.csv);;كل الملفات (*)</translation>
+        </message>
+    </context>
+    <context>
         <name>designExport</name>
         <message>
             <source>图片 %1 × %2 像素过大</source>
@@ -755,6 +865,57 @@
         <message>
             <source>无法生成文件内容</source>
             <translation>تعذّر إنشاء محتوى الملف</translation>
+        </message>
+    </context>
+    <context>
+        <name>designPack</name>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>找不到 %1</source>
+            <translation>لم يُعثر على %1</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>تعذرت قراءة %1: %2</translation>
+        </message>
+        <message>
+            <source>两个不同的文件在打印机U盘上同名 %1：%2 和 %3</source>
+            <translation>ملفان مختلفان سيحملان الاسم نفسه %1 على قرص الطابعة: %2 و %3</translation>
+        </message>
+        <message>
+            <source>文件名为空</source>
+            <translation>اسم الملف فارغ</translation>
+        </message>
+        <message>
+            <source>文件名超过 255 个字符</source>
+            <translation>اسم الملف أطول من 255 محرفاً</translation>
+        </message>
+        <message>
+            <source>文件名中有 U 盘（FAT）不允许的字符 %1</source>
+            <translation>يحوي اسم الملف محرفاً لا يسمح به قرص USB (FAT) %1</translation>
+        </message>
+        <message>
+            <source>文件名以点或空格结尾</source>
+            <translation>ينتهي اسم الملف بنقطة أو مسافة</translation>
+        </message>
+        <message>
+            <source>%1 是保留的设备名</source>
+            <translation>%1 اسم جهاز محجوز</translation>
+        </message>
+        <message>
+            <source>无法创建文件夹 %1</source>
+            <translation>تعذر إنشاء المجلد %1</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>تعذرت كتابة %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1</source>
+            <translation>تعذرت كتابة %1</translation>
         </message>
     </context>
     <context>
@@ -781,6 +942,136 @@
         <message>
             <source>空文本</source>
             <translation>نص فارغ</translation>
+        </message>
+        <message>
+            <source>找不到图片 %1</source>
+            <translation>لم يُعثر على الصورة %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: رقم التحقق المُدخل %3، والمحسوب %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: الطول %3، ويجب أن يكون %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: أحرف غير مسموح بها "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: ليس تاريخًا صالحًا بالصيغة YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: يجب كتابة "%3" بترميز نسبة مئوية صالح</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>لا يمكن وضع (%1) في المسار؛ مكانه جزء الاستعلام (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>في المسار، لا يمكن أن يأتي (%1) بعد (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) في المسار ليس مؤهِّلًا لـ (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>ينقص المسار قيمةٌ بعد (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) يظهر أكثر من مرة</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>تاريخ الانتهاء (17) %1 يسبق تاريخ الإنتاج (11) %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>رابط GS1 الرقمي</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>النطاق</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>رمز المنتج GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>رقم التشغيلة (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>تاريخ الإنتاج (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>يوم الطباعة (عنصر نائب للتاريخ yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>تاريخ الانتهاء (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>الرقم التسلسلي (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>بلا</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>ثابت</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>العدّاد</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>موافق</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>أدخل رمز GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>يجب أن يبدأ النطاق بـ http:// أو https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>يتكون رمز GTIN من أرقام فقط</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>يتكون رمز GTIN من 8 أو 12 أو 13 أو 14 رقمًا (مع رقم التحقق)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>يجب أن يكون رقم التحقق %1؛ وقد أُدخل %2</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>رقم التحقق %1 صحيح</translation>
         </message>
     </context>
     <context>
@@ -821,6 +1112,18 @@
             <source>文件名</source>
             <translation>مسار الملف</translation>
         </message>
+        <message>
+            <source>查找图片…</source>
+            <translation>البحث عن الصورة…</translation>
+        </message>
+        <message>
+            <source>图片文件不在设计所说的位置：选择它现在所在的文件，同一文件夹中也会查找其他缺少的图片</source>
+            <translation>ملف الصورة ليس حيث يقول التصميم: اختر الملف حيث هو الآن؛ ويُبحث في المجلد نفسه عن الصور الناقصة الأخرى</translation>
+        </message>
+        <message>
+            <source>查找缺少的图片</source>
+            <translation>البحث عن الصورة الناقصة</translation>
+        </message>
     </context>
     <context>
         <name>previewBar</name>
@@ -847,6 +1150,80 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 من رموز QR تحمل رابط GS1 رقميًا به أخطاء</translation>
+        </message>
+        <message>
+            <source>预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行</source>
+            <translation>سطر ملف البيانات الذي تعرضه المعاينة: يعرض كل عنصر يأتي محتواه من ملف بيانات هذا السطر، ضمن سطره الأول والأخير</translation>
+        </message>
+        <message>
+            <source>预览的数据文件行</source>
+            <translation>سطر ملف البيانات المعاين</translation>
+        </message>
+        <message>
+            <source>数据行 </source>
+            <translation>السطر </translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>الرمز الممسوح يحمل معرّفات تطبيق أخرى: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>رابط GS1 الرقمي: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>recordCheck</name>
+        <message>
+            <source>%1：起始行 %2、结束行 %3 不是一个行范围（行号从 1 起）</source>
+            <translation>%1: السطر الأول %2 والسطر الأخير %3 ليسا نطاق أسطر (العد من 1)</translation>
+        </message>
+        <message>
+            <source>%1：结束行 %2 超出数据文件的末尾（共 %3 行）</source>
+            <translation>%1: السطر الأخير %2 بعد نهاية ملف البيانات (%3 أسطر)</translation>
+        </message>
+        <message>
+            <source>%1 第 %2 行</source>
+            <translation>%1 السطر %2</translation>
+        </message>
+        <message>
+            <source>%1：空行</source>
+            <translation>%1: سطر فارغ</translation>
+        </message>
+        <message>
+            <source>%1：不是 UTF-8 文本</source>
+            <translation>%1: ليس نصاً بترميز UTF-8</translation>
+        </message>
+        <message>
+            <source>%1 %2：被拒绝（%3）：%4</source>
+            <translation>%1 %2: مرفوض (%3): %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：没有能容纳它的二维码</source>
+            <translation>%1 %2: لا يتسع له أي رمز QR</translation>
+        </message>
+        <message>
+            <source>%1 %2：字体 %3 没有字符 %4</source>
+            <translation>%1 %2: الخط %3 لا يحوي المحرف %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目伸到 x %3、y %4，超出打印条</source>
+            <translation>%1 %2: يمتد العنصر إلى x %3 و y %4، خارج شريط الطباعة</translation>
+        </message>
+        <message>
+            <source>（代之以 %1）</source>
+            <translation> (استُبدل بـ %1)</translation>
+        </message>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>数据文件：检查了 %1 行，%2 行有问题</source>
+            <translation>ملفات البيانات: فُحص %1 سطراً، ورُفض %2</translation>
         </message>
     </context>
     <context>
@@ -1284,10 +1661,6 @@
             <translation>يمتد العنصر من x %1 إلى %2، متجاوزًا نهاية الشريط عند %3؛ تطبع الطابعة الجزء الموجود على الشريط فقط</translation>
         </message>
         <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
-        </message>
-        <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
             <translation>%1 %2: يقع السطر الأخير من العنصر أسفل السطر الأخير من الشريط؛ يمكن أن تكون قيمة Y بحد أقصى %3</translation>
         </message>
@@ -1609,6 +1982,34 @@
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>محتوى واحد في كل سطر (“-” للإدخال القياسي)، يُكتب كل منها إلى اسم الملف في ‎-o‎: ‏{n} رقم السطر مكمّلًا بالأصفار، و{content} المحتوى بعد جعله صالحًا لأسماء الملفات</translation>
         </message>
+        <message>
+            <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
+            <translation>استخدم هذا الملف بدلاً من ملف البيانات الذي يسميه كل عنصر ("-" للدخل القياسي)</translation>
+        </message>
+        <message>
+            <source>pack 需要设计的文件，不能读标准输入</source>
+            <translation>يحتاج pack إلى ملف التصميم، لا إلى الدخل القياسي</translation>
+        </message>
+        <message>
+            <source>%1 中已有 %2；用 --force 替换</source>
+            <translation>يحوي %1 بالفعل %2؛ الخيار --force يستبدلها</translation>
+        </message>
+        <message>
+            <source>把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹</source>
+            <translation>اكتب التصميم والصور التي يستخدمها (bmp/) وملفات بياناته في المجلد الذي يسميه -o بترتيب قرص USB الخاص بالطابعة</translation>
+        </message>
+        <message>
+            <source>写入的文件夹（打印机U盘）</source>
+            <translation>المجلد الذي يُكتب فيه (قرص USB الخاص بالطابعة)</translation>
+        </message>
+        <message>
+            <source>替换文件夹中已有的文件</source>
+            <translation>استبدل الملفات الموجودة في المجلد</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
+            <translation>تعرض العناصر التي يأتي محتواها من ملف بيانات السطر N منه (ضمن سطرها الأول والأخير)</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -1814,6 +2215,10 @@
             <translation>تغيير</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>الصلاحية (بالأشهر)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>
@@ -1872,147 +2277,6 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
-        </message>
-        <message>
-            <source>有效期(月)</source>
-            <translation>الصلاحية (بالأشهر)</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLink</name>
-        <message>
-            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
-            <translation>(%1) %2: رقم التحقق المُدخل %3، والمحسوب %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：长度为 %3，应为 %4</source>
-            <translation>(%1) %2: الطول %3، ويجب أن يكون %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不允许的字符“%3”</source>
-            <translation>(%1) %2: أحرف غير مسموح بها "%3"</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不是有效的日期 YYMMDD</source>
-            <translation>(%1) %2: ليس تاريخًا صالحًا بالصيغة YYMMDD</translation>
-        </message>
-        <message>
-            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
-            <translation>(%1) %2: يجب كتابة "%3" بترميز نسبة مئوية صالح</translation>
-        </message>
-        <message>
-            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
-            <translation>لا يمكن وضع (%1) في المسار؛ مكانه جزء الاستعلام (?%1=…)</translation>
-        </message>
-        <message>
-            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
-            <translation>في المسار، لا يمكن أن يأتي (%1) بعد (%2)</translation>
-        </message>
-        <message>
-            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
-            <translation>(%1) في المسار ليس مؤهِّلًا لـ (%2)</translation>
-        </message>
-        <message>
-            <source>路径在 (%1) 之后缺少值</source>
-            <translation>ينقص المسار قيمةٌ بعد (%1)</translation>
-        </message>
-        <message>
-            <source>(%1) 出现了不止一次</source>
-            <translation>(%1) يظهر أكثر من مرة</translation>
-        </message>
-        <message>
-            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
-            <translation>تاريخ الانتهاء (17) %1 يسبق تاريخ الإنتاج (11) %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLinkDialog</name>
-        <message>
-            <source>GS1 数字链接</source>
-            <translation>رابط GS1 الرقمي</translation>
-        </message>
-        <message>
-            <source>域名</source>
-            <translation>النطاق</translation>
-        </message>
-        <message>
-            <source>商品代码 GTIN (01)</source>
-            <translation>رمز المنتج GTIN (01)</translation>
-        </message>
-        <message>
-            <source>批号 (10)</source>
-            <translation>رقم التشغيلة (10)</translation>
-        </message>
-        <message>
-            <source>生产日期 (11)</source>
-            <translation>تاريخ الإنتاج (11)</translation>
-        </message>
-        <message>
-            <source>打印当天（日期占位符 yyMMdd）</source>
-            <translation>يوم الطباعة (عنصر نائب للتاريخ yyMMdd)</translation>
-        </message>
-        <message>
-            <source>有效期 (17)</source>
-            <translation>تاريخ الانتهاء (17)</translation>
-        </message>
-        <message>
-            <source>序列号 (21)</source>
-            <translation>الرقم التسلسلي (21)</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>بلا</translation>
-        </message>
-        <message>
-            <source>固定</source>
-            <translation>ثابت</translation>
-        </message>
-        <message>
-            <source>计数器</source>
-            <translation>العدّاد</translation>
-        </message>
-        <message>
-            <source>确定</source>
-            <translation>موافق</translation>
-        </message>
-        <message>
-            <source>取消</source>
-            <translation>إلغاء</translation>
-        </message>
-        <message>
-            <source>请输入 GTIN</source>
-            <translation>أدخل رمز GTIN</translation>
-        </message>
-        <message>
-            <source>域名须以 http:// 或 https:// 开头</source>
-            <translation>يجب أن يبدأ النطاق بـ http:// أو https://</translation>
-        </message>
-        <message>
-            <source>GTIN 只能含数字</source>
-            <translation>يتكون رمز GTIN من أرقام فقط</translation>
-        </message>
-        <message>
-            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
-            <translation>يتكون رمز GTIN من 8 أو 12 أو 13 أو 14 رقمًا (مع رقم التحقق)</translation>
-        </message>
-        <message>
-            <source>校验位应为 %1，输入的是 %2</source>
-            <translation>يجب أن يكون رقم التحقق %1؛ وقد أُدخل %2</translation>
-        </message>
-        <message>
-            <source>校验位 %1 正确</source>
-            <translation>رقم التحقق %1 صحيح</translation>
-        </message>
-    </context>
-    <context>
-        <name>qrGs1Check</name>
-        <message>
-            <source>扫描读出的 AI 与内容不同：%1</source>
-            <translation>الرمز الممسوح يحمل معرّفات تطبيق أخرى: %1</translation>
-        </message>
-        <message>
-            <source>GS1 数字链接：%1</source>
-            <translation>رابط GS1 الرقمي: %1</translation>
         </message>
     </context>
 </TS>

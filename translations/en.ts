@@ -265,10 +265,6 @@
             <translation>open Image</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -334,7 +330,7 @@
         </message>
         <message>
             <source>取消</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>删除文件</source>
@@ -373,22 +369,6 @@
             <translation>Overwrite</translation>
         </message>
         <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
-        </message>
-        <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>The file holds more than %1 items and cannot be opened completely</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>The file is larger than %1 MiB and cannot be opened</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
-        </message>
-        <message>
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
             <translation type="unfinished" />
         </message>
@@ -403,6 +383,46 @@
         <message>
             <source> 等 %1 段</source>
             <translation> and others, %1 sections in all</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘</source>
+            <translation>Write to the printer's USB disk</translation>
+        </message>
+        <message>
+            <source>替换</source>
+            <translation>Replace</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘…</source>
+            <translation>Write to the printer's USB disk…</translation>
+        </message>
+        <message>
+            <source>请先保存设计：U盘上的设计使用它的文件名。</source>
+            <translation>Save the design first: the design on the USB disk takes its file name.</translation>
+        </message>
+        <message>
+            <source>选择打印机U盘的文件夹</source>
+            <translation>Choose the folder of the printer's USB disk</translation>
+        </message>
+        <message>
+            <source>没有写入任何文件：</source>
+            <translation>Nothing was written:</translation>
+        </message>
+        <message>
+            <source>文件夹中已有这些文件，是否替换？</source>
+            <translation>The folder already holds these files. Replace them?</translation>
+        </message>
+        <message>
+            <source>已写入 %1 个文件到 %2</source>
+            <translation>%1 files written to %2</translation>
+        </message>
+        <message>
+            <source>设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？</source>
+            <translation>Beside the design there are other pictures of the same name: %1. Replace them with the design's pictures?</translation>
+        </message>
+        <message>
+            <source>查找图片 %1</source>
+            <translation>Find the picture %1</translation>
         </message>
     </context>
     <context>
@@ -739,6 +759,96 @@
         </message>
     </context>
     <context>
+        <name>dataFile</name>
+        <message>
+            <source>找不到数据文件</source>
+            <translation>data file not found</translation>
+        </message>
+        <message>
+            <source>数据文件只有 %1 行</source>
+            <translation>the data file has only %1 lines</translation>
+        </message>
+        <message>
+            <source>第 %1 行不是 UTF-8 文本</source>
+            <translation>line %1 is not UTF-8 text</translation>
+        </message>
+    </context>
+    <context>
+        <name>dataFileGroup</name>
+        <message>
+            <source>数据文件</source>
+            <translation>Data file</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件</source>
+            <translation>Content from a data file</translation>
+        </message>
+        <message>
+            <source>打印时内容取自数据文件的一行</source>
+            <translation>When printing, the content is one line of the data file</translation>
+        </message>
+        <message>
+            <source>内容来自串口</source>
+            <translation>Content from the serial line</translation>
+        </message>
+        <message>
+            <source>打印时内容取自打印机串口收到的数据</source>
+            <translation>When printing, the content is what the printer receives on its serial line</translation>
+        </message>
+        <message>
+            <source>数据文件的路径，按原样保存在设计中</source>
+            <translation>The data file's path, stored in the design as written</translation>
+        </message>
+        <message>
+            <source>数据文件路径</source>
+            <translation>Data file path</translation>
+        </message>
+        <message>
+            <source>选择…</source>
+            <translation>Choose…</translation>
+        </message>
+        <message>
+            <source>选择数据文件</source>
+            <translation>Choose the data file</translation>
+        </message>
+        <message>
+            <source>起始行</source>
+            <translation>First line</translation>
+        </message>
+        <message>
+            <source>打印的第一行（从 1 起）</source>
+            <translation>The first line printed (counting from 1)</translation>
+        </message>
+        <message>
+            <source>结束行</source>
+            <translation>Last line</translation>
+        </message>
+        <message>
+            <source>打印的最后一行</source>
+            <translation>The last line printed</translation>
+        </message>
+        <message>
+            <source>当前行</source>
+            <translation>Current line</translation>
+        </message>
+        <message>
+            <source>打印机记录的当前行，只读</source>
+            <translation>The current line as the printer recorded it; read-only</translation>
+        </message>
+        <message>
+            <source>已全部打印</source>
+            <translation>All printed</translation>
+        </message>
+        <message>
+            <source>打印机记录的各行是否已全部打印，只读</source>
+            <translation>Whether the printer recorded every line as printed; read-only</translation>
+        </message>
+        <message>
+            <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
+            <translation>Data files (*.txt *.csv);;All files (*)</translation>
+        </message>
+    </context>
+    <context>
         <name>designExport</name>
         <message>
             <source>图片 %1 × %2 像素过大</source>
@@ -755,6 +865,57 @@
         <message>
             <source>无法生成文件内容</source>
             <translation>The file content cannot be made</translation>
+        </message>
+    </context>
+    <context>
+        <name>designPack</name>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>找不到 %1</source>
+            <translation>%1 not found</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>cannot read %1: %2</translation>
+        </message>
+        <message>
+            <source>两个不同的文件在打印机U盘上同名 %1：%2 和 %3</source>
+            <translation>two different files would have the same name %1 on the printer's disk: %2 and %3</translation>
+        </message>
+        <message>
+            <source>文件名为空</source>
+            <translation>the file name is empty</translation>
+        </message>
+        <message>
+            <source>文件名超过 255 个字符</source>
+            <translation>the file name is longer than 255 characters</translation>
+        </message>
+        <message>
+            <source>文件名中有 U 盘（FAT）不允许的字符 %1</source>
+            <translation>the file name holds a character a USB disk (FAT) does not allow %1</translation>
+        </message>
+        <message>
+            <source>文件名以点或空格结尾</source>
+            <translation>the file name ends in a dot or a space</translation>
+        </message>
+        <message>
+            <source>%1 是保留的设备名</source>
+            <translation>%1 is a reserved device name</translation>
+        </message>
+        <message>
+            <source>无法创建文件夹 %1</source>
+            <translation>cannot create the folder %1</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>cannot write %1: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1</source>
+            <translation>cannot write %1</translation>
         </message>
     </context>
     <context>
@@ -781,6 +942,136 @@
         <message>
             <source>空文本</source>
             <translation>Empty text</translation>
+        </message>
+        <message>
+            <source>找不到图片 %1</source>
+            <translation>picture %1 not found</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: the check digit typed is %3, the computed one is %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: length %3, should be %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: characters not allowed "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: not a valid date YYMMDD</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: "%3" must be written as a valid percent-encoding</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>(%1) cannot be in the path; it belongs in the query (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>in the path, (%1) cannot follow (%2)</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>(%1) in the path is not a qualifier of (%2)</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>the path lacks a value after (%1)</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) appears more than once</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>expiry (17) %1 is before the production date (11) %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Domain</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>Batch/lot (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>Production date (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>The print date (date placeholder yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>Expiry date (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>Serial (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>Fixed</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Counter</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>Enter a GTIN</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>The domain must start with http:// or https://</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>A GTIN holds digits only</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>A GTIN has 8, 12, 13 or 14 digits (check digit included)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>The check digit should be %1; %2 was typed</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>Check digit %1 is right</translation>
         </message>
     </context>
     <context>
@@ -821,6 +1112,18 @@
             <source>文件名</source>
             <translation>FilePath</translation>
         </message>
+        <message>
+            <source>查找图片…</source>
+            <translation>Find picture…</translation>
+        </message>
+        <message>
+            <source>图片文件不在设计所说的位置：选择它现在所在的文件，同一文件夹中也会查找其他缺少的图片</source>
+            <translation>The picture file is not where the design says: choose the file where it is now; the same folder is searched for the other missing pictures</translation>
+        </message>
+        <message>
+            <source>查找缺少的图片</source>
+            <translation>Find the missing picture</translation>
+        </message>
     </context>
     <context>
         <name>previewBar</name>
@@ -847,6 +1150,80 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR codes carry a faulty GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行</source>
+            <translation>The data-file line the preview shows: every item whose content comes from a data file shows this line, held to its own first and last line</translation>
+        </message>
+        <message>
+            <source>预览的数据文件行</source>
+            <translation>Previewed data-file line</translation>
+        </message>
+        <message>
+            <source>数据行 </source>
+            <translation>Line </translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>The scanned symbol carries other AIs: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>GS1 Digital Link: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>recordCheck</name>
+        <message>
+            <source>%1：起始行 %2、结束行 %3 不是一个行范围（行号从 1 起）</source>
+            <translation>%1: first line %2 and last line %3 are no range of lines (lines count from 1)</translation>
+        </message>
+        <message>
+            <source>%1：结束行 %2 超出数据文件的末尾（共 %3 行）</source>
+            <translation>%1: last line %2 is past the end of the data file (%3 lines)</translation>
+        </message>
+        <message>
+            <source>%1 第 %2 行</source>
+            <translation>%1 line %2</translation>
+        </message>
+        <message>
+            <source>%1：空行</source>
+            <translation>%1: empty line</translation>
+        </message>
+        <message>
+            <source>%1：不是 UTF-8 文本</source>
+            <translation>%1: not UTF-8 text</translation>
+        </message>
+        <message>
+            <source>%1 %2：被拒绝（%3）：%4</source>
+            <translation>%1 %2: refused (%3): %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：没有能容纳它的二维码</source>
+            <translation>%1 %2: no QR code holds it</translation>
+        </message>
+        <message>
+            <source>%1 %2：字体 %3 没有字符 %4</source>
+            <translation>%1 %2: font %3 has no character %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目伸到 x %3、y %4，超出打印条</source>
+            <translation>%1 %2: the item reaches x %3, y %4, past the print strip</translation>
+        </message>
+        <message>
+            <source>（代之以 %1）</source>
+            <translation> (replaced by %1)</translation>
+        </message>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>数据文件：检查了 %1 行，%2 行有问题</source>
+            <translation>data files: %1 lines checked, %2 refused</translation>
         </message>
     </context>
     <context>
@@ -1284,10 +1661,6 @@
             <translation>the item reaches from x %1 to %2, past the strip's end at %3; the printer prints only the part on the strip</translation>
         </message>
         <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read</translation>
-        </message>
-        <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
             <translation>%1 %2: the item's last row lies below the strip's last row; its Y may be at most %3</translation>
         </message>
@@ -1609,6 +1982,34 @@
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>one content per line (“-” for standard input), each written to the -o file name: {n} is the zero-padded line number, {content} the content made safe for file names</translation>
         </message>
+        <message>
+            <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
+            <translation>use this file instead of the data file each data-file item names ("-" for standard input)</translation>
+        </message>
+        <message>
+            <source>pack 需要设计的文件，不能读标准输入</source>
+            <translation>pack needs the design's file, not standard input</translation>
+        </message>
+        <message>
+            <source>%1 中已有 %2；用 --force 替换</source>
+            <translation>%1 already holds %2; --force replaces them</translation>
+        </message>
+        <message>
+            <source>把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹</source>
+            <translation>write the design, the pictures it uses (bmp/) and its data files to the folder -o names, laid out as the printer's USB disk wants them</translation>
+        </message>
+        <message>
+            <source>写入的文件夹（打印机U盘）</source>
+            <translation>the folder to write (the printer's USB disk)</translation>
+        </message>
+        <message>
+            <source>替换文件夹中已有的文件</source>
+            <translation>replace files the folder already holds</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
+            <translation>items whose content comes from a data file show line N of it (held to their own first and last line)</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -1814,6 +2215,10 @@
             <translation>Change</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>Validity (months)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>
@@ -1872,147 +2277,6 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
-        </message>
-        <message>
-            <source>有效期(月)</source>
-            <translation>Validity (months)</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLink</name>
-        <message>
-            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
-            <translation>(%1) %2: the check digit typed is %3, the computed one is %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：长度为 %3，应为 %4</source>
-            <translation>(%1) %2: length %3, should be %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不允许的字符“%3”</source>
-            <translation>(%1) %2: characters not allowed "%3"</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不是有效的日期 YYMMDD</source>
-            <translation>(%1) %2: not a valid date YYMMDD</translation>
-        </message>
-        <message>
-            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
-            <translation>(%1) %2: "%3" must be written as a valid percent-encoding</translation>
-        </message>
-        <message>
-            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
-            <translation>(%1) cannot be in the path; it belongs in the query (?%1=…)</translation>
-        </message>
-        <message>
-            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
-            <translation>in the path, (%1) cannot follow (%2)</translation>
-        </message>
-        <message>
-            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
-            <translation>(%1) in the path is not a qualifier of (%2)</translation>
-        </message>
-        <message>
-            <source>路径在 (%1) 之后缺少值</source>
-            <translation>the path lacks a value after (%1)</translation>
-        </message>
-        <message>
-            <source>(%1) 出现了不止一次</source>
-            <translation>(%1) appears more than once</translation>
-        </message>
-        <message>
-            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
-            <translation>expiry (17) %1 is before the production date (11) %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLinkDialog</name>
-        <message>
-            <source>GS1 数字链接</source>
-            <translation>GS1 Digital Link</translation>
-        </message>
-        <message>
-            <source>域名</source>
-            <translation>Domain</translation>
-        </message>
-        <message>
-            <source>商品代码 GTIN (01)</source>
-            <translation>GTIN (01)</translation>
-        </message>
-        <message>
-            <source>批号 (10)</source>
-            <translation>Batch/lot (10)</translation>
-        </message>
-        <message>
-            <source>生产日期 (11)</source>
-            <translation>Production date (11)</translation>
-        </message>
-        <message>
-            <source>打印当天（日期占位符 yyMMdd）</source>
-            <translation>The print date (date placeholder yyMMdd)</translation>
-        </message>
-        <message>
-            <source>有效期 (17)</source>
-            <translation>Expiry date (17)</translation>
-        </message>
-        <message>
-            <source>序列号 (21)</source>
-            <translation>Serial (21)</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>None</translation>
-        </message>
-        <message>
-            <source>固定</source>
-            <translation>Fixed</translation>
-        </message>
-        <message>
-            <source>计数器</source>
-            <translation>Counter</translation>
-        </message>
-        <message>
-            <source>确定</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>取消</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>请输入 GTIN</source>
-            <translation>Enter a GTIN</translation>
-        </message>
-        <message>
-            <source>域名须以 http:// 或 https:// 开头</source>
-            <translation>The domain must start with http:// or https://</translation>
-        </message>
-        <message>
-            <source>GTIN 只能含数字</source>
-            <translation>A GTIN holds digits only</translation>
-        </message>
-        <message>
-            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
-            <translation>A GTIN has 8, 12, 13 or 14 digits (check digit included)</translation>
-        </message>
-        <message>
-            <source>校验位应为 %1，输入的是 %2</source>
-            <translation>The check digit should be %1; %2 was typed</translation>
-        </message>
-        <message>
-            <source>校验位 %1 正确</source>
-            <translation>Check digit %1 is right</translation>
-        </message>
-    </context>
-    <context>
-        <name>qrGs1Check</name>
-        <message>
-            <source>扫描读出的 AI 与内容不同：%1</source>
-            <translation>The scanned symbol carries other AIs: %1</translation>
-        </message>
-        <message>
-            <source>GS1 数字链接：%1</source>
-            <translation>GS1 Digital Link: %1</translation>
         </message>
     </context>
 </TS>

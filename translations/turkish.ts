@@ -265,10 +265,6 @@
             <translation>Resim Aç</translation>
         </message>
         <message>
-            <source>Image Files(*.jpg *.bmp)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>%</source>
             <translation type="unfinished" />
         </message>
@@ -334,7 +330,7 @@
         </message>
         <message>
             <source>取消</source>
-            <translation type="unfinished">İptal</translation>
+            <translation>İptal</translation>
         </message>
         <message>
             <source>删除文件</source>
@@ -373,22 +369,6 @@
             <translation>Üzerine yaz</translation>
         </message>
         <message>
-            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
-            <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
-        </message>
-        <message>
-            <source>文件中的项目超过 %1 个，无法完整打开</source>
-            <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
-        </message>
-        <message>
-            <source>文件超过 %1 MiB，无法打开</source>
-            <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
-        </message>
-        <message>
-            <source>图片超过 %1 MiB，无法打开</source>
-            <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
-        </message>
-        <message>
             <source>Image Files(*.jpg *.jpeg *.bmp *.png)</source>
             <translation type="unfinished" />
         </message>
@@ -403,6 +383,46 @@
         <message>
             <source> 等 %1 段</source>
             <translation> ve diğerleri, toplam %1 bölüm</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘</source>
+            <translation>Yazıcının USB diskine yaz</translation>
+        </message>
+        <message>
+            <source>替换</source>
+            <translation>Değiştir</translation>
+        </message>
+        <message>
+            <source>写入打印机U盘…</source>
+            <translation>Yazıcının USB diskine yaz…</translation>
+        </message>
+        <message>
+            <source>请先保存设计：U盘上的设计使用它的文件名。</source>
+            <translation>Önce tasarımı kaydedin: USB diskteki tasarım onun dosya adını alır.</translation>
+        </message>
+        <message>
+            <source>选择打印机U盘的文件夹</source>
+            <translation>Yazıcının USB diskinin klasörünü seçin</translation>
+        </message>
+        <message>
+            <source>没有写入任何文件：</source>
+            <translation>Hiçbir şey yazılmadı:</translation>
+        </message>
+        <message>
+            <source>文件夹中已有这些文件，是否替换？</source>
+            <translation>Klasörde bu dosyalar zaten var. Değiştirilsin mi?</translation>
+        </message>
+        <message>
+            <source>已写入 %1 个文件到 %2</source>
+            <translation>%1 dosya %2 klasörüne yazıldı</translation>
+        </message>
+        <message>
+            <source>设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？</source>
+            <translation>Tasarımın yanında aynı adlı başka resimler var: %1. Tasarımın resimleriyle değiştirilsin mi?</translation>
+        </message>
+        <message>
+            <source>查找图片 %1</source>
+            <translation>%1 resmini bul</translation>
         </message>
     </context>
     <context>
@@ -739,6 +759,96 @@
         </message>
     </context>
     <context>
+        <name>dataFile</name>
+        <message>
+            <source>找不到数据文件</source>
+            <translation>veri dosyası bulunamadı</translation>
+        </message>
+        <message>
+            <source>数据文件只有 %1 行</source>
+            <translation>veri dosyasında yalnızca %1 satır var</translation>
+        </message>
+        <message>
+            <source>第 %1 行不是 UTF-8 文本</source>
+            <translation>%1. satır UTF-8 metni değil</translation>
+        </message>
+    </context>
+    <context>
+        <name>dataFileGroup</name>
+        <message>
+            <source>数据文件</source>
+            <translation>Veri dosyası</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件</source>
+            <translation>İçerik bir veri dosyasından</translation>
+        </message>
+        <message>
+            <source>打印时内容取自数据文件的一行</source>
+            <translation>Yazdırırken içerik veri dosyasının bir satırıdır</translation>
+        </message>
+        <message>
+            <source>内容来自串口</source>
+            <translation>İçerik seri hattan</translation>
+        </message>
+        <message>
+            <source>打印时内容取自打印机串口收到的数据</source>
+            <translation>Yazdırırken içerik yazıcının seri hattından aldığı veridir</translation>
+        </message>
+        <message>
+            <source>数据文件的路径，按原样保存在设计中</source>
+            <translation>Veri dosyasının yolu, tasarımda yazıldığı gibi saklanır</translation>
+        </message>
+        <message>
+            <source>数据文件路径</source>
+            <translation>Veri dosyası yolu</translation>
+        </message>
+        <message>
+            <source>选择…</source>
+            <translation>Seç…</translation>
+        </message>
+        <message>
+            <source>选择数据文件</source>
+            <translation>Veri dosyasını seç</translation>
+        </message>
+        <message>
+            <source>起始行</source>
+            <translation>İlk satır</translation>
+        </message>
+        <message>
+            <source>打印的第一行（从 1 起）</source>
+            <translation>Yazdırılan ilk satır (1'den sayılır)</translation>
+        </message>
+        <message>
+            <source>结束行</source>
+            <translation>Son satır</translation>
+        </message>
+        <message>
+            <source>打印的最后一行</source>
+            <translation>Yazdırılan son satır</translation>
+        </message>
+        <message>
+            <source>当前行</source>
+            <translation>Geçerli satır</translation>
+        </message>
+        <message>
+            <source>打印机记录的当前行，只读</source>
+            <translation>Yazıcının kaydettiği geçerli satır; salt okunur</translation>
+        </message>
+        <message>
+            <source>已全部打印</source>
+            <translation>Tümü yazdırıldı</translation>
+        </message>
+        <message>
+            <source>打印机记录的各行是否已全部打印，只读</source>
+            <translation>Yazıcının tüm satırları yazdırılmış olarak kaydedip kaydetmediği; salt okunur</translation>
+        </message>
+        <message>
+            <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
+            <translation>Veri dosyaları (*.txt *.csv);;Tüm dosyalar (*)</translation>
+        </message>
+    </context>
+    <context>
         <name>designExport</name>
         <message>
             <source>图片 %1 × %2 像素过大</source>
@@ -755,6 +865,57 @@
         <message>
             <source>无法生成文件内容</source>
             <translation>Dosya içeriği oluşturulamıyor</translation>
+        </message>
+    </context>
+    <context>
+        <name>designPack</name>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>找不到 %1</source>
+            <translation>%1 bulunamadı</translation>
+        </message>
+        <message>
+            <source>无法读取 %1：%2</source>
+            <translation>%1 okunamıyor: %2</translation>
+        </message>
+        <message>
+            <source>两个不同的文件在打印机U盘上同名 %1：%2 和 %3</source>
+            <translation>iki farklı dosya yazıcının diskinde aynı %1 adını alırdı: %2 ve %3</translation>
+        </message>
+        <message>
+            <source>文件名为空</source>
+            <translation>dosya adı boş</translation>
+        </message>
+        <message>
+            <source>文件名超过 255 个字符</source>
+            <translation>dosya adı 255 karakterden uzun</translation>
+        </message>
+        <message>
+            <source>文件名中有 U 盘（FAT）不允许的字符 %1</source>
+            <translation>dosya adında USB diskin (FAT) izin vermediği bir karakter var %1</translation>
+        </message>
+        <message>
+            <source>文件名以点或空格结尾</source>
+            <translation>dosya adı nokta ya da boşlukla bitiyor</translation>
+        </message>
+        <message>
+            <source>%1 是保留的设备名</source>
+            <translation>%1 ayrılmış bir aygıt adı</translation>
+        </message>
+        <message>
+            <source>无法创建文件夹 %1</source>
+            <translation>%1 klasörü oluşturulamıyor</translation>
+        </message>
+        <message>
+            <source>无法写入 %1：%2</source>
+            <translation>%1 yazılamıyor: %2</translation>
+        </message>
+        <message>
+            <source>无法写入 %1</source>
+            <translation>%1 yazılamıyor</translation>
         </message>
     </context>
     <context>
@@ -781,6 +942,136 @@
         <message>
             <source>空文本</source>
             <translation>Boş metin</translation>
+        </message>
+        <message>
+            <source>找不到图片 %1</source>
+            <translation>%1 resmi bulunamadı</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLink</name>
+        <message>
+            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
+            <translation>(%1) %2: girilen kontrol basamağı %3, hesaplanan %4</translation>
+        </message>
+        <message>
+            <source>(%1) %2：长度为 %3，应为 %4</source>
+            <translation>(%1) %2: uzunluk %3, %4 olmalı</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不允许的字符“%3”</source>
+            <translation>(%1) %2: izin verilmeyen karakterler "%3"</translation>
+        </message>
+        <message>
+            <source>(%1) %2：不是有效的日期 YYMMDD</source>
+            <translation>(%1) %2: geçerli bir YYMMDD tarihi değil</translation>
+        </message>
+        <message>
+            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
+            <translation>(%1) %2: "%3" geçerli bir yüzde kodlamasıyla yazılmalı</translation>
+        </message>
+        <message>
+            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
+            <translation>(%1) yolda olamaz; sorgu kısmına yazılmalı (?%1=…)</translation>
+        </message>
+        <message>
+            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
+            <translation>yolda (%1), (%2) ardından gelemez</translation>
+        </message>
+        <message>
+            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
+            <translation>yoldaki (%1), (%2) için bir niteleyici değil</translation>
+        </message>
+        <message>
+            <source>路径在 (%1) 之后缺少值</source>
+            <translation>yolda (%1) ardından değer eksik</translation>
+        </message>
+        <message>
+            <source>(%1) 出现了不止一次</source>
+            <translation>(%1) birden fazla kez geçiyor</translation>
+        </message>
+        <message>
+            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
+            <translation>son kullanma tarihi (17) %1, üretim tarihinden (11) %2 önce</translation>
+        </message>
+    </context>
+    <context>
+        <name>gs1DigitalLinkDialog</name>
+        <message>
+            <source>GS1 数字链接</source>
+            <translation>GS1 Dijital Bağlantı</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Alan adı</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN (01)</source>
+            <translation>Ürün kodu GTIN (01)</translation>
+        </message>
+        <message>
+            <source>批号 (10)</source>
+            <translation>Parti/lot (10)</translation>
+        </message>
+        <message>
+            <source>生产日期 (11)</source>
+            <translation>Üretim tarihi (11)</translation>
+        </message>
+        <message>
+            <source>打印当天（日期占位符 yyMMdd）</source>
+            <translation>Baskı günü (tarih yer tutucusu yyMMdd)</translation>
+        </message>
+        <message>
+            <source>有效期 (17)</source>
+            <translation>Son kullanma tarihi (17)</translation>
+        </message>
+        <message>
+            <source>序列号 (21)</source>
+            <translation>Seri numarası (21)</translation>
+        </message>
+        <message>
+            <source>无</source>
+            <translation>Yok</translation>
+        </message>
+        <message>
+            <source>固定</source>
+            <translation>Sabit</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Sayaç</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>Tamam</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>İptal</translation>
+        </message>
+        <message>
+            <source>请输入 GTIN</source>
+            <translation>Bir GTIN girin</translation>
+        </message>
+        <message>
+            <source>域名须以 http:// 或 https:// 开头</source>
+            <translation>Alan adı http:// veya https:// ile başlamalı</translation>
+        </message>
+        <message>
+            <source>GTIN 只能含数字</source>
+            <translation>GTIN yalnızca rakam içerir</translation>
+        </message>
+        <message>
+            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
+            <translation>GTIN 8, 12, 13 veya 14 basamaklıdır (kontrol basamağı dahil)</translation>
+        </message>
+        <message>
+            <source>校验位应为 %1，输入的是 %2</source>
+            <translation>Kontrol basamağı %1 olmalı; %2 girildi</translation>
+        </message>
+        <message>
+            <source>校验位 %1 正确</source>
+            <translation>Kontrol basamağı %1 doğru</translation>
         </message>
     </context>
     <context>
@@ -821,6 +1112,18 @@
             <source>文件名</source>
             <translation>Dosya Yolu</translation>
         </message>
+        <message>
+            <source>查找图片…</source>
+            <translation>Resmi bul…</translation>
+        </message>
+        <message>
+            <source>图片文件不在设计所说的位置：选择它现在所在的文件，同一文件夹中也会查找其他缺少的图片</source>
+            <translation>Resim dosyası tasarımın söylediği yerde değil: şu anki dosyasını seçin; diğer eksik resimler de aynı klasörde aranır</translation>
+        </message>
+        <message>
+            <source>查找缺少的图片</source>
+            <translation>Eksik resmi bul</translation>
+        </message>
     </context>
     <context>
         <name>previewBar</name>
@@ -847,6 +1150,80 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR kodunda hatalı GS1 Dijital Bağlantı var</translation>
+        </message>
+        <message>
+            <source>预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行</source>
+            <translation>Önizlemenin gösterdiği veri dosyası satırı: içeriği veri dosyasından gelen her öğe bu satırı, kendi ilk ve son satırı içinde gösterir</translation>
+        </message>
+        <message>
+            <source>预览的数据文件行</source>
+            <translation>Önizlenen veri dosyası satırı</translation>
+        </message>
+        <message>
+            <source>数据行 </source>
+            <translation>Satır </translation>
+        </message>
+    </context>
+    <context>
+        <name>qrGs1Check</name>
+        <message>
+            <source>扫描读出的 AI 与内容不同：%1</source>
+            <translation>Taranan sembol farklı AI'lar taşıyor: %1</translation>
+        </message>
+        <message>
+            <source>GS1 数字链接：%1</source>
+            <translation>GS1 Dijital Bağlantı: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>recordCheck</name>
+        <message>
+            <source>%1：起始行 %2、结束行 %3 不是一个行范围（行号从 1 起）</source>
+            <translation>%1: ilk satır %2 ve son satır %3 bir satır aralığı değil (satırlar 1'den sayılır)</translation>
+        </message>
+        <message>
+            <source>%1：结束行 %2 超出数据文件的末尾（共 %3 行）</source>
+            <translation>%1: son satır %2 veri dosyasının sonunu aşıyor (%3 satır)</translation>
+        </message>
+        <message>
+            <source>%1 第 %2 行</source>
+            <translation>%1 satır %2</translation>
+        </message>
+        <message>
+            <source>%1：空行</source>
+            <translation>%1: boş satır</translation>
+        </message>
+        <message>
+            <source>%1：不是 UTF-8 文本</source>
+            <translation>%1: UTF-8 metni değil</translation>
+        </message>
+        <message>
+            <source>%1 %2：被拒绝（%3）：%4</source>
+            <translation>%1 %2: reddedildi (%3): %4</translation>
+        </message>
+        <message>
+            <source>%1 %2：没有能容纳它的二维码</source>
+            <translation>%1 %2: bunu taşıyan bir QR kod yok</translation>
+        </message>
+        <message>
+            <source>%1 %2：字体 %3 没有字符 %4</source>
+            <translation>%1 %2: %3 yazı tipinde %4 karakteri yok</translation>
+        </message>
+        <message>
+            <source>%1 %2：项目伸到 x %3、y %4，超出打印条</source>
+            <translation>%1 %2: öğe x %3, y %4 noktasına uzanıyor, baskı şeridinin dışına çıkıyor</translation>
+        </message>
+        <message>
+            <source>（代之以 %1）</source>
+            <translation> (yerine %1)</translation>
+        </message>
+        <message>
+            <source>%1：%2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>数据文件：检查了 %1 行，%2 行有问题</source>
+            <translation>veri dosyaları: %1 satır denetlendi, %2 satır reddedildi</translation>
         </message>
     </context>
     <context>
@@ -1284,10 +1661,6 @@
             <translation>öğe x %1 ile %2 arasında uzanıyor ve şeridin %3 noktasındaki sonunu aşıyor; yazıcı yalnızca şerit üzerindeki kısmı basar</translation>
         </message>
         <message>
-            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
-            <translation>bir resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşıyor; hiçbir şey okunmaz</translation>
-        </message>
-        <message>
             <source>%1 %2：项目的最下一行在打印条的最后一行之下；它的 Y 最多为 %3</source>
             <translation>%1 %2: öğenin son satırı şeridin son satırının altında kalıyor; Y en fazla %3 olabilir</translation>
         </message>
@@ -1609,6 +1982,34 @@
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>her satırda bir içerik (standart girdi için “-”), her biri -o dosya adına yazılır: {n} sıfırla doldurulmuş satır numarası, {content} dosya adlarına uygun hâle getirilmiş içeriktir</translation>
         </message>
+        <message>
+            <source>代替每个数据文件项目所指的数据文件（“-”表示标准输入）</source>
+            <translation>her veri dosyası öğesinin adlandırdığı veri dosyası yerine bu dosyayı kullan (standart girdi için "-")</translation>
+        </message>
+        <message>
+            <source>pack 需要设计的文件，不能读标准输入</source>
+            <translation>pack standart girdiyi değil, tasarımın dosyasını ister</translation>
+        </message>
+        <message>
+            <source>%1 中已有 %2；用 --force 替换</source>
+            <translation>%1 zaten %2 içeriyor; --force bunları değiştirir</translation>
+        </message>
+        <message>
+            <source>把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹</source>
+            <translation>tasarımı, kullandığı resimleri (bmp/) ve veri dosyalarını yazıcının USB diskinin düzeninde -o ile verilen klasöre yaz</translation>
+        </message>
+        <message>
+            <source>写入的文件夹（打印机U盘）</source>
+            <translation>yazılacak klasör (yazıcının USB diski)</translation>
+        </message>
+        <message>
+            <source>替换文件夹中已有的文件</source>
+            <translation>klasörde zaten bulunan dosyaları değiştir</translation>
+        </message>
+        <message>
+            <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
+            <translation>içeriği veri dosyasından gelen öğeler onun N. satırını gösterir (kendi ilk ve son satırları içinde)</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -1814,6 +2215,10 @@
             <translation>Değiştir</translation>
         </message>
         <message>
+            <source>有效期(月)</source>
+            <translation>Geçerlilik (ay)</translation>
+        </message>
+        <message>
             <source>宋体</source>
             <translation>Simsun</translation>
         </message>
@@ -1872,147 +2277,6 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
-        </message>
-        <message>
-            <source>有效期(月)</source>
-            <translation>Geçerlilik (ay)</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLink</name>
-        <message>
-            <source>(%1) %2：输入的校验位是 %3，计算出的是 %4</source>
-            <translation>(%1) %2: girilen kontrol basamağı %3, hesaplanan %4</translation>
-        </message>
-        <message>
-            <source>(%1) %2：长度为 %3，应为 %4</source>
-            <translation>(%1) %2: uzunluk %3, %4 olmalı</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不允许的字符“%3”</source>
-            <translation>(%1) %2: izin verilmeyen karakterler "%3"</translation>
-        </message>
-        <message>
-            <source>(%1) %2：不是有效的日期 YYMMDD</source>
-            <translation>(%1) %2: geçerli bir YYMMDD tarihi değil</translation>
-        </message>
-        <message>
-            <source>(%1) %2：“%3”须写成有效的百分号编码</source>
-            <translation>(%1) %2: "%3" geçerli bir yüzde kodlamasıyla yazılmalı</translation>
-        </message>
-        <message>
-            <source>(%1) 不能写在路径中，应写在查询部分（?%1=…）</source>
-            <translation>(%1) yolda olamaz; sorgu kısmına yazılmalı (?%1=…)</translation>
-        </message>
-        <message>
-            <source>路径中 (%1) 不能跟在 (%2) 之后</source>
-            <translation>yolda (%1), (%2) ardından gelemez</translation>
-        </message>
-        <message>
-            <source>路径中的 (%1) 不是 (%2) 的限定符</source>
-            <translation>yoldaki (%1), (%2) için bir niteleyici değil</translation>
-        </message>
-        <message>
-            <source>路径在 (%1) 之后缺少值</source>
-            <translation>yolda (%1) ardından değer eksik</translation>
-        </message>
-        <message>
-            <source>(%1) 出现了不止一次</source>
-            <translation>(%1) birden fazla kez geçiyor</translation>
-        </message>
-        <message>
-            <source>有效期 (17) %1 早于生产日期 (11) %2</source>
-            <translation>son kullanma tarihi (17) %1, üretim tarihinden (11) %2 önce</translation>
-        </message>
-    </context>
-    <context>
-        <name>gs1DigitalLinkDialog</name>
-        <message>
-            <source>GS1 数字链接</source>
-            <translation>GS1 Dijital Bağlantı</translation>
-        </message>
-        <message>
-            <source>域名</source>
-            <translation>Alan adı</translation>
-        </message>
-        <message>
-            <source>商品代码 GTIN (01)</source>
-            <translation>Ürün kodu GTIN (01)</translation>
-        </message>
-        <message>
-            <source>批号 (10)</source>
-            <translation>Parti/lot (10)</translation>
-        </message>
-        <message>
-            <source>生产日期 (11)</source>
-            <translation>Üretim tarihi (11)</translation>
-        </message>
-        <message>
-            <source>打印当天（日期占位符 yyMMdd）</source>
-            <translation>Baskı günü (tarih yer tutucusu yyMMdd)</translation>
-        </message>
-        <message>
-            <source>有效期 (17)</source>
-            <translation>Son kullanma tarihi (17)</translation>
-        </message>
-        <message>
-            <source>序列号 (21)</source>
-            <translation>Seri numarası (21)</translation>
-        </message>
-        <message>
-            <source>无</source>
-            <translation>Yok</translation>
-        </message>
-        <message>
-            <source>固定</source>
-            <translation>Sabit</translation>
-        </message>
-        <message>
-            <source>计数器</source>
-            <translation>Sayaç</translation>
-        </message>
-        <message>
-            <source>确定</source>
-            <translation>Tamam</translation>
-        </message>
-        <message>
-            <source>取消</source>
-            <translation>İptal</translation>
-        </message>
-        <message>
-            <source>请输入 GTIN</source>
-            <translation>Bir GTIN girin</translation>
-        </message>
-        <message>
-            <source>域名须以 http:// 或 https:// 开头</source>
-            <translation>Alan adı http:// veya https:// ile başlamalı</translation>
-        </message>
-        <message>
-            <source>GTIN 只能含数字</source>
-            <translation>GTIN yalnızca rakam içerir</translation>
-        </message>
-        <message>
-            <source>GTIN 须为 8、12、13 或 14 位数字（含校验位）</source>
-            <translation>GTIN 8, 12, 13 veya 14 basamaklıdır (kontrol basamağı dahil)</translation>
-        </message>
-        <message>
-            <source>校验位应为 %1，输入的是 %2</source>
-            <translation>Kontrol basamağı %1 olmalı; %2 girildi</translation>
-        </message>
-        <message>
-            <source>校验位 %1 正确</source>
-            <translation>Kontrol basamağı %1 doğru</translation>
-        </message>
-    </context>
-    <context>
-        <name>qrGs1Check</name>
-        <message>
-            <source>扫描读出的 AI 与内容不同：%1</source>
-            <translation>Taranan sembol farklı AI'lar taşıyor: %1</translation>
-        </message>
-        <message>
-            <source>GS1 数字链接：%1</source>
-            <translation>GS1 Dijital Bağlantı: %1</translation>
         </message>
     </context>
 </TS>

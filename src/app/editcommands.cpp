@@ -26,7 +26,7 @@ namespace
 // The routing slots fed by spin boxes, by the end of their names.
 const char *const spinBoxSlotEnds[] = {"XChange",        "YChange",       "RotateChange", "SizeChange",
                                        "IntervalChange", "SpacingChange", "WidthChange",  "HeightChange",
-                                       "ScaleChange",    "ValidChange"};
+                                       "ScaleChange",    "ValidChange",   "LineChange"};
 
 // Only a run of one spin box (typed or stepped) merges into one step: each spin box gets an id of its
 // own. A combo choice, a check box, an applied content or an accepted dialog is always a step of its own.

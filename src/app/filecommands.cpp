@@ -1,6 +1,7 @@
 // The file menu's commands: New, Open, Save, Save As and Delete (Exit lives with the window).
 #include "widget.h"
 
+#include "designpack.h"
 #include "diagrambaritem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
@@ -194,7 +195,7 @@ void Widget::deleteActionSlot()
 // operator; the old file, if any, and the document's path and state are then left as they were.
 bool Widget::saveDocumentTo(const QString &path)
 {
-    if (!mayDropUnreadSections(path) || !mayOverwrite(path))
+    if (!mayDropUnreadSections(path) || !mayOverwrite(path) || !placePictures(path))
         return false;
     QString reason;
     if (saveSprFile(path, *scene, &reason)) {
@@ -208,6 +209,41 @@ bool Widget::saveDocumentTo(const QString &path)
     }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
+}
+
+// The saved design names its pictures "/udisk/bmp/<name>"; the printer's own layout beside the design
+// lets it open again with them. A different file already there is replaced only when the operator agrees.
+bool Widget::placePictures(const QString &path)
+{
+    const QString from = isUntitled ? QString() : QFileInfo(currentFilePath).absolutePath();
+    const QDir to = QFileInfo(path).absoluteDir();
+    QVector<packEntry> pictures;
+    QStringList replaced;
+    for (const packEntry &entry : planPictures(*scene, from).entries) {
+        QByteArray old;
+        const QString target = to.filePath(entry.name);
+        if (QFileInfo::exists(target) &&
+            readFileChecked(target, sprReadLimits().maxFileBytes, &old, nullptr) && old == entry.bytes)
+            continue;
+        if (QFileInfo::exists(target))
+            replaced << QDir::toNativeSeparators(target);
+        pictures << entry;
+    }
+    if (!replaced.isEmpty() && !confirmed(this,
+                                          tr("设计文件旁已有同名的其他图片：%1。用设计中的图片替换它们吗？")
+                                              .arg(replaced.join(QStringLiteral("、"))),
+                                          tr("替换")))
+        return false;
+    for (const packEntry &entry : qAsConst(pictures)) {
+        QString reason;
+        if (!to.mkpath(QStringLiteral("bmp")) ||
+            !writeFileSafely(to.filePath(entry.name), entry.bytes, &reason)) {
+            warn(this, tr("保存文件"),
+                 tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(to.filePath(entry.name)), reason));
+            return false;
+        }
+    }
+    return true;
 }
 
 // Checked when saving, not only by watching the file: a change made while no event loop runs, or on a

@@ -5,6 +5,8 @@
 #include "widget.h"
 
 #include "barsetting.h"
+#include "datafile.h"
+#include "datafilefields.h"
 #include "designexport.h"
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
@@ -63,6 +65,16 @@ QString chooseExportName(QWidget *parent)
 void Widget::setupPreview()
 {
     preview = std::make_unique<scenePreview>(*scene);
+    // Each data file is read once per preview shown, so stepping through records sees the file as it is.
+    preview->setRecordSource(
+        [this](const QGraphicsItem &item, quint32 line, QString *why) -> std::optional<QString> {
+            const QString path = dataFileSettingsOf(&item)->path;
+            const QString dir = isUntitled ? QString() : QFileInfo(currentFilePath).absolutePath();
+            auto cached = previewDataFiles.find(path);
+            if (cached == previewDataFiles.end())
+                cached = previewDataFiles.insert(path, readDataFile(path, dir));
+            return recordLine(*cached, line, why);
+        });
     m_previewBar = new previewBar(this);
     ui->canvasLayout->insertWidget(1, m_previewBar);
     connect(m_previewBar, &previewBar::previewChanged, this, &Widget::applyPreview);
@@ -84,6 +96,7 @@ void Widget::setupPreview()
 void Widget::applyPreview()
 {
     const bool on = m_previewBar->isPreviewOn();
+    previewDataFiles.clear();
     if (on)
         preview->show(m_previewBar->values());
     else

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <limits>
 
 namespace
 {
@@ -32,6 +33,14 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     counter1->setObjectName(QStringLiteral("previewCounter1"));
     counter2 = counterSpin(this);
     counter2->setObjectName(QStringLiteral("previewCounter2"));
+    record = new QSpinBox(this);
+    record->setObjectName(QStringLiteral("previewRecord"));
+    record->setRange(1, std::numeric_limits<int>::max());
+    // A prefix rather than a label of its own: the row is full at the window's smallest width.
+    record->setPrefix(tr("数据行 "));
+    record->setToolTip(
+        tr("预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行"));
+    record->setAccessibleName(tr("预览的数据文件行"));
     staleLabel = new QLabel(this);
     staleLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     // A long message must not squeeze the controls beside it; the whole text is in its tooltip.
@@ -48,6 +57,7 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     row->addWidget(counter1);
     row->addWidget(new QLabel(tr("计数器2"), this));
     row->addWidget(counter2);
+    row->addWidget(record);
     row->addWidget(staleLabel, 1);
     row->addWidget(exportButton);
 
@@ -56,7 +66,7 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
         if (isPreviewOn())
             emit previewChanged();
     });
-    for (QSpinBox *spin : {counter1, counter2})
+    for (QSpinBox *spin : {counter1, counter2, record})
         connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this] {
             if (isPreviewOn())
                 emit previewChanged();
@@ -75,6 +85,7 @@ previewValues previewBar::values() const
     values.moment = moment->dateTime();
     values.counter1 = counter1->value();
     values.counter2 = counter2->value();
+    values.record = quint32(record->value());
     return values;
 }
 

@@ -28,6 +28,7 @@ public:
     QDateTimeEdit *moment = nullptr;
     QSpinBox *counter1 = nullptr;
     QSpinBox *counter2 = nullptr;
+    QSpinBox *record = nullptr; // the data-file line shown
     QLabel *staleLabel = nullptr;
     QPushButton *exportButton = nullptr;
 

@@ -44,6 +44,7 @@ void Widget::setupMediaPanels()
     connect(image, &imageSetting::imageRotateChange, this, &Widget::imageRotateChange);
     connect(image, &imageSetting::imageSelectChange, this, &Widget::imageSelectChange);
     connect(image, &imageSetting::imageConverseChange, this, &Widget::imageConverseChange);
+    connect(image, &imageSetting::imageLocateChange, this, &Widget::imageLocateChange);
 
     QRCodeSetting *qr = m_QRCodeSetting;
     connect(qr, &QRCodeSetting::QRCodeXChange, this, &Widget::QRCodeXChange);

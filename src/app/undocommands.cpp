@@ -33,6 +33,7 @@ struct itemSnapshot::fields {
     bool isTextOn = true;
     int lineWidth = 0, lineHeight = 0;
     QString pixPath;
+    QString missingFile;
     bool isColorConverse = false;
     qrCodeRecord qr;
 };
@@ -134,6 +135,7 @@ void syncFields(fields &f, QGraphicsItem *item, bool toItem)
         sync(toItem, i.sourcePixmap, f.natural);
         syncShownPicture(f, i, toItem);
         sync(toItem, i.pixPath, f.pixPath);
+        sync(toItem, i.missingFile, f.missingFile);
         sync(toItem, i.isColorConverse, f.isColorConverse);
         break;
     }

@@ -57,11 +57,13 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     setZoom("58%");
 
     createFileMenu();
+    createPackAction();
     createEditActions();
     createCanvasActions();
     createInitialItems();
     setupTextPanels();
     setupMediaPanels();
+    setupDataFileRouting();
     setupPreview();
     buttonGroupMenu();
 

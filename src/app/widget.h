@@ -1,5 +1,8 @@
 #pragma once
+#include "datafile.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -89,6 +92,7 @@ public slots:
     void saveAsActionSlot();
     void exitActionSlot();
     void deleteActionSlot();
+    void packActionSlot(); // the design with its pictures and data files onto the printer's disk
 
     // Text-family routing.
     void textXChange(int x);
@@ -130,6 +134,8 @@ public slots:
     void imageRotateChange(int angle);
     void imageSelectChange();
     void imageConverseChange();
+    void
+    imageLocateChange(); // a picture missing on opening, and the others in its folder (picturelocate.cpp)
     // QR code routing.
     void QRCodeXChange(int x);
     void QRCodeYChange(int y);
@@ -185,12 +191,14 @@ private:
     void disablePanels();
     void setZoom(const QString &text);
     void createFileMenu();
+    void createPackAction();
     void createInitialItems();
     int insertionX() const;
     void addCreatedItem(QGraphicsItem *item, int x);
     // Each group of panels is built, placed in its scroll area and connected by its own routing file.
     void setupTextPanels();
     void setupMediaPanels();
+    void setupDataFileRouting(); // the data-file controls of the text, barcode and QR panels
     // Load the panel of a kind from the current item of that kind (the item has just been made current).
     void loadTextPanel(int kind);
     void loadMediaPanel(int kind);
@@ -209,6 +217,9 @@ private:
     // Whether path may be written: when it is the document's file and changed on disk since it was
     // opened or saved (another window, another program), the operator is asked first.
     bool mayOverwrite(const QString &path);
+    // Places each picture the design uses at bmp/<name> beside path; false when the operator cancels
+    // replacing a different file there, or a write fails.
+    bool placePictures(const QString &path);
     // Whether a save to path may leave out the sections the reader did not read from it (sections past
     // TotalItemNum, unknown sections); the operator is asked, with their names.
     bool mayDropUnreadSections(const QString &path);
@@ -268,6 +279,7 @@ private:
     // The sections of the document's file that built no item, named for the operator; empty when none.
     QString unreadSections;
     previewBar *m_previewBar = nullptr;
+    QHash<QString, dataFileContents> previewDataFiles; // by stored path, while a preview is shown
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.

@@ -4,6 +4,7 @@
 #include "sharedpictures.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -82,11 +83,15 @@ void diagramImageItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *
 {
     if (pictureSize().isEmpty())
         return emptyPicture::paint(painter, widget, emptyReason());
+    if (!missingFile.isEmpty())
+        return emptyPicture::paint(painter, widget, emptyReason(), QRectF(QPointF(), pictureSize()));
     deferredPixmapItem::paint(painter, option, widget);
 }
 
 QString diagramImageItem::emptyReason() const
 {
+    if (!missingFile.isEmpty())
+        return QCoreApplication::translate("emptyPicture", "找不到图片 %1").arg(missingFile);
     return sourcePixmap.isNull() ? emptyPicture::unreadablePictureReason() : emptyPicture::noPictureReason();
 }
 
@@ -127,6 +132,7 @@ void diagramImageItem::setPictureFile(const QString &path)
 {
     sourcePixmap = path.isEmpty() ? QPixmap() : loadImagePixmap(path);
     pixPath = path;
+    missingFile.clear();
     setPixmap(sourcePixmap);
 }
 

@@ -37,6 +37,9 @@ public:
 
     QString pixPath;
     bool isColorConverse = false;
+    // The file pixPath names, when it was found nowhere on opening: the item keeps its size and shows the
+    // dashed frame naming it in the view, and prints nothing.
+    QString missingFile;
     QPixmap sourcePixmap;
 
 private:

@@ -1,8 +1,11 @@
 #include "printpreview.h"
 
+#include "datafilefields.h"
+#include "diagrambaritem.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
 #include "diagramqrcodeitem.h"
+#include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "qrgs1check.h"
 
@@ -99,6 +102,8 @@ void scenePreview::show(const previewValues &values)
     current = values;
     shown = true;
     for (QGraphicsItem *item : scene.items()) {
+        if (values.record > 0 && showRecord(*item, values.record))
+            continue;
         if (auto *text = dynamic_cast<textFamilyItem *>(item)) {
             const QString shownText = previewItemText(*item, values);
             if (item->type() != textItemType && !shownText.isNull())
@@ -124,6 +129,36 @@ void scenePreview::show(const previewValues &values)
     }
 }
 
+// The item drawn from its line as the printer draws it; a line that cannot be read empties the item, which
+// then shows the dashed frame, tinted with the reason: never a guess.
+bool scenePreview::showRecord(QGraphicsItem &item, quint32 record)
+{
+    const std::optional<dataFileSettings> s = dataFileSettingsOf(&item);
+    if (!s || !s->isExtVariable || !records)
+        return false;
+    recordItems.append(&item);
+    const quint32 line =
+        qBound<quint32>(qMax<quint32>(s->firstLine, 1), record, qMax(s->firstLine, s->lastLine));
+    QString why;
+    const std::optional<QString> content = records(item, line, &why);
+    if (!content)
+        tint(item, Qt::red, why);
+    const QString shownContent = content.value_or(QString());
+    if (item.type() == textItemType) {
+        static_cast<diagramTextItem &>(item).setPlainText(shownContent);
+    } else if (item.type() == barItemType) {
+        auto &bar = static_cast<diagramBarItem &>(item);
+        bar.setPixmap(content ? diagramBarItem::createBarcodePixmap(&bar, shownContent) : QPixmap());
+    } else {
+        qrCodeRecord qr = static_cast<diagramQRCodeItem &>(item).record();
+        qr.content = shownContent;
+        qr.insertCnt = qr.insertTime = false; // the line is the whole content
+        static_cast<diagramQRCodeItem &>(item).setPixmap(content ? diagramQRCodeItem::createQRPixmap(qr)
+                                                                 : QPixmap());
+    }
+    return true;
+}
+
 // A GS1 Digital Link that would print wrong at this moment and counter is tinted and says why.
 void scenePreview::markGs1Faults(QGraphicsItem &qr, const previewValues &values)
 {
@@ -144,6 +179,19 @@ void scenePreview::restore()
     shown = false;
     stale.clear();
     gs1Faulty.clear();
+    for (QGraphicsItem *item : scene.items()) {
+        if (!recordItems.contains(item))
+            continue;
+        item->setGraphicsEffect(nullptr);
+        item->setToolTip(QString());
+        if (item->type() == textItemType)
+            static_cast<diagramTextItem *>(item)->showFields();
+        else if (item->type() == barItemType)
+            static_cast<diagramBarItem *>(item)->regenerate();
+        else
+            static_cast<diagramQRCodeItem *>(item)->regenerate();
+    }
+    recordItems.clear();
     for (QGraphicsItem *item : scene.items()) {
         switch (item->type()) {
         case timeItemType: {

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QGraphicsItem;
 class QGraphicsScene;
@@ -17,6 +19,9 @@ struct previewValues {
     QDateTime moment = QDateTime::currentDateTime();
     int counter1 = 0;
     int counter2 = 0;
+    // The data-file line that items whose content comes from a data file show, each held to its own
+    // first and last line; 0 shows their own content.
+    quint32 record = 0;
 };
 
 // A QR text with its counter run and time format filled in. stale: the recorded placeholder positions
@@ -42,6 +47,11 @@ public:
     scenePreview(const scenePreview &) = delete;
     scenePreview &operator=(const scenePreview &) = delete;
 
+    // The content of line of item's data file; nullopt (and why) when it cannot be read.
+    using recordSource =
+        std::function<std::optional<QString>(const QGraphicsItem &item, quint32 line, QString *why)>;
+    void setRecordSource(recordSource source) { records = std::move(source); }
+
     void show(const previewValues &values);
     void restore();
     bool isShown() const { return shown; }
@@ -53,10 +63,14 @@ public:
 
 private:
     void markGs1Faults(QGraphicsItem &qr, const previewValues &values);
+    // Shows the record's line on a data-file item; true when the item is one.
+    bool showRecord(QGraphicsItem &item, quint32 record);
 
     QGraphicsScene &scene;
     previewValues current;
     QList<QGraphicsItem *> stale;
     QList<QGraphicsItem *> gs1Faulty;
+    QList<QGraphicsItem *> recordItems; // data-file items showing a record
+    recordSource records;
     bool shown = false;
 };

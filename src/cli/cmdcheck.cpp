@@ -1,12 +1,16 @@
 // sprtool check: what would make the printer or the designer misread a design.
 #include "barcodetext.h"
+#include "clidata.h"
 #include "clifonts.h"
 #include "cligs1.h"
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
+#include "designpack.h"
+#include "recordcheck.h"
 #include "sprdocument.h"
 
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QHash>
 #include <QSet>
@@ -59,13 +63,25 @@ QVector<sprFinding> fontNotes(const QGraphicsScene &scene, const QByteArray &dat
     return notes;
 }
 
+// Two different pictures (or data files) that would be one file on the printer's disk.
+void addNameClashes(const QGraphicsScene &scene, const QByteArray &data, const QString &designDir,
+                    QVector<sprFinding> &findings)
+{
+    const packPlan plan = planPack(scene, QStringLiteral("design"), designDir);
+    const QHash<const QGraphicsItem *, int> lines = itemPathLines(scene, data);
+    for (const packProblem &problem : plan.problems)
+        if (problem.what == packProblem::nameClash)
+            findings.append({lines.value(problem.item, 1), problem.text});
+}
+
 bool byLine(const sprFinding &a, const sprFinding &b)
 {
     return a.line < b.line;
 }
 
 // The findings of one file: 0 none, 1 some, 2 unreadable. Notes are listed among them by line.
-int checkOne(const commandArgs &args, const QString &path, const previewValues &printAt, QByteArray &report)
+int checkOne(const commandArgs &args, const QString &path, const previewValues &printAt,
+             const dataFileContents *dataOverride, QByteArray &report)
 {
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
@@ -73,9 +89,13 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
     // A design beyond a reader limit is refused (exit 2), but what was found up to the limit is listed.
     const bool readable = readDesign(args.command(), path, scene, &read, true, &data);
     QVector<sprFinding> notes;
+    recordTotals records;
     if (readable) {
         notes = fontNotes(scene, data);
         addGs1Findings(scene, data, printAt, read.findings);
+        const QString designDir = path == QLatin1String("-") ? QString() : QFileInfo(path).absolutePath();
+        checkDataFileRecords(scene, data, designDir, dataOverride, read.findings, records);
+        addNameClashes(scene, data, designDir, read.findings);
     }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);
@@ -83,6 +103,8 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
     const QString prefix = args.arguments().size() > 1 ? path + QLatin1Char(':') : QString();
     for (const sprFinding &line : lines)
         report += (prefix + QStringLiteral("%1: %2\n").arg(line.line).arg(line.message)).toUtf8();
+    if (records.items > 0)
+        report += (prefix + recordTotalsText(records) + QLatin1Char('\n')).toUtf8();
     if (!readable)
         return exitFailed;
     return read.findings.isEmpty() ? exitSuccess : exitRefused;
@@ -91,16 +113,21 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
 
 int runCheckCommand(const commandArgs &args)
 {
-    if (args.arguments().count(QStringLiteral("-")) > 1)
+    const bool dataFromStdin = args.value("data") == QLatin1String("-");
+    if (args.arguments().count(QStringLiteral("-")) + (dataFromStdin ? 1 : 0) > 1)
         return args.usageError(cliText::stdinTwice());
     std::optional<previewValues> printAt;
     const QString problem = readPreviewOptions(args, printAt);
     if (!problem.isEmpty())
         return args.usageError(problem);
+    std::optional<dataFileContents> dataOverride;
+    if (args.isSet("data") && !readDataOption(args, dataOverride))
+        return exitFailed;
     int worst = exitSuccess;
     for (const QString &path : args.arguments()) {
         QByteArray report;
-        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()), report));
+        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()),
+                                     dataOverride ? &*dataOverride : nullptr, report));
         if (!printOut(args.command(), report))
             return exitFailed;
     }

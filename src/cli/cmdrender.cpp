@@ -1,13 +1,19 @@
 // sprtool render: the design as the canvas shows it, unselected, on white; with --at or a counter, as the
 // printer prints it. The output's extension chooses PNG, PDF or SVG.
+#include "clidata.h"
 #include "clifonts.h"
 #include "cliio.h"
 #include "clitexts.h"
 #include "commands.h"
+#include "datafilefields.h"
 #include "designexport.h"
 #include "printpreview.h"
 
+#include <QFileInfo>
+#include <QHash>
+
 #include <QGraphicsScene>
+#include <limits>
 
 namespace
 {
@@ -23,7 +29,18 @@ QString readOptions(const commandArgs &args, exportOptions &options)
         return cliText::badValue().arg(optionName("scale"), args.value("scale"), cliText::expectedScale());
     if (!positiveOption(args, "dpi", options.dpi))
         return cliText::badValue().arg(optionName("dpi"), args.value("dpi"), cliText::expectedScale());
-    return readPreviewOptions(args, options.preview);
+    const QString problem = readPreviewOptions(args, options.preview);
+    int record = 0;
+    if (!problem.isEmpty() || !args.isSet("record"))
+        return problem;
+    if (!integerOption(args, "record", 1, std::numeric_limits<int>::max(), record))
+        return cliText::badValue().arg(optionName("record"), args.value("record"),
+                                       cliText::expectedInteger());
+    // A record is drawn as the printer prints it, as --at and the counters are.
+    if (!options.preview)
+        options.preview = previewValues();
+    options.preview->record = quint32(record);
+    return QString();
 }
 } // namespace
 
@@ -33,6 +50,8 @@ int runRenderCommand(const commandArgs &args)
     const QString problem = readOptions(args, options);
     if (!problem.isEmpty())
         return args.usageError(problem);
+    if (args.arguments().at(0) == QLatin1String("-") && args.value("data") == QLatin1String("-"))
+        return args.usageError(cliText::stdinTwice());
     const QString output = args.value("output");
     if (output.isEmpty())
         return args.usageError(cliText::noOutput());
@@ -44,6 +63,22 @@ int runRenderCommand(const commandArgs &args)
     warnAboutFonts(args.command(), designFontFamilies(scene));
     scene.clearSelection();
     scenePreview preview(scene);
+    std::optional<dataFileContents> dataOverride;
+    if (args.isSet("data") && !readDataOption(args, dataOverride))
+        return exitFailed;
+    const QString designDir = args.arguments().at(0) == QLatin1String("-")
+                                  ? QString()
+                                  : QFileInfo(args.arguments().at(0)).absolutePath();
+    QHash<QString, dataFileContents> files;
+    preview.setRecordSource([&](const QGraphicsItem &item, quint32 line, QString *why) {
+        const QString path = dataFileSettingsOf(&item)->path;
+        if (dataOverride)
+            return recordLine(*dataOverride, line, why);
+        auto cached = files.find(path);
+        if (cached == files.end())
+            cached = files.insert(path, readDataFile(path, designDir));
+        return recordLine(*cached, line, why);
+    });
     if (options.preview)
         preview.show(*options.preview);
     QString errorText;

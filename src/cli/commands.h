@@ -8,3 +8,4 @@ int runInfoCommand(const commandArgs &args);
 int runResaveCommand(const commandArgs &args);
 int runRenderCommand(const commandArgs &args);
 int runCheckCommand(const commandArgs &args);
+int runPackCommand(const commandArgs &args);

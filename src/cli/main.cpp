@@ -27,6 +27,11 @@ const optionSpec checkAtOption{
     nullptr, "at", "ISO-8601",
     QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接")};
 
+// check and render take every data-file item's records from this file instead of the one it names.
+const optionSpec dataOption{
+    nullptr, "data", "FILE",
+    QT_TRANSLATE_NOOP("sprtool", "代替每个数据文件项目所指的数据文件（“-”表示标准输入）")};
+
 const QVector<commandSpec> &commandTable()
 {
     static const QVector<commandSpec> table = {
@@ -66,7 +71,7 @@ const QVector<commandSpec> &commandTable()
         {"check",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "逐行报告会让打印机或设计软件误读设计的地方"),
-         {checkAtOption, counter1Option},
+         {checkAtOption, counter1Option, dataOption},
          1,
          -1,
          runCheckCommand},
@@ -87,10 +92,23 @@ const QVector<commandSpec> &commandTable()
           {nullptr, "at", "ISO-8601",
            QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻打印的样子绘制（时间、序号和二维码占位符）")},
           counter1Option,
-          {nullptr, "counter2", "N", QT_TRANSLATE_NOOP("sprtool", "预览时序号 2 的值（默认 0）")}},
+          {nullptr, "counter2", "N", QT_TRANSLATE_NOOP("sprtool", "预览时序号 2 的值（默认 0）")},
+          {nullptr, "record", "N",
+           QT_TRANSLATE_NOOP("sprtool",
+                             "内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）")},
+          dataOption},
          1,
          1,
          runRenderCommand},
+        {"pack",
+         "DESIGN",
+         QT_TRANSLATE_NOOP("sprtool",
+                           "把设计、它用到的图片（bmp/）和数据文件按打印机U盘的布局写入 -o 给出的文件夹"),
+         {{"o", "output", "DIR", QT_TRANSLATE_NOOP("sprtool", "写入的文件夹（打印机U盘）")},
+          {nullptr, "force", nullptr, QT_TRANSLATE_NOOP("sprtool", "替换文件夹中已有的文件")}},
+         1,
+         1,
+         runPackCommand},
     };
     return table;
 }

@@ -61,22 +61,27 @@ QStringList scanFindings(const QGraphicsItem &item)
         item.type() == barItemType ? QStringLiteral("BarContent") : QStringLiteral("QRcodeContent");
     const QString content = item.type() == barItemType ? static_cast<const diagramBarItem &>(item).content
                                                        : static_cast<const diagramQRCodeItem &>(item).content;
+    return verdictFindings(*verdict, key, content);
+}
+
+QStringList verdictFindings(const symbolVerdict &verdict, const QString &key, const QString &content)
+{
     QStringList findings;
-    if (verdict->failedScanOnly)
+    if (verdict.failedScanOnly)
         findings << QCoreApplication::translate("scanFindings", "%1 %2 画出来了，但扫描不出（%3）")
-                        .arg(key, quoted(content), failureText(*verdict));
-    if (!verdict->typedCheckDigit.isNull())
+                        .arg(key, quoted(content), failureText(verdict));
+    if (!verdict.typedCheckDigit.isNull())
         findings << QCoreApplication::translate("scanFindings",
                                                 "%1 %2：输入的校验位 %3 与计算出的 %4 不同，条码中用的是 %4")
-                        .arg(key, quoted(content), verdict->typedCheckDigit, verdict->computedCheckDigit);
-    if (!verdict->replacedCharacters.isEmpty())
+                        .arg(key, quoted(content), verdict.typedCheckDigit, verdict.computedCheckDigit);
+    if (!verdict.replacedCharacters.isEmpty())
         findings << QCoreApplication::translate("scanFindings", "%1 %2：Code 128 无法编码 %3；条码中改为“?”")
-                        .arg(key, quoted(content), quoted(verdict->replacedCharacters));
-    if (!verdict->unencodedCharacters.isEmpty())
+                        .arg(key, quoted(content), quoted(verdict.replacedCharacters));
+    if (!verdict.unencodedCharacters.isEmpty())
         findings << QCoreApplication::translate("scanFindings", "%1 %2：字符 %3 没有被编码")
-                        .arg(key, quoted(content), quoted(verdict->unencodedCharacters));
-    if (verdict->readable && verdict->decoded != verdict->expected)
+                        .arg(key, quoted(content), quoted(verdict.unencodedCharacters));
+    if (verdict.readable && verdict.decoded != verdict.expected)
         findings << QCoreApplication::translate("scanFindings", "%1 %2 扫描结果为 %3，而不是 %4")
-                        .arg(key, quoted(content), quoted(verdict->decoded), quoted(verdict->expected));
+                        .arg(key, quoted(content), quoted(verdict.decoded), quoted(verdict.expected));
     return findings;
 }

@@ -15,3 +15,5 @@ std::optional<QString> decodedItemText(const QGraphicsItem &item);
 // does not scan although it was drawn, a typed check digit the encoder replaced, characters replaced or
 // not encoded. Refusals are the reader's own finding and are not repeated.
 QStringList scanFindings(const QGraphicsItem &item);
+// The same findings from a verdict, each starting with key (what the content is) and the quoted content.
+QStringList verdictFindings(const symbolVerdict &verdict, const QString &key, const QString &content);

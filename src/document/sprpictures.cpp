@@ -33,6 +33,25 @@ QImage invertedAgainstBlack(const QImage &picture)
 
 } // namespace
 
+QStringList pictureCandidates(const QString &pixPath, const QString &documentDir)
+{
+    QStringList candidates{pixPath};
+    if (!documentDir.isEmpty() && !pictureFileName(pixPath).isEmpty()) {
+        const QDir dir(documentDir);
+        candidates << dir.filePath(pictureFileName(pixPath))
+                   << dir.filePath(QStringLiteral("bmp/") + pictureFileName(pixPath));
+    }
+    return candidates;
+}
+
+QString locatePicture(const QString &pixPath, const QString &documentDir)
+{
+    for (const QString &candidate : pictureCandidates(pixPath, documentDir))
+        if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
+            return candidate;
+    return QString();
+}
+
 bool pictureMaker::affordable(double bytes) const
 {
     return bytes >= 0 && bytes <= double(limits.maxPictureBytes);
@@ -88,15 +107,8 @@ QPixmap pictureMaker::sourcePicture(const QString &path, bool converse)
 
 bool pictureMaker::makeImage(diagramImageItem &item, const QString &documentDir, int width, int height)
 {
-    // Saved paths always point at the printer's folder: look for the name beside the document too.
-    QStringList candidates{item.pixPath};
-    if (!documentDir.isEmpty() && !pictureFileName(item.pixPath).isEmpty()) {
-        const QDir dir(documentDir);
-        candidates << dir.filePath(pictureFileName(item.pixPath))
-                   << dir.filePath(QStringLiteral("bmp/") + pictureFileName(item.pixPath));
-    }
     QPixmap source;
-    for (const QString &candidate : candidates) {
+    for (const QString &candidate : pictureCandidates(item.pixPath, documentDir)) {
         if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
             source = sourcePicture(candidate, item.isColorConverse);
         if (!source.isNull())
@@ -104,6 +116,9 @@ bool pictureMaker::makeImage(diagramImageItem &item, const QString &documentDir,
     }
     const bool found = !source.isNull();
     item.sourcePixmap = found ? source : diagramImageItem::loadImagePixmap(QString());
+    // Found nowhere (a file there that is no picture is another matter): name it in the view.
+    if (locatePicture(item.pixPath, documentDir).isEmpty())
+        item.missingFile = item.pixPath;
     if (affordable(double(width) * height / 8 + 1))
         item.showSourceScaledLater(width, height);
     else

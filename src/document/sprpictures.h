@@ -12,6 +12,12 @@ class diagramBarItem;
 class diagramImageItem;
 class diagramQRCodeItem;
 
+// The files a picture path may name: the path itself, then its name beside the document and in the
+// document's "bmp" folder (saved paths point at the printer's folder).
+QStringList pictureCandidates(const QString &pixPath, const QString &documentDir);
+// The first of them that is a file; empty when none is.
+QString locatePicture(const QString &pixPath, const QString &documentDir);
+
 class pictureMaker
 {
 public:

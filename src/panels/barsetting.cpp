@@ -1,6 +1,8 @@
 #include "barsetting.h"
 #include "ui_barsetting.h"
 
+#include "datafilefields.h"
+#include "datafilegroup.h"
 #include "diagrambaritem.h"
 #include "emptypicturelabel.h"
 #include "panelload.h"
@@ -30,6 +32,12 @@ void barSetting::loadFromItem(const diagramBarItem *item)
     ui->checkBox_showText->setChecked(item->isTextOn);
     panelLoad::loadComboIndex(ui->barModeCombo, item->mode);
     emptyReasonLine::show(emptyPictureLabel, item->showsFrame(), item->emptyReason());
+    ui->dataFile->load(*dataFileSettingsOf(item));
+}
+
+dataFileGroup *barSetting::dataFile() const
+{
+    return ui->dataFile;
 }
 
 void barSetting::on_barXSpin_valueChanged(int)

@@ -24,7 +24,9 @@ void imageSetting::loadFromItem(const diagramImageItem *item)
     panelLoad::loadSpin(ui->imageHeightSpin, item->pixmap().height());
     panelLoad::loadSpin(ui->imageRotateSpin, item->rotation());
     ui->imagePathLineEdit->setText(item->pixPath);
-    emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
+    const bool missing = !item->missingFile.isEmpty();
+    emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty() || missing, item->emptyReason());
+    ui->imageLocatePush->setVisible(missing);
 }
 
 void imageSetting::on_imageXSpin_valueChanged(int)
@@ -60,4 +62,9 @@ void imageSetting::on_imageSelectPush_clicked()
 void imageSetting::on_imageConversePush_clicked()
 {
     emit imageConverseChange();
+}
+
+void imageSetting::on_imageLocatePush_clicked()
+{
+    emit imageLocateChange();
 }

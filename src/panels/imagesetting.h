@@ -30,6 +30,8 @@ signals:
     void imageRotateChange(int angle);
     void imageSelectChange();
     void imageConverseChange();
+    // The operator asks to find a picture that was missing on opening.
+    void imageLocateChange();
 
 private slots:
     void on_imageXSpin_valueChanged(int);
@@ -39,6 +41,7 @@ private slots:
     void on_imageRotateSpin_valueChanged(int);
     void on_imageSelectPush_clicked();
     void on_imageConversePush_clicked();
+    void on_imageLocatePush_clicked();
 
 private:
     Ui::imageSetting *ui;

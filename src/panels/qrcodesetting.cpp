@@ -1,6 +1,8 @@
 #include "qrcodesetting.h"
 #include "ui_qrcodesetting.h"
 
+#include "datafilefields.h"
+#include "datafilegroup.h"
 #include "diagramqrcodeitem.h"
 #include "emptypicturelabel.h"
 #include "panelload.h"
@@ -32,6 +34,12 @@ void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
     panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1);
     panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
     emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
+    ui->dataFile->load(*dataFileSettingsOf(item));
+}
+
+dataFileGroup *QRCodeSetting::dataFile() const
+{
+    return ui->dataFile;
 }
 
 void QRCodeSetting::on_spinBox_QRCodeItemScale_valueChanged(int)

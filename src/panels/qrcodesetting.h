@@ -4,6 +4,7 @@
 class scanVerdictLabel;
 
 class diagramQRCodeItem;
+class dataFileGroup;
 class QLabel;
 
 namespace Ui
@@ -24,6 +25,8 @@ public:
 
     // Show the item's values; changed controls report back through the signals below.
     void loadFromItem(const diagramQRCodeItem *item);
+    // The data-file controls, whose signals the window routes to the same item.
+    dataFileGroup *dataFile() const;
     // Where the window shows what a scanner reads from the item's symbol.
     scanVerdictLabel *scanVerdict() const { return verdict; }
 

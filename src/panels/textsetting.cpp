@@ -1,6 +1,8 @@
 #include "textsetting.h"
 #include "ui_textsetting.h"
 
+#include "datafilefields.h"
+#include "datafilegroup.h"
 #include "diagramtextitem.h"
 #include "fonttables.h"
 #include "panelload.h"
@@ -24,6 +26,12 @@ void textSetting::loadFromItem(const diagramTextItem *item)
     panelLoad::loadSpin(ui->textSizeSpin, item->itemFont.pixelSize());
     panelLoad::loadSpin(ui->textIntervalSpin, item->itemFont.letterSpacing());
     panelLoad::loadComboByFamily(ui->textFontCombo, textFontTable.families(), item->font().family());
+    ui->dataFile->load(*dataFileSettingsOf(item));
+}
+
+dataFileGroup *textSetting::dataFile() const
+{
+    return ui->dataFile;
 }
 
 void textSetting::on_textXSpin_valueChanged(int value)

@@ -2,6 +2,7 @@
 #include <QWidget>
 
 class diagramTextItem;
+class dataFileGroup;
 
 namespace Ui
 {
@@ -19,6 +20,8 @@ public:
 
     // Show the item's values; changed controls emit, so the window normalises the item (not blocked).
     void loadFromItem(const diagramTextItem *item);
+    // The data-file controls, whose signals the window routes to the same item.
+    dataFileGroup *dataFile() const;
 
 signals:
     void textXChange(int x);

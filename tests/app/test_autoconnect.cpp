@@ -4,6 +4,7 @@
 #include "barsetting.h"
 #include "cnt2setting.h"
 #include "cntsetting.h"
+#include "datafilegroup.h"
 #include "gs1digitallinkdialog.h"
 #include "imagesetting.h"
 #include "qrcodedynamicstyledialog.h"
@@ -100,7 +101,8 @@ private slots:
         QTest::newRow("cnt2Setting") << std::shared_ptr<QObject>(new cnt2Setting) << 7;
         QTest::newRow("timeSetting") << std::shared_ptr<QObject>(new timeSetting) << 8;
         QTest::newRow("barSetting") << std::shared_ptr<QObject>(new barSetting) << 7;
-        QTest::newRow("imageSetting") << std::shared_ptr<QObject>(new imageSetting) << 7;
+        QTest::newRow("imageSetting") << std::shared_ptr<QObject>(new imageSetting) << 8;
+        QTest::newRow("dataFileGroup") << std::shared_ptr<QObject>(new dataFileGroup) << 6;
         QTest::newRow("QRCodeSetting") << std::shared_ptr<QObject>(new QRCodeSetting) << 8;
         QTest::newRow("gs1DigitalLinkDialog") << std::shared_ptr<QObject>(new gs1DigitalLinkDialog) << 2;
         QTest::newRow("setTimeModeDialog") << std::shared_ptr<QObject>(new setTimeModeDialog) << 4;
