@@ -1,10 +1,14 @@
-// The quiet-zone table against the decoder.
+// Symbols read where they are printed: the quiet-zone table against the decoder, neighbours at and inside
+// the quiet zones, covering items, the strip's edges and turned symbols, each verdict naming its cause.
+#include "../document/designfixtures.h"
+#include "placedscan.h"
 #include "symbologytable.h"
 
 #include "barcodeencoders.h"
 #include "barcoderender.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace
@@ -12,15 +16,55 @@ namespace
 const char *const contents[] = {"6901234567892", "1234567", "CODE-39", "CODE 93",
                                 "03600029145",   "0123456", "Code 128"};
 
+diagramBarItem *barcodeAt(QGraphicsScene &scene, int mode, int d, QPointF pos, qreal rotation = 0)
+{
+    diagramBarItem *bar = addBarcode(scene, pos);
+    bar->mode = mode;
+    bar->content = QString::fromLatin1(contents[mode]);
+    bar->lineWidth = d;
+    bar->lineHeight = 200;
+    bar->regenerate();
+    bar->setRotation(rotation);
+    return bar;
+}
+
+// A solid black block, as a picture item, with its right edge (or its left edge) at x.
+diagramImageItem *blockAt(QGraphicsScene &scene, const QString &file, double edge, bool rightEdge,
+                          double y = 0)
+{
+    diagramImageItem *block = addImage(scene, file);
+    const double width = block->pictureSize().width();
+    block->setPos(rightEdge ? edge - width : edge, y);
+    return block;
+}
 } // namespace
 
 class placedScanTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void tableQuietZonesRead_data();
     void tableQuietZonesRead();
+    void neighbours_data();
+    void neighbours();
+    void qrNeighbours_data();
+    void qrNeighbours();
+    void turnedSymbol();
+
+private:
+    QTemporaryDir dir;
+    QString blockFile;
 };
+
+void placedScanTest::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QImage black(40, 300, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    blockFile = dir.filePath("block.bmp");
+    QVERIFY(black.save(blockFile));
+}
 
 void placedScanTest::tableQuietZonesRead_data()
 {
@@ -43,6 +87,110 @@ void placedScanTest::tableQuietZonesRead()
     const int extra = 2 * qMax(0, qMax(row.quietLeft - bars.blankLeft(), row.quietRight - bars.blankRight()));
     const scanResult scanned = scanPicture(picture, row.symbology, extra, 2);
     QVERIFY(scanned.found);
+}
+
+void placedScanTest::neighbours_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("side"); // -1 left, 1 right, 0 over the bars
+    QTest::addColumn<int>("shortBy");
+    QTest::addColumn<bool>("readable");
+    for (int mode = 0; mode < 7; ++mode) {
+        const char *name = symbologyRowFor(scanSymbologyForMode(mode)).name;
+        QTest::addRow("%s left at zone", name) << mode << -1 << 0 << true;
+        QTest::addRow("%s left one module in", name) << mode << -1 << 1 << false;
+        QTest::addRow("%s right at zone", name) << mode << 1 << 0 << true;
+        QTest::addRow("%s right one module in", name) << mode << 1 << 1 << false;
+        QTest::addRow("%s covered", name) << mode << 0 << 0 << false;
+    }
+}
+
+void placedScanTest::neighbours()
+{
+    QFETCH(int, mode);
+    QFETCH(int, side);
+    QFETCH(int, shortBy);
+    QFETCH(bool, readable);
+    const int d = 3;
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    diagramBarItem *bar = barcodeAt(scene, mode, d, {600, 20});
+    const symbolBars bars = symbolBarsOf(bar->symbol(bar->content));
+    const symbologyRow &row = symbologyRowFor(scanSymbologyForMode(mode));
+    const int required = side < 0 ? row.quietLeft : row.quietRight;
+    const int gap = (required - shortBy) * d;
+    if (side < 0)
+        blockAt(scene, blockFile, 600 + bars.first * d - gap, true);
+    else if (side > 0)
+        blockAt(scene, blockFile, 600 + bars.end * d + gap, false);
+    else
+        blockAt(scene, blockFile, 600 + (bars.first + bars.end) / 2 * d, false);
+    const placedVerdict placed = *verifyInPlace(scene, *bar);
+    QVERIFY(placed.isolatedReadable);
+    QCOMPARE(placed.verdict.readable, readable);
+    if (readable) {
+        QVERIFY(placed.verdict.reason.isEmpty());
+        QCOMPARE(placed.verdict.decoded, placed.verdict.expected);
+    } else if (side == 0) {
+        QCOMPARE(placed.verdict.reason, QStringLiteral("被图片项目遮盖"));
+    } else {
+        QCOMPARE(
+            placed.verdict.reason,
+            QStringLiteral("静区：图片项目在 %1 个模块处，需要 %2").arg(required - shortBy).arg(required));
+        QCOMPARE((side < 0 ? placed.left : placed.right).found, double(required - shortBy));
+    }
+}
+
+void placedScanTest::qrNeighbours_data()
+{
+    QTest::addColumn<bool>("converse");
+    QTest::addColumn<int>("shortBy");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("at zone") << false << 0 << QString();
+    QTest::newRow("one module in") << false << 1 << QStringLiteral("静区：图片项目在 3 个模块处，需要 4");
+    QTest::newRow("converse at zone") << true << 0 << QString();
+    QTest::newRow("converse overlapping") << true << 5 << QStringLiteral("被图片项目遮盖");
+}
+
+void placedScanTest::qrNeighbours()
+{
+    QFETCH(bool, converse);
+    QFETCH(int, shortBy);
+    QFETCH(QString, reason);
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    diagramQRCodeItem *qr = addQRCode(scene, {400, 10});
+    qr->scale = 8;
+    qr->converse = converse;
+    qr->regenerate();
+    blockAt(scene, blockFile, 400 - (4 - shortBy) * 8, true);
+    const placedVerdict placed = *verifyInPlace(scene, *qr);
+    QCOMPARE(placed.verdict.reason, reason);
+    QCOMPARE(placed.verdict.readable, reason.isEmpty());
+    if (reason.isEmpty())
+        QCOMPARE(placed.verdict.decoded, qr->content);
+}
+
+// Turned a quarter, the quiet zones lie above and below on the strip; a symbol reaching past the strip's
+// bottom is cut.
+void placedScanTest::turnedSymbol()
+{
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    diagramBarItem *bar = barcodeAt(scene, 6, 2, {500, 10}, 90);
+    QVERIFY(verifyInPlace(scene, *bar)->verdict.readable);
+    const symbolBars bars = symbolBarsOf(bar->symbol(bar->content));
+    // The left quiet zone is above the bars: a block ending 2 modules above them.
+    diagramImageItem *block = addImage(scene, blockFile);
+    block->setRotation(90);
+    block->setPos(500, 10 + bars.first * 2 - 2 * 2 - 40);
+    const placedVerdict near = *verifyInPlace(scene, *bar);
+    QCOMPARE(near.verdict.reason, QStringLiteral("静区：图片项目在 2 个模块处，需要 10"));
+    delete block;
+    bar->setPos(500, 150);
+    const placedVerdict cut = *verifyInPlace(scene, *bar);
+    QVERIFY(cut.isolatedReadable);
+    QCOMPARE(cut.verdict.reason, QStringLiteral("被纸带边缘截断"));
 }
 
 QTEST_MAIN(placedScanTest)

@@ -1,0 +1,49 @@
+#pragma once
+// Whether a barcode or QR item can be read where it is printed. The design is composed as sprtool render
+// draws it, cut to the symbol and its quiet zones and clipped by the strip's edges, and read with the
+// symbol's own symbology; the quiet zones are tested for other items' ink over the symbol's full height,
+// which a scanner reading across that row would meet even where the decoder copes.
+#include "printpreview.h"
+#include "symbolverdict.h"
+
+#include <optional>
+
+class QGraphicsItem;
+class QGraphicsScene;
+
+// One side of the quiet zone, in modules: what the symbology requires and how much blank paper is
+// there (at most the required amount). intruder: the nearest other item inside the zone, if any.
+struct quietZoneSide {
+    int required = 0;
+    double found = 0;
+    const QGraphicsItem *intruder = nullptr;
+};
+
+// Why a symbol does not read where it is printed, first cause first.
+enum class placedCause { none, refused, cutByEdge, covered, quietZone, decoder };
+
+struct placedVerdict {
+    // The symbol's verdict: readable only when the composed strip decodes and the quiet zones are clear;
+    // decoded is what the composed strip read as (kept when a quiet zone fails), reason the cause.
+    symbolVerdict verdict;
+    bool isolatedReadable = false; // the symbol's own picture reads
+    bool placed = false;           // the composed strip was looked at (a refused symbol is not)
+    placedCause cause = placedCause::none;
+    scanFailure failure = scanFailure::none; // the decoder's, on the composed strip
+    bool cutByEdge = false;
+    const QGraphicsItem *coveredBy = nullptr;
+    quietZoneSide left;
+    quietZoneSide right;
+    double moduleDots = 0; // the module (X-dimension) in printer dots
+};
+
+// The verdict on a barcode or QR item in its scene, at the canvas's values or, given preview, the
+// printer's; nullopt for other kinds.
+std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
+                                           const std::optional<previewValues> &preview = std::nullopt);
+
+// The kind of an item in the operator's words ("text", "barcode"...), translated.
+QString itemKindText(const QGraphicsItem &item);
+
+// The cause as sprtool info names it ("quietZone", "notFound"...); empty for none.
+QString placedCauseName(const placedVerdict &placed);
