@@ -1609,6 +1609,18 @@
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>محتوى واحد في كل سطر (“-” للإدخال القياسي)، يُكتب كل منها إلى اسم الملف في ‎-o‎: ‏{n} رقم السطر مكمّلًا بالأصفار، و{content} المحتوى بعد جعله صالحًا لأسماء الملفات</translation>
         </message>
+        <message>
+            <source>%1 单独可以扫描，但在打印的位置扫描不出：%2</source>
+            <translation>%1 يُقرأ منفردًا لكن لا يُقرأ في موضع طباعته: %2</translation>
+        </message>
+        <message>
+            <source>应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）</source>
+            <translation>المتوقع رقم من 1 إلى 200، أو رقمان بينهما فاصلة (عرضًا،طولًا)</translation>
+        </message>
+        <message>
+            <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
+            <translation>نقاط الطابعة لكل مليمتر، عرضًا (نقاط الشريط الـ 300) وطولًا؛ الافتراضي: إعداد المصمم</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2013,6 +2025,53 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>رابط GS1 الرقمي: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>placedScan</name>
+        <message>
+            <source>静区：%1项目在 %2 个模块处，需要 %3</source>
+            <translation>المنطقة الهادئة: عنصر %1 على بعد %2 وحدة، والمطلوب %3</translation>
+        </message>
+        <message>
+            <source>被纸带边缘截断</source>
+            <translation>مقطوع عند حافة الشريط</translation>
+        </message>
+        <message>
+            <source>被%1项目遮盖</source>
+            <translation>مغطى بعنصر %1</translation>
+        </message>
+        <message>
+            <source>文本</source>
+            <translation>نص</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>عداد</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>عداد 2</translation>
+        </message>
+        <message>
+            <source>条码</source>
+            <translation>باركود</translation>
+        </message>
+        <message>
+            <source>图片</source>
+            <translation>صورة</translation>
+        </message>
+        <message>
+            <source>时间</source>
+            <translation>وقت</translation>
+        </message>
+        <message>
+            <source>二维码</source>
+            <translation>رمز QR</translation>
+        </message>
+        <message>
+            <source>其他</source>
+            <translation>آخر</translation>
         </message>
     </context>
 </TS>

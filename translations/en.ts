@@ -1609,6 +1609,18 @@
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>one content per line (“-” for standard input), each written to the -o file name: {n} is the zero-padded line number, {content} the content made safe for file names</translation>
         </message>
+        <message>
+            <source>%1 单独可以扫描，但在打印的位置扫描不出：%2</source>
+            <translation>%1 scans on its own but not where it is printed: %2</translation>
+        </message>
+        <message>
+            <source>应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）</source>
+            <translation>expected a number from 1 to 200, or two separated by a comma (across,along)</translation>
+        </message>
+        <message>
+            <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
+            <translation>the printer's dots per millimetre, across (the strip's 300 dots) and along; default: the designer's setting</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2013,6 +2025,53 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>GS1 Digital Link: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>placedScan</name>
+        <message>
+            <source>静区：%1项目在 %2 个模块处，需要 %3</source>
+            <translation>quiet zone: %1 item at %2 modules, needs %3</translation>
+        </message>
+        <message>
+            <source>被纸带边缘截断</source>
+            <translation>cut off by the strip's edge</translation>
+        </message>
+        <message>
+            <source>被%1项目遮盖</source>
+            <translation>covered by %1 item</translation>
+        </message>
+        <message>
+            <source>文本</source>
+            <translation>text</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>counter</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>counter 2</translation>
+        </message>
+        <message>
+            <source>条码</source>
+            <translation>barcode</translation>
+        </message>
+        <message>
+            <source>图片</source>
+            <translation>image</translation>
+        </message>
+        <message>
+            <source>时间</source>
+            <translation>time</translation>
+        </message>
+        <message>
+            <source>二维码</source>
+            <translation>QR code</translation>
+        </message>
+        <message>
+            <source>其他</source>
+            <translation>other</translation>
         </message>
     </context>
 </TS>

@@ -1609,6 +1609,18 @@
             <source>每行一个内容（“-”表示标准输入），逐行写入 -o 给出的文件名：{n} 为补零的行号，{content} 为改成可作文件名的内容</source>
             <translation>her satırda bir içerik (standart girdi için “-”), her biri -o dosya adına yazılır: {n} sıfırla doldurulmuş satır numarası, {content} dosya adlarına uygun hâle getirilmiş içeriktir</translation>
         </message>
+        <message>
+            <source>%1 单独可以扫描，但在打印的位置扫描不出：%2</source>
+            <translation>%1 tek başına okunuyor ama basıldığı yerde okunmuyor: %2</translation>
+        </message>
+        <message>
+            <source>应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）</source>
+            <translation>1 ile 200 arasında bir sayı ya da virgülle ayrılmış iki sayı (enine,boyuna) bekleniyordu</translation>
+        </message>
+        <message>
+            <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
+            <translation>yazıcının milimetre başına nokta sayısı, enine (şeridin 300 noktası) ve boyuna; varsayılan: tasarımcıdaki ayar</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2013,6 +2025,53 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>GS1 Dijital Bağlantı: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>placedScan</name>
+        <message>
+            <source>静区：%1项目在 %2 个模块处，需要 %3</source>
+            <translation>sessiz bölge: %1 öğesi %2 modülde, %3 gerekli</translation>
+        </message>
+        <message>
+            <source>被纸带边缘截断</source>
+            <translation>şeridin kenarında kesiliyor</translation>
+        </message>
+        <message>
+            <source>被%1项目遮盖</source>
+            <translation>%1 öğesi tarafından örtülüyor</translation>
+        </message>
+        <message>
+            <source>文本</source>
+            <translation>metin</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>sayaç</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>sayaç 2</translation>
+        </message>
+        <message>
+            <source>条码</source>
+            <translation>barkod</translation>
+        </message>
+        <message>
+            <source>图片</source>
+            <translation>resim</translation>
+        </message>
+        <message>
+            <source>时间</source>
+            <translation>zaman</translation>
+        </message>
+        <message>
+            <source>二维码</source>
+            <translation>QR kod</translation>
+        </message>
+        <message>
+            <source>其他</source>
+            <translation>diğer</translation>
         </message>
     </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "clifonts.h"
 #include "cligs1.h"
 #include "cliio.h"
+#include "cliscan.h"
 #include "clitexts.h"
 #include "commands.h"
 #include "sprdocument.h"
@@ -65,7 +66,8 @@ bool byLine(const sprFinding &a, const sprFinding &b)
 }
 
 // The findings of one file: 0 none, 1 some, 2 unreadable. Notes are listed among them by line.
-int checkOne(const commandArgs &args, const QString &path, const previewValues &printAt, QByteArray &report)
+int checkOne(const commandArgs &args, const QString &path, const previewValues &printAt,
+             const PrinterResolution &printer, QByteArray &report)
 {
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
@@ -76,6 +78,7 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
     if (readable) {
         notes = fontNotes(scene, data);
         addGs1Findings(scene, data, printAt, read.findings);
+        addPlacedScanFindings(scene, data, printer, read.findings);
     }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);
@@ -94,13 +97,16 @@ int runCheckCommand(const commandArgs &args)
     if (args.arguments().count(QStringLiteral("-")) > 1)
         return args.usageError(cliText::stdinTwice());
     std::optional<previewValues> printAt;
-    const QString problem = readPreviewOptions(args, printAt);
+    PrinterResolution printer;
+    QString problem = readPreviewOptions(args, printAt);
+    if (problem.isEmpty())
+        problem = readPrinterOption(args, printer);
     if (!problem.isEmpty())
         return args.usageError(problem);
     int worst = exitSuccess;
     for (const QString &path : args.arguments()) {
         QByteArray report;
-        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()), report));
+        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()), printer, report));
         if (!printOut(args.command(), report))
             return exitFailed;
     }

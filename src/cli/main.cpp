@@ -27,6 +27,11 @@ const optionSpec checkAtOption{
     nullptr, "at", "ISO-8601",
     QT_TRANSLATE_NOOP("sprtool", "按打印机在这一时刻（默认现在）填入二维码占位符后检查 GS1 数字链接")};
 
+// check and info give modules in millimetres at the printer's resolution.
+const optionSpec dotsPerMmOption{
+    nullptr, "dots-per-mm", "A[,B]",
+    QT_TRANSLATE_NOOP("sprtool", "打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置")};
+
 const QVector<commandSpec> &commandTable()
 {
     static const QVector<commandSpec> table = {
@@ -59,14 +64,14 @@ const QVector<commandSpec> &commandTable()
         {"info",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "以 JSON Lines 输出设计的内容，每个文件一个对象"),
-         {checkAtOption, counter1Option},
+         {checkAtOption, counter1Option, dotsPerMmOption},
          1,
          -1,
          runInfoCommand},
         {"check",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "逐行报告会让打印机或设计软件误读设计的地方"),
-         {checkAtOption, counter1Option},
+         {checkAtOption, counter1Option, dotsPerMmOption},
          1,
          -1,
          runCheckCommand},

@@ -326,7 +326,7 @@ void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
 void paintDesignItems(QPainter &painter, const QList<QGraphicsItem *> &items,
                       const std::optional<previewValues> &preview)
 {
-    paintItems(painter, items, false, preview);
+    paintItems(painter, items, true, preview);
 }
 
 bool writeDesignPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,

@@ -42,7 +42,7 @@ QRectF exportPageRect(const QGraphicsScene &scene);
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
                  const std::optional<previewValues> &preview = std::nullopt, const QRectF &area = QRectF());
 
-// Paints the given items as paintDesign paints them on pictures, in the order given.
+// Paints the given items as paintDesign paints them with vectors, in the order given.
 void paintDesignItems(QPainter &painter, const QList<QGraphicsItem *> &items,
                       const std::optional<previewValues> &preview = std::nullopt);
 

@@ -5,6 +5,7 @@
 #include "diagramqrcodeitem.h"
 #include "scanfindings.h"
 #include "symbologytable.h"
+#include "textfamilyitem.h"
 
 #include <QCoreApplication>
 #include <QGraphicsScene>
@@ -73,9 +74,10 @@ std::optional<symbolFrame> frameOf(const QGraphicsItem &item)
 }
 
 // The part of the symbol's own coordinates given by area, as the printed strip shows it at pixelsPerUnit:
-// every item in items painted as render paints it, nothing outside the page.
-QImage composed(const QGraphicsScene &scene, const QGraphicsItem &item, const QRectF &area,
-                double pixelsPerUnit, const std::optional<previewValues> &preview,
+// every item painted as render paints its vector pages (barcodes and QR codes from their symbols, so no
+// large picture is drawn for a small view), nothing outside the page.
+QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
+                const QRectF &area, double pixelsPerUnit, const std::optional<previewValues> &preview,
                 const QGraphicsItem *only = nullptr)
 {
     const QSize size(qMax(1, int(std::ceil(area.width() * pixelsPerUnit))),
@@ -88,12 +90,12 @@ QImage composed(const QGraphicsScene &scene, const QGraphicsItem &item, const QR
     painter.scale(pixelsPerUnit, pixelsPerUnit);
     painter.translate(-area.topLeft());
     painter.setTransform(item.sceneTransform().inverted(), true);
-    painter.setClipRect(exportPageRect(scene));
+    painter.setClipRect(page);
     const QRectF sceneArea = item.sceneTransform().mapRect(area);
     if (only)
         paintDesignItems(painter, {const_cast<QGraphicsItem *>(only)}, preview);
     else
-        paintDesign(painter, scene, false, preview, sceneArea);
+        paintDesign(painter, scene, true, preview, sceneArea);
     return picture;
 }
 
@@ -131,8 +133,9 @@ void measureIntruder(const QImage &ink, const QRectF &area, double pixelsPerUnit
 }
 
 // The geometric test: every other item's ink inside the zone, each painted alone.
-void testQuietZones(const QGraphicsScene &scene, const QGraphicsItem &item, const symbolFrame &frame,
-                    const std::optional<previewValues> &preview, placedVerdict &placed)
+void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
+                    const symbolFrame &frame, const std::optional<previewValues> &preview,
+                    placedVerdict &placed)
 {
     const QRectF sceneZone = item.sceneTransform().mapRect(frame.zone);
     const QTransform toLocal = item.sceneTransform().inverted();
@@ -148,7 +151,7 @@ void testQuietZones(const QGraphicsScene &scene, const QGraphicsItem &item, cons
         const QRect grid =
             QRectF(reach.topLeft() * pixelsPerUnit, reach.size() * pixelsPerUnit).toAlignedRect();
         const QRectF area(QPointF(grid.topLeft()) / pixelsPerUnit, QSizeF(grid.size()) / pixelsPerUnit);
-        measureIntruder(composed(scene, item, area, pixelsPerUnit, preview, other), area, pixelsPerUnit,
+        measureIntruder(composed(scene, page, item, area, pixelsPerUnit, preview, other), area, pixelsPerUnit,
                         frame, other, placed);
     }
 }
@@ -210,6 +213,30 @@ QString expectedText(const QGraphicsItem &item, const symbolVerdict &isolated,
 }
 } // namespace
 
+size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item)
+{
+    size_t key = 0;
+    const auto mix = [&key](const auto &value) { key = key * 1000003u ^ size_t(qHash(value)); };
+    const std::optional<symbolFrame> frame = frameOf(item);
+    const QRectF reach = item.sceneTransform().mapRect(frame ? frame->zone : item.boundingRect());
+    for (const QGraphicsItem *near : scene.items(reach, Qt::IntersectsItemBoundingRect)) {
+        const QTransform t = near->sceneTransform();
+        const QRectF box = near->boundingRect();
+        for (const double number :
+             {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy(), box.width(), box.height(), near->opacity()})
+            mix(number);
+        mix(quint64(quintptr(near)));
+        mix(int(near->isVisible()));
+        if (const auto *text = dynamic_cast<const textFamilyItem *>(near)) {
+            mix(text->toPlainText());
+            mix(text->font().toString());
+        } else if (const auto *picture = dynamic_cast<const QGraphicsPixmapItem *>(near)) {
+            mix(picture->QGraphicsPixmapItem::pixmap().cacheKey());
+        }
+    }
+    return key;
+}
+
 QString itemKindText(const QGraphicsItem &item)
 {
     static const struct {
@@ -231,7 +258,8 @@ QString itemKindText(const QGraphicsItem &item)
 }
 
 std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
-                                           const std::optional<previewValues> &preview)
+                                           const std::optional<previewValues> &preview,
+                                           const QRectF &knownPage)
 {
     const std::optional<symbolVerdict> isolated = itemVerdict(item);
     if (!isolated)
@@ -253,13 +281,13 @@ std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QG
     const symbologyRow &row = symbologyRowFor(frame->symbology);
     placed.left = {row.quietLeft, double(row.quietLeft), nullptr};
     placed.right = {row.quietRight, double(row.quietRight), nullptr};
-    const QRectF page = exportPageRect(scene);
+    const QRectF page = knownPage.isNull() ? exportPageRect(scene) : knownPage;
     placed.cutByEdge =
         !page.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.sceneTransform().mapRect(frame->bars));
-    testQuietZones(scene, item, *frame, preview, placed);
+    testQuietZones(scene, page, item, *frame, preview, placed);
     // QR modules are read at a few pixels each, as large ones read the same.
     const double pixelsPerUnit = frame->matrix ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
-    const QImage strip = composed(scene, item, frame->readRows, pixelsPerUnit, preview);
+    const QImage strip = composed(scene, page, item, frame->readRows, pixelsPerUnit, preview);
     const scanResult scanned = scanPicture(strip, frame->symbology, 0,
                                            qMax(1, qRound(frame->module * pixelsPerUnit)), frame->inverted);
     symbolVerdict &verdict = placed.verdict;

@@ -6,6 +6,8 @@
 #include "printpreview.h"
 #include "symbolverdict.h"
 
+#include <QRectF>
+
 #include <optional>
 
 class QGraphicsItem;
@@ -38,9 +40,15 @@ struct placedVerdict {
 };
 
 // The verdict on a barcode or QR item in its scene, at the canvas's values or, given preview, the
-// printer's; nullopt for other kinds.
+// printer's; nullopt for other kinds. page: the scene's exportPageRect(), when the caller knows it
+// (finding it walks every item).
 std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
-                                           const std::optional<previewValues> &preview = std::nullopt);
+                                           const std::optional<previewValues> &preview = std::nullopt,
+                                           const QRectF &page = QRectF());
+
+// What the verdict depends on, as one number: the symbol and every item near enough to reach its quiet
+// zones, with their places and what they show. A verdict need be made again only when it changes.
+size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item);
 
 // The kind of an item in the operator's words ("text", "barcode"...), translated.
 QString itemKindText(const QGraphicsItem &item);

@@ -4,10 +4,15 @@
 #include "placedscan.h"
 #include "symbologytable.h"
 
+#include "sprtoolprocess.h"
+
 #include "barcodeencoders.h"
 #include "barcoderender.h"
 
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -51,6 +56,8 @@ private slots:
     void qrNeighbours_data();
     void qrNeighbours();
     void turnedSymbol();
+    void sprtoolAgrees_data();
+    void sprtoolAgrees();
 
 private:
     QTemporaryDir dir;
@@ -191,6 +198,61 @@ void placedScanTest::turnedSymbol()
     const placedVerdict cut = *verifyInPlace(scene, *bar);
     QVERIFY(cut.isolatedReadable);
     QCOMPARE(cut.verdict.reason, QStringLiteral("被纸带边缘截断"));
+}
+
+void placedScanTest::sprtoolAgrees_data()
+{
+    QTest::addColumn<double>("textGap"); // pixels between the text's box and the bars
+    QTest::addColumn<QString>("dotsPerMm");
+    QTest::addColumn<double>("xDimensionMm");
+    QTest::newRow("crowded") << 6.0 << "10" << 0.3;
+    QTest::newRow("clear") << 60.0 << "20,12" << 0.25;
+}
+
+// check and info give the verdict the designer gives, with the section's line and the module in mm.
+void placedScanTest::sprtoolAgrees()
+{
+    QFETCH(double, textGap);
+    QFETCH(QString, dotsPerMm);
+    QFETCH(double, xDimensionMm);
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    diagramBarItem *bar = barcodeAt(scene, 0, 3, {600, 20});
+    diagramTextItem *text = addText(scene, "MW");
+    text->setPos(600 + 33 - textGap - text->boundingRect().width(), 0);
+    const placedVerdict placed = *verifyInPlace(scene, *bar);
+    QCOMPARE(placed.verdict.readable, textGap >= 33);
+    const QString path = dir.filePath("design.spr");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray bytes = sprFileBytes(scene);
+    file.write(bytes);
+    file.close();
+    const int barLine = linesOf(bytes).indexOf("[BarItemInfo]") + 1;
+
+    const sprtoolRun check = runSprtool({"check", "--dots-per-mm", dotsPerMm, path});
+    QCOMPARE(check.exitCode, placed.verdict.readable ? 0 : 1);
+    const QString finding =
+        QStringLiteral("%1: barcode scans on its own but not where it is printed: quiet zone: "
+                       "text item at %2 modules, needs 11")
+            .arg(barLine)
+            .arg(std::floor(placed.left.found * 10) / 10);
+    QCOMPARE(QString::fromUtf8(check.out).contains(finding), !placed.verdict.readable);
+
+    const sprtoolRun info = runSprtool({"info", "--dots-per-mm", dotsPerMm, path});
+    QCOMPARE(info.exitCode, 0);
+    QJsonObject item;
+    for (const QJsonValue value : QJsonDocument::fromJson(info.out)["items"].toArray())
+        if (value["kind"] == "barcode")
+            item = value.toObject();
+    const QJsonObject scan = item["scan"].toObject();
+    QCOMPARE(scan["readable"].toBool(), placed.verdict.readable);
+    QCOMPARE(scan["decodedText"].toString(), placed.verdict.decoded);
+    QCOMPARE(item["decodedText"].isNull(), !placed.verdict.readable);
+    QCOMPARE(scan["cause"].toString(), placed.verdict.readable ? QString() : QStringLiteral("quietZone"));
+    QCOMPARE(scan["quietZoneModules"]["left"]["found"].toDouble(), std::round(placed.left.found * 100) / 100);
+    QCOMPARE(scan["quietZoneModules"]["left"]["required"].toInt(), 11);
+    QCOMPARE(scan["xDimensionMm"].toDouble(), xDimensionMm);
 }
 
 QTEST_MAIN(placedScanTest)
