@@ -2073,5 +2073,24 @@
             <source>其他</source>
             <translation>آخر</translation>
         </message>
+        <message>
+            <source>模块 %1 mm，符号 %2 × %3 mm</source>
+            <translation>الوحدة %1 مم، الرمز %2 × %3 مم</translation>
+        </message>
+        <message>
+            <source>模块小于 %1 的最小值 %2 mm（%3）</source>
+            <translation>الوحدة أصغر من الحد الأدنى لـ %1 وهو %2 مم (%3)</translation>
+        </message>
+    </context>
+    <context>
+        <name>scanVerdictLabel</name>
+        <message>
+            <source>打印尺寸</source>
+            <translation>الحجم المطبوع</translation>
+        </message>
+        <message>
+            <source>按打印机分辨率计算的模块和符号尺寸</source>
+            <translation>حجم الوحدة والرمز بدقة الطابعة</translation>
+        </message>
     </context>
 </TS>

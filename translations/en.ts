@@ -2073,5 +2073,24 @@
             <source>其他</source>
             <translation>other</translation>
         </message>
+        <message>
+            <source>模块 %1 mm，符号 %2 × %3 mm</source>
+            <translation>module %1 mm, symbol %2 × %3 mm</translation>
+        </message>
+        <message>
+            <source>模块小于 %1 的最小值 %2 mm（%3）</source>
+            <translation>module below the %1 minimum of %2 mm (%3)</translation>
+        </message>
+    </context>
+    <context>
+        <name>scanVerdictLabel</name>
+        <message>
+            <source>打印尺寸</source>
+            <translation>Printed size</translation>
+        </message>
+        <message>
+            <source>按打印机分辨率计算的模块和符号尺寸</source>
+            <translation>Module and symbol size at the printer's resolution</translation>
+        </message>
     </context>
 </TS>

@@ -2073,5 +2073,24 @@
             <source>其他</source>
             <translation>diğer</translation>
         </message>
+        <message>
+            <source>模块 %1 mm，符号 %2 × %3 mm</source>
+            <translation>modül %1 mm, sembol %2 × %3 mm</translation>
+        </message>
+        <message>
+            <source>模块小于 %1 的最小值 %2 mm（%3）</source>
+            <translation>modül %1 için en küçük değer olan %2 mm'den küçük (%3)</translation>
+        </message>
+    </context>
+    <context>
+        <name>scanVerdictLabel</name>
+        <message>
+            <source>打印尺寸</source>
+            <translation>Basılı boyut</translation>
+        </message>
+        <message>
+            <source>按打印机分辨率计算的模块和符号尺寸</source>
+            <translation>Yazıcı çözünürlüğünde modül ve sembol boyutu</translation>
+        </message>
     </context>
 </TS>

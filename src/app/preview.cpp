@@ -158,6 +158,7 @@ void Widget::refreshScanVerdict()
     for (const auto &row : shown) {
         if (row.panel == currentPanel && row.item->scene() != scene) {
             row.label->clear();
+            row.label->showPrintedSize({});
             verifiedItem = nullptr;
             return;
         }
@@ -184,8 +185,10 @@ void Widget::refreshScanVerdict()
     if (!placed)
         return;
     symbolVerdict verdict = placed->verdict;
+    const QStringList sizes = printedSizeTexts(*item, *placed, loadPrinterResolution());
     if (currentPanel == barcodePanel) {
         m_barSetting->scanVerdict()->showVerdict(verdict);
+        m_barSetting->scanVerdict()->showPrintedSize(sizes);
         return;
     }
     // A GS1 Digital Link is judged as it prints: at the preview's moment and counter, or now with the
@@ -196,4 +199,5 @@ void Widget::refreshScanVerdict()
         verdict.notes << gs1.problemTexts();
     }
     m_QRCodeSetting->scanVerdict()->showVerdict(verdict);
+    m_QRCodeSetting->scanVerdict()->showPrintedSize(sizes);
 }

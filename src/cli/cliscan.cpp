@@ -40,8 +40,8 @@ QJsonValue textOrNull(const QString &text)
 }
 } // namespace
 
-void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data, const PrinterResolution &,
-                           QVector<sprFinding> &findings)
+void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
+                           const PrinterResolution &printer, bool printerKnown, QVector<sprFinding> &findings)
 {
     const QVector<int> lines = symbolLines(data);
     const QRectF page = exportPageRect(scene);
@@ -51,8 +51,13 @@ void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data, 
             continue;
         const int line = lines.value(index++, 1);
         const std::optional<placedVerdict> placed = verifyInPlace(scene, *item, std::nullopt, page);
+        if (!placed)
+            continue;
+        // Against a printer the operator named: the default resolution is only a stand-in.
+        if (printerKnown && printedSizeOf(*item, *placed, printer).belowMinimum)
+            findings.append({line, printedSizeTexts(*item, *placed, printer).join(QStringLiteral("; "))});
         // A symbol that does not read even on its own is the reader's finding already.
-        if (!placed || !placed->isolatedReadable || placed->verdict.readable)
+        if (!placed->isolatedReadable || placed->verdict.readable)
             continue;
         findings.append(
             {line, QCoreApplication::translate("sprtool", "%1 单独可以扫描，但在打印的位置扫描不出：%2")
@@ -78,9 +83,7 @@ QJsonObject scanJson(const QGraphicsScene &scene, const QRectF &page, const QGra
     const auto side = [](const quietZoneSide &zone) {
         return QJsonObject{{"found", std::round(zone.found * 100) / 100}, {"required", zone.required}};
     };
-    // Bars that run across the strip have their modules along it.
-    const bool along = std::abs(std::cos(qDegreesToRadians(item.rotation()))) >= M_SQRT1_2;
-    const double mm = along ? printer.alongMm(placed->moduleDots) : printer.acrossMm(placed->moduleDots);
+    const double mm = printedSizeOf(item, *placed, printer).xDimensionMm;
     return QJsonObject{
         {"readable", placed->verdict.readable},
         {"decodedText", textOrNull(placed->verdict.decoded)},

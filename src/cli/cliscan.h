@@ -15,9 +15,12 @@ class QGraphicsScene;
 // --dots-per-mm, or the designer's setting; the usage problem, or an empty text when it is sound.
 QString readPrinterOption(const commandArgs &args, PrinterResolution &printer);
 
-// One finding per symbol that reads on its own but not where it is printed, at its section's line.
+// One finding per symbol that reads on its own but not where it is printed, at its section's line; with
+// printerKnown (--dots-per-mm or the designer's setting), also one per symbol whose module is below its
+// symbology's minimum.
 void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
-                           const PrinterResolution &printer, QVector<sprFinding> &findings);
+                           const PrinterResolution &printer, bool printerKnown,
+                           QVector<sprFinding> &findings);
 // The scan object of a barcode or QR item (see docs/sprtool-info.md).
 // page: the scene's exportPageRect().
 QJsonObject scanJson(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,

@@ -78,7 +78,8 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
     if (readable) {
         notes = fontNotes(scene, data);
         addGs1Findings(scene, data, printAt, read.findings);
-        addPlacedScanFindings(scene, data, printer, read.findings);
+        addPlacedScanFindings(scene, data, printer, args.isSet("dots-per-mm") || printerResolutionStored(),
+                              read.findings);
     }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);

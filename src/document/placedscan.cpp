@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QtMath>
 #include <cmath>
 
 namespace
@@ -213,6 +214,43 @@ QString expectedText(const QGraphicsItem &item, const symbolVerdict &isolated,
 }
 } // namespace
 
+printedSize printedSizeOf(const QGraphicsItem &item, const placedVerdict &placed,
+                          const PrinterResolution &printer)
+{
+    printedSize size;
+    // Bars that run across the strip have their modules along it.
+    const bool along = std::abs(std::cos(qDegreesToRadians(item.rotation()))) >= M_SQRT1_2;
+    size.xDimensionMm = along ? printer.alongMm(placed.moduleDots) : printer.acrossMm(placed.moduleDots);
+    // The picture as printed, without the frame the view may add around it.
+    const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item);
+    const QRectF box =
+        item.sceneTransform().mapRect(QRectF(QPointF(), picture ? QSizeF(picture->pictureSize()) : QSizeF()));
+    size.alongMm = printer.alongMm(box.width());
+    size.acrossMm = printer.acrossMm(box.height());
+    size.belowMinimum = placed.placed && size.xDimensionMm < symbologyRowFor(placed.symbology).minXMm;
+    return size;
+}
+
+QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &placed,
+                             const PrinterResolution &printer)
+{
+    if (!placed.placed)
+        return {};
+    const printedSize size = printedSizeOf(item, placed, printer);
+    QStringList texts{QCoreApplication::translate("placedScan", "模块 %1 mm，符号 %2 × %3 mm")
+                          .arg(size.xDimensionMm, 0, 'f', 3)
+                          .arg(size.alongMm, 0, 'f', 1)
+                          .arg(size.acrossMm, 0, 'f', 1)};
+    if (size.belowMinimum) {
+        const symbologyRow &row = symbologyRowFor(placed.symbology);
+        texts << QCoreApplication::translate("placedScan", "模块小于 %1 的最小值 %2 mm（%3）")
+                     .arg(QLatin1String(row.name))
+                     .arg(row.minXMm)
+                     .arg(QLatin1String(row.minXSource));
+    }
+    return texts;
+}
+
 size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item)
 {
     size_t key = 0;
@@ -278,6 +316,7 @@ std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QG
         return placed;
     placed.placed = true;
     placed.moduleDots = frame->module;
+    placed.symbology = frame->symbology;
     const symbologyRow &row = symbologyRowFor(frame->symbology);
     placed.left = {row.quietLeft, double(row.quietLeft), nullptr};
     placed.right = {row.quietRight, double(row.quietRight), nullptr};

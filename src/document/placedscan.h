@@ -3,6 +3,7 @@
 // draws it, cut to the symbol and its quiet zones and clipped by the strip's edges, and read with the
 // symbol's own symbology; the quiet zones are tested for other items' ink over the symbol's full height,
 // which a scanner reading across that row would meet even where the decoder copes.
+#include "designersettings.h"
 #include "printpreview.h"
 #include "symbolverdict.h"
 
@@ -37,6 +38,7 @@ struct placedVerdict {
     quietZoneSide left;
     quietZoneSide right;
     double moduleDots = 0; // the module (X-dimension) in printer dots
+    scanSymbology symbology = scanSymbology::qrCode;
 };
 
 // The verdict on a barcode or QR item in its scene, at the canvas's values or, given preview, the
@@ -45,6 +47,21 @@ struct placedVerdict {
 std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
                                            const std::optional<previewValues> &preview = std::nullopt,
                                            const QRectF &page = QRectF());
+
+// The printed size of a symbol at the printer's resolution: its module (X-dimension) and its extent
+// along and across the strip, in millimetres. belowMinimum: the module is smaller than its symbology's
+// minimum (symbologytable.h).
+struct printedSize {
+    double xDimensionMm = 0;
+    double alongMm = 0;
+    double acrossMm = 0;
+    bool belowMinimum = false;
+};
+printedSize printedSizeOf(const QGraphicsItem &item, const placedVerdict &placed,
+                          const PrinterResolution &printer);
+// "module 0.21 mm, symbol 23.9 × 11.6 mm", and the minimum when below it, translated.
+QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &placed,
+                             const PrinterResolution &printer);
 
 // What the verdict depends on, as one number: the symbol and every item near enough to reach its quiet
 // zones, with their places and what they show. A verdict need be made again only when it changes.

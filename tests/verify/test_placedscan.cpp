@@ -56,6 +56,7 @@ private slots:
     void qrNeighbours_data();
     void qrNeighbours();
     void turnedSymbol();
+    void printedSizeAtDefault();
     void sprtoolAgrees_data();
     void sprtoolAgrees();
 
@@ -200,13 +201,28 @@ void placedScanTest::turnedSymbol()
     QCOMPARE(cut.verdict.reason, QStringLiteral("被纸带边缘截断"));
 }
 
+// A 3-dot EAN-13 on the default printer (300 dots over 12.7 mm): 0.127 mm modules, below the minimum.
+void placedScanTest::printedSizeAtDefault()
+{
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    diagramBarItem *bar = barcodeAt(scene, 0, 3, {600, 20});
+    const printedSize size = printedSizeOf(*bar, *verifyInPlace(scene, *bar), PrinterResolution());
+    QCOMPARE(qRound(size.xDimensionMm * 1000), 127);
+    QCOMPARE(qRound(size.alongMm * 100), qRound(339 * 12.7 / 3));
+    QCOMPARE(qRound(size.acrossMm * 100), qRound(barcodePictureHeight(200, true) * 12.7 / 3));
+    QVERIFY(size.belowMinimum);
+}
+
 void placedScanTest::sprtoolAgrees_data()
 {
     QTest::addColumn<double>("textGap"); // pixels between the text's box and the bars
     QTest::addColumn<QString>("dotsPerMm");
     QTest::addColumn<double>("xDimensionMm");
-    QTest::newRow("crowded") << 6.0 << "10" << 0.3;
-    QTest::newRow("clear") << 60.0 << "20,12" << 0.25;
+    QTest::addColumn<bool>("belowMinimum");
+    QTest::newRow("crowded") << 6.0 << "10" << 0.3 << false;
+    QTest::newRow("clear") << 60.0 << "12,10" << 0.3 << false;
+    QTest::newRow("clear, module below the minimum") << 60.0 << "10,12" << 0.25 << true;
 }
 
 // check and info give the verdict the designer gives, with the section's line and the module in mm.
@@ -215,6 +231,7 @@ void placedScanTest::sprtoolAgrees()
     QFETCH(double, textGap);
     QFETCH(QString, dotsPerMm);
     QFETCH(double, xDimensionMm);
+    QFETCH(bool, belowMinimum);
     QGraphicsScene scene;
     setUpDesignScene(scene);
     diagramBarItem *bar = barcodeAt(scene, 0, 3, {600, 20});
@@ -231,7 +248,12 @@ void placedScanTest::sprtoolAgrees()
     const int barLine = linesOf(bytes).indexOf("[BarItemInfo]") + 1;
 
     const sprtoolRun check = runSprtool({"check", "--dots-per-mm", dotsPerMm, path});
-    QCOMPARE(check.exitCode, placed.verdict.readable ? 0 : 1);
+    QCOMPARE(check.exitCode, placed.verdict.readable && !belowMinimum ? 0 : 1);
+    const QString small =
+        QStringLiteral("%1: module %2 mm, symbol").arg(barLine).arg(xDimensionMm, 0, 'f', 3);
+    QCOMPARE(QString::fromUtf8(check.out).contains(small), belowMinimum);
+    QCOMPARE(check.out.contains("below the EAN-13 minimum of 0.264 mm (GS1 General Specifications"),
+             belowMinimum);
     const QString finding =
         QStringLiteral("%1: barcode scans on its own but not where it is printed: quiet zone: "
                        "text item at %2 modules, needs 11")
