@@ -1621,6 +1621,10 @@
             <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
             <translation>نقاط الطابعة لكل مليمتر، عرضًا (نقاط الشريط الـ 300) وطولًا؛ الافتراضي: إعداد المصمم</translation>
         </message>
+        <message>
+            <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
+            <translation>%1 لا يتحمل انتشار الحبر: لا يُقرأ إذا زاد عرض كل خط نقطة واحدة من كل جانب</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2080,6 +2084,10 @@
         <message>
             <source>模块小于 %1 的最小值 %2 mm（%3）</source>
             <translation>الوحدة أصغر من الحد الأدنى لـ %1 وهو %2 مم (%3)</translation>
+        </message>
+        <message>
+            <source>；经得起 %1 点的墨水扩散、%2 点的变细</source>
+            <translation>؛ يتحمل انتشار الحبر %1 نقطة والترقق %2 نقطة</translation>
         </message>
     </context>
     <context>

@@ -1621,6 +1621,10 @@
             <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
             <translation>the printer's dots per millimetre, across (the strip's 300 dots) and along; default: the designer's setting</translation>
         </message>
+        <message>
+            <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
+            <translation>%1 withstands no ink spread: with every bar 1 dot wider on each side it does not scan</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2080,6 +2084,10 @@
         <message>
             <source>模块小于 %1 的最小值 %2 mm（%3）</source>
             <translation>module below the %1 minimum of %2 mm (%3)</translation>
+        </message>
+        <message>
+            <source>；经得起 %1 点的墨水扩散、%2 点的变细</source>
+            <translation>; withstands %1 dots of spread, %2 of thinning</translation>
         </message>
     </context>
     <context>

@@ -1621,6 +1621,10 @@
             <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
             <translation>yazıcının milimetre başına nokta sayısı, enine (şeridin 300 noktası) ve boyuna; varsayılan: tasarımcıdaki ayar</translation>
         </message>
+        <message>
+            <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
+            <translation>%1 mürekkep yayılmasına dayanmıyor: her çubuk her yanda 1 nokta kalınlaşınca okunmuyor</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2080,6 +2084,10 @@
         <message>
             <source>模块小于 %1 的最小值 %2 mm（%3）</source>
             <translation>modül %1 için en küçük değer olan %2 mm'den küçük (%3)</translation>
+        </message>
+        <message>
+            <source>；经得起 %1 点的墨水扩散、%2 点的变细</source>
+            <translation>; %1 nokta yayılmaya, %2 nokta incelmeye dayanır</translation>
         </message>
     </context>
     <context>

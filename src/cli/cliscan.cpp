@@ -56,6 +56,10 @@ void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
         // Against a printer the operator named: the default resolution is only a stand-in.
         if (printerKnown && printedSizeOf(*item, *placed, printer).belowMinimum)
             findings.append({line, printedSizeTexts(*item, *placed, printer).join(QStringLiteral("; "))});
+        if (placed->inkGrowDots == 0)
+            findings.append({line, QCoreApplication::translate(
+                                       "sprtool", "%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出")
+                                       .arg(itemKindText(*item))});
         // A symbol that does not read even on its own is the reader's finding already.
         if (!placed->isolatedReadable || placed->verdict.readable)
             continue;
@@ -90,6 +94,8 @@ QJsonObject scanJson(const QGraphicsScene &scene, const QRectF &page, const QGra
         {"cause", textOrNull(placedCauseName(*placed))},
         {"quietZoneModules", QJsonObject{{"left", side(placed->left)}, {"right", side(placed->right)}}},
         {"xDimensionMm", placed->placed ? QJsonValue(mm) : QJsonValue(QJsonValue::Null)},
-        {"inkSpreadDots", QJsonValue(QJsonValue::Null)},
+        {"inkSpreadDots", placed->inkGrowDots < 0 ? QJsonValue(QJsonValue::Null)
+                                                  : QJsonObject{{"grow", placed->inkGrowDots},
+                                                                {"shrink", placed->inkShrinkDots}}},
     };
 }

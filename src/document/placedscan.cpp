@@ -157,6 +157,43 @@ void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGrap
     }
 }
 
+// The strip with every dark run of a row grown (dots > 0) or shrunk (dots < 0) by |dots| pixels on each
+// side, as ink spreading on the material or printed thin would leave it.
+QImage spreadInk(const QImage &strip, int dots)
+{
+    QImage out(strip.size(), QImage::Format_Grayscale8);
+    const int reach = std::abs(dots);
+    for (int y = 0; y < strip.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(strip.constScanLine(y));
+        uchar *target = out.scanLine(y);
+        for (int x = 0; x < strip.width(); ++x) {
+            // Grown: dark when any pixel within reach is; shrunk: only when all are.
+            bool dark = dots < 0;
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const int sx = x + dx;
+                const bool pixelDark = sx >= 0 && sx < strip.width() && qGray(row[sx]) < inkGrey;
+                if (dots > 0 ? pixelDark : !pixelDark) {
+                    dark = dots > 0;
+                    break;
+                }
+            }
+            target[x] = dark ? 0 : 255;
+        }
+    }
+    return out;
+}
+
+// The most dots (1 up to a module less one) by which the bars may grow or shrink with the strip still
+// reading; 0 when one dot already breaks it.
+int inkMargin(const QImage &strip, const symbolFrame &frame, int direction)
+{
+    const int limit = qMax(1, int(frame.module) - 1);
+    for (int dots = 1; dots <= limit; ++dots)
+        if (!scanPicture(spreadInk(strip, direction * dots), frame.symbology, 0, int(frame.module)).found)
+            return dots - 1;
+    return limit;
+}
+
 QString quietZoneCause(const quietZoneSide &side)
 {
     return QCoreApplication::translate("placedScan", "静区：%1项目在 %2 个模块处，需要 %3")
@@ -241,6 +278,10 @@ QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &pla
                           .arg(size.xDimensionMm, 0, 'f', 3)
                           .arg(size.alongMm, 0, 'f', 1)
                           .arg(size.acrossMm, 0, 'f', 1)};
+    if (placed.inkGrowDots >= 0)
+        texts[0] += QCoreApplication::translate("placedScan", "；经得起 %1 点的墨水扩散、%2 点的变细")
+                        .arg(placed.inkGrowDots)
+                        .arg(placed.inkShrinkDots);
     if (size.belowMinimum) {
         const symbologyRow &row = symbologyRowFor(placed.symbology);
         texts << QCoreApplication::translate("placedScan", "模块小于 %1 的最小值 %2 mm（%3）")
@@ -337,6 +378,10 @@ std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QG
     verdict.reason = causeText(placed);
     verdict.readable = placed.cause == placedCause::none;
     verdict.failedScanOnly = !verdict.readable;
+    if (verdict.readable && !frame->matrix) {
+        placed.inkGrowDots = inkMargin(strip, *frame, 1);
+        placed.inkShrinkDots = inkMargin(strip, *frame, -1);
+    }
     return placed;
 }
 

@@ -39,6 +39,10 @@ struct placedVerdict {
     quietZoneSide right;
     double moduleDots = 0; // the module (X-dimension) in printer dots
     scanSymbology symbology = scanSymbology::qrCode;
+    // Linear symbols that read in place: the most printer dots every bar may grow (ink spread) or
+    // shrink (thin ink) per side with the symbol still reading there; -1 when not known.
+    int inkGrowDots = -1;
+    int inkShrinkDots = -1;
 };
 
 // The verdict on a barcode or QR item in its scene, at the canvas's values or, given preview, the
@@ -59,7 +63,8 @@ struct printedSize {
 };
 printedSize printedSizeOf(const QGraphicsItem &item, const placedVerdict &placed,
                           const PrinterResolution &printer);
-// "module 0.21 mm, symbol 23.9 × 11.6 mm", and the minimum when below it, translated.
+// "module 0.21 mm, symbol 23.9 × 11.6 mm" with the ink-spread margin when known, and the minimum when
+// below it, translated.
 QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &placed,
                              const PrinterResolution &printer);
 

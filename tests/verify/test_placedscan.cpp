@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -57,6 +58,8 @@ private slots:
     void qrNeighbours();
     void turnedSymbol();
     void printedSizeAtDefault();
+    void inkSpreadMargin_data();
+    void inkSpreadMargin();
     void sprtoolAgrees_data();
     void sprtoolAgrees();
 
@@ -201,6 +204,44 @@ void placedScanTest::turnedSymbol()
     QCOMPARE(cut.verdict.reason, QStringLiteral("被纸带边缘截断"));
 }
 
+void placedScanTest::inkSpreadMargin_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("d");
+    for (const int mode : {0, 2, 6})
+        for (const int d : {2, 3, 6})
+            QTest::addRow("%s d %d", symbologyRowFor(scanSymbologyForMode(mode)).name, d) << mode << d;
+}
+
+// The margin against the decoder reading the symbol's own bars drawn wider, run by run: it reads at the
+// margin and not one dot beyond (unless the margin is the largest tried).
+void placedScanTest::inkSpreadMargin()
+{
+    QFETCH(int, mode);
+    QFETCH(int, d);
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    diagramBarItem *bar = barcodeAt(scene, mode, d, {600, 20});
+    const placedVerdict placed = *verifyInPlace(scene, *bar);
+    QVERIFY(placed.verdict.readable);
+    QVERIFY(placed.inkGrowDots >= 0 && placed.inkGrowDots <= qMax(1, d - 1));
+    const barcodeSymbol symbol = bar->symbol(bar->content);
+    const auto grownReads = [&](int dots) {
+        QImage picture = renderBarcodePixmap(symbol).toImage();
+        QPainter painter(&picture);
+        for (const barcodeRun &run : symbol.runs)
+            if (run.dark)
+                painter.fillRect(QRect(run.module * d - dots, 0, run.count * d + 2 * dots, run.height),
+                                 Qt::black);
+        painter.end();
+        const symbologyRow &row = symbologyRowFor(scanSymbologyForMode(mode));
+        return scanPicture(picture, row.symbology, row.quietLeft * d, d).found;
+    };
+    QVERIFY(grownReads(placed.inkGrowDots));
+    if (placed.inkGrowDots < d - 1)
+        QVERIFY(!grownReads(placed.inkGrowDots + 1));
+}
+
 // A 3-dot EAN-13 on the default printer (300 dots over 12.7 mm): 0.127 mm modules, below the minimum.
 void placedScanTest::printedSizeAtDefault()
 {
@@ -220,9 +261,9 @@ void placedScanTest::sprtoolAgrees_data()
     QTest::addColumn<QString>("dotsPerMm");
     QTest::addColumn<double>("xDimensionMm");
     QTest::addColumn<bool>("belowMinimum");
-    QTest::newRow("crowded") << 6.0 << "10" << 0.3 << false;
-    QTest::newRow("clear") << 60.0 << "12,10" << 0.3 << false;
-    QTest::newRow("clear, module below the minimum") << 60.0 << "10,12" << 0.25 << true;
+    QTest::newRow("crowded") << 6.0 << "10" << 0.6 << false;
+    QTest::newRow("clear") << 120.0 << "12,10" << 0.6 << false;
+    QTest::newRow("clear, module below the minimum") << 120.0 << "10,30" << 0.2 << true;
 }
 
 // check and info give the verdict the designer gives, with the section's line and the module in mm.
@@ -234,11 +275,11 @@ void placedScanTest::sprtoolAgrees()
     QFETCH(bool, belowMinimum);
     QGraphicsScene scene;
     setUpDesignScene(scene);
-    diagramBarItem *bar = barcodeAt(scene, 0, 3, {600, 20});
+    diagramBarItem *bar = barcodeAt(scene, 0, 6, {600, 20});
     diagramTextItem *text = addText(scene, "MW");
-    text->setPos(600 + 33 - textGap - text->boundingRect().width(), 0);
+    text->setPos(600 + 66 - textGap - text->boundingRect().width(), 0);
     const placedVerdict placed = *verifyInPlace(scene, *bar);
-    QCOMPARE(placed.verdict.readable, textGap >= 33);
+    QCOMPARE(placed.verdict.readable, textGap >= 66);
     const QString path = dir.filePath("design.spr");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -275,6 +316,9 @@ void placedScanTest::sprtoolAgrees()
     QCOMPARE(scan["quietZoneModules"]["left"]["found"].toDouble(), std::round(placed.left.found * 100) / 100);
     QCOMPARE(scan["quietZoneModules"]["left"]["required"].toInt(), 11);
     QCOMPARE(scan["xDimensionMm"].toDouble(), xDimensionMm);
+    QCOMPARE(scan["inkSpreadDots"].isNull(), !placed.verdict.readable);
+    QCOMPARE(scan["inkSpreadDots"]["grow"].toInt(-1), placed.inkGrowDots);
+    QCOMPARE(scan["inkSpreadDots"]["shrink"].toInt(-1), placed.inkShrinkDots);
 }
 
 QTEST_MAIN(placedScanTest)
