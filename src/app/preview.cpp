@@ -184,6 +184,11 @@ void Widget::refreshScanVerdict()
     const std::optional<placedVerdict> placed = verifyInPlace(*scene, *item, printAt);
     if (!placed)
         return;
+    // Sides that an item intrudes on are shaded red; a QR code's top and bottom count with its left and
+    // right.
+    const bool left = placed->left.intruder != nullptr;
+    const bool right = placed->right.intruder != nullptr;
+    scene->setQuietZoneShades(item, quietZonePolygons(*item), {left, right, left, right});
     symbolVerdict verdict = placed->verdict;
     const QStringList sizes = printedSizeTexts(*item, *placed, loadPrinterResolution());
     if (currentPanel == barcodePanel) {

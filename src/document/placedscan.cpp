@@ -292,6 +292,54 @@ QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &pla
     return texts;
 }
 
+QList<QPolygonF> quietZonePolygons(const QGraphicsItem &item)
+{
+    const std::optional<symbolFrame> frame = frameOf(item);
+    if (!frame)
+        return {};
+    const QRectF &z = frame->zone;
+    const QRectF &b = frame->bars;
+    QList<QRectF> sides{QRectF(QPointF(z.left(), z.top()), QPointF(b.left(), z.bottom())),
+                        QRectF(QPointF(b.right(), z.top()), QPointF(z.right(), z.bottom()))};
+    if (frame->matrix)
+        sides << QRectF(QPointF(b.left(), z.top()), QPointF(b.right(), b.top()))
+              << QRectF(QPointF(b.left(), b.bottom()), QPointF(b.right(), z.bottom()));
+    QList<QPolygonF> polygons;
+    for (const QRectF &side : sides)
+        polygons << item.sceneTransform().map(QPolygonF(side));
+    return polygons;
+}
+
+QPointF clearOfQuietZones(const QGraphicsScene &scene, QGraphicsItem &item, QPointF pos)
+{
+    const std::optional<symbolFrame> own = frameOf(item);
+    // Enough tries to pass any row of neighbours; each one moves at least a pixel.
+    for (int tries = 0; tries < 1000; ++tries) {
+        item.setPos(pos);
+        const QRectF box = item.sceneBoundingRect();
+        const QRectF zone = own ? item.sceneTransform().mapRect(own->zone) : box;
+        qreal shift = 0;
+        for (const QGraphicsItem *other : scene.items(zone.united(box).adjusted(-2000, 0, 0, 0))) {
+            if (other == &item || other->parentItem())
+                continue;
+            const QRectF otherBox = other->sceneBoundingRect();
+            // Only quiet zones move anything: items that merely touch keep the insertion rule.
+            if (own && zone.intersects(otherBox))
+                shift = qMax(shift, otherBox.right() - zone.left());
+            const std::optional<symbolFrame> theirs = frameOf(*other);
+            if (!theirs)
+                continue;
+            const QRectF otherZone = other->sceneTransform().mapRect(theirs->zone);
+            if (otherZone.intersects(box))
+                shift = qMax(shift, otherZone.right() - box.left());
+        }
+        if (shift <= 0)
+            return pos;
+        pos.rx() += std::ceil(shift);
+    }
+    return pos;
+}
+
 size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item)
 {
     size_t key = 0;

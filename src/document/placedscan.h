@@ -7,6 +7,8 @@
 #include "printpreview.h"
 #include "symbolverdict.h"
 
+#include <QList>
+#include <QPolygonF>
 #include <QRectF>
 
 #include <optional>
@@ -71,6 +73,13 @@ QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &pla
 // What the verdict depends on, as one number: the symbol and every item near enough to reach its quiet
 // zones, with their places and what they show. A verdict need be made again only when it changes.
 size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item);
+
+// The quiet zones of a barcode or QR item in scene coordinates, as rectangles beside its bars (left and
+// right; a QR code also above and below); empty for other kinds.
+QList<QPolygonF> quietZonePolygons(const QGraphicsItem &item);
+// The position nearest to pos, going right along the strip, at which item (not yet in the scene, or in
+// it) keeps its own quiet zones clear of the items there and stays out of theirs.
+QPointF clearOfQuietZones(const QGraphicsScene &scene, QGraphicsItem &item, QPointF pos);
 
 // The kind of an item in the operator's words ("text", "barcode"...), translated.
 QString itemKindText(const QGraphicsItem &item);

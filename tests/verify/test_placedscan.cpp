@@ -57,6 +57,8 @@ private slots:
     void qrNeighbours_data();
     void qrNeighbours();
     void turnedSymbol();
+    void placementKeepsQuietZones_data();
+    void placementKeepsQuietZones();
     void printedSizeAtDefault();
     void inkSpreadMargin_data();
     void inkSpreadMargin();
@@ -240,6 +242,45 @@ void placedScanTest::inkSpreadMargin()
     QVERIFY(grownReads(placed.inkGrowDots));
     if (placed.inkGrowDots < d - 1)
         QVERIFY(!grownReads(placed.inkGrowDots + 1));
+}
+
+void placedScanTest::placementKeepsQuietZones_data()
+{
+    QTest::addColumn<int>("first");  // -1 text, 0 to 6 a barcode mode, 7 a QR code
+    QTest::addColumn<int>("second"); // the same, placed at the design's right edge
+    QTest::newRow("barcode after text") << -1 << 0;
+    QTest::newRow("text after barcode") << 6 << -1;
+    QTest::newRow("QR code after barcode") << 0 << 7;
+    QTest::newRow("barcode after QR code") << 7 << 2;
+    QTest::newRow("text after text: unchanged") << -1 << -1;
+}
+
+// New and pasted items go to the design's right edge, moved on only as far as quiet zones ask.
+void placedScanTest::placementKeepsQuietZones()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    const auto make = [&](int kind) -> QGraphicsItem * {
+        if (kind < 0)
+            return addText(scene, "MW");
+        if (kind == 7)
+            return addQRCode(scene);
+        return barcodeAt(scene, kind, 3, {});
+    };
+    make(first);
+    const double edge = designRightEdge(scene);
+    QGraphicsItem *added = make(second);
+    scene.removeItem(added);
+    const QPointF pos = clearOfQuietZones(scene, *added, {edge, 0});
+    scene.addItem(added);
+    for (QGraphicsItem *item : scene.items()) {
+        if (const std::optional<placedVerdict> placed = verifyInPlace(scene, *item))
+            QVERIFY2(placed->verdict.readable, qPrintable(placed->verdict.reason));
+    }
+    if (first < 0 && second < 0)
+        QCOMPARE(pos.x(), edge);
 }
 
 // A 3-dot EAN-13 on the default printer (300 dots over 12.7 mm): 0.127 mm modules, below the minimum.
