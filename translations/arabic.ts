@@ -424,6 +424,26 @@
             <source>查找图片 %1</source>
             <translation>البحث عن الصورة %1</translation>
         </message>
+        <message>
+            <source>Image Files(*.jpg *.bmp)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>السطر الأول من الملف ليس [FileInfo]: هذا ليس ملف تصميم</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>يحتوي الملف على أكثر من %1 عنصر ولا يمكن فتحه بالكامل</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>حجم الملف أكبر من %1 ميبيبايت ولا يمكن فتحه</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -1672,6 +1692,10 @@
             <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
             <translation>TextContent فارغ: يعرض المصمم إطار "نص فارغ"، ولا تطبع الطابعة شيئًا</translation>
         </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>إحدى الصور تتجاوز الحد الذي يسمح به القارئ للصورة الواحدة وهو %1 MiB؛ لا يُقرأ أي شيء</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>
@@ -2010,6 +2034,22 @@
             <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
             <translation>تعرض العناصر التي يأتي محتواها من ملف بيانات السطر N منه (ضمن سطرها الأول والأخير)</translation>
         </message>
+        <message>
+            <source>%1 单独可以扫描，但在打印的位置扫描不出：%2</source>
+            <translation>%1 يُقرأ منفردًا لكن لا يُقرأ في موضع طباعته: %2</translation>
+        </message>
+        <message>
+            <source>应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）</source>
+            <translation>المتوقع رقم من 1 إلى 200، أو رقمان بينهما فاصلة (عرضًا،طولًا)</translation>
+        </message>
+        <message>
+            <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
+            <translation>نقاط الطابعة لكل مليمتر، عرضًا (نقاط الشريط الـ 300) وطولًا؛ الافتراضي: إعداد المصمم</translation>
+        </message>
+        <message>
+            <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
+            <translation>%1 لا يتحمل انتشار الحبر: لا يُقرأ إذا زاد عرض كل خط نقطة واحدة من كل جانب</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2277,6 +2317,76 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+    </context>
+    <context>
+        <name>placedScan</name>
+        <message>
+            <source>静区：%1项目在 %2 个模块处，需要 %3</source>
+            <translation>المنطقة الهادئة: عنصر %1 على بعد %2 وحدة، والمطلوب %3</translation>
+        </message>
+        <message>
+            <source>被纸带边缘截断</source>
+            <translation>مقطوع عند حافة الشريط</translation>
+        </message>
+        <message>
+            <source>被%1项目遮盖</source>
+            <translation>مغطى بعنصر %1</translation>
+        </message>
+        <message>
+            <source>文本</source>
+            <translation>نص</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>عداد</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>عداد 2</translation>
+        </message>
+        <message>
+            <source>条码</source>
+            <translation>باركود</translation>
+        </message>
+        <message>
+            <source>图片</source>
+            <translation>صورة</translation>
+        </message>
+        <message>
+            <source>时间</source>
+            <translation>وقت</translation>
+        </message>
+        <message>
+            <source>二维码</source>
+            <translation>رمز QR</translation>
+        </message>
+        <message>
+            <source>其他</source>
+            <translation>آخر</translation>
+        </message>
+        <message>
+            <source>模块 %1 mm，符号 %2 × %3 mm</source>
+            <translation>الوحدة %1 مم، الرمز %2 × %3 مم</translation>
+        </message>
+        <message>
+            <source>模块小于 %1 的最小值 %2 mm（%3）</source>
+            <translation>الوحدة أصغر من الحد الأدنى لـ %1 وهو %2 مم (%3)</translation>
+        </message>
+        <message>
+            <source>；经得起 %1 点的墨水扩散、%2 点的变细</source>
+            <translation>؛ يتحمل انتشار الحبر %1 نقطة والترقق %2 نقطة</translation>
+        </message>
+    </context>
+    <context>
+        <name>scanVerdictLabel</name>
+        <message>
+            <source>打印尺寸</source>
+            <translation>الحجم المطبوع</translation>
+        </message>
+        <message>
+            <source>按打印机分辨率计算的模块和符号尺寸</source>
+            <translation>حجم الوحدة والرمز بدقة الطابعة</translation>
         </message>
     </context>
 </TS>

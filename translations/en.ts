@@ -424,6 +424,26 @@
             <source>查找图片 %1</source>
             <translation>Find the picture %1</translation>
         </message>
+        <message>
+            <source>Image Files(*.jpg *.bmp)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>The first line of the file is not [FileInfo]: it is not a design file</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>The file holds more than %1 items and cannot be opened completely</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>The file is larger than %1 MiB and cannot be opened</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -1672,6 +1692,10 @@
             <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
             <translation>TextContent is empty: the designer shows an "Empty text" frame, the printer prints nothing</translation>
         </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>a picture is beyond the reader's budget of %1 MiB for one picture; nothing is read</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>
@@ -2010,6 +2034,22 @@
             <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
             <translation>items whose content comes from a data file show line N of it (held to their own first and last line)</translation>
         </message>
+        <message>
+            <source>%1 单独可以扫描，但在打印的位置扫描不出：%2</source>
+            <translation>%1 scans on its own but not where it is printed: %2</translation>
+        </message>
+        <message>
+            <source>应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）</source>
+            <translation>expected a number from 1 to 200, or two separated by a comma (across,along)</translation>
+        </message>
+        <message>
+            <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
+            <translation>the printer's dots per millimetre, across (the strip's 300 dots) and along; default: the designer's setting</translation>
+        </message>
+        <message>
+            <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
+            <translation>%1 withstands no ink spread: with every bar 1 dot wider on each side it does not scan</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2277,6 +2317,76 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+    </context>
+    <context>
+        <name>placedScan</name>
+        <message>
+            <source>静区：%1项目在 %2 个模块处，需要 %3</source>
+            <translation>quiet zone: %1 item at %2 modules, needs %3</translation>
+        </message>
+        <message>
+            <source>被纸带边缘截断</source>
+            <translation>cut off by the strip's edge</translation>
+        </message>
+        <message>
+            <source>被%1项目遮盖</source>
+            <translation>covered by %1 item</translation>
+        </message>
+        <message>
+            <source>文本</source>
+            <translation>text</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>counter</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>counter 2</translation>
+        </message>
+        <message>
+            <source>条码</source>
+            <translation>barcode</translation>
+        </message>
+        <message>
+            <source>图片</source>
+            <translation>image</translation>
+        </message>
+        <message>
+            <source>时间</source>
+            <translation>time</translation>
+        </message>
+        <message>
+            <source>二维码</source>
+            <translation>QR code</translation>
+        </message>
+        <message>
+            <source>其他</source>
+            <translation>other</translation>
+        </message>
+        <message>
+            <source>模块 %1 mm，符号 %2 × %3 mm</source>
+            <translation>module %1 mm, symbol %2 × %3 mm</translation>
+        </message>
+        <message>
+            <source>模块小于 %1 的最小值 %2 mm（%3）</source>
+            <translation>module below the %1 minimum of %2 mm (%3)</translation>
+        </message>
+        <message>
+            <source>；经得起 %1 点的墨水扩散、%2 点的变细</source>
+            <translation>; withstands %1 dots of spread, %2 of thinning</translation>
+        </message>
+    </context>
+    <context>
+        <name>scanVerdictLabel</name>
+        <message>
+            <source>打印尺寸</source>
+            <translation>Printed size</translation>
+        </message>
+        <message>
+            <source>按打印机分辨率计算的模块和符号尺寸</source>
+            <translation>Module and symbol size at the printer's resolution</translation>
         </message>
     </context>
 </TS>

@@ -424,6 +424,26 @@
             <source>查找图片 %1</source>
             <translation>%1 resmini bul</translation>
         </message>
+        <message>
+            <source>Image Files(*.jpg *.bmp)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>文件第一行不是 [FileInfo]，不是设计文件</source>
+            <translation>Dosyanın ilk satırı [FileInfo] değil: bu bir tasarım dosyası değil</translation>
+        </message>
+        <message>
+            <source>文件中的项目超过 %1 个，无法完整打开</source>
+            <translation>Dosyada %1 öğeden fazla var ve tamamı açılamıyor</translation>
+        </message>
+        <message>
+            <source>文件超过 %1 MiB，无法打开</source>
+            <translation>Dosya %1 MiB'tan büyük, açılamıyor</translation>
+        </message>
+        <message>
+            <source>图片超过 %1 MiB，无法打开</source>
+            <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -1672,6 +1692,10 @@
             <source>TextContent 为空：设计软件显示“空文本”框，打印机不打印任何内容</source>
             <translation>TextContent boş: tasarımcı bir "Boş metin" çerçevesi gösterir, yazıcı hiçbir şey yazdırmaz</translation>
         </message>
+        <message>
+            <source>有一张图片超出读取器对单张图片 %1 MiB 的限额；不读取任何内容</source>
+            <translation>bir resim, okuyucunun tek bir resim için ayırdığı %1 MiB sınırını aşıyor; hiçbir şey okunmaz</translation>
+        </message>
     </context>
     <context>
         <name>sprWriter</name>
@@ -2010,6 +2034,22 @@
             <source>内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）</source>
             <translation>içeriği veri dosyasından gelen öğeler onun N. satırını gösterir (kendi ilk ve son satırları içinde)</translation>
         </message>
+        <message>
+            <source>%1 单独可以扫描，但在打印的位置扫描不出：%2</source>
+            <translation>%1 tek başına okunuyor ama basıldığı yerde okunmuyor: %2</translation>
+        </message>
+        <message>
+            <source>应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）</source>
+            <translation>1 ile 200 arasında bir sayı ya da virgülle ayrılmış iki sayı (enine,boyuna) bekleniyordu</translation>
+        </message>
+        <message>
+            <source>打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置</source>
+            <translation>yazıcının milimetre başına nokta sayısı, enine (şeridin 300 noktası) ve boyuna; varsayılan: tasarımcıdaki ayar</translation>
+        </message>
+        <message>
+            <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
+            <translation>%1 mürekkep yayılmasına dayanmıyor: her çubuk her yanda 1 nokta kalınlaşınca okunmuyor</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>
@@ -2277,6 +2317,76 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+    </context>
+    <context>
+        <name>placedScan</name>
+        <message>
+            <source>静区：%1项目在 %2 个模块处，需要 %3</source>
+            <translation>sessiz bölge: %1 öğesi %2 modülde, %3 gerekli</translation>
+        </message>
+        <message>
+            <source>被纸带边缘截断</source>
+            <translation>şeridin kenarında kesiliyor</translation>
+        </message>
+        <message>
+            <source>被%1项目遮盖</source>
+            <translation>%1 öğesi tarafından örtülüyor</translation>
+        </message>
+        <message>
+            <source>文本</source>
+            <translation>metin</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>sayaç</translation>
+        </message>
+        <message>
+            <source>计数器2</source>
+            <translation>sayaç 2</translation>
+        </message>
+        <message>
+            <source>条码</source>
+            <translation>barkod</translation>
+        </message>
+        <message>
+            <source>图片</source>
+            <translation>resim</translation>
+        </message>
+        <message>
+            <source>时间</source>
+            <translation>zaman</translation>
+        </message>
+        <message>
+            <source>二维码</source>
+            <translation>QR kod</translation>
+        </message>
+        <message>
+            <source>其他</source>
+            <translation>diğer</translation>
+        </message>
+        <message>
+            <source>模块 %1 mm，符号 %2 × %3 mm</source>
+            <translation>modül %1 mm, sembol %2 × %3 mm</translation>
+        </message>
+        <message>
+            <source>模块小于 %1 的最小值 %2 mm（%3）</source>
+            <translation>modül %1 için en küçük değer olan %2 mm'den küçük (%3)</translation>
+        </message>
+        <message>
+            <source>；经得起 %1 点的墨水扩散、%2 点的变细</source>
+            <translation>; %1 nokta yayılmaya, %2 nokta incelmeye dayanır</translation>
+        </message>
+    </context>
+    <context>
+        <name>scanVerdictLabel</name>
+        <message>
+            <source>打印尺寸</source>
+            <translation>Basılı boyut</translation>
+        </message>
+        <message>
+            <source>按打印机分辨率计算的模块和符号尺寸</source>
+            <translation>Yazıcı çözünürlüğünde modül ve sembol boyutu</translation>
         </message>
     </context>
 </TS>

@@ -3,6 +3,8 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "placedscan.h"
+
 #include "diagramimageitem.h"
 #include "diagramscene.h"
 #include "placement.h"
@@ -166,7 +168,7 @@ void Widget::pasteText(const QByteArray &sections)
         QPointF pos = clampedPlacement(*item, item->pos() + shift);
         for (int tries = 0; tries < 100 && occupied(scene, item, pos); ++tries)
             pos = clampedPlacement(*item, pos + QPointF(pasteOffset, 0));
-        item->setPos(pos);
+        item->setPos(clampedPlacement(*item, clearOfQuietZones(*scene, *item, pos)));
     }
     loadingPanel = true;
     undo->push(

@@ -12,6 +12,7 @@
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "placedscan.h"
 #include "previewbar.h"
 #include "printpreview.h"
 #include "qrcodesetting.h"
@@ -170,41 +171,51 @@ void Widget::refreshScanVerdict()
     for (const auto &row : shown) {
         if (row.panel == currentPanel && row.item->scene() != scene) {
             row.label->clear();
+            row.label->showPrintedSize({});
             verifiedItem = nullptr;
             return;
         }
     }
+    const QGraphicsItem *item = currentPanel == barcodePanel
+                                    ? static_cast<const QGraphicsItem *>(currentBarItem)
+                                : currentPanel == qrPanel ? currentQRCodeItem
+                                                          : nullptr;
+    if (!item)
+        return;
+    // Judged where it is printed: only a change to the symbol, its neighbourhood or the preview's values
+    // asks for a new verdict.
+    const std::optional<previewValues> printAt =
+        isPreviewShown() ? std::optional<previewValues>(preview->values()) : std::nullopt;
+    size_t key = placedRegionKey(*scene, *item);
+    if (printAt)
+        key ^= qHash(printAt->moment.toMSecsSinceEpoch()) ^ qHash(printAt->counter1) * 31 ^
+               qHash(printAt->counter2);
+    if (item == verifiedItem && key == verifiedKey)
+        return;
+    verifiedItem = item;
+    verifiedKey = key;
+    const std::optional<placedVerdict> placed = verifyInPlace(*scene, *item, printAt);
+    if (!placed)
+        return;
+    // Sides that an item intrudes on are shaded red; a QR code's top and bottom count with its left and
+    // right.
+    const bool left = placed->left.intruder != nullptr;
+    const bool right = placed->right.intruder != nullptr;
+    scene->setQuietZoneShades(item, quietZonePolygons(*item), {left, right, left, right});
+    symbolVerdict verdict = placed->verdict;
+    const QStringList sizes = printedSizeTexts(*item, *placed, loadPrinterResolution());
     if (currentPanel == barcodePanel) {
-        const diagramBarItem *item = currentBarItem;
-        const qint64 key = item->naturalPixmap().cacheKey();
-        if (item == verifiedItem && key == verifiedKey)
-            return;
-        verifiedItem = item;
-        verifiedKey = key;
-        m_barSetting->scanVerdict()->showVerdict(verifyBarcode(
-            item->mode, item->content, item->symbol(item->content), item->naturalPixmap().toImage()));
-    } else if (currentPanel == qrPanel) {
-        const diagramQRCodeItem *item = currentQRCodeItem;
-        const qint64 key = item->pixmap().cacheKey();
-        if (item == verifiedItem && key == verifiedKey)
-            return;
-        verifiedItem = item;
-        verifiedKey = key;
-        QString expected = item->content;
-        if (isPreviewShown() && (item->insertCnt || item->insertTime)) {
-            const qrPreviewText filled = previewQrText(item->record(), preview->values());
-            if (!filled.stale)
-                expected = filled.text;
-        }
-        symbolVerdict verdict = verifyQrCode(item->pixmap().toImage(), item->scale, item->converse, expected);
-        // A GS1 Digital Link is judged as it prints: at the preview's moment and counter, or now with the
-        // counter at 0.
-        const qrGs1Check gs1 =
-            checkQrGs1(item->record(), isPreviewShown() ? preview->values() : previewValues());
-        if (gs1.link.recognised) {
-            verdict.facts << gs1.elementsLine();
-            verdict.notes << gs1.problemTexts();
-        }
-        m_QRCodeSetting->scanVerdict()->showVerdict(verdict);
+        m_barSetting->scanVerdict()->showVerdict(verdict);
+        m_barSetting->scanVerdict()->showPrintedSize(sizes);
+        return;
     }
+    // A GS1 Digital Link is judged as it prints: at the preview's moment and counter, or now with the
+    // counter at 0.
+    const qrGs1Check gs1 = checkQrGs1(currentQRCodeItem->record(), printAt.value_or(previewValues()));
+    if (gs1.link.recognised) {
+        verdict.facts << gs1.elementsLine();
+        verdict.notes << gs1.problemTexts();
+    }
+    m_QRCodeSetting->scanVerdict()->showVerdict(verdict);
+    m_QRCodeSetting->scanVerdict()->showPrintedSize(sizes);
 }

@@ -9,6 +9,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "placedscan.h"
 #include "printpreview.h"
 #include "sprdocument.h"
 #include "undocommands.h"
@@ -227,7 +228,8 @@ template <typename TextItem> QGraphicsItem *Widget::createdItem(TextItem *&curre
 
 void Widget::addCreatedItem(QGraphicsItem *item, int x)
 {
-    item->setPos(x, 0);
+    // A symbol keeps its quiet zones clear, and nothing is put into a symbol's quiet zone.
+    item->setPos(clearOfQuietZones(*scene, *item, QPointF(x, 0)));
     // The panel of the new item is loaded below; the shown one is not reloaded from another item first.
     loadingPanel = true;
     undo->push(new addItemsCommand(tr("新建对象"), scene, {item},

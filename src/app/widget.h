@@ -284,6 +284,6 @@ private:
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.
     const QGraphicsItem *verifiedItem = nullptr;
-    qint64 verifiedKey = 0;
+    size_t verifiedKey = 0;
     bool verifyScheduled = false;
 };

@@ -18,7 +18,9 @@ int checkDigitIndex(int mode)
     return mode >= 0 && mode < 7 ? index[mode] : -1;
 }
 
-QString failureReason(scanFailure failure)
+} // namespace
+
+QString scanFailureText(scanFailure failure)
 {
     switch (failure) {
     case scanFailure::noPicture:
@@ -32,6 +34,8 @@ QString failureReason(scanFailure failure)
     }
 }
 
+namespace
+{
 QString quoted(const QString &text)
 {
     return QCoreApplication::translate("symbolVerdict", "“%1”").arg(text);
@@ -113,7 +117,7 @@ void takeScan(const scanResult &scanned, symbolVerdict &verdict)
     verdict.readable = scanned.found;
     verdict.decoded = scanned.text;
     if (!scanned.found && verdict.reason.isEmpty())
-        verdict.reason = failureReason(scanned.failure);
+        verdict.reason = scanFailureText(scanned.failure);
 }
 } // namespace
 
@@ -149,7 +153,7 @@ symbolVerdict barcodeVerdict(int mode, const QString &content, const barcodeSymb
 {
     symbolVerdict verdict;
     if (mode < 0 || mode > 6) {
-        verdict.reason = failureReason(scanFailure::noPicture);
+        verdict.reason = scanFailureText(scanFailure::noPicture);
         return verdict;
     }
     verdict.refused = symbol.refusal.has_value();

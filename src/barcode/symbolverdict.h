@@ -3,6 +3,7 @@
 // data read differ from what was typed (a typed check digit the encoder replaced, characters Code 128
 // could not encode, characters never encoded). Texts are translated (context "symbolVerdict").
 #include "barcodesymbol.h"
+#include "symbolscan.h"
 
 #include <QImage>
 #include <QString>
@@ -39,3 +40,6 @@ symbolVerdict verifyBarcodeSymbol(int mode, const QString &content, const barcod
 // A QR picture of moduleSize pixels per module that should read as expected; converse pictures are
 // light on dark.
 symbolVerdict verifyQrCode(const QImage &picture, int moduleSize, bool converse, const QString &expected);
+
+// The decoder's reason in the operator's words.
+QString scanFailureText(scanFailure failure);

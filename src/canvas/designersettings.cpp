@@ -38,6 +38,12 @@ PrinterResolution loadPrinterResolution()
     return resolution;
 }
 
+bool printerResolutionStored()
+{
+    const auto settings = openDesignerSettings();
+    return settings->contains(acrossKey) || settings->contains(alongKey);
+}
+
 bool savePrinterResolution(const PrinterResolution &resolution)
 {
     const auto settings = openDesignerSettings();

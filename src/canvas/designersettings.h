@@ -29,6 +29,8 @@ constexpr double minDotsPerMm = 1.0;
 constexpr double maxDotsPerMm = 200.0;
 
 PrinterResolution loadPrinterResolution();
+// Whether the operator has set the resolution (rather than the default standing in for it).
+bool printerResolutionStored();
 // False when the settings file could not be written.
 bool savePrinterResolution(const PrinterResolution &resolution);
 

@@ -14,9 +14,27 @@ diagramScene::diagramScene(QObject *parent) : QGraphicsScene(parent)
     connect(this, &QGraphicsScene::selectionChanged, this, [this] { update(); });
 }
 
+void diagramScene::setQuietZoneShades(const QGraphicsItem *symbol, const QList<QPolygonF> &zones,
+                                      const QList<bool> &intruded)
+{
+    shadedSymbol = symbol;
+    shadedZones = zones;
+    intrudedZones = intruded;
+    update();
+}
+
 void diagramScene::drawForeground(QPainter *painter, const QRectF &)
 {
     const QList<QGraphicsItem *> selected = selectedItems();
+    // Compared, never followed: the symbol may have been deleted since its zones were set.
+    if (shadedSymbol && selected.contains(const_cast<QGraphicsItem *>(shadedSymbol))) {
+        painter->setPen(Qt::NoPen);
+        for (int i = 0; i < shadedZones.size(); ++i) {
+            const bool intruded = intrudedZones.value(i);
+            painter->setBrush(intruded ? QColor(220, 0, 0, 90) : QColor(0, 120, 215, 35));
+            painter->drawPolygon(shadedZones.at(i));
+        }
+    }
     for (const QGraphicsItem *item : selected) {
         if (item->type() != barItemType && item->type() != qrItemType)
             continue;

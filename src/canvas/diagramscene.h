@@ -3,6 +3,7 @@
 #include <QGraphicsScene>
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 
 // The print strip. Besides the toolkit's selection and dragging it reports the item the operator is
 // working on while dragging with the left button and on release.
@@ -13,6 +14,10 @@ public:
     explicit diagramScene(QObject *parent = nullptr);
 
     void drawForeground(QPainter *painter, const QRectF &rect) override;
+    // The quiet zones of a symbol, shaded while it is selected: faintly, and red where another item
+    // intrudes. Never part of any picture or file.
+    void setQuietZoneShades(const QGraphicsItem *symbol, const QList<QPolygonF> &zones,
+                            const QList<bool> &intruded);
 
 signals:
     void itemSelected(QGraphicsItem *item);
@@ -25,6 +30,9 @@ protected slots:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
+    const QGraphicsItem *shadedSymbol = nullptr;
+    QList<QPolygonF> shadedZones;
+    QList<bool> intrudedZones;
     QList<QGraphicsItem *> dragged;
     QList<QPointF> dragStart;
 };

@@ -146,6 +146,11 @@ inline QString expectedMoment()
 {
     return QCoreApplication::translate("sprtool", "应为 ISO 8601 日期时间，例如 2024-02-29T23:59:00");
 }
+inline QString expectedDotsPerMm()
+{
+    return QCoreApplication::translate("sprtool",
+                                       "应为 1 到 200 之间的一个数，或用逗号分开的两个数（横向,纵向）");
+}
 inline QString expectedCounter()
 {
     return QCoreApplication::translate("sprtool", "应为 0 到 99999999 的整数");

@@ -4,6 +4,7 @@
 #include "clifonts.h"
 #include "cligs1.h"
 #include "cliio.h"
+#include "cliscan.h"
 #include "clitexts.h"
 #include "commands.h"
 #include "designpack.h"
@@ -81,7 +82,7 @@ bool byLine(const sprFinding &a, const sprFinding &b)
 
 // The findings of one file: 0 none, 1 some, 2 unreadable. Notes are listed among them by line.
 int checkOne(const commandArgs &args, const QString &path, const previewValues &printAt,
-             const dataFileContents *dataOverride, QByteArray &report)
+             const PrinterResolution &printer, const dataFileContents *dataOverride, QByteArray &report)
 {
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
@@ -96,6 +97,8 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
         const QString designDir = path == QLatin1String("-") ? QString() : QFileInfo(path).absolutePath();
         checkDataFileRecords(scene, data, designDir, dataOverride, read.findings, records);
         addNameClashes(scene, data, designDir, read.findings);
+        addPlacedScanFindings(scene, data, printer, args.isSet("dots-per-mm") || printerResolutionStored(),
+                              read.findings);
     }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);
@@ -117,7 +120,10 @@ int runCheckCommand(const commandArgs &args)
     if (args.arguments().count(QStringLiteral("-")) + (dataFromStdin ? 1 : 0) > 1)
         return args.usageError(cliText::stdinTwice());
     std::optional<previewValues> printAt;
-    const QString problem = readPreviewOptions(args, printAt);
+    PrinterResolution printer;
+    QString problem = readPreviewOptions(args, printAt);
+    if (problem.isEmpty())
+        problem = readPrinterOption(args, printer);
     if (!problem.isEmpty())
         return args.usageError(problem);
     std::optional<dataFileContents> dataOverride;
@@ -126,7 +132,7 @@ int runCheckCommand(const commandArgs &args)
     int worst = exitSuccess;
     for (const QString &path : args.arguments()) {
         QByteArray report;
-        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()),
+        worst = qMax(worst, checkOne(args, path, printAt.value_or(previewValues()), printer,
                                      dataOverride ? &*dataOverride : nullptr, report));
         if (!printOut(args.command(), report))
             return exitFailed;

@@ -1,16 +1,17 @@
 // sprtool info: the design as the designer's reader builds it, as JSON.
 #include "cligs1.h"
 #include "cliio.h"
+#include "cliscan.h"
 #include "clitexts.h"
 #include "commands.h"
 #include "sprdocument.h"
 
 #include "deferredpixmapitem.h"
+#include "designexport.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
-#include "scanfindings.h"
 #include "sprsections.h"
 
 #include <QGraphicsScene>
@@ -73,7 +74,8 @@ void addOtherFields(QJsonObject &out, const QGraphicsItem &item)
     }
 }
 
-QJsonObject itemJson(const QGraphicsItem &item, const previewValues &printAt)
+QJsonObject itemJson(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
+                     const previewValues &printAt, const PrinterResolution &printer)
 {
     QJsonObject out;
     out["kind"] = QLatin1String(kindName(item));
@@ -95,8 +97,10 @@ QJsonObject itemJson(const QGraphicsItem &item, const previewValues &printAt)
         out["pictureHeight"] = picture->pictureSize().height();
     }
     if (item.type() == barItemType || item.type() == qrItemType) {
-        const std::optional<QString> decoded = decodedItemText(item);
-        out["decodedText"] = decoded ? QJsonValue(*decoded) : QJsonValue(QJsonValue::Null);
+        // Read where it is printed: null unless a scanner reads it there.
+        const QJsonObject scan = scanJson(scene, page, item, printer);
+        out["scan"] = scan;
+        out["decodedText"] = scan["readable"].toBool() ? scan["decodedText"] : QJsonValue(QJsonValue::Null);
     }
     if (item.type() == qrItemType)
         out["gs1DigitalLink"] = gs1Json(item, printAt);
@@ -112,9 +116,10 @@ QJsonValue headerNumber(const QString &text)
 }
 
 // One JSON line per file; the version changes whenever a key is removed or changes its type.
-constexpr int infoSchemaVersion = 2;
+constexpr int infoSchemaVersion = 3;
 
-int infoOne(const QString &command, const QString &path, const previewValues &printAt)
+int infoOne(const QString &command, const QString &path, const previewValues &printAt,
+            const PrinterResolution &printer)
 {
     QGraphicsScene &scene = freshDesignScene();
     sprReadResult read;
@@ -129,8 +134,9 @@ int infoOne(const QString &command, const QString &path, const previewValues &pr
                        {"dynamicItemNum", read.dynamicItemNum},
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;
+    const QRectF page = exportPageRect(scene);
     for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder))
-        items.append(itemJson(*item, printAt));
+        items.append(itemJson(scene, page, *item, printAt, printer));
     const QJsonObject out{
         {"schemaVersion", infoSchemaVersion},
         {"path", path},
@@ -149,11 +155,14 @@ int runInfoCommand(const commandArgs &args)
     if (args.arguments().count(QStringLiteral("-")) > 1)
         return args.usageError(cliText::stdinTwice());
     std::optional<previewValues> printAt;
-    const QString problem = readPreviewOptions(args, printAt);
+    PrinterResolution printer;
+    QString problem = readPreviewOptions(args, printAt);
+    if (problem.isEmpty())
+        problem = readPrinterOption(args, printer);
     if (!problem.isEmpty())
         return args.usageError(problem);
     int worst = exitSuccess;
     for (const QString &path : args.arguments())
-        worst = qMax(worst, infoOne(args.command(), path, printAt.value_or(previewValues())));
+        worst = qMax(worst, infoOne(args.command(), path, printAt.value_or(previewValues()), printer));
     return worst;
 }

@@ -31,6 +31,10 @@ const optionSpec checkAtOption{
 const optionSpec dataOption{
     nullptr, "data", "FILE",
     QT_TRANSLATE_NOOP("sprtool", "代替每个数据文件项目所指的数据文件（“-”表示标准输入）")};
+// check and info give modules in millimetres at the printer's resolution.
+const optionSpec dotsPerMmOption{
+    nullptr, "dots-per-mm", "A[,B]",
+    QT_TRANSLATE_NOOP("sprtool", "打印机每毫米的点数，横向（纸带的 300 点）和纵向；默认用设计软件中的设置")};
 
 const QVector<commandSpec> &commandTable()
 {
@@ -64,14 +68,14 @@ const QVector<commandSpec> &commandTable()
         {"info",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "以 JSON Lines 输出设计的内容，每个文件一个对象"),
-         {checkAtOption, counter1Option},
+         {checkAtOption, counter1Option, dotsPerMmOption},
          1,
          -1,
          runInfoCommand},
         {"check",
          "FILE...",
          QT_TRANSLATE_NOOP("sprtool", "逐行报告会让打印机或设计软件误读设计的地方"),
-         {checkAtOption, counter1Option, dataOption},
+         {checkAtOption, counter1Option, dotsPerMmOption, dataOption},
          1,
          -1,
          runCheckCommand},

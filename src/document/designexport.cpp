@@ -323,6 +323,12 @@ void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
                vectors, preview);
 }
 
+void paintDesignItems(QPainter &painter, const QList<QGraphicsItem *> &items,
+                      const std::optional<previewValues> &preview)
+{
+    paintItems(painter, items, true, preview);
+}
+
 bool writeDesignPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options,
                      QString *errorText)
 {

@@ -4,12 +4,14 @@
 // from the symbol; texts as text, pictures embedded), written as they are painted. The page is the
 // design's extent, SceneWidth × 300 printer dots.
 #include <QByteArray>
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <optional>
 
 #include "printpreview.h"
 
+class QGraphicsItem;
 class QGraphicsScene;
 class QIODevice;
 class QPainter;
@@ -39,6 +41,10 @@ QRectF exportPageRect(const QGraphicsScene &scene);
 // only the items that reach into it.
 void paintDesign(QPainter &painter, const QGraphicsScene &scene, bool vectors,
                  const std::optional<previewValues> &preview = std::nullopt, const QRectF &area = QRectF());
+
+// Paints the given items as paintDesign paints them with vectors, in the order given.
+void paintDesignItems(QPainter &painter, const QList<QGraphicsItem *> &items,
+                      const std::optional<previewValues> &preview = std::nullopt);
 
 // Writes the file's content to device as it is painted, so a large vector page is never held whole;
 // false, with errorText saying why, when the page cannot be made. Failed writes are the device's to

@@ -44,14 +44,6 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
     return std::nullopt;
 }
 
-std::optional<QString> decodedItemText(const QGraphicsItem &item)
-{
-    const std::optional<symbolVerdict> verdict = itemVerdict(item);
-    if (!verdict || !verdict->readable)
-        return std::nullopt;
-    return verdict->decoded;
-}
-
 QStringList scanFindings(const QGraphicsItem &item)
 {
     const std::optional<symbolVerdict> verdict = itemVerdict(item);

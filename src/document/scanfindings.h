@@ -9,8 +9,6 @@ class QGraphicsItem;
 
 // The verdict on a barcode or QR item's picture as it stands; nullopt for other kinds.
 std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item);
-// The text a scanner reads from a barcode or QR item; nullopt when it cannot be read or is no symbol.
-std::optional<QString> decodedItemText(const QGraphicsItem &item);
 // The reader's findings about a barcode or QR item (English, like the reader's others): a symbol that
 // does not scan although it was drawn, a typed check digit the encoder replaced, characters replaced or
 // not encoded. Refusals are the reader's own finding and are not repeated.

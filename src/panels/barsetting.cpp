@@ -14,6 +14,7 @@ barSetting::barSetting(QWidget *parent) : QWidget(parent), ui(new Ui::barSetting
     emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
     verdict = new scanVerdictLabel(this);
     verdict->setGeometry(440, 200, 290, 105);
+    verdict->placePrintedSize(Qt::AlignBottom);
 }
 
 barSetting::~barSetting()

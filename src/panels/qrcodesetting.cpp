@@ -14,6 +14,7 @@ QRCodeSetting::QRCodeSetting(QWidget *parent) : QWidget(parent), ui(new Ui::QRCo
     emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
     verdict = new scanVerdictLabel(this);
     verdict->setGeometry(20, 255, 700, 52);
+    verdict->placePrintedSize(Qt::AlignTop);
     // The verdict's lines run under the buttons of the last row; the buttons stay on top and clickable.
     verdict->stackUnder(ui->widget);
 }

@@ -13,7 +13,13 @@ public:
 
     void showVerdict(const symbolVerdict &verdict);
     bool isReadable() const { return readable; }
+    // The symbol's printed size, on a line of its own inside the label's area: at its bottom or, with
+    // Qt::AlignTop, right-aligned on its first line.
+    void showPrintedSize(const QStringList &lines);
+    void placePrintedSize(Qt::Alignment where);
+    QLabel *printedSizeLine() const { return sizeLine; }
 
 private:
     bool readable = false;
+    QLabel *sizeLine = nullptr;
 };

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <QtMath>
 
 class UndoTest : public QObject
 {
@@ -317,19 +318,22 @@ private slots:
         a.bar()->regenerate();
         from.copySelection();
         QVERIFY(QApplication::clipboard()->text().startsWith("[BarItemInfo]"));
-        // Pasted where the originals are: offset, selected and shown in the panel.
+        // Pasted where the originals are: offset, then on past the original's right quiet zone (10 modules
+        // of 5 px), selected and shown in the panel.
+        const qreal originalRight = a.bar()->sceneBoundingRect().right();
         from.pasteSections();
         QCOMPARE(from.designScene()->items().size(), 2);
-        QCOMPARE(a.bar()->pos(), QPointF(20, 20));
+        QCOMPARE(a.bar()->pos(), QPointF(qCeil(originalRight) + 50, 20));
         QCOMPARE(from.designScene()->selectedItems(), QList<QGraphicsItem *>{a.bar()});
         QCOMPARE(a.bar()->content, QString("ABC"));
-        QCOMPARE(spin(a.barPanel(), "barXSpin")->value(), 20);
-        // Another window without the originals: at its right edge, which is 0 for an empty design.
+        QCOMPARE(spin(a.barPanel(), "barXSpin")->value(), int(a.bar()->x()));
+        // Another window without the originals: at its right edge, which is 0 for an empty design, and its
+        // left quiet zone (10 modules of 5 px) clear of the text there.
         to.buttonItemsClicked(1);
         const int right = int(b.text()->sceneBoundingRect().right());
         to.pasteSections();
         QCOMPARE(to.designScene()->items().size(), 2);
-        QCOMPARE(b.bar()->pos(), QPointF(right, 0));
+        QCOMPARE(b.bar()->pos(), QPointF(right + 50, 0));
         QCOMPARE(b.bar()->mode, 6);
         to.undoStack()->undo();
         QCOMPARE(to.designScene()->items().size(), 1);

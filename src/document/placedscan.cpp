@@ -1,0 +1,443 @@
+#include "placedscan.h"
+
+#include "designexport.h"
+#include "diagrambaritem.h"
+#include "diagramqrcodeitem.h"
+#include "scanfindings.h"
+#include "symbologytable.h"
+#include "textfamilyitem.h"
+
+#include <QCoreApplication>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QtMath>
+#include <cmath>
+
+namespace
+{
+// Dark enough for a scanner to take for a bar.
+constexpr int inkGrey = 128;
+
+// The symbol in its own coordinates: where its bars (a QR code: its modules) lie, how wide a module is
+// there, and the quiet zones around the bars.
+struct symbolFrame {
+    scanSymbology symbology = scanSymbology::qrCode;
+    QRectF bars;
+    double module = 0;
+    QRectF zone;
+    bool matrix = false;
+    bool inverted = false;
+    // Rows the decoder reads: the middle of the bars, the text band left out (linear symbols).
+    QRectF readRows;
+};
+
+std::optional<symbolFrame> frameOf(const QGraphicsItem &item)
+{
+    symbolFrame frame;
+    if (item.type() == barItemType) {
+        const auto &bar = static_cast<const diagramBarItem &>(item);
+        const barcodeSymbol symbol = bar.symbol(bar.content);
+        const symbolBars bars = symbolBarsOf(symbol);
+        const QSize shown = bar.pictureSize();
+        if (symbol.refusal || bars.isEmpty() || shown.isEmpty())
+            return std::nullopt;
+        const double sx = double(shown.width()) / symbol.size.width();
+        const double sy = double(shown.height()) / symbol.size.height();
+        frame.symbology = scanSymbologyForMode(bar.mode);
+        frame.module = symbol.options.d * sx;
+        frame.bars =
+            QRectF(bars.first * frame.module, 0, (bars.end - bars.first) * frame.module, bars.height * sy);
+        const double band = qMin(3.0, frame.bars.height());
+        const double barRows = qMin<double>(shown.height(), symbol.options.e * sy);
+        frame.readRows =
+            QRectF(frame.bars.left(), std::floor((barRows - band) / 2), frame.bars.width(), band);
+    } else if (item.type() == qrItemType) {
+        const auto &qr = static_cast<const diagramQRCodeItem &>(item);
+        const QSize shown = qr.pictureSize();
+        if (shown.isEmpty() || qr.scale <= 0)
+            return std::nullopt;
+        frame.matrix = true;
+        frame.inverted = qr.converse;
+        frame.module = qr.scale;
+        frame.bars = QRectF(QPointF(0, 0), QSizeF(shown));
+        frame.readRows = frame.bars;
+    } else {
+        return std::nullopt;
+    }
+    const symbologyRow &row = symbologyRowFor(frame.symbology);
+    const double m = frame.module;
+    frame.zone = frame.matrix ? frame.bars.adjusted(-row.quietLeft * m, -row.quietLeft * m,
+                                                    row.quietRight * m, row.quietRight * m)
+                              : frame.bars.adjusted(-row.quietLeft * m, 0, row.quietRight * m, 0);
+    frame.readRows.setLeft(frame.zone.left());
+    frame.readRows.setRight(frame.zone.right());
+    return frame;
+}
+
+// The part of the symbol's own coordinates given by area, as the printed strip shows it at pixelsPerUnit:
+// every item painted as render paints its vector pages (barcodes and QR codes from their symbols, so no
+// large picture is drawn for a small view), nothing outside the page.
+QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
+                const QRectF &area, double pixelsPerUnit, const std::optional<previewValues> &preview,
+                const QGraphicsItem *only = nullptr)
+{
+    const QSize size(qMax(1, int(std::ceil(area.width() * pixelsPerUnit))),
+                     qMax(1, int(std::ceil(area.height() * pixelsPerUnit))));
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.scale(pixelsPerUnit, pixelsPerUnit);
+    painter.translate(-area.topLeft());
+    painter.setTransform(item.sceneTransform().inverted(), true);
+    painter.setClipRect(page);
+    const QRectF sceneArea = item.sceneTransform().mapRect(area);
+    if (only)
+        paintDesignItems(painter, {const_cast<QGraphicsItem *>(only)}, preview);
+    else
+        paintDesign(painter, scene, true, preview, sceneArea);
+    return picture;
+}
+
+// Ink of one other item around the symbol: the bars it covers and how near it comes on either side.
+void measureIntruder(const QImage &ink, const QRectF &area, double pixelsPerUnit, const symbolFrame &frame,
+                     const QGraphicsItem *other, placedVerdict &placed)
+{
+    const auto note = [&](quietZoneSide &side, double gap) {
+        const double modules = qMax(0.0, gap / frame.module);
+        if (modules < side.found) {
+            side.found = modules;
+            side.intruder = other;
+        }
+    };
+    for (int y = 0; y < ink.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(ink.constScanLine(y));
+        const double ly = area.top() + (y + 0.5) / pixelsPerUnit;
+        for (int x = 0; x < ink.width(); ++x) {
+            if (qGray(row[x]) >= inkGrey)
+                continue;
+            const double lx = area.left() + (x + 0.5) / pixelsPerUnit;
+            const double half = 0.5 / pixelsPerUnit;
+            if (lx < frame.bars.left())
+                note(placed.left, frame.bars.left() - lx - half);
+            else if (lx >= frame.bars.right())
+                note(placed.right, lx - half - frame.bars.right());
+            else if (ly < frame.bars.top())
+                note(placed.left, frame.bars.top() - ly - half);
+            else if (ly >= frame.bars.bottom())
+                note(placed.right, ly - half - frame.bars.bottom());
+            else if (!placed.coveredBy)
+                placed.coveredBy = other;
+        }
+    }
+}
+
+// The geometric test: every other item's ink inside the zone, each painted alone.
+void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
+                    const symbolFrame &frame, const std::optional<previewValues> &preview,
+                    placedVerdict &placed)
+{
+    const QRectF sceneZone = item.sceneTransform().mapRect(frame.zone);
+    const QTransform toLocal = item.sceneTransform().inverted();
+    for (const QGraphicsItem *other : scene.items(sceneZone, Qt::IntersectsItemBoundingRect)) {
+        if (other == &item || !other->isVisible())
+            continue;
+        // Modules of at least one pixel each, however large the symbol is drawn, on a grid of whole pixels
+        // from the symbol's corner so a gap of whole modules measures as such.
+        const double pixelsPerUnit = qMin(1.0, 4.0 / frame.module);
+        const QRectF reach = toLocal.mapRect(other->sceneBoundingRect()).intersected(frame.zone);
+        if (reach.isEmpty())
+            continue;
+        const QRect grid =
+            QRectF(reach.topLeft() * pixelsPerUnit, reach.size() * pixelsPerUnit).toAlignedRect();
+        const QRectF area(QPointF(grid.topLeft()) / pixelsPerUnit, QSizeF(grid.size()) / pixelsPerUnit);
+        measureIntruder(composed(scene, page, item, area, pixelsPerUnit, preview, other), area, pixelsPerUnit,
+                        frame, other, placed);
+    }
+}
+
+// The strip with every dark run of a row grown (dots > 0) or shrunk (dots < 0) by |dots| pixels on each
+// side, as ink spreading on the material or printed thin would leave it.
+QImage spreadInk(const QImage &strip, int dots)
+{
+    QImage out(strip.size(), QImage::Format_Grayscale8);
+    const int reach = std::abs(dots);
+    for (int y = 0; y < strip.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(strip.constScanLine(y));
+        uchar *target = out.scanLine(y);
+        for (int x = 0; x < strip.width(); ++x) {
+            // Grown: dark when any pixel within reach is; shrunk: only when all are.
+            bool dark = dots < 0;
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const int sx = x + dx;
+                const bool pixelDark = sx >= 0 && sx < strip.width() && qGray(row[sx]) < inkGrey;
+                if (dots > 0 ? pixelDark : !pixelDark) {
+                    dark = dots > 0;
+                    break;
+                }
+            }
+            target[x] = dark ? 0 : 255;
+        }
+    }
+    return out;
+}
+
+// The most dots (1 up to a module less one) by which the bars may grow or shrink with the strip still
+// reading; 0 when one dot already breaks it.
+int inkMargin(const QImage &strip, const symbolFrame &frame, int direction)
+{
+    const int limit = qMax(1, int(frame.module) - 1);
+    for (int dots = 1; dots <= limit; ++dots)
+        if (!scanPicture(spreadInk(strip, direction * dots), frame.symbology, 0, int(frame.module)).found)
+            return dots - 1;
+    return limit;
+}
+
+QString quietZoneCause(const quietZoneSide &side)
+{
+    return QCoreApplication::translate("placedScan", "静区：%1项目在 %2 个模块处，需要 %3")
+        .arg(itemKindText(*side.intruder))
+        .arg(std::floor(side.found * 10) / 10)
+        .arg(side.required);
+}
+
+// The side an item intrudes on most; a side without an intruder only when neither has one.
+const quietZoneSide &nearerSide(const placedVerdict &placed)
+{
+    if (!placed.right.intruder)
+        return placed.left;
+    if (!placed.left.intruder)
+        return placed.right;
+    return placed.left.found <= placed.right.found ? placed.left : placed.right;
+}
+
+// The first cause that holds, in the order the operator can act on them.
+placedCause causeOf(const placedVerdict &placed)
+{
+    if (placed.cutByEdge)
+        return placedCause::cutByEdge;
+    if (placed.coveredBy)
+        return placedCause::covered;
+    if (nearerSide(placed).intruder)
+        return placedCause::quietZone;
+    return placed.failure == scanFailure::none ? placedCause::none : placedCause::decoder;
+}
+
+QString causeText(const placedVerdict &placed)
+{
+    switch (placed.cause) {
+    case placedCause::cutByEdge:
+        return QCoreApplication::translate("placedScan", "被纸带边缘截断");
+    case placedCause::covered:
+        return QCoreApplication::translate("placedScan", "被%1项目遮盖").arg(itemKindText(*placed.coveredBy));
+    case placedCause::quietZone:
+        return quietZoneCause(nearerSide(placed));
+    case placedCause::decoder:
+        return scanFailureText(placed.failure);
+    default:
+        return placed.verdict.reason;
+    }
+}
+
+QString expectedText(const QGraphicsItem &item, const symbolVerdict &isolated,
+                     const std::optional<previewValues> &preview)
+{
+    if (item.type() != qrItemType || !preview)
+        return isolated.expected;
+    const auto &qr = static_cast<const diagramQRCodeItem &>(item);
+    const qrPreviewText filled = previewQrText(qr.record(), *preview);
+    return filled.stale ? isolated.expected : filled.text;
+}
+} // namespace
+
+printedSize printedSizeOf(const QGraphicsItem &item, const placedVerdict &placed,
+                          const PrinterResolution &printer)
+{
+    printedSize size;
+    // Bars that run across the strip have their modules along it.
+    const bool along = std::abs(std::cos(qDegreesToRadians(item.rotation()))) >= M_SQRT1_2;
+    size.xDimensionMm = along ? printer.alongMm(placed.moduleDots) : printer.acrossMm(placed.moduleDots);
+    // The picture as printed, without the frame the view may add around it.
+    const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item);
+    const QRectF box =
+        item.sceneTransform().mapRect(QRectF(QPointF(), picture ? QSizeF(picture->pictureSize()) : QSizeF()));
+    size.alongMm = printer.alongMm(box.width());
+    size.acrossMm = printer.acrossMm(box.height());
+    size.belowMinimum = placed.placed && size.xDimensionMm < symbologyRowFor(placed.symbology).minXMm;
+    return size;
+}
+
+QStringList printedSizeTexts(const QGraphicsItem &item, const placedVerdict &placed,
+                             const PrinterResolution &printer)
+{
+    if (!placed.placed)
+        return {};
+    const printedSize size = printedSizeOf(item, placed, printer);
+    QStringList texts{QCoreApplication::translate("placedScan", "模块 %1 mm，符号 %2 × %3 mm")
+                          .arg(size.xDimensionMm, 0, 'f', 3)
+                          .arg(size.alongMm, 0, 'f', 1)
+                          .arg(size.acrossMm, 0, 'f', 1)};
+    if (placed.inkGrowDots >= 0)
+        texts[0] += QCoreApplication::translate("placedScan", "；经得起 %1 点的墨水扩散、%2 点的变细")
+                        .arg(placed.inkGrowDots)
+                        .arg(placed.inkShrinkDots);
+    if (size.belowMinimum) {
+        const symbologyRow &row = symbologyRowFor(placed.symbology);
+        texts << QCoreApplication::translate("placedScan", "模块小于 %1 的最小值 %2 mm（%3）")
+                     .arg(QLatin1String(row.name))
+                     .arg(row.minXMm)
+                     .arg(QLatin1String(row.minXSource));
+    }
+    return texts;
+}
+
+QList<QPolygonF> quietZonePolygons(const QGraphicsItem &item)
+{
+    const std::optional<symbolFrame> frame = frameOf(item);
+    if (!frame)
+        return {};
+    const QRectF &z = frame->zone;
+    const QRectF &b = frame->bars;
+    QList<QRectF> sides{QRectF(QPointF(z.left(), z.top()), QPointF(b.left(), z.bottom())),
+                        QRectF(QPointF(b.right(), z.top()), QPointF(z.right(), z.bottom()))};
+    if (frame->matrix)
+        sides << QRectF(QPointF(b.left(), z.top()), QPointF(b.right(), b.top()))
+              << QRectF(QPointF(b.left(), b.bottom()), QPointF(b.right(), z.bottom()));
+    QList<QPolygonF> polygons;
+    for (const QRectF &side : sides)
+        polygons << item.sceneTransform().map(QPolygonF(side));
+    return polygons;
+}
+
+QPointF clearOfQuietZones(const QGraphicsScene &scene, QGraphicsItem &item, QPointF pos)
+{
+    const std::optional<symbolFrame> own = frameOf(item);
+    // Enough tries to pass any row of neighbours; each one moves at least a pixel.
+    for (int tries = 0; tries < 1000; ++tries) {
+        item.setPos(pos);
+        const QRectF box = item.sceneBoundingRect();
+        const QRectF zone = own ? item.sceneTransform().mapRect(own->zone) : box;
+        qreal shift = 0;
+        for (const QGraphicsItem *other : scene.items(zone.united(box).adjusted(-2000, 0, 0, 0))) {
+            if (other == &item || other->parentItem())
+                continue;
+            const QRectF otherBox = other->sceneBoundingRect();
+            // Only quiet zones move anything: items that merely touch keep the insertion rule.
+            if (own && zone.intersects(otherBox))
+                shift = qMax(shift, otherBox.right() - zone.left());
+            const std::optional<symbolFrame> theirs = frameOf(*other);
+            if (!theirs)
+                continue;
+            const QRectF otherZone = other->sceneTransform().mapRect(theirs->zone);
+            if (otherZone.intersects(box))
+                shift = qMax(shift, otherZone.right() - box.left());
+        }
+        if (shift <= 0)
+            return pos;
+        pos.rx() += std::ceil(shift);
+    }
+    return pos;
+}
+
+size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item)
+{
+    size_t key = 0;
+    const auto mix = [&key](const auto &value) { key = key * 1000003u ^ size_t(qHash(value)); };
+    const std::optional<symbolFrame> frame = frameOf(item);
+    const QRectF reach = item.sceneTransform().mapRect(frame ? frame->zone : item.boundingRect());
+    for (const QGraphicsItem *near : scene.items(reach, Qt::IntersectsItemBoundingRect)) {
+        const QTransform t = near->sceneTransform();
+        const QRectF box = near->boundingRect();
+        for (const double number :
+             {t.m11(), t.m12(), t.m21(), t.m22(), t.dx(), t.dy(), box.width(), box.height(), near->opacity()})
+            mix(number);
+        mix(quint64(quintptr(near)));
+        mix(int(near->isVisible()));
+        if (const auto *text = dynamic_cast<const textFamilyItem *>(near)) {
+            mix(text->toPlainText());
+            mix(text->font().toString());
+        } else if (const auto *picture = dynamic_cast<const QGraphicsPixmapItem *>(near)) {
+            mix(picture->QGraphicsPixmapItem::pixmap().cacheKey());
+        }
+    }
+    return key;
+}
+
+QString itemKindText(const QGraphicsItem &item)
+{
+    static const struct {
+        int type;
+        const char *text;
+    } kinds[] = {
+        {textItemType, QT_TRANSLATE_NOOP("placedScan", "文本")},
+        {cntItemType, QT_TRANSLATE_NOOP("placedScan", "计数器")},
+        {cnt2ItemType, QT_TRANSLATE_NOOP("placedScan", "计数器2")},
+        {barItemType, QT_TRANSLATE_NOOP("placedScan", "条码")},
+        {imageItemType, QT_TRANSLATE_NOOP("placedScan", "图片")},
+        {timeItemType, QT_TRANSLATE_NOOP("placedScan", "时间")},
+        {qrItemType, QT_TRANSLATE_NOOP("placedScan", "二维码")},
+    };
+    for (const auto &kind : kinds)
+        if (kind.type == item.type())
+            return QCoreApplication::translate("placedScan", kind.text);
+    return QCoreApplication::translate("placedScan", "其他");
+}
+
+std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
+                                           const std::optional<previewValues> &preview,
+                                           const QRectF &knownPage)
+{
+    const std::optional<symbolVerdict> isolated = itemVerdict(item);
+    if (!isolated)
+        return std::nullopt;
+    placedVerdict placed;
+    placed.verdict = *isolated;
+    placed.isolatedReadable = isolated->readable;
+    const std::optional<symbolFrame> frame = frameOf(item);
+    if (isolated->refused)
+        placed.cause = placedCause::refused;
+    else if (!isolated->readable && !frame) {
+        placed.cause = placedCause::decoder;
+        placed.failure = scanFailure::noPicture;
+    }
+    if (!frame || isolated->refused)
+        return placed;
+    placed.placed = true;
+    placed.moduleDots = frame->module;
+    placed.symbology = frame->symbology;
+    const symbologyRow &row = symbologyRowFor(frame->symbology);
+    placed.left = {row.quietLeft, double(row.quietLeft), nullptr};
+    placed.right = {row.quietRight, double(row.quietRight), nullptr};
+    const QRectF page = knownPage.isNull() ? exportPageRect(scene) : knownPage;
+    placed.cutByEdge =
+        !page.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.sceneTransform().mapRect(frame->bars));
+    testQuietZones(scene, page, item, *frame, preview, placed);
+    // QR modules are read at a few pixels each, as large ones read the same.
+    const double pixelsPerUnit = frame->matrix ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
+    const QImage strip = composed(scene, page, item, frame->readRows, pixelsPerUnit, preview);
+    const scanResult scanned = scanPicture(strip, frame->symbology, 0,
+                                           qMax(1, qRound(frame->module * pixelsPerUnit)), frame->inverted);
+    symbolVerdict &verdict = placed.verdict;
+    verdict.expected = expectedText(item, *isolated, preview);
+    verdict.decoded = scanned.text;
+    placed.failure = scanned.failure;
+    placed.cause = causeOf(placed);
+    verdict.reason = causeText(placed);
+    verdict.readable = placed.cause == placedCause::none;
+    verdict.failedScanOnly = !verdict.readable;
+    if (verdict.readable && !frame->matrix) {
+        placed.inkGrowDots = inkMargin(strip, *frame, 1);
+        placed.inkShrinkDots = inkMargin(strip, *frame, -1);
+    }
+    return placed;
+}
+
+QString placedCauseName(const placedVerdict &placed)
+{
+    static const char *const names[] = {"", "refused", "cutByEdge", "covered", "quietZone", nullptr};
+    if (placed.cause != placedCause::decoder)
+        return QLatin1String(names[int(placed.cause)]);
+    static const char *const failures[] = {"", "noPicture", "notFound", "damaged", "checksum"};
+    return QLatin1String(failures[int(placed.failure)]);
+}
