@@ -404,6 +404,10 @@
             <source> 等 %1 段</source>
             <translation> وغيرها، %1 قسمًا إجمالًا</translation>
         </message>
+        <message>
+            <source>打印机分辨率…</source>
+            <translation>دقة الطابعة…</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2013,6 +2017,60 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>رابط GS1 الرقمي: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>printerDialog</name>
+        <message>
+            <source>取消</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>打印机分辨率</source>
+            <translation>دقة الطابعة</translation>
+        </message>
+        <message>
+            <source>无法保存设置文件。</source>
+            <translation>تعذّر حفظ ملف الإعدادات.</translation>
+        </message>
+        <message>
+            <source>横向（300 点的喷头方向）每毫米的点数</source>
+            <translation>عدد النقاط لكل مليمتر عرضًا (باتجاه رأس الطباعة ذي 300 نقطة)</translation>
+        </message>
+        <message>
+            <source>横向（点/毫米）</source>
+            <translation>عرضًا (نقطة/مم)</translation>
+        </message>
+        <message>
+            <source>沿打印方向每毫米的点数</source>
+            <translation>عدد النقاط لكل مليمتر باتجاه الطباعة</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>موافق</translation>
+        </message>
+        <message>
+            <source>纵向（点/毫米）</source>
+            <translation>طولًا (نقطة/مم)</translation>
+        </message>
+    </context>
+    <context>
+        <name>recentFiles</name>
+        <message>
+            <source>文件 %1 已不存在，已从列表中移除。</source>
+            <translation>الملف %1 لم يعد موجودًا؛ أُزيل من القائمة.</translation>
+        </message>
+        <message>
+            <source>最近的文件</source>
+            <translation>الملفات الأخيرة</translation>
+        </message>
+        <message>
+            <source>清除列表</source>
+            <translation>مسح القائمة</translation>
+        </message>
+        <message>
+            <source>清除最近打开的文件列表</source>
+            <translation>مسح قائمة الملفات المفتوحة مؤخرًا</translation>
         </message>
     </context>
 </TS>

@@ -404,6 +404,10 @@
             <source> 等 %1 段</source>
             <translation> and others, %1 sections in all</translation>
         </message>
+        <message>
+            <source>打印机分辨率…</source>
+            <translation>Printer resolution…</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2013,6 +2017,60 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>GS1 Digital Link: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>printerDialog</name>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>打印机分辨率</source>
+            <translation>Printer resolution</translation>
+        </message>
+        <message>
+            <source>无法保存设置文件。</source>
+            <translation>The settings file could not be saved.</translation>
+        </message>
+        <message>
+            <source>横向（300 点的喷头方向）每毫米的点数</source>
+            <translation>Dots per millimetre across the strip (along the 300-dot head)</translation>
+        </message>
+        <message>
+            <source>横向（点/毫米）</source>
+            <translation>Across (dots/mm)</translation>
+        </message>
+        <message>
+            <source>沿打印方向每毫米的点数</source>
+            <translation>Dots per millimetre along the printing direction</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>纵向（点/毫米）</source>
+            <translation>Along (dots/mm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>recentFiles</name>
+        <message>
+            <source>文件 %1 已不存在，已从列表中移除。</source>
+            <translation>The file %1 no longer exists; it was removed from the list.</translation>
+        </message>
+        <message>
+            <source>最近的文件</source>
+            <translation>Recent files</translation>
+        </message>
+        <message>
+            <source>清除列表</source>
+            <translation>Clear list</translation>
+        </message>
+        <message>
+            <source>清除最近打开的文件列表</source>
+            <translation>Clear the list of recently opened files</translation>
         </message>
     </context>
 </TS>

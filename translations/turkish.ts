@@ -404,6 +404,10 @@
             <source> 等 %1 段</source>
             <translation> ve diğerleri, toplam %1 bölüm</translation>
         </message>
+        <message>
+            <source>打印机分辨率…</source>
+            <translation>Yazıcı çözünürlüğü…</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2013,6 +2017,60 @@
         <message>
             <source>GS1 数字链接：%1</source>
             <translation>GS1 Dijital Bağlantı: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>printerDialog</name>
+        <message>
+            <source>取消</source>
+            <translation>İptal</translation>
+        </message>
+        <message>
+            <source>打印机分辨率</source>
+            <translation>Yazıcı çözünürlüğü</translation>
+        </message>
+        <message>
+            <source>无法保存设置文件。</source>
+            <translation>Ayarlar dosyası kaydedilemedi.</translation>
+        </message>
+        <message>
+            <source>横向（300 点的喷头方向）每毫米的点数</source>
+            <translation>Enine (300 noktalı kafa yönünde) milimetre başına nokta</translation>
+        </message>
+        <message>
+            <source>横向（点/毫米）</source>
+            <translation>Enine (nokta/mm)</translation>
+        </message>
+        <message>
+            <source>沿打印方向每毫米的点数</source>
+            <translation>Baskı yönünde milimetre başına nokta</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>Tamam</translation>
+        </message>
+        <message>
+            <source>纵向（点/毫米）</source>
+            <translation>Boyuna (nokta/mm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>recentFiles</name>
+        <message>
+            <source>文件 %1 已不存在，已从列表中移除。</source>
+            <translation>%1 dosyası artık yok; listeden kaldırıldı.</translation>
+        </message>
+        <message>
+            <source>最近的文件</source>
+            <translation>Son dosyalar</translation>
+        </message>
+        <message>
+            <source>清除列表</source>
+            <translation>Listeyi temizle</translation>
+        </message>
+        <message>
+            <source>清除最近打开的文件列表</source>
+            <translation>Son açılan dosyalar listesini temizle</translation>
         </message>
     </context>
 </TS>

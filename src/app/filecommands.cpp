@@ -4,8 +4,10 @@
 #include "diagrambaritem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "recentfiles.h"
 #include "safewrite.h"
 #include "sprdocument.h"
+#include "windowsettings.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -22,24 +24,30 @@ namespace
 {
 
 // The dialog of Open and Delete; the operator may also type the name of a file that does not exist.
-QString chooseDocument(QWidget *parent, const QString &title, const QString &acceptLabel = QString())
+// Each dialog (folderKey) starts in the folder it was last used in.
+QString chooseDocument(QWidget *parent, const QString &title, const QString &folderKey,
+                       const QString &acceptLabel = QString())
 {
-    QFileDialog dialog(parent, title, QStringLiteral("."), Widget::tr("Spr Files(*.spr )"));
+    QFileDialog dialog(parent, title, windowSettings::lastFolder(folderKey), Widget::tr("Spr Files(*.spr )"));
     if (!acceptLabel.isEmpty())
         dialog.setLabelText(QFileDialog::Accept, acceptLabel);
-    const QStringList files = modalHooks::execFileDialog(dialog);
-    return files.isEmpty() ? QString() : files.first();
+    const QString file = modalHooks::execFileDialog(dialog).value(0);
+    windowSettings::rememberFolder(folderKey, file);
+    return file;
 }
 
 // The name to save under; empty when the operator cancels. A name that does not end in ".spr" gets it
 // ("line2.v1" too), so that the Open dialog's filter shows the file.
 QString chooseSaveName(QWidget *parent)
 {
-    QFileDialog dialog(parent, Widget::tr("保存文件"), QStringLiteral("."), Widget::tr("*.spr"));
+    const QString folderKey = QStringLiteral("save");
+    QFileDialog dialog(parent, Widget::tr("保存文件"), windowSettings::lastFolder(folderKey),
+                       Widget::tr("*.spr"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty() || files.first().isEmpty())
         return QString();
+    windowSettings::rememberFolder(folderKey, files.first());
     qDebug() << files.first();
     const QString name = files.first();
     const QString suffix = QStringLiteral(".spr");
@@ -103,9 +111,10 @@ bool Widget::maySetDesignAside()
 
 void Widget::closeEvent(QCloseEvent *event)
 {
-    if (maySetDesignAside())
+    if (maySetDesignAside()) {
+        windowSettings::saveGeometry(*this);
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -140,7 +149,7 @@ void Widget::openActionSlot()
     emit requireBeep();
     if (!maySetDesignAside())
         return;
-    const QString path = chooseDocument(this, tr("打开文件"));
+    const QString path = chooseDocument(this, tr("打开文件"), QStringLiteral("open"));
     if (!path.isEmpty())
         openDocument(path);
 }
@@ -164,7 +173,7 @@ void Widget::saveAsActionSlot()
 void Widget::deleteActionSlot()
 {
     emit requireBeep();
-    const QString path = chooseDocument(this, tr("删除文件"), tr("删除"));
+    const QString path = chooseDocument(this, tr("删除文件"), QStringLiteral("delete"), tr("删除"));
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     const QString shown = QDir::toNativeSeparators(path);
@@ -203,6 +212,7 @@ bool Widget::saveDocumentTo(const QString &path)
         isUntitled = false;
         undo->setClean();
         updateTitle();
+        recent->add(path);
         return true;
     }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
@@ -296,6 +306,8 @@ bool Widget::openDocument(const QString &path)
     for (const sprReadResult::barcodeRefusal &refusal : result.barcodeRefusals)
         showBarcodeFormatErrorBox(refusal.code, refusal.character);
     warnAboutEncoding(shown, result.invalidUtf8Lines);
+    if (exists)
+        recent->add(path);
     return exists;
 }
 

@@ -33,6 +33,7 @@ int main(int argc, char *argv[])
     // Qt 6 always takes local 8-bit text as UTF-8 on Unix; Qt 5 has to be told.
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("utf8"));
 #endif
+    QCoreApplication::setOrganizationName(QStringLiteral("spr-designer"));
     QCoreApplication::setApplicationName(QStringLiteral("spr-designer"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SPR_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(SPR_APP_ID));

@@ -1,10 +1,12 @@
 #include "startup.h"
 
+#include "designersettings.h"
 #include "modalhooks.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -15,12 +17,19 @@ namespace
 const QString iniName = QStringLiteral("language.ini");
 }
 
+QString perUserLanguageIni()
+{
+    return QFileInfo(openDesignerSettings()->fileName()).absolutePath() + '/' + iniName;
+}
+
 QString findLanguageIni()
 {
     if (QFile::exists(iniName))
         return iniName;
-    const QString perUser = QStandardPaths::locate(QStandardPaths::AppConfigLocation, iniName);
-    return perUser.isEmpty() ? QString() : perUser;
+    if (QFile::exists(perUserLanguageIni()))
+        return perUserLanguageIni();
+    // Where it was looked for before the organisation's name was set.
+    return QStandardPaths::locate(QStandardPaths::AppConfigLocation, iniName);
 }
 
 QString readTranslationPath(const QString &iniPath)

@@ -3,9 +3,12 @@
 
 class QTranslator;
 
-// The "language.ini" that counts: the one in the working directory, else the one in the per-user
-// configuration folder (QStandardPaths::AppConfigLocation, so that an installed designer started from a
-// desktop menu finds it); empty when neither exists.
+// The per-user "language.ini": beside the settings file, so that an installed designer started from a
+// desktop menu finds it.
+QString perUserLanguageIni();
+
+// The "language.ini" that counts: the one in the working directory, else the per-user one (also looked
+// for in QStandardPaths::AppConfigLocation); empty when neither exists.
 QString findLanguageIni();
 
 // The translation file named by the first line of the file at iniPath: the text after the first "=".

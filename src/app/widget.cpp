@@ -9,9 +9,12 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "printerdialog.h"
 #include "printpreview.h"
+#include "recentfiles.h"
 #include "sprdocument.h"
 #include "undocommands.h"
+#include "windowsettings.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -73,6 +76,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
         if (row.kind != 0)
             row.area->hide();
     }
+    windowSettings::restoreGeometry(*this);
 }
 
 Widget::~Widget()
@@ -110,6 +114,13 @@ void Widget::createFileMenu()
     connect(exitAction, &QAction::triggered, this, &Widget::exitActionSlot);
     connect(deleteAction, &QAction::triggered, this, &Widget::deleteActionSlot);
     fileMenu->addActions({newAction, openAction, saveAction, saveAsAction, exitAction, deleteAction});
+    recent = new recentFiles(fileMenu, this);
+    connect(recent, &recentFiles::openRequested, this, [this](const QString &path) {
+        if (maySetDesignAside())
+            openDocument(path);
+    });
+    fileMenu->addSeparator();
+    fileMenu->addAction(tr("打印机分辨率…"), this, [this] { printerDialog::edit(this); });
     ui->filePushButton->setMenu(fileMenu);
 }
 

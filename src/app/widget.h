@@ -30,6 +30,7 @@ class barSetting;
 class imageSetting;
 class QRCodeSetting;
 class previewBar;
+class recentFiles;
 class scenePreview;
 
 namespace Ui
@@ -268,6 +269,7 @@ private:
     // The sections of the document's file that built no item, named for the operator; empty when none.
     QString unreadSections;
     previewBar *m_previewBar = nullptr;
+    recentFiles *recent = nullptr;
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.

@@ -79,7 +79,8 @@ private slots:
         QStringList actions;
         for (QAction *act : a.fileMenu()->actions())
             actions << act->text();
-        QCOMPARE(actions.join(','), QString("新建,打开,保存,另存为,退出,删除"));
+        // The six actions come first; the recent files and the settings follow them.
+        QCOMPARE(actions.mid(0, 6).join(','), QString("新建,打开,保存,另存为,退出,删除"));
         QCOMPARE(a.ui()->filePushButton->menu(), a.fileMenu());
         QVERIFY(w.designScene()->items().isEmpty());
     }
