@@ -2073,4 +2073,31 @@
             <translation>مسح قائمة الملفات المفتوحة مؤخرًا</translation>
         </message>
     </context>
+    <context>
+        <name>recoveryKeeper</name>
+        <message>
+            <source>丢弃</source>
+            <translation>تجاهل</translation>
+        </message>
+        <message>
+            <source>以后再说</source>
+            <translation>لاحقًا</translation>
+        </message>
+        <message>
+            <source>恢复设计</source>
+            <translation>استعادة التصميم</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>فتح</translation>
+        </message>
+        <message>
+            <source>未命名</source>
+            <translation>بلا عنوان</translation>
+        </message>
+        <message>
+            <source>设计 %1 上次没有正常关闭。要打开 %2 保存的恢复副本吗？</source>
+            <translation>لم يُغلق التصميم %1 بشكل صحيح في المرة السابقة. هل تريد فتح نسخة الاستعادة المحفوظة في %2؟</translation>
+        </message>
+    </context>
 </TS>

@@ -2073,4 +2073,31 @@
             <translation>Clear the list of recently opened files</translation>
         </message>
     </context>
+    <context>
+        <name>recoveryKeeper</name>
+        <message>
+            <source>丢弃</source>
+            <translation>Discard</translation>
+        </message>
+        <message>
+            <source>以后再说</source>
+            <translation>Later</translation>
+        </message>
+        <message>
+            <source>恢复设计</source>
+            <translation>Recover design</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>未命名</source>
+            <translation>Untitled</translation>
+        </message>
+        <message>
+            <source>设计 %1 上次没有正常关闭。要打开 %2 保存的恢复副本吗？</source>
+            <translation>The design %1 was not closed properly last time. Open the recovery copy saved at %2?</translation>
+        </message>
+    </context>
 </TS>

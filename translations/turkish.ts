@@ -2073,4 +2073,31 @@
             <translation>Son açılan dosyalar listesini temizle</translation>
         </message>
     </context>
+    <context>
+        <name>recoveryKeeper</name>
+        <message>
+            <source>丢弃</source>
+            <translation>At</translation>
+        </message>
+        <message>
+            <source>以后再说</source>
+            <translation>Daha sonra</translation>
+        </message>
+        <message>
+            <source>恢复设计</source>
+            <translation>Tasarımı kurtar</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Aç</translation>
+        </message>
+        <message>
+            <source>未命名</source>
+            <translation>Adsız</translation>
+        </message>
+        <message>
+            <source>设计 %1 上次没有正常关闭。要打开 %2 保存的恢复副本吗？</source>
+            <translation>%1 tasarımı geçen sefer düzgün kapatılmadı. %2 tarihinde kaydedilen kurtarma kopyası açılsın mı?</translation>
+        </message>
+    </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "diagramscene.h"
 #include "modalhooks.h"
 #include "recentfiles.h"
+#include "recovery.h"
 #include "safewrite.h"
 #include "sprdocument.h"
 #include "windowsettings.h"
@@ -258,7 +259,7 @@ static QString unreadSectionsText(const sprReadResult &result)
 
 // A file that exists but cannot be read or is no design is refused with a warning, leaving the design,
 // the path and the state as they were. A name that does not exist yet opens as an empty design.
-bool Widget::openDocument(const QString &path)
+bool Widget::openDocument(const QString &path, const QString &documentDir)
 {
     const QString shown = QDir::toNativeSeparators(path);
     // Read aside first: a file that fails part-way, or that the reader refuses part-way (a picture
@@ -276,7 +277,7 @@ bool Widget::openDocument(const QString &path)
             reason = sprFileStatusText(probeSprData(data));
             if (reason.isEmpty()) {
                 sprReadOptions options;
-                options.documentDir = QFileInfo(path).absolutePath();
+                options.documentDir = documentDir.isEmpty() ? QFileInfo(path).absolutePath() : documentDir;
                 result = readSprData(data, staging, options);
                 reason = result.limitExceeded;
             }
@@ -306,7 +307,8 @@ bool Widget::openDocument(const QString &path)
     for (const sprReadResult::barcodeRefusal &refusal : result.barcodeRefusals)
         showBarcodeFormatErrorBox(refusal.code, refusal.character);
     warnAboutEncoding(shown, result.invalidUtf8Lines);
-    if (exists)
+    // A recovery copy, read with its original's folder, is no file the operator chose.
+    if (exists && documentDir.isEmpty())
         recent->add(path);
     return exists;
 }
@@ -326,4 +328,23 @@ void Widget::warnAboutEncoding(const QString &shown, const QVector<int> &lines)
         list += tr(" 等 %1 行").arg(lines.size());
     warn(this, tr("打开文件"),
          tr("文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。").arg(shown, list));
+}
+
+void Widget::offerRecovery()
+{
+    recovery->offer();
+}
+
+// Pictures named relative to the design are found beside the original, not beside the copy.
+bool Widget::openRecovered(const QString &copy, const QString &original)
+{
+    const QString folder = original.isEmpty() ? QString() : QFileInfo(original).absolutePath();
+    if (!openDocument(copy, folder))
+        return false;
+    isUntitled = original.isEmpty();
+    currentFilePath = isUntitled ? QStringLiteral("Spray/Untitled.spr") : original;
+    fileDigest = isUntitled ? std::nullopt : digestOfFile(original);
+    undo->resetClean();
+    updateTitle();
+    return true;
 }

@@ -60,5 +60,7 @@ int main(int argc, char *argv[])
     window.show();
     if (!request.file.isEmpty())
         window.openDocumentFile(request.file);
+    // After the named file: a recovered design replaces it only when the operator says so.
+    window.offerRecovery();
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include "printerdialog.h"
 #include "printpreview.h"
 #include "recentfiles.h"
+#include "recovery.h"
 #include "sprdocument.h"
 #include "undocommands.h"
 #include "windowsettings.h"
@@ -61,6 +62,11 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
 
     createFileMenu();
     createEditActions();
+    recovery = new recoveryKeeper(
+        undo, [this](const QString &path, QString *reason) { return saveSprFile(path, *scene, reason); },
+        [this] { return isUntitled ? QString() : currentFilePath; }, this);
+    recovery->setOpener(
+        [this](const QString &copy, const QString &original) { return openRecovered(copy, original); });
     createCanvasActions();
     createInitialItems();
     setupTextPanels();

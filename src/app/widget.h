@@ -31,6 +31,7 @@ class imageSetting;
 class QRCodeSetting;
 class previewBar;
 class recentFiles;
+class recoveryKeeper;
 class scenePreview;
 
 namespace Ui
@@ -74,6 +75,9 @@ public:
 
     // The design named on the command line, opened as File > Open opens a chosen file.
     bool openDocumentFile(const QString &path) { return openDocument(path); }
+
+    // Offers the recovery copies that designers which ended abruptly left behind.
+    void offerRecovery();
 
     // Whether the canvas shows the print preview (preview.cpp).
     bool isPreviewShown() const;
@@ -206,7 +210,9 @@ private:
     // File commands: true when the document was written.
     bool saveDocumentTo(const QString &path);
     void warnAboutEncoding(const QString &shown, const QVector<int> &lines);
-    bool openDocument(const QString &path);
+    bool openDocument(const QString &path, const QString &documentDir = QString());
+    // Opens a recovery copy as the design of original (empty: untitled), with its changes unsaved.
+    bool openRecovered(const QString &copy, const QString &original);
     // Whether path may be written: when it is the document's file and changed on disk since it was
     // opened or saved (another window, another program), the operator is asked first.
     bool mayOverwrite(const QString &path);
@@ -270,6 +276,7 @@ private:
     QString unreadSections;
     previewBar *m_previewBar = nullptr;
     recentFiles *recent = nullptr;
+    recoveryKeeper *recovery = nullptr;
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.
