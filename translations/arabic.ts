@@ -2100,4 +2100,19 @@
             <translation>لم يُغلق التصميم %1 بشكل صحيح في المرة السابقة. هل تريد فتح نسخة الاستعادة المحفوظة في %2؟</translation>
         </message>
     </context>
+    <context>
+        <name>languageMenu</name>
+        <message>
+            <source>无法保存语言设置 %1：%2</source>
+            <translation>تعذّر حفظ إعداد اللغة %1: %2</translation>
+        </message>
+        <message>
+            <source>界面的语言</source>
+            <translation>لغة الواجهة</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>اللغة</translation>
+        </message>
+    </context>
 </TS>

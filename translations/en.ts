@@ -2100,4 +2100,19 @@
             <translation>The design %1 was not closed properly last time. Open the recovery copy saved at %2?</translation>
         </message>
     </context>
+    <context>
+        <name>languageMenu</name>
+        <message>
+            <source>无法保存语言设置 %1：%2</source>
+            <translation>Could not save the language setting %1: %2</translation>
+        </message>
+        <message>
+            <source>界面的语言</source>
+            <translation>The language of the interface</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Language</translation>
+        </message>
+    </context>
 </TS>

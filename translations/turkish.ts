@@ -2100,4 +2100,19 @@
             <translation>%1 tasarımı geçen sefer düzgün kapatılmadı. %2 tarihinde kaydedilen kurtarma kopyası açılsın mı?</translation>
         </message>
     </context>
+    <context>
+        <name>languageMenu</name>
+        <message>
+            <source>无法保存语言设置 %1：%2</source>
+            <translation>Dil ayarı %1 kaydedilemedi: %2</translation>
+        </message>
+        <message>
+            <source>界面的语言</source>
+            <translation>Arayüzün dili</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Dil</translation>
+        </message>
+    </context>
 </TS>

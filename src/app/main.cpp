@@ -41,11 +41,11 @@ int main(int argc, char *argv[])
 
     // Installed even when nothing loaded; it then simply has no effect. A language.ini that exists is
     // read before the command line so that --help comes out in the chosen language.
-    auto *translator = new QTranslator;
+    QTranslator &translator = designerTranslator();
     const bool haveIni = !findLanguageIni().isEmpty();
     if (haveIni)
-        loadTranslation(*translator, chooseTranslationPath());
-    app.installTranslator(translator);
+        loadTranslation(translator, chooseTranslationPath());
+    app.installTranslator(&translator);
 
     const CommandLineRequest request = parseCommandLine(QCoreApplication::arguments());
     if (request.exitCode >= 0) {
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         return request.exitCode;
     }
     if (!haveIni)
-        loadTranslation(*translator, chooseTranslationPath());
+        switchTranslation(chooseTranslationPath());
 
     Widget window;
     window.show();

@@ -1,5 +1,7 @@
 #include "previewbar.h"
 
+#include "livetext.h"
+
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
@@ -21,7 +23,8 @@ QSpinBox *counterSpin(QWidget *parent)
 previewBar::previewBar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("previewBar"));
-    toggle = new QCheckBox(tr("打印预览"), this);
+    toggle = new QCheckBox(this);
+    liveText::set(toggle, "text", "previewBar", QT_TR_NOOP("打印预览"));
     toggle->setObjectName(QStringLiteral("previewToggle"));
     moment = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     moment->setObjectName(QStringLiteral("previewMoment"));
@@ -36,7 +39,8 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     staleLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     // A long message must not squeeze the controls beside it; the whole text is in its tooltip.
     staleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    exportButton = new QPushButton(tr("导出…"), this);
+    exportButton = new QPushButton(this);
+    liveText::set(exportButton, "text", "previewBar", QT_TR_NOOP("导出…"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     exportButton->setAutoDefault(false);
 
@@ -44,10 +48,13 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(toggle);
     row->addWidget(moment);
-    row->addWidget(new QLabel(tr("计数器1"), this));
-    row->addWidget(counter1);
-    row->addWidget(new QLabel(tr("计数器2"), this));
-    row->addWidget(counter2);
+    for (auto *spin : {counter1, counter2}) {
+        auto *label = new QLabel(this);
+        liveText::set(label, "text", "previewBar",
+                      spin == counter1 ? QT_TR_NOOP("计数器1") : QT_TR_NOOP("计数器2"));
+        row->addWidget(label);
+        row->addWidget(spin);
+    }
     row->addWidget(staleLabel, 1);
     row->addWidget(exportButton);
 

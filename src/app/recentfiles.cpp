@@ -1,6 +1,7 @@
 #include "recentfiles.h"
 
 #include "designersettings.h"
+#include "livetext.h"
 #include "modalhooks.h"
 
 #include <QAction>
@@ -20,7 +21,8 @@ recentFiles::recentFiles(QMenu *menu, QWidget *parent)
       clearAction(menu->addAction(QString()))
 {
     connect(clearAction, &QAction::triggered, this, &recentFiles::clear);
-    retranslate();
+    liveText::set(clearAction, "text", "recentFiles", QT_TR_NOOP("清除列表"));
+    liveText::set(clearAction, "toolTip", "recentFiles", QT_TR_NOOP("清除最近打开的文件列表"));
     rebuild();
 }
 
@@ -41,12 +43,6 @@ void recentFiles::add(const QString &path)
 void recentFiles::clear()
 {
     store({});
-}
-
-void recentFiles::retranslate()
-{
-    clearAction->setText(tr("清除列表"));
-    clearAction->setToolTip(tr("清除最近打开的文件列表"));
 }
 
 void recentFiles::store(const QStringList &list)

@@ -21,8 +21,6 @@ public:
     // Puts path at the top (once), dropping the oldest beyond maxFiles.
     void add(const QString &path);
     void clear();
-    // The menu's texts again, after the language changed.
-    void retranslate();
 
 signals:
     // An entry was chosen whose file still exists.

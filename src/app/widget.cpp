@@ -9,6 +9,8 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "languagemenu.h"
+#include "livetext.h"
 #include "printerdialog.h"
 #include "printpreview.h"
 #include "recentfiles.h"
@@ -104,15 +106,31 @@ Widget::~Widget()
     delete ui;
 }
 
+void Widget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        liveText::refresh(this);
+        updateTitle();
+        showZoom();
+        // Texts the panel shows from its item come back over the form's.
+        refreshPanel();
+    }
+    QWidget::changeEvent(event);
+}
+
 void Widget::createFileMenu()
 {
     fileMenu = new QMenu(ui->filePushButton);
-    newAction = new QAction(tr("新建"), fileMenu);
-    openAction = new QAction(tr("打开"), fileMenu);
-    saveAction = new QAction(tr("保存"), fileMenu);
-    saveAsAction = new QAction(tr("另存为"), fileMenu);
-    exitAction = new QAction(tr("退出"), fileMenu);
-    deleteAction = new QAction(tr("删除"), fileMenu);
+    const std::pair<QAction **, const char *> rows[] = {
+        {&newAction, QT_TR_NOOP("新建")},  {&openAction, QT_TR_NOOP("打开")},
+        {&saveAction, QT_TR_NOOP("保存")}, {&saveAsAction, QT_TR_NOOP("另存为")},
+        {&exitAction, QT_TR_NOOP("退出")}, {&deleteAction, QT_TR_NOOP("删除")},
+    };
+    for (const auto &row : rows) {
+        *row.first = new QAction(fileMenu);
+        liveText::set(*row.first, "text", "Widget", row.second);
+    }
     connect(newAction, &QAction::triggered, this, &Widget::newActionSlot);
     connect(openAction, &QAction::triggered, this, &Widget::openActionSlot);
     connect(saveAction, &QAction::triggered, this, &Widget::saveActionSlot);
@@ -126,7 +144,9 @@ void Widget::createFileMenu()
             openDocument(path);
     });
     fileMenu->addSeparator();
-    fileMenu->addAction(tr("打印机分辨率…"), this, [this] { printerDialog::edit(this); });
+    QAction *printer = fileMenu->addAction(QString(), this, [this] { printerDialog::edit(this); });
+    liveText::set(printer, "text", "Widget", QT_TR_NOOP("打印机分辨率…"));
+    fileMenu->addMenu(new languageMenu(fileMenu));
     ui->filePushButton->setMenu(fileMenu);
 }
 

@@ -61,3 +61,11 @@ void imageSetting::on_imageConversePush_clicked()
 {
     emit imageConverseChange();
 }
+
+// Every text of the form follows a change of language at once.
+void imageSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}

@@ -31,6 +31,9 @@ signals:
     void imageSelectChange();
     void imageConverseChange();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_imageXSpin_valueChanged(int);
     void on_imageYSpin_valueChanged(int);
