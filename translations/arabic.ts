@@ -408,6 +408,14 @@
             <source>打印机分辨率…</source>
             <translation>دقة الطابعة…</translation>
         </message>
+        <message>
+            <source>对齐、分布和叠放所选对象，网格</source>
+            <translation>محاذاة العناصر المحددة وتوزيعها وترتيبها؛ الشبكة</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>ترتيب</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2113,6 +2121,113 @@
         <message>
             <source>语言</source>
             <translation>اللغة</translation>
+        </message>
+    </context>
+    <context>
+        <name>layoutAids</name>
+        <message>
+            <source>%1 点</source>
+            <translation>%1 نقطة</translation>
+        </message>
+        <message>
+            <source>三个及以上对象之间的间距相等</source>
+            <translation>مسافات متساوية بين ثلاثة عناصر أو أكثر</translation>
+        </message>
+        <message>
+            <source>分布</source>
+            <translation>توزيع</translation>
+        </message>
+        <message>
+            <source>右对齐</source>
+            <translation>محاذاة لليمين</translation>
+        </message>
+        <message>
+            <source>在喷印高度居中</source>
+            <translation>توسيط في ارتفاع الطباعة</translation>
+        </message>
+        <message>
+            <source>垂直居中对齐</source>
+            <translation>محاذاة المراكز الرأسية</translation>
+        </message>
+        <message>
+            <source>对齐</source>
+            <translation>محاذاة</translation>
+        </message>
+        <message>
+            <source>左对齐</source>
+            <translation>محاذاة لليسار</translation>
+        </message>
+        <message>
+            <source>底端对齐</source>
+            <translation>محاذاة للأسفل</translation>
+        </message>
+        <message>
+            <source>所选对象在 300 点的高度内居中</source>
+            <translation>توسيط العناصر المحددة ضمن ارتفاع 300 نقطة</translation>
+        </message>
+        <message>
+            <source>所选对象在最上面，保存时排在最前</source>
+            <translation>تصبح العناصر المحددة في الأعلى وتأتي أولًا في الملف المحفوظ</translation>
+        </message>
+        <message>
+            <source>所选对象在最下面，保存时排在最后</source>
+            <translation>تصبح العناصر المحددة في الأسفل وتأتي أخيرًا في الملف المحفوظ</translation>
+        </message>
+        <message>
+            <source>所选对象的上边对齐</source>
+            <translation>محاذاة الحواف العلوية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的下边对齐</source>
+            <translation>محاذاة الحواف السفلية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的右边对齐</source>
+            <translation>محاذاة الحواف اليمنى للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的垂直中心对齐</source>
+            <translation>محاذاة المراكز الرأسية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的左边对齐</source>
+            <translation>محاذاة الحواف اليسرى للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的水平中心对齐</source>
+            <translation>محاذاة المراكز الأفقية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>ترتيب</translation>
+        </message>
+        <message>
+            <source>无网格</source>
+            <translation>بلا شبكة</translation>
+        </message>
+        <message>
+            <source>水平居中对齐</source>
+            <translation>محاذاة المراكز الأفقية</translation>
+        </message>
+        <message>
+            <source>水平等距分布</source>
+            <translation>توزيع أفقي</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>الشبكة</translation>
+        </message>
+        <message>
+            <source>置于底层</source>
+            <translation>إرسال إلى الخلف</translation>
+        </message>
+        <message>
+            <source>置于顶层</source>
+            <translation>إحضار إلى الأمام</translation>
+        </message>
+        <message>
+            <source>顶端对齐</source>
+            <translation>محاذاة للأعلى</translation>
         </message>
     </context>
 </TS>

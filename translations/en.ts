@@ -408,6 +408,14 @@
             <source>打印机分辨率…</source>
             <translation>Printer resolution…</translation>
         </message>
+        <message>
+            <source>对齐、分布和叠放所选对象，网格</source>
+            <translation>Align, distribute and stack the selected items; grid</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Arrange</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2113,6 +2121,113 @@
         <message>
             <source>语言</source>
             <translation>Language</translation>
+        </message>
+    </context>
+    <context>
+        <name>layoutAids</name>
+        <message>
+            <source>%1 点</source>
+            <translation>%1 dots</translation>
+        </message>
+        <message>
+            <source>三个及以上对象之间的间距相等</source>
+            <translation>Equal gaps between three or more items</translation>
+        </message>
+        <message>
+            <source>分布</source>
+            <translation>Distribute</translation>
+        </message>
+        <message>
+            <source>右对齐</source>
+            <translation>Align right</translation>
+        </message>
+        <message>
+            <source>在喷印高度居中</source>
+            <translation>Centre in the print height</translation>
+        </message>
+        <message>
+            <source>垂直居中对齐</source>
+            <translation>Align vertical centres</translation>
+        </message>
+        <message>
+            <source>对齐</source>
+            <translation>Align</translation>
+        </message>
+        <message>
+            <source>左对齐</source>
+            <translation>Align left</translation>
+        </message>
+        <message>
+            <source>底端对齐</source>
+            <translation>Align bottom</translation>
+        </message>
+        <message>
+            <source>所选对象在 300 点的高度内居中</source>
+            <translation>Centre the selected items within the 300-dot height</translation>
+        </message>
+        <message>
+            <source>所选对象在最上面，保存时排在最前</source>
+            <translation>The selected items go on top and come first in the saved file</translation>
+        </message>
+        <message>
+            <source>所选对象在最下面，保存时排在最后</source>
+            <translation>The selected items go to the bottom and come last in the saved file</translation>
+        </message>
+        <message>
+            <source>所选对象的上边对齐</source>
+            <translation>Align the top edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的下边对齐</source>
+            <translation>Align the bottom edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的右边对齐</source>
+            <translation>Align the right edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的垂直中心对齐</source>
+            <translation>Align the vertical centres of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的左边对齐</source>
+            <translation>Align the left edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的水平中心对齐</source>
+            <translation>Align the horizontal centres of the selected items</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Arrange</translation>
+        </message>
+        <message>
+            <source>无网格</source>
+            <translation>No grid</translation>
+        </message>
+        <message>
+            <source>水平居中对齐</source>
+            <translation>Align horizontal centres</translation>
+        </message>
+        <message>
+            <source>水平等距分布</source>
+            <translation>Distribute horizontally</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grid</translation>
+        </message>
+        <message>
+            <source>置于底层</source>
+            <translation>Send to back</translation>
+        </message>
+        <message>
+            <source>置于顶层</source>
+            <translation>Bring to front</translation>
+        </message>
+        <message>
+            <source>顶端对齐</source>
+            <translation>Align top</translation>
         </message>
     </context>
 </TS>

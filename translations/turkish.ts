@@ -408,6 +408,14 @@
             <source>打印机分辨率…</source>
             <translation>Yazıcı çözünürlüğü…</translation>
         </message>
+        <message>
+            <source>对齐、分布和叠放所选对象，网格</source>
+            <translation>Seçili nesneleri hizala, dağıt ve sırala; ızgara</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Düzenle</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2113,6 +2121,113 @@
         <message>
             <source>语言</source>
             <translation>Dil</translation>
+        </message>
+    </context>
+    <context>
+        <name>layoutAids</name>
+        <message>
+            <source>%1 点</source>
+            <translation>%1 nokta</translation>
+        </message>
+        <message>
+            <source>三个及以上对象之间的间距相等</source>
+            <translation>Üç veya daha fazla nesne arasında eşit boşluk</translation>
+        </message>
+        <message>
+            <source>分布</source>
+            <translation>Dağıt</translation>
+        </message>
+        <message>
+            <source>右对齐</source>
+            <translation>Sağa hizala</translation>
+        </message>
+        <message>
+            <source>在喷印高度居中</source>
+            <translation>Baskı yüksekliğinde ortala</translation>
+        </message>
+        <message>
+            <source>垂直居中对齐</source>
+            <translation>Dikey merkezleri hizala</translation>
+        </message>
+        <message>
+            <source>对齐</source>
+            <translation>Hizala</translation>
+        </message>
+        <message>
+            <source>左对齐</source>
+            <translation>Sola hizala</translation>
+        </message>
+        <message>
+            <source>底端对齐</source>
+            <translation>Alta hizala</translation>
+        </message>
+        <message>
+            <source>所选对象在 300 点的高度内居中</source>
+            <translation>Seçili nesneleri 300 noktalık yükseklikte ortala</translation>
+        </message>
+        <message>
+            <source>所选对象在最上面，保存时排在最前</source>
+            <translation>Seçili nesneler en üste gelir ve kaydedilen dosyada ilk sırada olur</translation>
+        </message>
+        <message>
+            <source>所选对象在最下面，保存时排在最后</source>
+            <translation>Seçili nesneler en alta gider ve kaydedilen dosyada son sırada olur</translation>
+        </message>
+        <message>
+            <source>所选对象的上边对齐</source>
+            <translation>Seçili nesnelerin üst kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的下边对齐</source>
+            <translation>Seçili nesnelerin alt kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的右边对齐</source>
+            <translation>Seçili nesnelerin sağ kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的垂直中心对齐</source>
+            <translation>Seçili nesnelerin dikey merkezlerini hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的左边对齐</source>
+            <translation>Seçili nesnelerin sol kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的水平中心对齐</source>
+            <translation>Seçili nesnelerin yatay merkezlerini hizala</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Düzenle</translation>
+        </message>
+        <message>
+            <source>无网格</source>
+            <translation>Izgara yok</translation>
+        </message>
+        <message>
+            <source>水平居中对齐</source>
+            <translation>Yatay merkezleri hizala</translation>
+        </message>
+        <message>
+            <source>水平等距分布</source>
+            <translation>Yatay olarak dağıt</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Izgara</translation>
+        </message>
+        <message>
+            <source>置于底层</source>
+            <translation>En alta gönder</translation>
+        </message>
+        <message>
+            <source>置于顶层</source>
+            <translation>En üste getir</translation>
+        </message>
+        <message>
+            <source>顶端对齐</source>
+            <translation>Üste hizala</translation>
         </message>
     </context>
 </TS>

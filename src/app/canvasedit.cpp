@@ -3,6 +3,7 @@
 #include "ui_widget.h"
 #include "widget.h"
 
+#include "layoutaids.h"
 #include "livetext.h"
 
 #include "diagramimageitem.h"
@@ -244,6 +245,8 @@ bool Widget::eventFilter(QObject *watched, QEvent *event)
         menu.addAction(undo->createRedoAction(&menu, tr("重做")));
         menu.addSeparator();
         menu.addActions(canvasActions);
+        menu.addSeparator();
+        menu.addMenu(layout->menu());
         menu.exec(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }

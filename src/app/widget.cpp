@@ -10,6 +10,7 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "languagemenu.h"
+#include "layoutaids.h"
 #include "livetext.h"
 #include "printerdialog.h"
 #include "printpreview.h"
@@ -67,6 +68,17 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     recovery = new recoveryKeeper(
         undo, [this](const QString &path, QString *reason) { return saveSprFile(path, *scene, reason); },
         [this] { return isUntitled ? QString() : currentFilePath; }, this);
+    layout = new layoutAids(ui->graphicsView, undo, this);
+    auto *layoutButton = new QPushButton(ui->widget);
+    layoutButton->setObjectName(QStringLiteral("layoutPushButton"));
+    layoutButton->setFont(ui->filePushButton->font());
+    layoutButton->setStyleSheet(ui->filePushButton->styleSheet());
+    layoutButton->setSizePolicy(ui->filePushButton->sizePolicy());
+    layoutButton->setMenu(layout->menu());
+    liveText::set(layoutButton, "text", "Widget", QT_TR_NOOP("排列"));
+    liveText::set(layoutButton, "toolTip", "Widget", QT_TR_NOOP("对齐、分布和叠放所选对象，网格"));
+    liveText::set(layoutButton, "accessibleName", "Widget", QT_TR_NOOP("排列"));
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->filePushButton), layoutButton);
     recovery->setOpener(
         [this](const QString &copy, const QString &original) { return openRecovered(copy, original); });
     createCanvasActions();

@@ -32,6 +32,7 @@ class QRCodeSetting;
 class previewBar;
 class recentFiles;
 class recoveryKeeper;
+class layoutAids;
 class scenePreview;
 
 namespace Ui
@@ -278,6 +279,7 @@ private:
     previewBar *m_previewBar = nullptr;
     recentFiles *recent = nullptr;
     recoveryKeeper *recovery = nullptr;
+    layoutAids *layout = nullptr;
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.
