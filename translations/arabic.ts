@@ -416,6 +416,22 @@
             <source>排列</source>
             <translation>ترتيب</translation>
         </message>
+        <message>
+            <source>全部</source>
+            <translation>الكل</translation>
+        </message>
+        <message>
+            <source>适合设计：显示整个设计</source>
+            <translation>ملاءمة التصميم: عرض التصميم كله</translation>
+        </message>
+        <message>
+            <source>适合高度：显示整个 300 点的高度</source>
+            <translation>ملاءمة الارتفاع: عرض الارتفاع كله البالغ 300 نقطة</translation>
+        </message>
+        <message>
+            <source>高度</source>
+            <translation>الارتفاع</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2228,6 +2244,21 @@
         <message>
             <source>顶端对齐</source>
             <translation>محاذاة للأعلى</translation>
+        </message>
+    </context>
+    <context>
+        <name>designView</name>
+        <message>
+            <source>X %1 Y %2 点（%3 × %4 毫米）</source>
+            <translation>X %1 Y %2 نقطة (%3 × %4 مم)</translation>
+        </message>
+        <message>
+            <source>所选 %1 × %2 点（%3 × %4 毫米）</source>
+            <translation>التحديد %1 × %2 نقطة (%3 × %4 مم)</translation>
+        </message>
+        <message>
+            <source>状态栏</source>
+            <translation>سطر الحالة</translation>
         </message>
     </context>
 </TS>

@@ -416,6 +416,22 @@
             <source>排列</source>
             <translation>Arrange</translation>
         </message>
+        <message>
+            <source>全部</source>
+            <translation>All</translation>
+        </message>
+        <message>
+            <source>适合设计：显示整个设计</source>
+            <translation>Fit design: show the whole design</translation>
+        </message>
+        <message>
+            <source>适合高度：显示整个 300 点的高度</source>
+            <translation>Fit height: show the whole 300-dot height</translation>
+        </message>
+        <message>
+            <source>高度</source>
+            <translation>Height</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2228,6 +2244,21 @@
         <message>
             <source>顶端对齐</source>
             <translation>Align top</translation>
+        </message>
+    </context>
+    <context>
+        <name>designView</name>
+        <message>
+            <source>X %1 Y %2 点（%3 × %4 毫米）</source>
+            <translation>X %1 Y %2 dots (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>所选 %1 × %2 点（%3 × %4 毫米）</source>
+            <translation>Selection %1 × %2 dots (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>状态栏</source>
+            <translation>Status line</translation>
         </message>
     </context>
 </TS>

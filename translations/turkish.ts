@@ -416,6 +416,22 @@
             <source>排列</source>
             <translation>Düzenle</translation>
         </message>
+        <message>
+            <source>全部</source>
+            <translation>Tümü</translation>
+        </message>
+        <message>
+            <source>适合设计：显示整个设计</source>
+            <translation>Tasarıma sığdır: tüm tasarımı göster</translation>
+        </message>
+        <message>
+            <source>适合高度：显示整个 300 点的高度</source>
+            <translation>Yüksekliğe sığdır: 300 noktalık yüksekliğin tamamını göster</translation>
+        </message>
+        <message>
+            <source>高度</source>
+            <translation>Yükseklik</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -2228,6 +2244,21 @@
         <message>
             <source>顶端对齐</source>
             <translation>Üste hizala</translation>
+        </message>
+    </context>
+    <context>
+        <name>designView</name>
+        <message>
+            <source>X %1 Y %2 点（%3 × %4 毫米）</source>
+            <translation>X %1 Y %2 nokta (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>所选 %1 × %2 点（%3 × %4 毫米）</source>
+            <translation>Seçim %1 × %2 nokta (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>状态栏</source>
+            <translation>Durum satırı</translation>
         </message>
     </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "widget.h"
 #include "ui_widget.h"
 
+#include "designview.h"
 #include "diagrambaritem.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
@@ -22,7 +23,10 @@
 
 #include <QButtonGroup>
 #include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QUndoStack>
 #include <array>
 #include <functional>
@@ -79,6 +83,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     liveText::set(layoutButton, "toolTip", "Widget", QT_TR_NOOP("对齐、分布和叠放所选对象，网格"));
     liveText::set(layoutButton, "accessibleName", "Widget", QT_TR_NOOP("排列"));
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->filePushButton), layoutButton);
+    setupCanvasAids();
     recovery->setOpener(
         [this](const QString &copy, const QString &original) { return openRecovered(copy, original); });
     createCanvasActions();
@@ -131,6 +136,41 @@ void Widget::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+// The strip's outline follows the design; the status line and the fit buttons sit beside the canvas.
+void Widget::setupCanvasAids()
+{
+    designView *view = ui->graphicsView;
+    connect(undo, &QUndoStack::indexChanged, view,
+            [this, view] { view->setStripEnd(designRightEdge(*scene)); });
+    connect(view, &designView::zoomed, this, &Widget::showZoom);
+    ui->canvasLayout->insertWidget(1, makeStatusLine(view, this));
+    auto *fits = new QHBoxLayout;
+    const struct {
+        const char *name, *text, *tip;
+        std::function<void()> run;
+    } rows[] = {
+        {"fitHeightButton", QT_TR_NOOP("高度"), QT_TR_NOOP("适合高度：显示整个 300 点的高度"),
+         [view] { view->fitHeight(); }},
+        {"fitDesignButton", QT_TR_NOOP("全部"), QT_TR_NOOP("适合设计：显示整个设计"),
+         [this] { zoomToFit(); }},
+    };
+    for (const auto &row : rows) {
+        auto *button = new QPushButton(ui->widget);
+        button->setObjectName(QLatin1String(row.name));
+        liveText::set(button, "text", "Widget", row.text);
+        liveText::set(button, "toolTip", "Widget", row.tip);
+        liveText::set(button, "accessibleName", "Widget", row.tip);
+        connect(button, &QPushButton::clicked, this, row.run);
+        fits->addWidget(button);
+    }
+    ui->verticalLayout->addLayout(fits);
+    // Once the window has its size: the whole height when it is still legible.
+    QTimer::singleShot(0, view, [view] {
+        if (view->isVisible() && view->heightScale() >= 0.3)
+            view->fitHeight();
+    });
+}
+
 void Widget::createFileMenu()
 {
     fileMenu = new QMenu(ui->filePushButton);
@@ -156,7 +196,10 @@ void Widget::createFileMenu()
             openDocument(path);
     });
     fileMenu->addSeparator();
-    QAction *printer = fileMenu->addAction(QString(), this, [this] { printerDialog::edit(this); });
+    QAction *printer = fileMenu->addAction(QString(), this, [this] {
+        if (printerDialog::edit(this))
+            ui->graphicsView->setResolution(loadPrinterResolution());
+    });
     liveText::set(printer, "text", "Widget", QT_TR_NOOP("打印机分辨率…"));
     fileMenu->addMenu(new languageMenu(fileMenu));
     ui->filePushButton->setMenu(fileMenu);

@@ -176,6 +176,7 @@ protected:
 
 private:
     void createCanvasActions();
+    void setupCanvasAids();
     void pasteText(const QByteArray &sections);
     void setViewScale(double factor);
     void showZoom();
