@@ -432,6 +432,66 @@
             <source>高度</source>
             <translation>الارتفاع</translation>
         </message>
+        <message>
+            <source>内容</source>
+            <translation>المحتوى</translation>
+        </message>
+        <message>
+            <source>删除所选对象</source>
+            <translation>حذف العناصر المحددة</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>مساعدة</translation>
+        </message>
+        <message>
+            <source>所选文字、条形码或二维码的内容</source>
+            <translation>محتوى النص أو الرمز الشريطي أو رمز QR المحدد</translation>
+        </message>
+        <message>
+            <source>把内容用到所选对象</source>
+            <translation>تطبيق المحتوى على العنصر المحدد</translation>
+        </message>
+        <message>
+            <source>新建、打开、保存文件，最近的文件，语言，帮助</source>
+            <translation>ملف جديد وفتح وحفظ؛ الملفات الأخيرة؛ اللغة؛ المساعدة</translation>
+        </message>
+        <message>
+            <source>添加二维码</source>
+            <translation>إضافة رمز QR</translation>
+        </message>
+        <message>
+            <source>添加图片</source>
+            <translation>إضافة صورة</translation>
+        </message>
+        <message>
+            <source>添加序号1</source>
+            <translation>إضافة العداد 1</translation>
+        </message>
+        <message>
+            <source>添加序号2</source>
+            <translation>إضافة العداد 2</translation>
+        </message>
+        <message>
+            <source>添加文字</source>
+            <translation>إضافة نص</translation>
+        </message>
+        <message>
+            <source>添加时间</source>
+            <translation>إضافة التاريخ والوقت</translation>
+        </message>
+        <message>
+            <source>添加条形码</source>
+            <translation>إضافة رمز شريطي</translation>
+        </message>
+        <message>
+            <source>设计画布</source>
+            <translation>لوحة التصميم</translation>
+        </message>
+        <message>
+            <source>设计画布：拖动对象，右键打开菜单</source>
+            <translation>لوحة التصميم: اسحب العناصر؛ النقر بالزر الأيمن يفتح القائمة</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -875,6 +935,30 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 من رموز QR تحمل رابط GS1 رقميًا به أخطاء</translation>
+        </message>
+        <message>
+            <source>把设计导出为 PNG、PDF 或 SVG</source>
+            <translation>تصدير التصميم بصيغة PNG أو PDF أو SVG</translation>
+        </message>
+        <message>
+            <source>显示喷印出来的样子</source>
+            <translation>عرض التصميم كما يُطبع</translation>
+        </message>
+        <message>
+            <source>预览所用的时刻</source>
+            <translation>اللحظة التي تعرضها المعاينة</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器1的值</source>
+            <translation>قيمة العداد 1 في المعاينة</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器2的值</source>
+            <translation>قيمة العداد 2 في المعاينة</translation>
+        </message>
+        <message>
+            <source>预览时刻</source>
+            <translation>لحظة المعاينة</translation>
         </message>
     </context>
     <context>
@@ -2259,6 +2343,57 @@
         <message>
             <source>状态栏</source>
             <translation>سطر الحالة</translation>
+        </message>
+    </context>
+    <context>
+        <name>helpPage</name>
+        <message>
+            <source>Ctrl+N 新建，Ctrl+O 打开，Ctrl+S 保存，Ctrl+Z 撤销，Ctrl+Y 重做，Ctrl+X/C/V 剪切、复制、粘贴，Ctrl+Shift+D 复制一份，Ctrl+A 全选，Delete 删除，方向键移动 1 点（Shift 加方向键 10 点），Ctrl+加号/减号 缩放，Ctrl+0 原始比例。</source>
+            <translation>Ctrl+N جديد، Ctrl+O فتح، Ctrl+S حفظ، Ctrl+Z تراجع، Ctrl+Y إعادة، Ctrl+X/C/V قص ونسخ ولصق، Ctrl+Shift+D تكرار، Ctrl+A تحديد الكل، Delete حذف، مفاتيح الأسهم تنقل نقطة واحدة (Shift مع السهم 10 نقاط)، Ctrl+زائد/ناقص للتكبير والتصغير، Ctrl+0 المقياس الأصلي.</translation>
+        </message>
+        <message>
+            <source>“打印预览”按所选的时刻和计数器值显示喷印的样子，不改变设计；“导出…”把设计存为 PNG、PDF 或 SVG。</source>
+            <translation>"معاينة الطباعة" تعرض الطباعة في اللحظة وقيم العدادات المختارة دون تغيير التصميم؛ "تصدير…" يحفظ التصميم بصيغة PNG أو PDF أو SVG.</translation>
+        </message>
+        <message>
+            <source>“排列”对齐、居中、等距分布所选对象，并可置于顶层或底层；保存时顶层的对象排在最前。网格默认关闭，打开后拖动的对象落在网格上。每一步都可以撤销。</source>
+            <translation>"ترتيب" يحاذي العناصر المحددة ويوسطها ويوزعها ويحضرها إلى الأمام أو يرسلها إلى الخلف؛ العنصر الأعلى يأتي أولًا في الملف المحفوظ. الشبكة مغلقة افتراضيًا؛ وعند تشغيلها تستقر العناصر المسحوبة عليها. يمكن التراجع عن كل خطوة.</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>إغلاق</translation>
+        </message>
+        <message>
+            <source>喷印条</source>
+            <translation>شريط الطباعة</translation>
+        </message>
+        <message>
+            <source>喷头一次喷出 300 点的高度；画布上的虚线框是喷印条，从 0 到 300 点高，长度到设计的末端。标尺以点和毫米标出位置，毫米按“打印机分辨率”换算。对象不能移出喷印条。</source>
+            <translation>يطبع رأس الطباعة ارتفاع 300 نقطة دفعة واحدة؛ الإطار المتقطع على اللوحة هو الشريط، من 0 إلى 300 نقطة ارتفاعًا وبطول التصميم. تبين المساطر المواضع بالنقاط والمليمترات، وتُحسب المليمترات بحسب "دقة الطابعة". لا يمكن للعناصر مغادرة الشريط.</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>مساعدة</translation>
+        </message>
+        <message>
+            <source>快捷键</source>
+            <translation>اختصارات لوحة المفاتيح</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>معاينة الطباعة</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>ترتيب</translation>
+        </message>
+        <message>
+            <source>数据文件与恢复</source>
+            <translation>الملفات والاستعادة</translation>
+        </message>
+        <message>
+            <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
+            <translation>تُحفظ التصاميم كملفات ‎.spr؛ وتعرض قائمة "ملف" الملفات الأخيرة. ما دام في التصميم تغييرات غير محفوظة تُحفظ نسخة استعادة كل 30 ثانية على الأكثر؛ وبعد انتهاء البرنامج على نحو غير متوقع يمكن فتحها عند التشغيل التالي.</translation>
         </message>
     </context>
 </TS>

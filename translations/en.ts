@@ -432,6 +432,66 @@
             <source>高度</source>
             <translation>Height</translation>
         </message>
+        <message>
+            <source>内容</source>
+            <translation>Content</translation>
+        </message>
+        <message>
+            <source>删除所选对象</source>
+            <translation>Delete the selected items</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>所选文字、条形码或二维码的内容</source>
+            <translation>The content of the selected text, barcode or QR code</translation>
+        </message>
+        <message>
+            <source>把内容用到所选对象</source>
+            <translation>Apply the content to the selected item</translation>
+        </message>
+        <message>
+            <source>新建、打开、保存文件，最近的文件，语言，帮助</source>
+            <translation>New, open and save files; recent files; language; help</translation>
+        </message>
+        <message>
+            <source>添加二维码</source>
+            <translation>Add a QR code</translation>
+        </message>
+        <message>
+            <source>添加图片</source>
+            <translation>Add a picture</translation>
+        </message>
+        <message>
+            <source>添加序号1</source>
+            <translation>Add counter 1</translation>
+        </message>
+        <message>
+            <source>添加序号2</source>
+            <translation>Add counter 2</translation>
+        </message>
+        <message>
+            <source>添加文字</source>
+            <translation>Add a text</translation>
+        </message>
+        <message>
+            <source>添加时间</source>
+            <translation>Add a date and time</translation>
+        </message>
+        <message>
+            <source>添加条形码</source>
+            <translation>Add a barcode</translation>
+        </message>
+        <message>
+            <source>设计画布</source>
+            <translation>Design canvas</translation>
+        </message>
+        <message>
+            <source>设计画布：拖动对象，右键打开菜单</source>
+            <translation>Design canvas: drag items; right-click opens the menu</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -875,6 +935,30 @@
         <message>
             <source>%1 个二维码的 GS1 数字链接有误</source>
             <translation>%1 QR codes carry a faulty GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>把设计导出为 PNG、PDF 或 SVG</source>
+            <translation>Export the design as PNG, PDF or SVG</translation>
+        </message>
+        <message>
+            <source>显示喷印出来的样子</source>
+            <translation>Show the design as it prints</translation>
+        </message>
+        <message>
+            <source>预览所用的时刻</source>
+            <translation>The moment the preview shows</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器1的值</source>
+            <translation>The value of counter 1 in the preview</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器2的值</source>
+            <translation>The value of counter 2 in the preview</translation>
+        </message>
+        <message>
+            <source>预览时刻</source>
+            <translation>Preview moment</translation>
         </message>
     </context>
     <context>
@@ -2259,6 +2343,57 @@
         <message>
             <source>状态栏</source>
             <translation>Status line</translation>
+        </message>
+    </context>
+    <context>
+        <name>helpPage</name>
+        <message>
+            <source>Ctrl+N 新建，Ctrl+O 打开，Ctrl+S 保存，Ctrl+Z 撤销，Ctrl+Y 重做，Ctrl+X/C/V 剪切、复制、粘贴，Ctrl+Shift+D 复制一份，Ctrl+A 全选，Delete 删除，方向键移动 1 点（Shift 加方向键 10 点），Ctrl+加号/减号 缩放，Ctrl+0 原始比例。</source>
+            <translation>Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+X/C/V cut, copy, paste, Ctrl+Shift+D duplicate, Ctrl+A select all, Delete delete, arrow keys move 1 dot (Shift with an arrow key 10 dots), Ctrl+plus/minus zoom, Ctrl+0 original scale.</translation>
+        </message>
+        <message>
+            <source>“打印预览”按所选的时刻和计数器值显示喷印的样子，不改变设计；“导出…”把设计存为 PNG、PDF 或 SVG。</source>
+            <translation>"Print preview" shows the print at the chosen moment and counter values without changing the design; "Export…" saves the design as PNG, PDF or SVG.</translation>
+        </message>
+        <message>
+            <source>“排列”对齐、居中、等距分布所选对象，并可置于顶层或底层；保存时顶层的对象排在最前。网格默认关闭，打开后拖动的对象落在网格上。每一步都可以撤销。</source>
+            <translation>"Arrange" aligns, centres and distributes the selected items and brings them to the front or sends them to the back; the top item comes first in the saved file. The grid is off by default; when on, dragged items land on it. Every step can be undone.</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>喷印条</source>
+            <translation>The strip</translation>
+        </message>
+        <message>
+            <source>喷头一次喷出 300 点的高度；画布上的虚线框是喷印条，从 0 到 300 点高，长度到设计的末端。标尺以点和毫米标出位置，毫米按“打印机分辨率”换算。对象不能移出喷印条。</source>
+            <translation>The print head prints a height of 300 dots at once; the dashed frame on the canvas is the strip, from 0 to 300 dots high and as long as the design. The rulers mark positions in dots and millimetres, converted with "Printer resolution". Items cannot leave the strip.</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>快捷键</source>
+            <translation>Shortcuts</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>Print preview</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Arrange</translation>
+        </message>
+        <message>
+            <source>数据文件与恢复</source>
+            <translation>Files and recovery</translation>
+        </message>
+        <message>
+            <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
+            <translation>Designs are saved as .spr files; the "File" menu lists recent files. While a design has unsaved changes, a recovery copy is saved within every 30 seconds; after the program ends unexpectedly, the next start can open it.</translation>
         </message>
     </context>
 </TS>

@@ -43,6 +43,22 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     liveText::set(exportButton, "text", "previewBar", QT_TR_NOOP("导出…"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     exportButton->setAutoDefault(false);
+    // Tooltip and accessible name of each control.
+    const struct {
+        QWidget *control;
+        const char *tip;
+        const char *name;
+    } descriptions[] = {
+        {toggle, QT_TR_NOOP("显示喷印出来的样子"), QT_TR_NOOP("打印预览")},
+        {moment, QT_TR_NOOP("预览所用的时刻"), QT_TR_NOOP("预览时刻")},
+        {counter1, QT_TR_NOOP("预览所用的计数器1的值"), QT_TR_NOOP("计数器1")},
+        {counter2, QT_TR_NOOP("预览所用的计数器2的值"), QT_TR_NOOP("计数器2")},
+        {exportButton, QT_TR_NOOP("把设计导出为 PNG、PDF 或 SVG"), QT_TR_NOOP("导出…")},
+    };
+    for (const auto &row : descriptions) {
+        liveText::set(row.control, "toolTip", "previewBar", row.tip);
+        liveText::set(row.control, "accessibleName", "previewBar", row.name);
+    }
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -10,6 +10,7 @@
 #include "diagramscene.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "helppage.h"
 #include "languagemenu.h"
 #include "layoutaids.h"
 #include "livetext.h"
@@ -202,6 +203,10 @@ void Widget::createFileMenu()
     });
     liveText::set(printer, "text", "Widget", QT_TR_NOOP("打印机分辨率…"));
     fileMenu->addMenu(new languageMenu(fileMenu));
+    QAction *help = fileMenu->addAction(QString(), this, [this] { helpPage::show(this); });
+    help->setShortcut(QKeySequence::HelpContents);
+    addAction(help); // so that F1 works while the menu is closed
+    liveText::set(help, "text", "Widget", QT_TR_NOOP("帮助"));
     ui->filePushButton->setMenu(fileMenu);
 }
 

@@ -74,6 +74,7 @@ void windowPreviewTest::cleanup()
     delete window;
     modalHooks::setMessageBoxRunner({});
     modalHooks::setFileDialogRunner({});
+    modalHooks::setDialogRunner({});
 }
 
 void windowPreviewTest::verdictsFollowEdits()
@@ -168,6 +169,7 @@ void windowPreviewTest::shortcutsComeBackAfterPreview()
 
     modalHooks::setMessageBoxRunner([](QMessageBox &) { return int(QMessageBox::Cancel); });
     modalHooks::setFileDialogRunner([](QFileDialog &) { return QStringList(); });
+    modalHooks::setDialogRunner([](QDialog &) { return int(QDialog::Rejected); }); // help (F1)
     for (QAction *action : actions) {
         if (action->shortcut().isEmpty() || !action->isEnabled())
             continue;
