@@ -444,6 +444,94 @@
             <source>图片超过 %1 MiB，无法打开</source>
             <translation>صورة أكبر من %1 ميبيبايت؛ لا يمكن فتح الملف</translation>
         </message>
+        <message>
+            <source>打印机分辨率…</source>
+            <translation>دقة الطابعة…</translation>
+        </message>
+        <message>
+            <source>对齐、分布和叠放所选对象，网格</source>
+            <translation>محاذاة العناصر المحددة وتوزيعها وترتيبها؛ الشبكة</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>ترتيب</translation>
+        </message>
+        <message>
+            <source>全部</source>
+            <translation>الكل</translation>
+        </message>
+        <message>
+            <source>适合设计：显示整个设计</source>
+            <translation>ملاءمة التصميم: عرض التصميم كله</translation>
+        </message>
+        <message>
+            <source>适合高度：显示整个 300 点的高度</source>
+            <translation>ملاءمة الارتفاع: عرض الارتفاع كله البالغ 300 نقطة</translation>
+        </message>
+        <message>
+            <source>高度</source>
+            <translation>الارتفاع</translation>
+        </message>
+        <message>
+            <source>内容</source>
+            <translation>المحتوى</translation>
+        </message>
+        <message>
+            <source>删除所选对象</source>
+            <translation>حذف العناصر المحددة</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>مساعدة</translation>
+        </message>
+        <message>
+            <source>所选文字、条形码或二维码的内容</source>
+            <translation>محتوى النص أو الرمز الشريطي أو رمز QR المحدد</translation>
+        </message>
+        <message>
+            <source>把内容用到所选对象</source>
+            <translation>تطبيق المحتوى على العنصر المحدد</translation>
+        </message>
+        <message>
+            <source>新建、打开、保存文件，最近的文件，语言，帮助</source>
+            <translation>ملف جديد وفتح وحفظ؛ الملفات الأخيرة؛ اللغة؛ المساعدة</translation>
+        </message>
+        <message>
+            <source>添加二维码</source>
+            <translation>إضافة رمز QR</translation>
+        </message>
+        <message>
+            <source>添加图片</source>
+            <translation>إضافة صورة</translation>
+        </message>
+        <message>
+            <source>添加序号1</source>
+            <translation>إضافة العداد 1</translation>
+        </message>
+        <message>
+            <source>添加序号2</source>
+            <translation>إضافة العداد 2</translation>
+        </message>
+        <message>
+            <source>添加文字</source>
+            <translation>إضافة نص</translation>
+        </message>
+        <message>
+            <source>添加时间</source>
+            <translation>إضافة التاريخ والوقت</translation>
+        </message>
+        <message>
+            <source>添加条形码</source>
+            <translation>إضافة رمز شريطي</translation>
+        </message>
+        <message>
+            <source>设计画布</source>
+            <translation>لوحة التصميم</translation>
+        </message>
+        <message>
+            <source>设计画布：拖动对象，右键打开菜单</source>
+            <translation>لوحة التصميم: اسحب العناصر؛ النقر بالزر الأيمن يفتح القائمة</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -1182,6 +1270,30 @@
         <message>
             <source>数据行 </source>
             <translation>السطر </translation>
+        </message>
+        <message>
+            <source>把设计导出为 PNG、PDF 或 SVG</source>
+            <translation>تصدير التصميم بصيغة PNG أو PDF أو SVG</translation>
+        </message>
+        <message>
+            <source>显示喷印出来的样子</source>
+            <translation>عرض التصميم كما يُطبع</translation>
+        </message>
+        <message>
+            <source>预览所用的时刻</source>
+            <translation>اللحظة التي تعرضها المعاينة</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器1的值</source>
+            <translation>قيمة العداد 1 في المعاينة</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器2的值</source>
+            <translation>قيمة العداد 2 في المعاينة</translation>
+        </message>
+        <message>
+            <source>预览时刻</source>
+            <translation>لحظة المعاينة</translation>
         </message>
     </context>
     <context>
@@ -2387,6 +2499,275 @@
         <message>
             <source>按打印机分辨率计算的模块和符号尺寸</source>
             <translation>حجم الوحدة والرمز بدقة الطابعة</translation>
+        </message>
+    </context>
+    <context>
+        <name>printerDialog</name>
+        <message>
+            <source>取消</source>
+            <translation>إلغاء</translation>
+        </message>
+        <message>
+            <source>打印机分辨率</source>
+            <translation>دقة الطابعة</translation>
+        </message>
+        <message>
+            <source>无法保存设置文件。</source>
+            <translation>تعذّر حفظ ملف الإعدادات.</translation>
+        </message>
+        <message>
+            <source>横向（300 点的喷头方向）每毫米的点数</source>
+            <translation>عدد النقاط لكل مليمتر عرضًا (باتجاه رأس الطباعة ذي 300 نقطة)</translation>
+        </message>
+        <message>
+            <source>横向（点/毫米）</source>
+            <translation>عرضًا (نقطة/مم)</translation>
+        </message>
+        <message>
+            <source>沿打印方向每毫米的点数</source>
+            <translation>عدد النقاط لكل مليمتر باتجاه الطباعة</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>موافق</translation>
+        </message>
+        <message>
+            <source>纵向（点/毫米）</source>
+            <translation>طولًا (نقطة/مم)</translation>
+        </message>
+    </context>
+    <context>
+        <name>recentFiles</name>
+        <message>
+            <source>文件 %1 已不存在，已从列表中移除。</source>
+            <translation>الملف %1 لم يعد موجودًا؛ أُزيل من القائمة.</translation>
+        </message>
+        <message>
+            <source>最近的文件</source>
+            <translation>الملفات الأخيرة</translation>
+        </message>
+        <message>
+            <source>清除列表</source>
+            <translation>مسح القائمة</translation>
+        </message>
+        <message>
+            <source>清除最近打开的文件列表</source>
+            <translation>مسح قائمة الملفات المفتوحة مؤخرًا</translation>
+        </message>
+    </context>
+    <context>
+        <name>recoveryKeeper</name>
+        <message>
+            <source>丢弃</source>
+            <translation>تجاهل</translation>
+        </message>
+        <message>
+            <source>以后再说</source>
+            <translation>لاحقًا</translation>
+        </message>
+        <message>
+            <source>恢复设计</source>
+            <translation>استعادة التصميم</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>فتح</translation>
+        </message>
+        <message>
+            <source>未命名</source>
+            <translation>بلا عنوان</translation>
+        </message>
+        <message>
+            <source>设计 %1 上次没有正常关闭。要打开 %2 保存的恢复副本吗？</source>
+            <translation>لم يُغلق التصميم %1 بشكل صحيح في المرة السابقة. هل تريد فتح نسخة الاستعادة المحفوظة في %2؟</translation>
+        </message>
+    </context>
+    <context>
+        <name>languageMenu</name>
+        <message>
+            <source>无法保存语言设置 %1：%2</source>
+            <translation>تعذّر حفظ إعداد اللغة %1: %2</translation>
+        </message>
+        <message>
+            <source>界面的语言</source>
+            <translation>لغة الواجهة</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>اللغة</translation>
+        </message>
+    </context>
+    <context>
+        <name>layoutAids</name>
+        <message>
+            <source>%1 点</source>
+            <translation>%1 نقطة</translation>
+        </message>
+        <message>
+            <source>三个及以上对象之间的间距相等</source>
+            <translation>مسافات متساوية بين ثلاثة عناصر أو أكثر</translation>
+        </message>
+        <message>
+            <source>分布</source>
+            <translation>توزيع</translation>
+        </message>
+        <message>
+            <source>右对齐</source>
+            <translation>محاذاة لليمين</translation>
+        </message>
+        <message>
+            <source>在喷印高度居中</source>
+            <translation>توسيط في ارتفاع الطباعة</translation>
+        </message>
+        <message>
+            <source>垂直居中对齐</source>
+            <translation>محاذاة المراكز الرأسية</translation>
+        </message>
+        <message>
+            <source>对齐</source>
+            <translation>محاذاة</translation>
+        </message>
+        <message>
+            <source>左对齐</source>
+            <translation>محاذاة لليسار</translation>
+        </message>
+        <message>
+            <source>底端对齐</source>
+            <translation>محاذاة للأسفل</translation>
+        </message>
+        <message>
+            <source>所选对象在 300 点的高度内居中</source>
+            <translation>توسيط العناصر المحددة ضمن ارتفاع 300 نقطة</translation>
+        </message>
+        <message>
+            <source>所选对象在最上面，保存时排在最前</source>
+            <translation>تصبح العناصر المحددة في الأعلى وتأتي أولًا في الملف المحفوظ</translation>
+        </message>
+        <message>
+            <source>所选对象在最下面，保存时排在最后</source>
+            <translation>تصبح العناصر المحددة في الأسفل وتأتي أخيرًا في الملف المحفوظ</translation>
+        </message>
+        <message>
+            <source>所选对象的上边对齐</source>
+            <translation>محاذاة الحواف العلوية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的下边对齐</source>
+            <translation>محاذاة الحواف السفلية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的右边对齐</source>
+            <translation>محاذاة الحواف اليمنى للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的垂直中心对齐</source>
+            <translation>محاذاة المراكز الرأسية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的左边对齐</source>
+            <translation>محاذاة الحواف اليسرى للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>所选对象的水平中心对齐</source>
+            <translation>محاذاة المراكز الأفقية للعناصر المحددة</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>ترتيب</translation>
+        </message>
+        <message>
+            <source>无网格</source>
+            <translation>بلا شبكة</translation>
+        </message>
+        <message>
+            <source>水平居中对齐</source>
+            <translation>محاذاة المراكز الأفقية</translation>
+        </message>
+        <message>
+            <source>水平等距分布</source>
+            <translation>توزيع أفقي</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>الشبكة</translation>
+        </message>
+        <message>
+            <source>置于底层</source>
+            <translation>إرسال إلى الخلف</translation>
+        </message>
+        <message>
+            <source>置于顶层</source>
+            <translation>إحضار إلى الأمام</translation>
+        </message>
+        <message>
+            <source>顶端对齐</source>
+            <translation>محاذاة للأعلى</translation>
+        </message>
+    </context>
+    <context>
+        <name>designView</name>
+        <message>
+            <source>X %1 Y %2 点（%3 × %4 毫米）</source>
+            <translation>X %1 Y %2 نقطة (%3 × %4 مم)</translation>
+        </message>
+        <message>
+            <source>所选 %1 × %2 点（%3 × %4 毫米）</source>
+            <translation>التحديد %1 × %2 نقطة (%3 × %4 مم)</translation>
+        </message>
+        <message>
+            <source>状态栏</source>
+            <translation>سطر الحالة</translation>
+        </message>
+    </context>
+    <context>
+        <name>helpPage</name>
+        <message>
+            <source>Ctrl+N 新建，Ctrl+O 打开，Ctrl+S 保存，Ctrl+Z 撤销，Ctrl+Y 重做，Ctrl+X/C/V 剪切、复制、粘贴，Ctrl+Shift+D 复制一份，Ctrl+A 全选，Delete 删除，方向键移动 1 点（Shift 加方向键 10 点），Ctrl+加号/减号 缩放，Ctrl+0 原始比例。</source>
+            <translation>Ctrl+N جديد، Ctrl+O فتح، Ctrl+S حفظ، Ctrl+Z تراجع، Ctrl+Y إعادة، Ctrl+X/C/V قص ونسخ ولصق، Ctrl+Shift+D تكرار، Ctrl+A تحديد الكل، Delete حذف، مفاتيح الأسهم تنقل نقطة واحدة (Shift مع السهم 10 نقاط)، Ctrl+زائد/ناقص للتكبير والتصغير، Ctrl+0 المقياس الأصلي.</translation>
+        </message>
+        <message>
+            <source>“打印预览”按所选的时刻和计数器值显示喷印的样子，不改变设计；“导出…”把设计存为 PNG、PDF 或 SVG。</source>
+            <translation>"معاينة الطباعة" تعرض الطباعة في اللحظة وقيم العدادات المختارة دون تغيير التصميم؛ "تصدير…" يحفظ التصميم بصيغة PNG أو PDF أو SVG.</translation>
+        </message>
+        <message>
+            <source>“排列”对齐、居中、等距分布所选对象，并可置于顶层或底层；保存时顶层的对象排在最前。网格默认关闭，打开后拖动的对象落在网格上。每一步都可以撤销。</source>
+            <translation>"ترتيب" يحاذي العناصر المحددة ويوسطها ويوزعها ويحضرها إلى الأمام أو يرسلها إلى الخلف؛ العنصر الأعلى يأتي أولًا في الملف المحفوظ. الشبكة مغلقة افتراضيًا؛ وعند تشغيلها تستقر العناصر المسحوبة عليها. يمكن التراجع عن كل خطوة.</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>إغلاق</translation>
+        </message>
+        <message>
+            <source>喷印条</source>
+            <translation>شريط الطباعة</translation>
+        </message>
+        <message>
+            <source>喷头一次喷出 300 点的高度；画布上的虚线框是喷印条，从 0 到 300 点高，长度到设计的末端。标尺以点和毫米标出位置，毫米按“打印机分辨率”换算。对象不能移出喷印条。</source>
+            <translation>يطبع رأس الطباعة ارتفاع 300 نقطة دفعة واحدة؛ الإطار المتقطع على اللوحة هو الشريط، من 0 إلى 300 نقطة ارتفاعًا وبطول التصميم. تبين المساطر المواضع بالنقاط والمليمترات، وتُحسب المليمترات بحسب "دقة الطابعة". لا يمكن للعناصر مغادرة الشريط.</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>مساعدة</translation>
+        </message>
+        <message>
+            <source>快捷键</source>
+            <translation>اختصارات لوحة المفاتيح</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>معاينة الطباعة</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>ترتيب</translation>
+        </message>
+        <message>
+            <source>数据文件与恢复</source>
+            <translation>الملفات والاستعادة</translation>
+        </message>
+        <message>
+            <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
+            <translation>تُحفظ التصاميم كملفات ‎.spr؛ وتعرض قائمة "ملف" الملفات الأخيرة. ما دام في التصميم تغييرات غير محفوظة تُحفظ نسخة استعادة كل 30 ثانية على الأكثر؛ وبعد انتهاء البرنامج على نحو غير متوقع يمكن فتحها عند التشغيل التالي.</translation>
         </message>
     </context>
 </TS>

@@ -444,6 +444,94 @@
             <source>图片超过 %1 MiB，无法打开</source>
             <translation>A picture is larger than %1 MiB; the file cannot be opened</translation>
         </message>
+        <message>
+            <source>打印机分辨率…</source>
+            <translation>Printer resolution…</translation>
+        </message>
+        <message>
+            <source>对齐、分布和叠放所选对象，网格</source>
+            <translation>Align, distribute and stack the selected items; grid</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Arrange</translation>
+        </message>
+        <message>
+            <source>全部</source>
+            <translation>All</translation>
+        </message>
+        <message>
+            <source>适合设计：显示整个设计</source>
+            <translation>Fit design: show the whole design</translation>
+        </message>
+        <message>
+            <source>适合高度：显示整个 300 点的高度</source>
+            <translation>Fit height: show the whole 300-dot height</translation>
+        </message>
+        <message>
+            <source>高度</source>
+            <translation>Height</translation>
+        </message>
+        <message>
+            <source>内容</source>
+            <translation>Content</translation>
+        </message>
+        <message>
+            <source>删除所选对象</source>
+            <translation>Delete the selected items</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>所选文字、条形码或二维码的内容</source>
+            <translation>The content of the selected text, barcode or QR code</translation>
+        </message>
+        <message>
+            <source>把内容用到所选对象</source>
+            <translation>Apply the content to the selected item</translation>
+        </message>
+        <message>
+            <source>新建、打开、保存文件，最近的文件，语言，帮助</source>
+            <translation>New, open and save files; recent files; language; help</translation>
+        </message>
+        <message>
+            <source>添加二维码</source>
+            <translation>Add a QR code</translation>
+        </message>
+        <message>
+            <source>添加图片</source>
+            <translation>Add a picture</translation>
+        </message>
+        <message>
+            <source>添加序号1</source>
+            <translation>Add counter 1</translation>
+        </message>
+        <message>
+            <source>添加序号2</source>
+            <translation>Add counter 2</translation>
+        </message>
+        <message>
+            <source>添加文字</source>
+            <translation>Add a text</translation>
+        </message>
+        <message>
+            <source>添加时间</source>
+            <translation>Add a date and time</translation>
+        </message>
+        <message>
+            <source>添加条形码</source>
+            <translation>Add a barcode</translation>
+        </message>
+        <message>
+            <source>设计画布</source>
+            <translation>Design canvas</translation>
+        </message>
+        <message>
+            <source>设计画布：拖动对象，右键打开菜单</source>
+            <translation>Design canvas: drag items; right-click opens the menu</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -1182,6 +1270,30 @@
         <message>
             <source>数据行 </source>
             <translation>Line </translation>
+        </message>
+        <message>
+            <source>把设计导出为 PNG、PDF 或 SVG</source>
+            <translation>Export the design as PNG, PDF or SVG</translation>
+        </message>
+        <message>
+            <source>显示喷印出来的样子</source>
+            <translation>Show the design as it prints</translation>
+        </message>
+        <message>
+            <source>预览所用的时刻</source>
+            <translation>The moment the preview shows</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器1的值</source>
+            <translation>The value of counter 1 in the preview</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器2的值</source>
+            <translation>The value of counter 2 in the preview</translation>
+        </message>
+        <message>
+            <source>预览时刻</source>
+            <translation>Preview moment</translation>
         </message>
     </context>
     <context>
@@ -2387,6 +2499,275 @@
         <message>
             <source>按打印机分辨率计算的模块和符号尺寸</source>
             <translation>Module and symbol size at the printer's resolution</translation>
+        </message>
+    </context>
+    <context>
+        <name>printerDialog</name>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>打印机分辨率</source>
+            <translation>Printer resolution</translation>
+        </message>
+        <message>
+            <source>无法保存设置文件。</source>
+            <translation>The settings file could not be saved.</translation>
+        </message>
+        <message>
+            <source>横向（300 点的喷头方向）每毫米的点数</source>
+            <translation>Dots per millimetre across the strip (along the 300-dot head)</translation>
+        </message>
+        <message>
+            <source>横向（点/毫米）</source>
+            <translation>Across (dots/mm)</translation>
+        </message>
+        <message>
+            <source>沿打印方向每毫米的点数</source>
+            <translation>Dots per millimetre along the printing direction</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>纵向（点/毫米）</source>
+            <translation>Along (dots/mm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>recentFiles</name>
+        <message>
+            <source>文件 %1 已不存在，已从列表中移除。</source>
+            <translation>The file %1 no longer exists; it was removed from the list.</translation>
+        </message>
+        <message>
+            <source>最近的文件</source>
+            <translation>Recent files</translation>
+        </message>
+        <message>
+            <source>清除列表</source>
+            <translation>Clear list</translation>
+        </message>
+        <message>
+            <source>清除最近打开的文件列表</source>
+            <translation>Clear the list of recently opened files</translation>
+        </message>
+    </context>
+    <context>
+        <name>recoveryKeeper</name>
+        <message>
+            <source>丢弃</source>
+            <translation>Discard</translation>
+        </message>
+        <message>
+            <source>以后再说</source>
+            <translation>Later</translation>
+        </message>
+        <message>
+            <source>恢复设计</source>
+            <translation>Recover design</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>未命名</source>
+            <translation>Untitled</translation>
+        </message>
+        <message>
+            <source>设计 %1 上次没有正常关闭。要打开 %2 保存的恢复副本吗？</source>
+            <translation>The design %1 was not closed properly last time. Open the recovery copy saved at %2?</translation>
+        </message>
+    </context>
+    <context>
+        <name>languageMenu</name>
+        <message>
+            <source>无法保存语言设置 %1：%2</source>
+            <translation>Could not save the language setting %1: %2</translation>
+        </message>
+        <message>
+            <source>界面的语言</source>
+            <translation>The language of the interface</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Language</translation>
+        </message>
+    </context>
+    <context>
+        <name>layoutAids</name>
+        <message>
+            <source>%1 点</source>
+            <translation>%1 dots</translation>
+        </message>
+        <message>
+            <source>三个及以上对象之间的间距相等</source>
+            <translation>Equal gaps between three or more items</translation>
+        </message>
+        <message>
+            <source>分布</source>
+            <translation>Distribute</translation>
+        </message>
+        <message>
+            <source>右对齐</source>
+            <translation>Align right</translation>
+        </message>
+        <message>
+            <source>在喷印高度居中</source>
+            <translation>Centre in the print height</translation>
+        </message>
+        <message>
+            <source>垂直居中对齐</source>
+            <translation>Align vertical centres</translation>
+        </message>
+        <message>
+            <source>对齐</source>
+            <translation>Align</translation>
+        </message>
+        <message>
+            <source>左对齐</source>
+            <translation>Align left</translation>
+        </message>
+        <message>
+            <source>底端对齐</source>
+            <translation>Align bottom</translation>
+        </message>
+        <message>
+            <source>所选对象在 300 点的高度内居中</source>
+            <translation>Centre the selected items within the 300-dot height</translation>
+        </message>
+        <message>
+            <source>所选对象在最上面，保存时排在最前</source>
+            <translation>The selected items go on top and come first in the saved file</translation>
+        </message>
+        <message>
+            <source>所选对象在最下面，保存时排在最后</source>
+            <translation>The selected items go to the bottom and come last in the saved file</translation>
+        </message>
+        <message>
+            <source>所选对象的上边对齐</source>
+            <translation>Align the top edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的下边对齐</source>
+            <translation>Align the bottom edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的右边对齐</source>
+            <translation>Align the right edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的垂直中心对齐</source>
+            <translation>Align the vertical centres of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的左边对齐</source>
+            <translation>Align the left edges of the selected items</translation>
+        </message>
+        <message>
+            <source>所选对象的水平中心对齐</source>
+            <translation>Align the horizontal centres of the selected items</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Arrange</translation>
+        </message>
+        <message>
+            <source>无网格</source>
+            <translation>No grid</translation>
+        </message>
+        <message>
+            <source>水平居中对齐</source>
+            <translation>Align horizontal centres</translation>
+        </message>
+        <message>
+            <source>水平等距分布</source>
+            <translation>Distribute horizontally</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Grid</translation>
+        </message>
+        <message>
+            <source>置于底层</source>
+            <translation>Send to back</translation>
+        </message>
+        <message>
+            <source>置于顶层</source>
+            <translation>Bring to front</translation>
+        </message>
+        <message>
+            <source>顶端对齐</source>
+            <translation>Align top</translation>
+        </message>
+    </context>
+    <context>
+        <name>designView</name>
+        <message>
+            <source>X %1 Y %2 点（%3 × %4 毫米）</source>
+            <translation>X %1 Y %2 dots (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>所选 %1 × %2 点（%3 × %4 毫米）</source>
+            <translation>Selection %1 × %2 dots (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>状态栏</source>
+            <translation>Status line</translation>
+        </message>
+    </context>
+    <context>
+        <name>helpPage</name>
+        <message>
+            <source>Ctrl+N 新建，Ctrl+O 打开，Ctrl+S 保存，Ctrl+Z 撤销，Ctrl+Y 重做，Ctrl+X/C/V 剪切、复制、粘贴，Ctrl+Shift+D 复制一份，Ctrl+A 全选，Delete 删除，方向键移动 1 点（Shift 加方向键 10 点），Ctrl+加号/减号 缩放，Ctrl+0 原始比例。</source>
+            <translation>Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+Z undo, Ctrl+Y redo, Ctrl+X/C/V cut, copy, paste, Ctrl+Shift+D duplicate, Ctrl+A select all, Delete delete, arrow keys move 1 dot (Shift with an arrow key 10 dots), Ctrl+plus/minus zoom, Ctrl+0 original scale.</translation>
+        </message>
+        <message>
+            <source>“打印预览”按所选的时刻和计数器值显示喷印的样子，不改变设计；“导出…”把设计存为 PNG、PDF 或 SVG。</source>
+            <translation>"Print preview" shows the print at the chosen moment and counter values without changing the design; "Export…" saves the design as PNG, PDF or SVG.</translation>
+        </message>
+        <message>
+            <source>“排列”对齐、居中、等距分布所选对象，并可置于顶层或底层；保存时顶层的对象排在最前。网格默认关闭，打开后拖动的对象落在网格上。每一步都可以撤销。</source>
+            <translation>"Arrange" aligns, centres and distributes the selected items and brings them to the front or sends them to the back; the top item comes first in the saved file. The grid is off by default; when on, dragged items land on it. Every step can be undone.</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>喷印条</source>
+            <translation>The strip</translation>
+        </message>
+        <message>
+            <source>喷头一次喷出 300 点的高度；画布上的虚线框是喷印条，从 0 到 300 点高，长度到设计的末端。标尺以点和毫米标出位置，毫米按“打印机分辨率”换算。对象不能移出喷印条。</source>
+            <translation>The print head prints a height of 300 dots at once; the dashed frame on the canvas is the strip, from 0 to 300 dots high and as long as the design. The rulers mark positions in dots and millimetres, converted with "Printer resolution". Items cannot leave the strip.</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>快捷键</source>
+            <translation>Shortcuts</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>Print preview</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Arrange</translation>
+        </message>
+        <message>
+            <source>数据文件与恢复</source>
+            <translation>Files and recovery</translation>
+        </message>
+        <message>
+            <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
+            <translation>Designs are saved as .spr files; the "File" menu lists recent files. While a design has unsaved changes, a recovery copy is saved within every 30 seconds; after the program ends unexpectedly, the next start can open it.</translation>
         </message>
     </context>
 </TS>

@@ -444,6 +444,94 @@
             <source>图片超过 %1 MiB，无法打开</source>
             <translation>Bir resim %1 MiB'tan büyük; dosya açılamıyor</translation>
         </message>
+        <message>
+            <source>打印机分辨率…</source>
+            <translation>Yazıcı çözünürlüğü…</translation>
+        </message>
+        <message>
+            <source>对齐、分布和叠放所选对象，网格</source>
+            <translation>Seçili nesneleri hizala, dağıt ve sırala; ızgara</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Düzenle</translation>
+        </message>
+        <message>
+            <source>全部</source>
+            <translation>Tümü</translation>
+        </message>
+        <message>
+            <source>适合设计：显示整个设计</source>
+            <translation>Tasarıma sığdır: tüm tasarımı göster</translation>
+        </message>
+        <message>
+            <source>适合高度：显示整个 300 点的高度</source>
+            <translation>Yüksekliğe sığdır: 300 noktalık yüksekliğin tamamını göster</translation>
+        </message>
+        <message>
+            <source>高度</source>
+            <translation>Yükseklik</translation>
+        </message>
+        <message>
+            <source>内容</source>
+            <translation>İçerik</translation>
+        </message>
+        <message>
+            <source>删除所选对象</source>
+            <translation>Seçili nesneleri sil</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Yardım</translation>
+        </message>
+        <message>
+            <source>所选文字、条形码或二维码的内容</source>
+            <translation>Seçili metnin, barkodun veya QR kodun içeriği</translation>
+        </message>
+        <message>
+            <source>把内容用到所选对象</source>
+            <translation>İçeriği seçili nesneye uygula</translation>
+        </message>
+        <message>
+            <source>新建、打开、保存文件，最近的文件，语言，帮助</source>
+            <translation>Yeni, aç ve kaydet; son dosyalar; dil; yardım</translation>
+        </message>
+        <message>
+            <source>添加二维码</source>
+            <translation>QR kod ekle</translation>
+        </message>
+        <message>
+            <source>添加图片</source>
+            <translation>Resim ekle</translation>
+        </message>
+        <message>
+            <source>添加序号1</source>
+            <translation>Sayaç 1 ekle</translation>
+        </message>
+        <message>
+            <source>添加序号2</source>
+            <translation>Sayaç 2 ekle</translation>
+        </message>
+        <message>
+            <source>添加文字</source>
+            <translation>Metin ekle</translation>
+        </message>
+        <message>
+            <source>添加时间</source>
+            <translation>Tarih ve saat ekle</translation>
+        </message>
+        <message>
+            <source>添加条形码</source>
+            <translation>Barkod ekle</translation>
+        </message>
+        <message>
+            <source>设计画布</source>
+            <translation>Tasarım tuvali</translation>
+        </message>
+        <message>
+            <source>设计画布：拖动对象，右键打开菜单</source>
+            <translation>Tasarım tuvali: nesneleri sürükleyin; sağ tık menüyü açar</translation>
+        </message>
     </context>
     <context>
         <name>barSetting</name>
@@ -1182,6 +1270,30 @@
         <message>
             <source>数据行 </source>
             <translation>Satır </translation>
+        </message>
+        <message>
+            <source>把设计导出为 PNG、PDF 或 SVG</source>
+            <translation>Tasarımı PNG, PDF veya SVG olarak dışa aktar</translation>
+        </message>
+        <message>
+            <source>显示喷印出来的样子</source>
+            <translation>Tasarımı basıldığı gibi göster</translation>
+        </message>
+        <message>
+            <source>预览所用的时刻</source>
+            <translation>Önizlemenin gösterdiği an</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器1的值</source>
+            <translation>Önizlemedeki sayaç 1 değeri</translation>
+        </message>
+        <message>
+            <source>预览所用的计数器2的值</source>
+            <translation>Önizlemedeki sayaç 2 değeri</translation>
+        </message>
+        <message>
+            <source>预览时刻</source>
+            <translation>Önizleme anı</translation>
         </message>
     </context>
     <context>
@@ -2387,6 +2499,275 @@
         <message>
             <source>按打印机分辨率计算的模块和符号尺寸</source>
             <translation>Yazıcı çözünürlüğünde modül ve sembol boyutu</translation>
+        </message>
+    </context>
+    <context>
+        <name>printerDialog</name>
+        <message>
+            <source>取消</source>
+            <translation>İptal</translation>
+        </message>
+        <message>
+            <source>打印机分辨率</source>
+            <translation>Yazıcı çözünürlüğü</translation>
+        </message>
+        <message>
+            <source>无法保存设置文件。</source>
+            <translation>Ayarlar dosyası kaydedilemedi.</translation>
+        </message>
+        <message>
+            <source>横向（300 点的喷头方向）每毫米的点数</source>
+            <translation>Enine (300 noktalı kafa yönünde) milimetre başına nokta</translation>
+        </message>
+        <message>
+            <source>横向（点/毫米）</source>
+            <translation>Enine (nokta/mm)</translation>
+        </message>
+        <message>
+            <source>沿打印方向每毫米的点数</source>
+            <translation>Baskı yönünde milimetre başına nokta</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>Tamam</translation>
+        </message>
+        <message>
+            <source>纵向（点/毫米）</source>
+            <translation>Boyuna (nokta/mm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>recentFiles</name>
+        <message>
+            <source>文件 %1 已不存在，已从列表中移除。</source>
+            <translation>%1 dosyası artık yok; listeden kaldırıldı.</translation>
+        </message>
+        <message>
+            <source>最近的文件</source>
+            <translation>Son dosyalar</translation>
+        </message>
+        <message>
+            <source>清除列表</source>
+            <translation>Listeyi temizle</translation>
+        </message>
+        <message>
+            <source>清除最近打开的文件列表</source>
+            <translation>Son açılan dosyalar listesini temizle</translation>
+        </message>
+    </context>
+    <context>
+        <name>recoveryKeeper</name>
+        <message>
+            <source>丢弃</source>
+            <translation>At</translation>
+        </message>
+        <message>
+            <source>以后再说</source>
+            <translation>Daha sonra</translation>
+        </message>
+        <message>
+            <source>恢复设计</source>
+            <translation>Tasarımı kurtar</translation>
+        </message>
+        <message>
+            <source>打开</source>
+            <translation>Aç</translation>
+        </message>
+        <message>
+            <source>未命名</source>
+            <translation>Adsız</translation>
+        </message>
+        <message>
+            <source>设计 %1 上次没有正常关闭。要打开 %2 保存的恢复副本吗？</source>
+            <translation>%1 tasarımı geçen sefer düzgün kapatılmadı. %2 tarihinde kaydedilen kurtarma kopyası açılsın mı?</translation>
+        </message>
+    </context>
+    <context>
+        <name>languageMenu</name>
+        <message>
+            <source>无法保存语言设置 %1：%2</source>
+            <translation>Dil ayarı %1 kaydedilemedi: %2</translation>
+        </message>
+        <message>
+            <source>界面的语言</source>
+            <translation>Arayüzün dili</translation>
+        </message>
+        <message>
+            <source>语言</source>
+            <translation>Dil</translation>
+        </message>
+    </context>
+    <context>
+        <name>layoutAids</name>
+        <message>
+            <source>%1 点</source>
+            <translation>%1 nokta</translation>
+        </message>
+        <message>
+            <source>三个及以上对象之间的间距相等</source>
+            <translation>Üç veya daha fazla nesne arasında eşit boşluk</translation>
+        </message>
+        <message>
+            <source>分布</source>
+            <translation>Dağıt</translation>
+        </message>
+        <message>
+            <source>右对齐</source>
+            <translation>Sağa hizala</translation>
+        </message>
+        <message>
+            <source>在喷印高度居中</source>
+            <translation>Baskı yüksekliğinde ortala</translation>
+        </message>
+        <message>
+            <source>垂直居中对齐</source>
+            <translation>Dikey merkezleri hizala</translation>
+        </message>
+        <message>
+            <source>对齐</source>
+            <translation>Hizala</translation>
+        </message>
+        <message>
+            <source>左对齐</source>
+            <translation>Sola hizala</translation>
+        </message>
+        <message>
+            <source>底端对齐</source>
+            <translation>Alta hizala</translation>
+        </message>
+        <message>
+            <source>所选对象在 300 点的高度内居中</source>
+            <translation>Seçili nesneleri 300 noktalık yükseklikte ortala</translation>
+        </message>
+        <message>
+            <source>所选对象在最上面，保存时排在最前</source>
+            <translation>Seçili nesneler en üste gelir ve kaydedilen dosyada ilk sırada olur</translation>
+        </message>
+        <message>
+            <source>所选对象在最下面，保存时排在最后</source>
+            <translation>Seçili nesneler en alta gider ve kaydedilen dosyada son sırada olur</translation>
+        </message>
+        <message>
+            <source>所选对象的上边对齐</source>
+            <translation>Seçili nesnelerin üst kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的下边对齐</source>
+            <translation>Seçili nesnelerin alt kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的右边对齐</source>
+            <translation>Seçili nesnelerin sağ kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的垂直中心对齐</source>
+            <translation>Seçili nesnelerin dikey merkezlerini hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的左边对齐</source>
+            <translation>Seçili nesnelerin sol kenarlarını hizala</translation>
+        </message>
+        <message>
+            <source>所选对象的水平中心对齐</source>
+            <translation>Seçili nesnelerin yatay merkezlerini hizala</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Düzenle</translation>
+        </message>
+        <message>
+            <source>无网格</source>
+            <translation>Izgara yok</translation>
+        </message>
+        <message>
+            <source>水平居中对齐</source>
+            <translation>Yatay merkezleri hizala</translation>
+        </message>
+        <message>
+            <source>水平等距分布</source>
+            <translation>Yatay olarak dağıt</translation>
+        </message>
+        <message>
+            <source>网格</source>
+            <translation>Izgara</translation>
+        </message>
+        <message>
+            <source>置于底层</source>
+            <translation>En alta gönder</translation>
+        </message>
+        <message>
+            <source>置于顶层</source>
+            <translation>En üste getir</translation>
+        </message>
+        <message>
+            <source>顶端对齐</source>
+            <translation>Üste hizala</translation>
+        </message>
+    </context>
+    <context>
+        <name>designView</name>
+        <message>
+            <source>X %1 Y %2 点（%3 × %4 毫米）</source>
+            <translation>X %1 Y %2 nokta (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>所选 %1 × %2 点（%3 × %4 毫米）</source>
+            <translation>Seçim %1 × %2 nokta (%3 × %4 mm)</translation>
+        </message>
+        <message>
+            <source>状态栏</source>
+            <translation>Durum satırı</translation>
+        </message>
+    </context>
+    <context>
+        <name>helpPage</name>
+        <message>
+            <source>Ctrl+N 新建，Ctrl+O 打开，Ctrl+S 保存，Ctrl+Z 撤销，Ctrl+Y 重做，Ctrl+X/C/V 剪切、复制、粘贴，Ctrl+Shift+D 复制一份，Ctrl+A 全选，Delete 删除，方向键移动 1 点（Shift 加方向键 10 点），Ctrl+加号/减号 缩放，Ctrl+0 原始比例。</source>
+            <translation>Ctrl+N yeni, Ctrl+O aç, Ctrl+S kaydet, Ctrl+Z geri al, Ctrl+Y yinele, Ctrl+X/C/V kes, kopyala, yapıştır, Ctrl+Shift+D çoğalt, Ctrl+A tümünü seç, Delete sil, ok tuşları 1 nokta taşır (Shift ile ok tuşu 10 nokta), Ctrl+artı/eksi yakınlaştır, Ctrl+0 özgün ölçek.</translation>
+        </message>
+        <message>
+            <source>“打印预览”按所选的时刻和计数器值显示喷印的样子，不改变设计；“导出…”把设计存为 PNG、PDF 或 SVG。</source>
+            <translation>"Baskı önizleme" baskıyı seçilen an ve sayaç değerleriyle tasarımı değiştirmeden gösterir; "Dışa aktar…" tasarımı PNG, PDF veya SVG olarak kaydeder.</translation>
+        </message>
+        <message>
+            <source>“排列”对齐、居中、等距分布所选对象，并可置于顶层或底层；保存时顶层的对象排在最前。网格默认关闭，打开后拖动的对象落在网格上。每一步都可以撤销。</source>
+            <translation>"Düzenle" seçili nesneleri hizalar, ortalar, eşit dağıtır ve en üste getirir ya da en alta gönderir; en üstteki nesne kaydedilen dosyada ilk sıradadır. Izgara varsayılan olarak kapalıdır; açıkken sürüklenen nesneler ızgaraya oturur. Her adım geri alınabilir.</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Kapat</translation>
+        </message>
+        <message>
+            <source>喷印条</source>
+            <translation>Baskı şeridi</translation>
+        </message>
+        <message>
+            <source>喷头一次喷出 300 点的高度；画布上的虚线框是喷印条，从 0 到 300 点高，长度到设计的末端。标尺以点和毫米标出位置，毫米按“打印机分辨率”换算。对象不能移出喷印条。</source>
+            <translation>Baskı kafası bir seferde 300 nokta yükseklik basar; tuvaldeki kesikli çerçeve şerittir: 0 ile 300 nokta yüksekliğinde, tasarımın sonuna kadar. Cetveller konumları nokta ve milimetre olarak gösterir; milimetreler "Yazıcı çözünürlüğü" ile hesaplanır. Nesneler şeritten çıkamaz.</translation>
+        </message>
+        <message>
+            <source>帮助</source>
+            <translation>Yardım</translation>
+        </message>
+        <message>
+            <source>快捷键</source>
+            <translation>Kısayollar</translation>
+        </message>
+        <message>
+            <source>打印预览</source>
+            <translation>Baskı önizleme</translation>
+        </message>
+        <message>
+            <source>排列</source>
+            <translation>Düzenle</translation>
+        </message>
+        <message>
+            <source>数据文件与恢复</source>
+            <translation>Dosyalar ve kurtarma</translation>
+        </message>
+        <message>
+            <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
+            <translation>Tasarımlar .spr dosyası olarak kaydedilir; "Dosya" menüsü son dosyaları listeler. Tasarımda kaydedilmemiş değişiklik varken en geç 30 saniyede bir kurtarma kopyası kaydedilir; program beklenmedik biçimde kapanırsa sonraki açılışta bu kopya açılabilir.</translation>
         </message>
     </context>
 </TS>

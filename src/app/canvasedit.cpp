@@ -4,6 +4,8 @@
 #include "widget.h"
 
 #include "placedscan.h"
+#include "layoutaids.h"
+#include "livetext.h"
 
 #include "diagramimageitem.h"
 #include "diagramscene.h"
@@ -70,23 +72,24 @@ bool occupied(QGraphicsScene *scene, const QGraphicsItem *like, const QPointF &p
 void Widget::createCanvasActions()
 {
     const struct {
-        QString text;
+        const char *text;
         QKeySequence keys;
         void (Widget::*slot)();
     } rows[] = {
-        {tr("剪切"), QKeySequence::Cut, &Widget::cutSelection},
-        {tr("复制"), QKeySequence::Copy, &Widget::copySelection},
-        {tr("粘贴"), QKeySequence::Paste, &Widget::pasteSections},
+        {QT_TR_NOOP("剪切"), QKeySequence::Cut, &Widget::cutSelection},
+        {QT_TR_NOOP("复制"), QKeySequence::Copy, &Widget::copySelection},
+        {QT_TR_NOOP("粘贴"), QKeySequence::Paste, &Widget::pasteSections},
         // Ctrl+D is Delete on X11, which leaves it to neither.
-        {tr("复制一份"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &Widget::duplicateSelection},
-        {tr("全选"), QKeySequence::SelectAll, &Widget::selectAllItems},
-        {tr("放大"), QKeySequence::ZoomIn, &Widget::zoomIn},
-        {tr("缩小"), QKeySequence::ZoomOut, &Widget::zoomOut},
-        {tr("适合窗口"), QKeySequence(), &Widget::zoomToFit},
-        {tr("原始比例"), QKeySequence(Qt::CTRL | Qt::Key_0), &Widget::zoomToStart},
+        {QT_TR_NOOP("复制一份"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &Widget::duplicateSelection},
+        {QT_TR_NOOP("全选"), QKeySequence::SelectAll, &Widget::selectAllItems},
+        {QT_TR_NOOP("放大"), QKeySequence::ZoomIn, &Widget::zoomIn},
+        {QT_TR_NOOP("缩小"), QKeySequence::ZoomOut, &Widget::zoomOut},
+        {QT_TR_NOOP("适合窗口"), QKeySequence(), &Widget::zoomToFit},
+        {QT_TR_NOOP("原始比例"), QKeySequence(Qt::CTRL | Qt::Key_0), &Widget::zoomToStart},
     };
     for (const auto &row : rows) {
-        QAction *action = new QAction(row.text, this);
+        QAction *action = new QAction(this);
+        liveText::set(action, "text", "Widget", row.text);
         action->setShortcut(row.keys);
         connect(action, &QAction::triggered, this, row.slot);
         addAction(action);
@@ -243,6 +246,8 @@ bool Widget::eventFilter(QObject *watched, QEvent *event)
         menu.addAction(undo->createRedoAction(&menu, tr("重做")));
         menu.addSeparator();
         menu.addActions(canvasActions);
+        menu.addSeparator();
+        menu.addMenu(layout->menu());
         menu.exec(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }

@@ -7,6 +7,7 @@
 #include "diagramqrcodeitem.h"
 #include "diagramscene.h"
 #include "diagramtextitem.h"
+#include "layoutaids.h"
 #include "placement.h"
 #include "undocommands.h"
 
@@ -108,6 +109,7 @@ void Widget::createEditActions()
 
     connect(scene, &diagramScene::itemsMoved, this,
             [this](const QList<QGraphicsItem *> &items, const QList<QPointF> &from) {
+                layout->snap(items);
                 undo->push(new moveItemsCommand(tr("移动"), items, from, false));
             });
 

@@ -5,8 +5,11 @@
 #include "diagrambaritem.h"
 #include "diagramscene.h"
 #include "modalhooks.h"
+#include "recentfiles.h"
+#include "recovery.h"
 #include "safewrite.h"
 #include "sprdocument.h"
+#include "windowsettings.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -24,24 +27,30 @@ namespace
 {
 
 // The dialog of Open and Delete; the operator may also type the name of a file that does not exist.
-QString chooseDocument(QWidget *parent, const QString &title, const QString &acceptLabel = QString())
+// Each dialog (folderKey) starts in the folder it was last used in.
+QString chooseDocument(QWidget *parent, const QString &title, const QString &folderKey,
+                       const QString &acceptLabel = QString())
 {
-    QFileDialog dialog(parent, title, QStringLiteral("."), Widget::tr("Spr Files(*.spr )"));
+    QFileDialog dialog(parent, title, windowSettings::lastFolder(folderKey), Widget::tr("Spr Files(*.spr )"));
     if (!acceptLabel.isEmpty())
         dialog.setLabelText(QFileDialog::Accept, acceptLabel);
-    const QStringList files = modalHooks::execFileDialog(dialog);
-    return files.isEmpty() ? QString() : files.first();
+    const QString file = modalHooks::execFileDialog(dialog).value(0);
+    windowSettings::rememberFolder(folderKey, file);
+    return file;
 }
 
 // The name to save under; empty when the operator cancels. A name that does not end in ".spr" gets it
 // ("line2.v1" too), so that the Open dialog's filter shows the file.
 QString chooseSaveName(QWidget *parent)
 {
-    QFileDialog dialog(parent, Widget::tr("保存文件"), QStringLiteral("."), Widget::tr("*.spr"));
+    const QString folderKey = QStringLiteral("save");
+    QFileDialog dialog(parent, Widget::tr("保存文件"), windowSettings::lastFolder(folderKey),
+                       Widget::tr("*.spr"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty() || files.first().isEmpty())
         return QString();
+    windowSettings::rememberFolder(folderKey, files.first());
     qDebug() << files.first();
     const QString name = files.first();
     const QString suffix = QStringLiteral(".spr");
@@ -105,9 +114,10 @@ bool Widget::maySetDesignAside()
 
 void Widget::closeEvent(QCloseEvent *event)
 {
-    if (maySetDesignAside())
+    if (maySetDesignAside()) {
+        windowSettings::saveGeometry(*this);
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -142,7 +152,7 @@ void Widget::openActionSlot()
     emit requireBeep();
     if (!maySetDesignAside())
         return;
-    const QString path = chooseDocument(this, tr("打开文件"));
+    const QString path = chooseDocument(this, tr("打开文件"), QStringLiteral("open"));
     if (!path.isEmpty())
         openDocument(path);
 }
@@ -166,7 +176,7 @@ void Widget::saveAsActionSlot()
 void Widget::deleteActionSlot()
 {
     emit requireBeep();
-    const QString path = chooseDocument(this, tr("删除文件"), tr("删除"));
+    const QString path = chooseDocument(this, tr("删除文件"), QStringLiteral("delete"), tr("删除"));
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     const QString shown = QDir::toNativeSeparators(path);
@@ -205,6 +215,7 @@ bool Widget::saveDocumentTo(const QString &path)
         isUntitled = false;
         undo->setClean();
         updateTitle();
+        recent->add(path);
         return true;
     }
     warn(this, tr("保存文件"), tr("无法保存文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
@@ -285,7 +296,7 @@ static QString unreadSectionsText(const sprReadResult &result)
 
 // A file that exists but cannot be read or is no design is refused with a warning, leaving the design,
 // the path and the state as they were. A name that does not exist yet opens as an empty design.
-bool Widget::openDocument(const QString &path)
+bool Widget::openDocument(const QString &path, const QString &documentDir)
 {
     const QString shown = QDir::toNativeSeparators(path);
     // Read aside first: a file that fails part-way, or that the reader refuses part-way (a picture
@@ -303,7 +314,7 @@ bool Widget::openDocument(const QString &path)
             reason = sprFileStatusText(probeSprData(data));
             if (reason.isEmpty()) {
                 sprReadOptions options;
-                options.documentDir = QFileInfo(path).absolutePath();
+                options.documentDir = documentDir.isEmpty() ? QFileInfo(path).absolutePath() : documentDir;
                 result = readSprData(data, staging, options);
                 reason = result.limitExceeded;
             }
@@ -336,6 +347,9 @@ bool Widget::openDocument(const QString &path)
     for (const sprReadResult::barcodeRefusal &refusal : result.barcodeRefusals)
         showBarcodeFormatErrorBox(refusal.code, refusal.character);
     warnAboutEncoding(shown, result.invalidUtf8Lines);
+    // A recovery copy, read with its original's folder, is no file the operator chose.
+    if (exists && documentDir.isEmpty())
+        recent->add(path);
     return exists;
 }
 
@@ -354,4 +368,23 @@ void Widget::warnAboutEncoding(const QString &shown, const QVector<int> &lines)
         list += tr(" 等 %1 行").arg(lines.size());
     warn(this, tr("打开文件"),
          tr("文件 %1 的第 %2 行不是 UTF-8 文本，显示为替换字符；保存后这些字符将丢失。").arg(shown, list));
+}
+
+void Widget::offerRecovery()
+{
+    recovery->offer();
+}
+
+// Pictures named relative to the design are found beside the original, not beside the copy.
+bool Widget::openRecovered(const QString &copy, const QString &original)
+{
+    const QString folder = original.isEmpty() ? QString() : QFileInfo(original).absolutePath();
+    if (!openDocument(copy, folder))
+        return false;
+    isUntitled = original.isEmpty();
+    currentFilePath = isUntitled ? QStringLiteral("Spray/Untitled.spr") : original;
+    fileDigest = isUntitled ? std::nullopt : digestOfFile(original);
+    undo->resetClean();
+    updateTitle();
+    return true;
 }

@@ -1,5 +1,7 @@
 #include "previewbar.h"
 
+#include "livetext.h"
+
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
@@ -22,7 +24,8 @@ QSpinBox *counterSpin(QWidget *parent)
 previewBar::previewBar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("previewBar"));
-    toggle = new QCheckBox(tr("打印预览"), this);
+    toggle = new QCheckBox(this);
+    liveText::set(toggle, "text", "previewBar", QT_TR_NOOP("打印预览"));
     toggle->setObjectName(QStringLiteral("previewToggle"));
     moment = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     moment->setObjectName(QStringLiteral("previewMoment"));
@@ -45,18 +48,38 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     staleLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     // A long message must not squeeze the controls beside it; the whole text is in its tooltip.
     staleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    exportButton = new QPushButton(tr("导出…"), this);
+    exportButton = new QPushButton(this);
+    liveText::set(exportButton, "text", "previewBar", QT_TR_NOOP("导出…"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
     exportButton->setAutoDefault(false);
+    // Tooltip and accessible name of each control.
+    const struct {
+        QWidget *control;
+        const char *tip;
+        const char *name;
+    } descriptions[] = {
+        {toggle, QT_TR_NOOP("显示喷印出来的样子"), QT_TR_NOOP("打印预览")},
+        {moment, QT_TR_NOOP("预览所用的时刻"), QT_TR_NOOP("预览时刻")},
+        {counter1, QT_TR_NOOP("预览所用的计数器1的值"), QT_TR_NOOP("计数器1")},
+        {counter2, QT_TR_NOOP("预览所用的计数器2的值"), QT_TR_NOOP("计数器2")},
+        {exportButton, QT_TR_NOOP("把设计导出为 PNG、PDF 或 SVG"), QT_TR_NOOP("导出…")},
+    };
+    for (const auto &row : descriptions) {
+        liveText::set(row.control, "toolTip", "previewBar", row.tip);
+        liveText::set(row.control, "accessibleName", "previewBar", row.name);
+    }
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(toggle);
     row->addWidget(moment);
-    row->addWidget(new QLabel(tr("计数器1"), this));
-    row->addWidget(counter1);
-    row->addWidget(new QLabel(tr("计数器2"), this));
-    row->addWidget(counter2);
+    for (auto *spin : {counter1, counter2}) {
+        auto *label = new QLabel(this);
+        liveText::set(label, "text", "previewBar",
+                      spin == counter1 ? QT_TR_NOOP("计数器1") : QT_TR_NOOP("计数器2"));
+        row->addWidget(label);
+        row->addWidget(spin);
+    }
     row->addWidget(record);
     row->addWidget(staleLabel, 1);
     row->addWidget(exportButton);

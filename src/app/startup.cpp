@@ -1,11 +1,16 @@
 #include "startup.h"
 
+#include "designersettings.h"
+#include "languagemenu.h"
 #include "modalhooks.h"
+#include "safewrite.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QMessageBox>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTranslator>
@@ -15,12 +20,19 @@ namespace
 const QString iniName = QStringLiteral("language.ini");
 }
 
+QString perUserLanguageIni()
+{
+    return QFileInfo(openDesignerSettings()->fileName()).absolutePath() + '/' + iniName;
+}
+
 QString findLanguageIni()
 {
     if (QFile::exists(iniName))
         return iniName;
-    const QString perUser = QStandardPaths::locate(QStandardPaths::AppConfigLocation, iniName);
-    return perUser.isEmpty() ? QString() : perUser;
+    if (QFile::exists(perUserLanguageIni()))
+        return perUserLanguageIni();
+    // Where it was looked for before the organisation's name was set.
+    return QStandardPaths::locate(QStandardPaths::AppConfigLocation, iniName);
 }
 
 QString readTranslationPath(const QString &iniPath)
@@ -39,14 +51,43 @@ QString chooseTranslationPath()
     const QString ini = findLanguageIni();
     if (!ini.isEmpty())
         return readTranslationPath(ini);
-    QFile file(iniName);
-    QMessageBox box;
-    box.setIcon(QMessageBox::Information);
-    box.setWindowFlags(Qt::WindowTitleHint);
-    box.setWindowTitle("languageSettings");
-    box.setText(QString("%1 error:%2").arg(iniName, file.errorString()));
-    modalHooks::execMessageBox(box);
-    return QStringLiteral(":/translate/cn.qm");
+    const QVector<interfaceLanguage> &languages = interfaceLanguages();
+    QStringList names;
+    for (const interfaceLanguage &language : languages)
+        names << QString::fromUtf8(language.name);
+    // Asked in every language at once: none is chosen yet.
+    QInputDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("语言 / Language / Dil / اللغة"));
+    dialog.setLabelText(QStringLiteral("请选择界面语言 / Choose the language / Dili seçin / اختر اللغة"));
+    dialog.setComboBoxItems(names);
+    dialog.setComboBoxEditable(false);
+    if (modalHooks::execDialog(dialog) != QDialog::Accepted)
+        return QString::fromLatin1(languages.first().translation);
+    const int chosen = std::max(0, int(names.indexOf(dialog.textValue())));
+    const QString translation = QString::fromLatin1(languages[chosen].translation);
+    storeLanguageChoice(translation);
+    return translation;
+}
+
+bool storeLanguageChoice(const QString &translation, QString *reason)
+{
+    const QString path = perUserLanguageIni();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return writeFileSafely(path, "language=" + translation.toUtf8() + '\n', reason);
+}
+
+QTranslator &designerTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+void switchTranslation(const QString &translation)
+{
+    QTranslator &translator = designerTranslator();
+    QCoreApplication::removeTranslator(&translator);
+    loadTranslation(translator, translation);
+    QCoreApplication::installTranslator(&translator);
 }
 
 bool loadTranslation(QTranslator &translator, const QString &path)

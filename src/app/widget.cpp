@@ -1,6 +1,7 @@
 #include "widget.h"
 #include "ui_widget.h"
 
+#include "designview.h"
 #include "diagrambaritem.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
@@ -10,13 +11,24 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "placedscan.h"
+#include "helppage.h"
+#include "languagemenu.h"
+#include "layoutaids.h"
+#include "livetext.h"
+#include "printerdialog.h"
 #include "printpreview.h"
+#include "recentfiles.h"
+#include "recovery.h"
 #include "sprdocument.h"
 #include "undocommands.h"
+#include "windowsettings.h"
 
 #include <QButtonGroup>
 #include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QUndoStack>
 #include <array>
 #include <functional>
@@ -60,6 +72,23 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
     createFileMenu();
     createPackAction();
     createEditActions();
+    recovery = new recoveryKeeper(
+        undo, [this](const QString &path, QString *reason) { return saveSprFile(path, *scene, reason); },
+        [this] { return isUntitled ? QString() : currentFilePath; }, this);
+    layout = new layoutAids(ui->graphicsView, undo, this);
+    auto *layoutButton = new QPushButton(ui->widget);
+    layoutButton->setObjectName(QStringLiteral("layoutPushButton"));
+    layoutButton->setFont(ui->filePushButton->font());
+    layoutButton->setStyleSheet(ui->filePushButton->styleSheet());
+    layoutButton->setSizePolicy(ui->filePushButton->sizePolicy());
+    layoutButton->setMenu(layout->menu());
+    liveText::set(layoutButton, "text", "Widget", QT_TR_NOOP("排列"));
+    liveText::set(layoutButton, "toolTip", "Widget", QT_TR_NOOP("对齐、分布和叠放所选对象，网格"));
+    liveText::set(layoutButton, "accessibleName", "Widget", QT_TR_NOOP("排列"));
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->filePushButton), layoutButton);
+    setupCanvasAids();
+    recovery->setOpener(
+        [this](const QString &copy, const QString &original) { return openRecovered(copy, original); });
     createCanvasActions();
     createInitialItems();
     setupTextPanels();
@@ -76,6 +105,7 @@ Widget::Widget(QWidget *parent) : QWidget(parent), ui(new Ui::Widget)
         if (row.kind != 0)
             row.area->hide();
     }
+    windowSettings::restoreGeometry(*this);
 }
 
 Widget::~Widget()
@@ -97,15 +127,66 @@ Widget::~Widget()
     delete ui;
 }
 
+void Widget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        liveText::refresh(this);
+        updateTitle();
+        showZoom();
+        // Texts the panel shows from its item come back over the form's.
+        refreshPanel();
+    }
+    QWidget::changeEvent(event);
+}
+
+// The strip's outline follows the design; the status line and the fit buttons sit beside the canvas.
+void Widget::setupCanvasAids()
+{
+    designView *view = ui->graphicsView;
+    connect(undo, &QUndoStack::indexChanged, view,
+            [this, view] { view->setStripEnd(designRightEdge(*scene)); });
+    connect(view, &designView::zoomed, this, &Widget::showZoom);
+    ui->canvasLayout->insertWidget(1, makeStatusLine(view, this));
+    auto *fits = new QHBoxLayout;
+    const struct {
+        const char *name, *text, *tip;
+        std::function<void()> run;
+    } rows[] = {
+        {"fitHeightButton", QT_TR_NOOP("高度"), QT_TR_NOOP("适合高度：显示整个 300 点的高度"),
+         [view] { view->fitHeight(); }},
+        {"fitDesignButton", QT_TR_NOOP("全部"), QT_TR_NOOP("适合设计：显示整个设计"),
+         [this] { zoomToFit(); }},
+    };
+    for (const auto &row : rows) {
+        auto *button = new QPushButton(ui->widget);
+        button->setObjectName(QLatin1String(row.name));
+        liveText::set(button, "text", "Widget", row.text);
+        liveText::set(button, "toolTip", "Widget", row.tip);
+        liveText::set(button, "accessibleName", "Widget", row.tip);
+        connect(button, &QPushButton::clicked, this, row.run);
+        fits->addWidget(button);
+    }
+    ui->verticalLayout->addLayout(fits);
+    // Once the window has its size: the whole height when it is still legible.
+    QTimer::singleShot(0, view, [view] {
+        if (view->isVisible() && view->heightScale() >= 0.3)
+            view->fitHeight();
+    });
+}
+
 void Widget::createFileMenu()
 {
     fileMenu = new QMenu(ui->filePushButton);
-    newAction = new QAction(tr("新建"), fileMenu);
-    openAction = new QAction(tr("打开"), fileMenu);
-    saveAction = new QAction(tr("保存"), fileMenu);
-    saveAsAction = new QAction(tr("另存为"), fileMenu);
-    exitAction = new QAction(tr("退出"), fileMenu);
-    deleteAction = new QAction(tr("删除"), fileMenu);
+    const std::pair<QAction **, const char *> rows[] = {
+        {&newAction, QT_TR_NOOP("新建")},  {&openAction, QT_TR_NOOP("打开")},
+        {&saveAction, QT_TR_NOOP("保存")}, {&saveAsAction, QT_TR_NOOP("另存为")},
+        {&exitAction, QT_TR_NOOP("退出")}, {&deleteAction, QT_TR_NOOP("删除")},
+    };
+    for (const auto &row : rows) {
+        *row.first = new QAction(fileMenu);
+        liveText::set(*row.first, "text", "Widget", row.second);
+    }
     connect(newAction, &QAction::triggered, this, &Widget::newActionSlot);
     connect(openAction, &QAction::triggered, this, &Widget::openActionSlot);
     connect(saveAction, &QAction::triggered, this, &Widget::saveActionSlot);
@@ -113,6 +194,22 @@ void Widget::createFileMenu()
     connect(exitAction, &QAction::triggered, this, &Widget::exitActionSlot);
     connect(deleteAction, &QAction::triggered, this, &Widget::deleteActionSlot);
     fileMenu->addActions({newAction, openAction, saveAction, saveAsAction, exitAction, deleteAction});
+    recent = new recentFiles(fileMenu, this);
+    connect(recent, &recentFiles::openRequested, this, [this](const QString &path) {
+        if (maySetDesignAside())
+            openDocument(path);
+    });
+    fileMenu->addSeparator();
+    QAction *printer = fileMenu->addAction(QString(), this, [this] {
+        if (printerDialog::edit(this))
+            ui->graphicsView->setResolution(loadPrinterResolution());
+    });
+    liveText::set(printer, "text", "Widget", QT_TR_NOOP("打印机分辨率…"));
+    fileMenu->addMenu(new languageMenu(fileMenu));
+    QAction *help = fileMenu->addAction(QString(), this, [this] { helpPage::show(this); });
+    help->setShortcut(QKeySequence::HelpContents);
+    addAction(help); // so that F1 works while the menu is closed
+    liveText::set(help, "text", "Widget", QT_TR_NOOP("帮助"));
     ui->filePushButton->setMenu(fileMenu);
 }
 

@@ -33,6 +33,9 @@ class barSetting;
 class imageSetting;
 class QRCodeSetting;
 class previewBar;
+class recentFiles;
+class recoveryKeeper;
+class layoutAids;
 class scenePreview;
 
 namespace Ui
@@ -76,6 +79,9 @@ public:
 
     // The design named on the command line, opened as File > Open opens a chosen file.
     bool openDocumentFile(const QString &path) { return openDocument(path); }
+
+    // Offers the recovery copies that designers which ended abruptly left behind.
+    void offerRecovery();
 
     // Whether the canvas shows the print preview (preview.cpp).
     bool isPreviewShown() const;
@@ -172,9 +178,11 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void createCanvasActions();
+    void setupCanvasAids();
     void pasteText(const QByteArray &sections);
     void setViewScale(double factor);
     void showZoom();
@@ -213,7 +221,9 @@ private:
     // File commands: true when the document was written.
     bool saveDocumentTo(const QString &path);
     void warnAboutEncoding(const QString &shown, const QVector<int> &lines);
-    bool openDocument(const QString &path);
+    bool openDocument(const QString &path, const QString &documentDir = QString());
+    // Opens a recovery copy as the design of original (empty: untitled), with its changes unsaved.
+    bool openRecovered(const QString &copy, const QString &original);
     // Whether path may be written: when it is the document's file and changed on disk since it was
     // opened or saved (another window, another program), the operator is asked first.
     bool mayOverwrite(const QString &path);
@@ -280,6 +290,9 @@ private:
     QString unreadSections;
     previewBar *m_previewBar = nullptr;
     QHash<QString, dataFileContents> previewDataFiles; // by stored path, while a preview is shown
+    recentFiles *recent = nullptr;
+    recoveryKeeper *recovery = nullptr;
+    layoutAids *layout = nullptr;
     std::unique_ptr<scenePreview> preview;
     QList<QAction *> actionsOffForPreview;
     // The picture last verified, so that repaints that change nothing decode nothing.

@@ -75,3 +75,11 @@ void barSetting::on_checkBox_showText_clicked(bool checked)
 {
     emit barTextStateChange(checked);
 }
+
+// Every text of the form follows a change of language at once.
+void barSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}

@@ -39,6 +39,9 @@ signals:
     void barModeChange(int index);
     void barTextStateChange(bool checked);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_barXSpin_valueChanged(int);
     void on_barYSpin_valueChanged(int);

@@ -63,3 +63,13 @@ void cnt2Setting::on_cnt2ModeCombo_currentIndexChanged(int index)
 {
     emit cnt2ModeChange(index);
 }
+
+// Every text of the form follows a change of language at once.
+void cnt2Setting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        cnt2FontTable.retranslate(*ui->cnt2FontCombo, metaObject()->className());
+    }
+    QWidget::changeEvent(event);
+}

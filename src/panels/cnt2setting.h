@@ -29,6 +29,9 @@ signals:
     void cnt2IntervalChange(int interval);
     void cnt2ModeChange(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_cnt2XSpin_valueChanged(int value);
     void on_cnt2YSpin_valueChanged(int value);

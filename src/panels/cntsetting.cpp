@@ -68,3 +68,13 @@ void cntSetting::on_cntNameCombo_currentIndexChanged(int index)
 {
     emit cntNameChange(index);
 }
+
+// Every text of the form follows a change of language at once.
+void cntSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        cntFontTable.retranslate(*ui->cntFontCombo, metaObject()->className());
+    }
+    QWidget::changeEvent(event);
+}

@@ -31,6 +31,9 @@ signals:
     void cntModeChange(int index);
     void cntNameChange(int index);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_cntXSpin_valueChanged(int value);
     void on_cntYSpin_valueChanged(int value);

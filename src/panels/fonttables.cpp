@@ -1,5 +1,7 @@
 #include "fonttables.h"
 
+#include <QComboBox>
+
 #include <QCoreApplication>
 #include <iterator>
 
@@ -75,4 +77,11 @@ QStringList fontTable::displayTexts(const char *context) const
     for (int i = 0; i < count; ++i)
         list << QCoreApplication::translate(context, rows[i].displayText);
     return list;
+}
+
+void fontTable::retranslate(QComboBox &combo, const char *context) const
+{
+    const QStringList texts = displayTexts(context);
+    for (int i = 0; i < texts.size() && i < combo.count(); ++i)
+        combo.setItemText(i, texts[i]);
 }

@@ -3,6 +3,8 @@
 // show the display texts (translated in their own context); the main window applies the families.
 #include <QStringList>
 
+class QComboBox;
+
 struct fontRow {
     const char *displayText;
     const char *family;
@@ -17,6 +19,8 @@ struct fontTable {
     QStringList families() const;
     // The display texts translated in the given context (the panel's class name).
     QStringList displayTexts(const char *context) const;
+    // Puts the display texts, translated again, into a combo filled from this table.
+    void retranslate(QComboBox &combo, const char *context) const;
 };
 
 extern const fontTable textFontTable; // text panel, 16 rows

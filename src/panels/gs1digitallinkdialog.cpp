@@ -157,3 +157,11 @@ void gs1DigitalLinkDialog::on_pushButton_cancel_clicked()
 {
     reject();
 }
+
+// Every text of the form follows a change of language at once.
+void gs1DigitalLinkDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}

@@ -35,6 +35,9 @@ public:
     bool insertCnt = false;
     bool insertTime = false;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_pushButton_OK_clicked();
     void on_pushButton_cancel_clicked();

@@ -68,3 +68,11 @@ void imageSetting::on_imageLocatePush_clicked()
 {
     emit imageLocateChange();
 }
+
+// Every text of the form follows a change of language at once.
+void imageSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}

@@ -33,6 +33,9 @@ signals:
     // The operator asks to find a picture that was missing on opening.
     void imageLocateChange();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_imageXSpin_valueChanged(int);
     void on_imageYSpin_valueChanged(int);

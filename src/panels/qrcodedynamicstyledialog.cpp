@@ -128,3 +128,11 @@ QString QRCodeDynamicStyleDialog::formatDialogStyleSheetPath() const
     const bool english = languageFile == QLatin1String(":/translate/en.qm");
     return styleSheetPaths.value(2 * theme + (english ? 0 : 1));
 }
+
+// Every text of the form follows a change of language at once.
+void QRCodeDynamicStyleDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}

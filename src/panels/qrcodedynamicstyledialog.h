@@ -42,6 +42,9 @@ public:
     QString themeName;
     QStringList styleSheetPaths;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_comboBox_type_currentIndexChanged(int index);
     void on_pushButton_timeMode_clicked();

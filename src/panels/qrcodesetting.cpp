@@ -83,3 +83,11 @@ void QRCodeSetting::on_pushButton_QRCodeItemGs1_clicked()
 {
     emit QRCodeGs1Link();
 }
+
+// Every text of the form follows a change of language at once.
+void QRCodeSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}

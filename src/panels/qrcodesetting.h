@@ -44,6 +44,9 @@ signals:
     // The GS1 Digital Link composer is asked for.
     void QRCodeGs1Link();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_spinBox_QRCodeItemScale_valueChanged(int);
     void on_QRCodeXSpin_valueChanged(int);

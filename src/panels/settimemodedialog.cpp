@@ -220,3 +220,11 @@ void setTimeModeDialog::on_cancelButton_clicked()
 {
     reject();
 }
+
+// Every text of the form follows a change of language at once.
+void setTimeModeDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QDialog::changeEvent(event);
+}

@@ -27,6 +27,9 @@ public:
     // The sample moment formatted with timeMode, as shown in the preview line.
     QString previewText;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_preViewPushButton_clicked();
     // The int overload: Qt 6 has no currentIndexChanged(QString), and a slot without its signal would

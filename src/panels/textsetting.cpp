@@ -63,3 +63,13 @@ void textSetting::on_textIntervalSpin_valueChanged(int value)
 {
     emit textIntervalChange(value);
 }
+
+// Every text of the form follows a change of language at once.
+void textSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        textFontTable.retranslate(*ui->textFontCombo, metaObject()->className());
+    }
+    QWidget::changeEvent(event);
+}

@@ -31,6 +31,9 @@ signals:
     void textSizeChange(int size);
     void textIntervalChange(int interval);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_textXSpin_valueChanged(int value);
     void on_textYSpin_valueChanged(int value);

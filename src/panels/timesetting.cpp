@@ -76,3 +76,13 @@ void timeSetting::on_changePushButton_clicked()
     if (modalHooks::execDialog(dialog) == QDialog::Accepted)
         emit timeModeChange(dialog.timeMode);
 }
+
+// Every text of the form follows a change of language at once.
+void timeSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        cntFontTable.retranslate(*ui->timeFontCombo, metaObject()->className());
+    }
+    QWidget::changeEvent(event);
+}

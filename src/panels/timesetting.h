@@ -35,6 +35,9 @@ signals:
     // Months of validity: 0 prints the print date, N the print date plus N months minus one day.
     void timeValidChange(int months);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_timeXSpin_valueChanged(int value);
     void on_timeYSpin_valueChanged(int value);

@@ -95,13 +95,6 @@ private slots:
         QVERIFY((request.output + request.error).contains(printed));
     }
 
-    void missingFileShowsBoxAndKeepsChinese()
-    {
-        QCOMPARE(chooseTranslationPath(), QString(":/translate/cn.qm"));
-        QCOMPARE(boxes.join(" / "), boxes.value(0));
-        QVERIFY(boxes[0].startsWith("languageSettings|language.ini error:"));
-    }
-
     void firstLineValue_data()
     {
         QTest::addColumn<QByteArray>("ini");
