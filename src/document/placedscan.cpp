@@ -79,7 +79,7 @@ std::optional<symbolFrame> frameOf(const QGraphicsItem &item)
 // large picture is drawn for a small view), nothing outside the page.
 QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
                 const QRectF &area, double pixelsPerUnit, const std::optional<previewValues> &preview,
-                const QGraphicsItem *only = nullptr)
+                const QList<QGraphicsItem *> *only = nullptr)
 {
     const QSize size(qMax(1, int(std::ceil(area.width() * pixelsPerUnit))),
                      qMax(1, int(std::ceil(area.height() * pixelsPerUnit))));
@@ -94,21 +94,33 @@ QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphics
     painter.setClipRect(page);
     const QRectF sceneArea = item.sceneTransform().mapRect(area);
     if (only)
-        paintDesignItems(painter, {const_cast<QGraphicsItem *>(only)}, preview);
+        paintDesignItems(painter, *only, preview);
     else
         paintDesign(painter, scene, true, preview, sceneArea);
     return picture;
 }
 
-// Ink of one other item around the symbol: the bars it covers and how near it comes on either side.
-void measureIntruder(const QImage &ink, const QRectF &area, double pixelsPerUnit, const symbolFrame &frame,
-                     const QGraphicsItem *other, placedVerdict &placed)
+// The other item that left the ink at local point: the topmost of others whose outline holds it.
+const QGraphicsItem *inkOwner(const QGraphicsItem &item, const QList<QGraphicsItem *> &others, QPointF local)
 {
-    const auto note = [&](quietZoneSide &side, double gap) {
+    const QPointF point = item.sceneTransform().map(local);
+    for (auto it = others.crbegin(); it != others.crend(); ++it)
+        if ((*it)->sceneBoundingRect().adjusted(-1, -1, 1, 1).contains(point))
+            return *it;
+    return others.last();
+}
+
+// The other items' ink around the symbol: the bars it covers and how near it comes on either side. The
+// owner of a pixel is looked up only when it is the nearest so far, which happens a few times per side.
+void measureIntruders(const QImage &ink, const QRectF &area, double pixelsPerUnit, const symbolFrame &frame,
+                      const QGraphicsItem &item, const QList<QGraphicsItem *> &others, placedVerdict &placed)
+{
+    const double half = 0.5 / pixelsPerUnit;
+    const auto note = [&](quietZoneSide &side, double gap, QPointF local) {
         const double modules = qMax(0.0, gap / frame.module);
         if (modules < side.found) {
             side.found = modules;
-            side.intruder = other;
+            side.intruder = inkOwner(item, others, local);
         }
     };
     for (int y = 0; y < ink.height(); ++y) {
@@ -118,43 +130,49 @@ void measureIntruder(const QImage &ink, const QRectF &area, double pixelsPerUnit
             if (qGray(row[x]) >= inkGrey)
                 continue;
             const double lx = area.left() + (x + 0.5) / pixelsPerUnit;
-            const double half = 0.5 / pixelsPerUnit;
+            const QPointF local(lx, ly);
             if (lx < frame.bars.left())
-                note(placed.left, frame.bars.left() - lx - half);
+                note(placed.left, frame.bars.left() - lx - half, local);
             else if (lx >= frame.bars.right())
-                note(placed.right, lx - half - frame.bars.right());
+                note(placed.right, lx - half - frame.bars.right(), local);
             else if (ly < frame.bars.top())
-                note(placed.left, frame.bars.top() - ly - half);
+                note(placed.left, frame.bars.top() - ly - half, local);
             else if (ly >= frame.bars.bottom())
-                note(placed.right, ly - half - frame.bars.bottom());
+                note(placed.right, ly - half - frame.bars.bottom(), local);
             else if (!placed.coveredBy)
-                placed.coveredBy = other;
+                placed.coveredBy = inkOwner(item, others, local);
         }
     }
 }
 
-// The geometric test: every other item's ink inside the zone, each painted alone.
+// The geometric test: the ink of every other item inside the zone. They are painted together once, not
+// one by one, so a crowded design costs one picture per symbol.
 void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
                     const symbolFrame &frame, const std::optional<previewValues> &preview,
                     placedVerdict &placed)
 {
     const QRectF sceneZone = item.sceneTransform().mapRect(frame.zone);
     const QTransform toLocal = item.sceneTransform().inverted();
-    for (const QGraphicsItem *other : scene.items(sceneZone, Qt::IntersectsItemBoundingRect)) {
+    QList<QGraphicsItem *> others;
+    QRectF reach;
+    for (QGraphicsItem *other : scene.items(sceneZone, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder)) {
         if (other == &item || !other->isVisible())
             continue;
-        // Modules of at least one pixel each, however large the symbol is drawn, on a grid of whole pixels
-        // from the symbol's corner so a gap of whole modules measures as such.
-        const double pixelsPerUnit = qMin(1.0, 4.0 / frame.module);
-        const QRectF reach = toLocal.mapRect(other->sceneBoundingRect()).intersected(frame.zone);
-        if (reach.isEmpty())
+        const QRectF part = toLocal.mapRect(other->sceneBoundingRect()).intersected(frame.zone);
+        if (part.isEmpty())
             continue;
-        const QRect grid =
-            QRectF(reach.topLeft() * pixelsPerUnit, reach.size() * pixelsPerUnit).toAlignedRect();
-        const QRectF area(QPointF(grid.topLeft()) / pixelsPerUnit, QSizeF(grid.size()) / pixelsPerUnit);
-        measureIntruder(composed(scene, page, item, area, pixelsPerUnit, preview, other), area, pixelsPerUnit,
-                        frame, other, placed);
+        others << other;
+        reach |= part;
     }
+    if (others.isEmpty())
+        return;
+    // Modules of at least one pixel each, however large the symbol is drawn, on a grid of whole pixels
+    // from the symbol's corner so a gap of whole modules measures as such.
+    const double pixelsPerUnit = qMin(1.0, 4.0 / frame.module);
+    const QRect grid = QRectF(reach.topLeft() * pixelsPerUnit, reach.size() * pixelsPerUnit).toAlignedRect();
+    const QRectF area(QPointF(grid.topLeft()) / pixelsPerUnit, QSizeF(grid.size()) / pixelsPerUnit);
+    measureIntruders(composed(scene, page, item, area, pixelsPerUnit, preview, &others), area, pixelsPerUnit,
+                     frame, item, others, placed);
 }
 
 // The strip with every dark run of a row grown (dots > 0) or shrunk (dots < 0) by |dots| pixels on each
