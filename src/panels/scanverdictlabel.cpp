@@ -18,8 +18,12 @@ scanVerdictLabel::scanVerdictLabel(QWidget *parent) : QLabel(parent)
 
 void scanVerdictLabel::showPrintedSize(const QStringList &lines)
 {
-    sizeLine->setText(lines.join(QLatin1Char('\n')));
-    sizeLine->setToolTip(sizeLine->text());
+    // A line longer than the panel (English, Turkish) ends in an ellipsis; the tooltip holds it whole.
+    QStringList shown;
+    for (const QString &line : lines)
+        shown << sizeLine->fontMetrics().elidedText(line, Qt::ElideRight, sizeLine->width());
+    sizeLine->setText(shown.join(QLatin1Char('\n')));
+    sizeLine->setToolTip(lines.join(QLatin1Char('\n')));
     // Below the symbology's minimum is told in red.
     sizeLine->setStyleSheet(lines.size() > 1 ? QStringLiteral("color: #c00000;")
                                              : QStringLiteral("color: #404040;"));

@@ -357,9 +357,10 @@ private slots:
         WidgetTestAccess a(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
+        // The start zoom fits the strip's height when the canvas allows it, so it depends on the fonts.
+        const double start = a.ui()->graphicsView->transform().m11();
         QTest::keySequence(&w, QKeySequence(QKeySequence::ZoomIn));
-        QVERIFY(a.ui()->graphicsView->transform().m11() > 0.58);
+        QVERIFY(a.ui()->graphicsView->transform().m11() > start);
         QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::Key_0));
         QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
         for (int i = 0; i < 4; ++i)
