@@ -92,7 +92,8 @@ QString missingCharacters(const diagramTextItem &text, const QString &content)
     QString missing;
     const QVector<uint> points = content.toUcs4();
     for (uint point : points) {
-        const QString character = QString::fromUcs4(&point, 1);
+        const char32_t code = point;
+        const QString character = QString::fromUcs4(&code, 1);
         if (!QChar::isSpace(point) && !metrics.inFontUcs4(point) && !missing.contains(character))
             missing += character;
     }
