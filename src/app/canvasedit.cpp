@@ -3,9 +3,9 @@
 #include "ui_widget.h"
 #include "widget.h"
 
-#include "placedscan.h"
 #include "layoutaids.h"
 #include "livetext.h"
+#include "placedscan.h"
 
 #include "diagramimageitem.h"
 #include "diagramscene.h"

@@ -257,7 +257,8 @@ void windowPreviewTest::fileMenuKeepsItsActions()
     QStringList texts;
     for (QAction *action : access.fileMenu()->actions())
         texts << action->text();
-    QCOMPARE(texts.mid(0, 7), (QStringList{"新建", "打开", "保存", "另存为", "写入打印机U盘…", "退出", "删除"}));
+    QCOMPARE(texts.mid(0, 7),
+             (QStringList{"新建", "打开", "保存", "另存为", "写入打印机U盘…", "退出", "删除"}));
 }
 
 QTEST_MAIN(windowPreviewTest)
