@@ -7,6 +7,7 @@
 // against its goal or its floor measured in the same run.
 //
 // `bench_largedesign --write N FILE` writes a mixed design of N items to FILE (for sprtool by hand).
+#include "benchprocess.h"
 #include "designexport.h"
 #include "mixeddesign.h"
 #include "safewrite.h"
@@ -27,9 +28,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <ctime>
 #include <functional>
-#include <malloc.h>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -37,47 +36,7 @@
 namespace
 {
 
-QTemporaryDir &workDir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-double cpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-// The process's peak resident memory since the last reset, in MiB.
-double peakMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
-
-void resetPeak()
-{
-    malloc_trim(0);
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-// A file per variant, written before timing starts: the first variant read is the cold load.
-QString designFile(int count, int variant)
-{
-    const QString path = workDir().filePath(QStringLiteral("mixed-%1-%2.spr").arg(count).arg(variant));
-    if (!QFile::exists(path))
-        writeFileSafely(path, mixedDesign::designBytes(count, variant));
-    return path;
-}
+using namespace benchProcess;
 
 std::unique_ptr<QGraphicsScene> readDesign(const QString &path)
 {

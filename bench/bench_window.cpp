@@ -8,6 +8,7 @@
 //
 // `bench_window --scroll FILE` opens FILE in a window and scrolls once across the whole strip (for
 // /usr/bin/time -v by hand).
+#include "benchprocess.h"
 #include "mixeddesign.h"
 #include "safewrite.h"
 #include "widget.h"
@@ -21,53 +22,12 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <benchmark/benchmark.h>
-#include <ctime>
-#include <malloc.h>
 #include <memory>
 
 namespace
 {
 
-QTemporaryDir &workDir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-double cpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-// The process's peak resident memory since the last reset, in MiB.
-double peakMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
-
-void resetPeak()
-{
-    malloc_trim(0);
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-QString designFile(int count, int variant)
-{
-    const QString path = workDir().filePath(QStringLiteral("mixed-%1-%2.spr").arg(count).arg(variant));
-    if (!QFile::exists(path))
-        writeFileSafely(path, mixedDesign::designBytes(count, variant));
-    return path;
-}
+using namespace benchProcess;
 
 // The window at the size an operator's screen gives it, shown and active.
 std::unique_ptr<Widget> shownWindow()
