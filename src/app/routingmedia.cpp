@@ -1,93 +1,78 @@
 // The barcode, image and QR code panels: building them, loading them from the current item, and applying
 // their edits to the current item of their kind.
+#include "routingmedia.h"
 #include "ui_widget.h"
-#include "widget.h"
 
-#include "barsetting.h"
-#include "diagrambaritem.h"
-#include "diagramimageitem.h"
-#include "diagramqrcodeitem.h"
 #include "gs1digitallinkdialog.h"
-#include "imagesetting.h"
 #include "modalhooks.h"
 #include "qrcodedynamicstyledialog.h"
-#include "qrcodesetting.h"
 
 #include <QDebug>
 #include <QFileDialog>
-#include <functional>
-#include <utility>
 
-void Widget::setupMediaPanels()
+barRouting::barRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    m_barSetting = new barSetting;
-    m_imageSetting = new imageSetting;
-    m_QRCodeSetting = new QRCodeSetting;
-    ui->barScrollArea->setWidget(m_barSetting);
-    ui->imageScrollArea->setWidget(m_imageSetting);
-    ui->QRScrollArea->setWidget(m_QRCodeSetting);
-
-    barSetting *bar = m_barSetting;
-    connect(bar, &barSetting::barXChange, this, &Widget::barXChange);
-    connect(bar, &barSetting::barYChange, this, &Widget::barYChange);
-    connect(bar, &barSetting::barWidthChange, this, &Widget::barWidthChange);
-    connect(bar, &barSetting::barHeightChange, this, &Widget::barHeightChange);
-    connect(bar, &barSetting::barRotateChange, this, &Widget::barRotateChange);
-    connect(bar, &barSetting::barModeChange, this, &Widget::barModeChange);
-    connect(bar, &barSetting::barTextStateChange, this, &Widget::barTextStateChange);
-
-    imageSetting *image = m_imageSetting;
-    connect(image, &imageSetting::imageXChange, this, &Widget::imageXChange);
-    connect(image, &imageSetting::imageYChange, this, &Widget::imageYChange);
-    connect(image, &imageSetting::imageWidthChange, this, &Widget::imageWidthChange);
-    connect(image, &imageSetting::imageHeightChange, this, &Widget::imageHeightChange);
-    connect(image, &imageSetting::imageRotateChange, this, &Widget::imageRotateChange);
-    connect(image, &imageSetting::imageSelectChange, this, &Widget::imageSelectChange);
-    connect(image, &imageSetting::imageConverseChange, this, &Widget::imageConverseChange);
-    connect(image, &imageSetting::imageLocateChange, this, &Widget::imageLocateChange);
-
-    QRCodeSetting *qr = m_QRCodeSetting;
-    connect(qr, &QRCodeSetting::QRCodeXChange, this, &Widget::QRCodeXChange);
-    connect(qr, &QRCodeSetting::QRCodeYChange, this, &Widget::QRCodeYChange);
-    connect(qr, &QRCodeSetting::QRCodeRotateChange, this, &Widget::QRCodeRotateChange);
-    connect(qr, &QRCodeSetting::QRCodeLevelChange, this, &Widget::QRCodeLevelChange);
-    connect(qr, &QRCodeSetting::QRCodeScaleChange, this, &Widget::QRCodeScaleChange);
-    connect(qr, &QRCodeSetting::QRCodeVersionChange, this, &Widget::QRCodeVersionChange);
-    connect(qr, &QRCodeSetting::QRCodeConverseChange, this, &Widget::QRCodeConverseChange);
-    connect(qr, &QRCodeSetting::QRCodeDynamicStyle, this, &Widget::QRCodeSetDynamicStyle);
-    connect(qr, &QRCodeSetting::QRCodeGs1Link, this, &Widget::QRCodeComposeGs1);
+    barSetting *bar = panel;
+    connect(bar, &barSetting::barXChange, this, &barRouting::barXChange);
+    connect(bar, &barSetting::barYChange, this, &barRouting::barYChange);
+    connect(bar, &barSetting::barWidthChange, this, &barRouting::barWidthChange);
+    connect(bar, &barSetting::barHeightChange, this, &barRouting::barHeightChange);
+    connect(bar, &barSetting::barRotateChange, this, &barRouting::barRotateChange);
+    connect(bar, &barSetting::barModeChange, this, &barRouting::barModeChange);
+    connect(bar, &barSetting::barTextStateChange, this, &barRouting::barTextStateChange);
 }
 
-void Widget::loadMediaPanel(int kind)
+imageRouting::imageRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    const std::pair<int, std::function<void()>> loaders[] = {
-        {3, [this] { m_barSetting->loadFromItem(currentBarItem); }},
-        {4, [this] { m_imageSetting->loadFromItem(currentImageItem); }},
-        {7, [this] { m_QRCodeSetting->loadFromItem(currentQRCodeItem); }},
-    };
-    for (const auto &loader : loaders) {
-        if (loader.first == kind)
-            loader.second();
-    }
+    imageSetting *image = panel;
+    connect(image, &imageSetting::imageXChange, this, &imageRouting::imageXChange);
+    connect(image, &imageSetting::imageYChange, this, &imageRouting::imageYChange);
+    connect(image, &imageSetting::imageWidthChange, this, &imageRouting::imageWidthChange);
+    connect(image, &imageSetting::imageHeightChange, this, &imageRouting::imageHeightChange);
+    connect(image, &imageSetting::imageRotateChange, this, &imageRouting::imageRotateChange);
+    connect(image, &imageSetting::imageSelectChange, this, &imageRouting::imageSelectChange);
+    connect(image, &imageSetting::imageConverseChange, this, &imageRouting::imageConverseChange);
+    connect(image, &imageSetting::imageLocateChange, this, &imageRouting::imageLocateChange);
+}
+
+qrRouting::qrRouting(Widget *window) : kindRoutingOf(window, kind)
+{
+    QRCodeSetting *qr = panel;
+    connect(qr, &QRCodeSetting::QRCodeXChange, this, &qrRouting::QRCodeXChange);
+    connect(qr, &QRCodeSetting::QRCodeYChange, this, &qrRouting::QRCodeYChange);
+    connect(qr, &QRCodeSetting::QRCodeRotateChange, this, &qrRouting::QRCodeRotateChange);
+    connect(qr, &QRCodeSetting::QRCodeLevelChange, this, &qrRouting::QRCodeLevelChange);
+    connect(qr, &QRCodeSetting::QRCodeScaleChange, this, &qrRouting::QRCodeScaleChange);
+    connect(qr, &QRCodeSetting::QRCodeVersionChange, this, &qrRouting::QRCodeVersionChange);
+    connect(qr, &QRCodeSetting::QRCodeConverseChange, this, &qrRouting::QRCodeConverseChange);
+    connect(qr, &QRCodeSetting::QRCodeDynamicStyle, this, &qrRouting::QRCodeSetDynamicStyle);
+    connect(qr, &QRCodeSetting::QRCodeGs1Link, this, &qrRouting::QRCodeComposeGs1);
 }
 
 // Barcode. The module width and the height draw the symbol again at that size, so the picture shown
 // is the picture saved and read back.
 
-void Widget::barXChange(int x)
+// "完成" on a barcode; an empty editor gives the default content.
+void barRouting::applyContent(const QString &text)
+{
+    currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
+    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
+}
+
+void barRouting::barXChange(int x)
 {
     const editScope scope(this, currentBarItem, "barXChange");
     currentBarItem->setPos(x, currentBarItem->y());
 }
 
-void Widget::barYChange(int y)
+void barRouting::barYChange(int y)
 {
     const editScope scope(this, currentBarItem, "barYChange");
     currentBarItem->setPos(currentBarItem->x(), y);
 }
 
 // A refused content was told when it was applied; the frame names the refusal meanwhile.
-void Widget::barWidthChange(int width)
+void barRouting::barWidthChange(int width)
 {
     const editScope scope(this, currentBarItem, "barWidthChange");
     currentBarItem->lineWidth = width;
@@ -95,20 +80,20 @@ void Widget::barWidthChange(int width)
 }
 
 // The bars' height; the text band comes below them.
-void Widget::barHeightChange(int height)
+void barRouting::barHeightChange(int height)
 {
     const editScope scope(this, currentBarItem, "barHeightChange");
     currentBarItem->lineHeight = height;
     currentBarItem->regenerate();
 }
 
-void Widget::barRotateChange(int angle)
+void barRouting::barRotateChange(int angle)
 {
     const editScope scope(this, currentBarItem, "barRotateChange");
     currentBarItem->setRotation(angle);
 }
 
-void Widget::barModeChange(int index)
+void barRouting::barModeChange(int index)
 {
     const editScope scope(this, currentBarItem, "barModeChange");
     if (index >= 0 && index <= 6)
@@ -116,7 +101,7 @@ void Widget::barModeChange(int index)
     showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
 }
 
-void Widget::barTextStateChange(bool checked)
+void barRouting::barTextStateChange(bool checked)
 {
     const editScope scope(this, currentBarItem, "barTextStateChange");
     currentBarItem->isTextOn = checked;
@@ -125,40 +110,40 @@ void Widget::barTextStateChange(bool checked)
 
 // Image.
 
-void Widget::imageXChange(int x)
+void imageRouting::imageXChange(int x)
 {
     const editScope scope(this, currentImageItem, "imageXChange");
     currentImageItem->setPos(x, currentImageItem->y());
 }
 
-void Widget::imageYChange(int y)
+void imageRouting::imageYChange(int y)
 {
     const editScope scope(this, currentImageItem, "imageYChange");
     currentImageItem->setPos(currentImageItem->x(), y);
 }
 
-void Widget::imageWidthChange(int width)
+void imageRouting::imageWidthChange(int width)
 {
     const editScope scope(this, currentImageItem, "imageWidthChange");
     currentImageItem->setShownWidth(width);
 }
 
-void Widget::imageHeightChange(int height)
+void imageRouting::imageHeightChange(int height)
 {
     const editScope scope(this, currentImageItem, "imageHeightChange");
     currentImageItem->setShownHeight(height);
 }
 
-void Widget::imageRotateChange(int angle)
+void imageRouting::imageRotateChange(int angle)
 {
     const editScope scope(this, currentImageItem, "imageRotateChange");
     currentImageItem->setRotation(angle);
 }
 
-void Widget::imageSelectChange()
+void imageRouting::imageSelectChange()
 {
     const editScope scope(this, currentImageItem, "imageSelectChange");
-    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."),
+    QFileDialog dialog(window, tr("打开图片"), QStringLiteral("."),
                        tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
@@ -168,7 +153,7 @@ void Widget::imageSelectChange()
     currentImageItem->setPictureFile(path);
 }
 
-void Widget::imageConverseChange()
+void imageRouting::imageConverseChange()
 {
     const editScope scope(this, currentImageItem, "imageConverseChange");
     currentImageItem->invertColors();
@@ -191,46 +176,53 @@ template <class composer> void copyPlaceholders(const composer &dialog, diagramQ
 }
 } // namespace
 
-void Widget::QRCodeXChange(int x)
+// "完成" on a QR code.
+void qrRouting::applyContent(const QString &text)
+{
+    currentQRCodeItem->content = text.isEmpty() ? QStringLiteral("123") : text;
+    currentQRCodeItem->regenerate();
+}
+
+void qrRouting::QRCodeXChange(int x)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeXChange");
     currentQRCodeItem->setPos(x, currentQRCodeItem->y());
 }
 
-void Widget::QRCodeYChange(int y)
+void qrRouting::QRCodeYChange(int y)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeYChange");
     currentQRCodeItem->setPos(currentQRCodeItem->x(), y);
 }
 
-void Widget::QRCodeRotateChange(int angle)
+void qrRouting::QRCodeRotateChange(int angle)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeRotateChange");
     currentQRCodeItem->setRotation(angle);
 }
 
-void Widget::QRCodeLevelChange(int index)
+void qrRouting::QRCodeLevelChange(int index)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeLevelChange");
     currentQRCodeItem->level = index;
     currentQRCodeItem->regenerate();
 }
 
-void Widget::QRCodeScaleChange(int index)
+void qrRouting::QRCodeScaleChange(int index)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeScaleChange");
     currentQRCodeItem->scale = index;
     currentQRCodeItem->regenerate();
 }
 
-void Widget::QRCodeVersionChange(int index)
+void qrRouting::QRCodeVersionChange(int index)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeVersionChange");
     currentQRCodeItem->version = index;
     currentQRCodeItem->regenerate();
 }
 
-void Widget::QRCodeConverseChange(int index)
+void qrRouting::QRCodeConverseChange(int index)
 {
     const editScope scope(this, currentQRCodeItem, "QRCodeConverseChange");
     currentQRCodeItem->converse = index != 0;
@@ -239,7 +231,7 @@ void Widget::QRCodeConverseChange(int index)
 
 // The dialog opens on the item; accepted without an edit, or cancelled, it leaves the item and the
 // history as they are.
-void Widget::QRCodeSetDynamicStyle()
+void qrRouting::QRCodeSetDynamicStyle()
 {
     QRCodeDynamicStyleDialog dialog;
     dialog.loadFromItem(*currentQRCodeItem);
@@ -262,9 +254,9 @@ void Widget::QRCodeSetDynamicStyle()
 }
 
 // One undo step, like the dynamic content dialog; the composer fills itself from a content it made.
-void Widget::QRCodeComposeGs1()
+void qrRouting::QRCodeComposeGs1()
 {
-    gs1DigitalLinkDialog dialog(this);
+    gs1DigitalLinkDialog dialog(window);
     dialog.loadFromRecord(currentQRCodeItem->record());
     if (modalHooks::execDialog(dialog) != QDialog::Accepted)
         return;

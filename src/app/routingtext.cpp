@@ -1,21 +1,9 @@
 // Panel edits of the text-like kinds (text, counter 1, counter 2, time) applied to the current item of
 // each kind, whether or not it is in the scene. Values are applied as they come; the panels' controls
 // are what limit them.
-#include "ui_widget.h"
-#include "widget.h"
+#include "routingtext.h"
 
-#include "cnt2setting.h"
-#include "cntsetting.h"
-#include "diagramcnt2item.h"
-#include "diagramcntitem.h"
-#include "diagramtextitem.h"
-#include "diagramtimeitem.h"
 #include "fonttables.h"
-#include "textsetting.h"
-#include "timesetting.h"
-
-#include <functional>
-#include <utility>
 
 namespace
 {
@@ -49,207 +37,204 @@ template <typename Item> void applyDigits(Item *item, int index)
 
 } // namespace
 
-void Widget::setupTextPanels()
+textRouting::textRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    m_textSetting = new textSetting;
-    m_timeSetting = new timeSetting;
-    m_cntSetting = new cntSetting;
-    m_cnt2Setting = new cnt2Setting;
-    ui->textScrollArea->setWidget(m_textSetting);
-    ui->timeScrollArea->setWidget(m_timeSetting);
-    ui->cntScrollArea->setWidget(m_cntSetting);
-    ui->cnt2ScrollArea->setWidget(m_cnt2Setting);
-
-    connect(m_textSetting, &textSetting::textXChange, this, &Widget::textXChange);
-    connect(m_textSetting, &textSetting::textYChange, this, &Widget::textYChange);
-    connect(m_textSetting, &textSetting::textRotateChange, this, &Widget::textRotateChange);
-    connect(m_textSetting, &textSetting::textFontChange, this, &Widget::textFontChange);
-    connect(m_textSetting, &textSetting::textSizeChange, this, &Widget::textSizeChange);
-    connect(m_textSetting, &textSetting::textIntervalChange, this, &Widget::textIntervalChange);
-
-    connect(m_cntSetting, &cntSetting::cntXChange, this, &Widget::cntXChange);
-    connect(m_cntSetting, &cntSetting::cntYChange, this, &Widget::cntYChange);
-    connect(m_cntSetting, &cntSetting::cntRotateChange, this, &Widget::cntRotateChange);
-    connect(m_cntSetting, &cntSetting::cntFontChange, this, &Widget::cntFontChange);
-    connect(m_cntSetting, &cntSetting::cntSizeChange, this, &Widget::cntSizeChange);
-    connect(m_cntSetting, &cntSetting::cntIntervalChange, this, &Widget::cntIntervalChange);
-    connect(m_cntSetting, &cntSetting::cntModeChange, this, &Widget::cntModeChange);
-    connect(m_cntSetting, &cntSetting::cntNameChange, this, &Widget::cntNameChange);
-
-    connect(m_cnt2Setting, &cnt2Setting::cnt2XChange, this, &Widget::cnt2XChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2YChange, this, &Widget::cnt2YChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2RotateChange, this, &Widget::cnt2RotateChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2FontChange, this, &Widget::cnt2FontChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2SizeChange, this, &Widget::cnt2SizeChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2IntervalChange, this, &Widget::cnt2IntervalChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2ModeChange, this, &Widget::cnt2ModeChange);
-
-    connect(m_timeSetting, &timeSetting::timeXChange, this, &Widget::timeXChange);
-    connect(m_timeSetting, &timeSetting::timeYChange, this, &Widget::timeYChange);
-    connect(m_timeSetting, &timeSetting::timeRotateChange, this, &Widget::timeRotateChange);
-    connect(m_timeSetting, &timeSetting::timeFontChange, this, &Widget::timeFontChange);
-    connect(m_timeSetting, &timeSetting::timeSizeChange, this, &Widget::timeSizeChange);
-    connect(m_timeSetting, &timeSetting::timeModeChange, this, &Widget::timeModeChange);
-    connect(m_timeSetting, &timeSetting::timeSpacingChange, this, &Widget::timeSpacingChange);
-    connect(m_timeSetting, &timeSetting::timeValidChange, this, &Widget::timeValidChange);
+    textSetting *m_textSetting = panel;
+    connect(m_textSetting, &textSetting::textXChange, this, &textRouting::textXChange);
+    connect(m_textSetting, &textSetting::textYChange, this, &textRouting::textYChange);
+    connect(m_textSetting, &textSetting::textRotateChange, this, &textRouting::textRotateChange);
+    connect(m_textSetting, &textSetting::textFontChange, this, &textRouting::textFontChange);
+    connect(m_textSetting, &textSetting::textSizeChange, this, &textRouting::textSizeChange);
+    connect(m_textSetting, &textSetting::textIntervalChange, this, &textRouting::textIntervalChange);
 }
 
-void Widget::loadTextPanel(int kind)
+cntRouting::cntRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    const std::pair<int, std::function<void()>> loaders[] = {
-        {0, [this] { m_textSetting->loadFromItem(currentTextItem); }},
-        {2, [this] { m_timeSetting->loadFromItem(currentTimeItem); }},
-        {5, [this] { m_cntSetting->loadFromItem(currentCntItem); }},
-        {6, [this] { m_cnt2Setting->loadFromItem(currentCnt2Item); }},
-    };
-    for (const auto &loader : loaders) {
-        if (loader.first == kind)
-            loader.second();
-    }
+    cntSetting *m_cntSetting = panel;
+    connect(m_cntSetting, &cntSetting::cntXChange, this, &cntRouting::cntXChange);
+    connect(m_cntSetting, &cntSetting::cntYChange, this, &cntRouting::cntYChange);
+    connect(m_cntSetting, &cntSetting::cntRotateChange, this, &cntRouting::cntRotateChange);
+    connect(m_cntSetting, &cntSetting::cntFontChange, this, &cntRouting::cntFontChange);
+    connect(m_cntSetting, &cntSetting::cntSizeChange, this, &cntRouting::cntSizeChange);
+    connect(m_cntSetting, &cntSetting::cntIntervalChange, this, &cntRouting::cntIntervalChange);
+    connect(m_cntSetting, &cntSetting::cntModeChange, this, &cntRouting::cntModeChange);
+    connect(m_cntSetting, &cntSetting::cntNameChange, this, &cntRouting::cntNameChange);
 }
 
-void Widget::textXChange(int x)
+cnt2Routing::cnt2Routing(Widget *window) : kindRoutingOf(window, kind)
+{
+    cnt2Setting *m_cnt2Setting = panel;
+    connect(m_cnt2Setting, &cnt2Setting::cnt2XChange, this, &cnt2Routing::cnt2XChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2YChange, this, &cnt2Routing::cnt2YChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2RotateChange, this, &cnt2Routing::cnt2RotateChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2FontChange, this, &cnt2Routing::cnt2FontChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2SizeChange, this, &cnt2Routing::cnt2SizeChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2IntervalChange, this, &cnt2Routing::cnt2IntervalChange);
+    connect(m_cnt2Setting, &cnt2Setting::cnt2ModeChange, this, &cnt2Routing::cnt2ModeChange);
+}
+
+timeRouting::timeRouting(Widget *window) : kindRoutingOf(window, kind)
+{
+    timeSetting *m_timeSetting = panel;
+    connect(m_timeSetting, &timeSetting::timeXChange, this, &timeRouting::timeXChange);
+    connect(m_timeSetting, &timeSetting::timeYChange, this, &timeRouting::timeYChange);
+    connect(m_timeSetting, &timeSetting::timeRotateChange, this, &timeRouting::timeRotateChange);
+    connect(m_timeSetting, &timeSetting::timeFontChange, this, &timeRouting::timeFontChange);
+    connect(m_timeSetting, &timeSetting::timeSizeChange, this, &timeRouting::timeSizeChange);
+    connect(m_timeSetting, &timeSetting::timeModeChange, this, &timeRouting::timeModeChange);
+    connect(m_timeSetting, &timeSetting::timeSpacingChange, this, &timeRouting::timeSpacingChange);
+    connect(m_timeSetting, &timeSetting::timeValidChange, this, &timeRouting::timeValidChange);
+}
+
+// "完成" on a text: the editor's text is the item's text.
+void textRouting::applyContent(const QString &text)
+{
+    currentTextItem->setPlainText(text);
+    currentTextItem->content = text;
+}
+
+void textRouting::textXChange(int x)
 {
     const editScope scope(this, currentTextItem, "textXChange");
     currentTextItem->setPos(x, currentTextItem->y());
 }
-void Widget::textYChange(int y)
+void textRouting::textYChange(int y)
 {
     const editScope scope(this, currentTextItem, "textYChange");
     currentTextItem->setPos(currentTextItem->x(), y);
 }
-void Widget::textRotateChange(int angle)
+void textRouting::textRotateChange(int angle)
 {
     const editScope scope(this, currentTextItem, "textRotateChange");
     currentTextItem->setRotation(angle);
 }
-void Widget::textFontChange(int index)
+void textRouting::textFontChange(int index)
 {
     const editScope scope(this, currentTextItem, "textFontChange");
     applyFamily(currentTextItem, textFontTable, index);
 }
-void Widget::textSizeChange(int size)
+void textRouting::textSizeChange(int size)
 {
     const editScope scope(this, currentTextItem, "textSizeChange");
     applyPixelSize(currentTextItem, size);
 }
-void Widget::textIntervalChange(int interval)
+void textRouting::textIntervalChange(int interval)
 {
     const editScope scope(this, currentTextItem, "textIntervalChange");
     applySpacing(currentTextItem, interval);
 }
 
-void Widget::cntXChange(int x)
+void cntRouting::cntXChange(int x)
 {
     const editScope scope(this, currentCntItem, "cntXChange");
     currentCntItem->setPos(x, currentCntItem->y());
 }
-void Widget::cntYChange(int y)
+void cntRouting::cntYChange(int y)
 {
     const editScope scope(this, currentCntItem, "cntYChange");
     currentCntItem->setPos(currentCntItem->x(), y);
 }
-void Widget::cntRotateChange(int angle)
+void cntRouting::cntRotateChange(int angle)
 {
     const editScope scope(this, currentCntItem, "cntRotateChange");
     currentCntItem->setRotation(angle);
 }
-void Widget::cntFontChange(int index)
+void cntRouting::cntFontChange(int index)
 {
     const editScope scope(this, currentCntItem, "cntFontChange");
     applyFamily(currentCntItem, cntFontTable, index);
 }
-void Widget::cntSizeChange(int size)
+void cntRouting::cntSizeChange(int size)
 {
     const editScope scope(this, currentCntItem, "cntSizeChange");
     applyPixelSize(currentCntItem, size);
 }
-void Widget::cntIntervalChange(int interval)
+void cntRouting::cntIntervalChange(int interval)
 {
     const editScope scope(this, currentCntItem, "cntIntervalChange");
     applySpacing(currentCntItem, interval);
 }
-void Widget::cntModeChange(int index)
+void cntRouting::cntModeChange(int index)
 {
     const editScope scope(this, currentCntItem, "cntModeChange");
     applyDigits(currentCntItem, index);
 }
 // Which of the printer's counters the item stands for; it does not change what is shown.
-void Widget::cntNameChange(int index)
+void cntRouting::cntNameChange(int index)
 {
     const editScope scope(this, currentCntItem, "cntNameChange");
     currentCntItem->name = index;
 }
 
-void Widget::cnt2XChange(int x)
+void cnt2Routing::cnt2XChange(int x)
 {
     const editScope scope(this, currentCnt2Item, "cnt2XChange");
     currentCnt2Item->setPos(x, currentCnt2Item->y());
 }
-void Widget::cnt2YChange(int y)
+void cnt2Routing::cnt2YChange(int y)
 {
     const editScope scope(this, currentCnt2Item, "cnt2YChange");
     currentCnt2Item->setPos(currentCnt2Item->x(), y);
 }
-void Widget::cnt2RotateChange(int angle)
+void cnt2Routing::cnt2RotateChange(int angle)
 {
     const editScope scope(this, currentCnt2Item, "cnt2RotateChange");
     currentCnt2Item->setRotation(angle);
 }
-void Widget::cnt2FontChange(int index)
+void cnt2Routing::cnt2FontChange(int index)
 {
     const editScope scope(this, currentCnt2Item, "cnt2FontChange");
     applyFamily(currentCnt2Item, cnt2FontTable, index);
 }
-void Widget::cnt2SizeChange(int size)
+void cnt2Routing::cnt2SizeChange(int size)
 {
     const editScope scope(this, currentCnt2Item, "cnt2SizeChange");
     applyPixelSize(currentCnt2Item, size);
 }
-void Widget::cnt2IntervalChange(int interval)
+void cnt2Routing::cnt2IntervalChange(int interval)
 {
     const editScope scope(this, currentCnt2Item, "cnt2IntervalChange");
     applySpacing(currentCnt2Item, interval);
 }
-void Widget::cnt2ModeChange(int index)
+void cnt2Routing::cnt2ModeChange(int index)
 {
     const editScope scope(this, currentCnt2Item, "cnt2ModeChange");
     applyDigits(currentCnt2Item, index);
 }
 
-void Widget::timeXChange(int x)
+void timeRouting::timeXChange(int x)
 {
     const editScope scope(this, currentTimeItem, "timeXChange");
     currentTimeItem->setPos(x, currentTimeItem->y());
 }
-void Widget::timeYChange(int y)
+void timeRouting::timeYChange(int y)
 {
     const editScope scope(this, currentTimeItem, "timeYChange");
     currentTimeItem->setPos(currentTimeItem->x(), y);
 }
-void Widget::timeRotateChange(int angle)
+void timeRouting::timeRotateChange(int angle)
 {
     const editScope scope(this, currentTimeItem, "timeRotateChange");
     currentTimeItem->setRotation(angle);
 }
 // The time panel offers the counter list.
-void Widget::timeFontChange(int index)
+void timeRouting::timeFontChange(int index)
 {
     const editScope scope(this, currentTimeItem, "timeFontChange");
     applyFamily(currentTimeItem, cntFontTable, index);
 }
-void Widget::timeSizeChange(int size)
+void timeRouting::timeSizeChange(int size)
 {
     const editScope scope(this, currentTimeItem, "timeSizeChange");
     applyPixelSize(currentTimeItem, size);
 }
-void Widget::timeSpacingChange(int value)
+void timeRouting::timeSpacingChange(int value)
 {
     const editScope scope(this, currentTimeItem, "timeSpacingChange");
     applySpacing(currentTimeItem, value);
 }
 
-void Widget::timeModeChange(QString timeModeStr)
+void timeRouting::timeModeChange(QString timeModeStr)
 {
     const editScope scope(this, currentTimeItem, "timeModeChange");
     currentTimeItem->mode = timeModeStr;
@@ -258,7 +243,7 @@ void Widget::timeModeChange(QString timeModeStr)
 }
 
 // The printer prints the print date plus that many months, minus one day; the item shows the same.
-void Widget::timeValidChange(int months)
+void timeRouting::timeValidChange(int months)
 {
     const editScope scope(this, currentTimeItem, "timeValidChange");
     currentTimeItem->valid = months;
