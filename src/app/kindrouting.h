@@ -11,7 +11,7 @@
 
 class diagramScene;
 
-// No Q_OBJECT: the slots are reached by function pointer, and the texts keep the window's context.
+// No Q_OBJECT: the slots are reached by function pointer, and the texts are the window's (Widget::tr).
 class kindRouting : public QObject
 {
 public:
@@ -39,8 +39,6 @@ public:
 
 protected:
     using editScope = Widget::editScope;
-    // The texts stay the window's, as the operator's translations know them.
-    static QString tr(const char *text) { return Widget::tr(text); }
     void showPanel(int kind);
     void refreshPanel();
     diagramScene *scene() const;

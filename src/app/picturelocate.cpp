@@ -28,11 +28,10 @@ void relink(const kindRouting *window, diagramImageItem *item, const QString &pa
 
 void imageRouting::imageLocateChange()
 {
-    diagramImageItem *item = currentImageItem;
     if (item->missingFile.isEmpty())
         return;
-    QFileDialog dialog(window, tr("查找图片 %1").arg(pictureFileName(item->missingFile)), documentFolder(),
-                       tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
+    QFileDialog dialog(window, Widget::tr("查找图片 %1").arg(pictureFileName(item->missingFile)),
+                       documentFolder(), Widget::tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
         return;

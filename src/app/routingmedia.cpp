@@ -12,41 +12,38 @@
 
 barRouting::barRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    barSetting *bar = panel;
-    connect(bar, &barSetting::barXChange, this, &barRouting::barXChange);
-    connect(bar, &barSetting::barYChange, this, &barRouting::barYChange);
-    connect(bar, &barSetting::barWidthChange, this, &barRouting::barWidthChange);
-    connect(bar, &barSetting::barHeightChange, this, &barRouting::barHeightChange);
-    connect(bar, &barSetting::barRotateChange, this, &barRouting::barRotateChange);
-    connect(bar, &barSetting::barModeChange, this, &barRouting::barModeChange);
-    connect(bar, &barSetting::barTextStateChange, this, &barRouting::barTextStateChange);
+    connect(panel, &barSetting::barXChange, this, &barRouting::barXChange);
+    connect(panel, &barSetting::barYChange, this, &barRouting::barYChange);
+    connect(panel, &barSetting::barWidthChange, this, &barRouting::barWidthChange);
+    connect(panel, &barSetting::barHeightChange, this, &barRouting::barHeightChange);
+    connect(panel, &barSetting::barRotateChange, this, &barRouting::barRotateChange);
+    connect(panel, &barSetting::barModeChange, this, &barRouting::barModeChange);
+    connect(panel, &barSetting::barTextStateChange, this, &barRouting::barTextStateChange);
 }
 
 imageRouting::imageRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    imageSetting *image = panel;
-    connect(image, &imageSetting::imageXChange, this, &imageRouting::imageXChange);
-    connect(image, &imageSetting::imageYChange, this, &imageRouting::imageYChange);
-    connect(image, &imageSetting::imageWidthChange, this, &imageRouting::imageWidthChange);
-    connect(image, &imageSetting::imageHeightChange, this, &imageRouting::imageHeightChange);
-    connect(image, &imageSetting::imageRotateChange, this, &imageRouting::imageRotateChange);
-    connect(image, &imageSetting::imageSelectChange, this, &imageRouting::imageSelectChange);
-    connect(image, &imageSetting::imageConverseChange, this, &imageRouting::imageConverseChange);
-    connect(image, &imageSetting::imageLocateChange, this, &imageRouting::imageLocateChange);
+    connect(panel, &imageSetting::imageXChange, this, &imageRouting::imageXChange);
+    connect(panel, &imageSetting::imageYChange, this, &imageRouting::imageYChange);
+    connect(panel, &imageSetting::imageWidthChange, this, &imageRouting::imageWidthChange);
+    connect(panel, &imageSetting::imageHeightChange, this, &imageRouting::imageHeightChange);
+    connect(panel, &imageSetting::imageRotateChange, this, &imageRouting::imageRotateChange);
+    connect(panel, &imageSetting::imageSelectChange, this, &imageRouting::imageSelectChange);
+    connect(panel, &imageSetting::imageConverseChange, this, &imageRouting::imageConverseChange);
+    connect(panel, &imageSetting::imageLocateChange, this, &imageRouting::imageLocateChange);
 }
 
 qrRouting::qrRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    QRCodeSetting *qr = panel;
-    connect(qr, &QRCodeSetting::QRCodeXChange, this, &qrRouting::QRCodeXChange);
-    connect(qr, &QRCodeSetting::QRCodeYChange, this, &qrRouting::QRCodeYChange);
-    connect(qr, &QRCodeSetting::QRCodeRotateChange, this, &qrRouting::QRCodeRotateChange);
-    connect(qr, &QRCodeSetting::QRCodeLevelChange, this, &qrRouting::QRCodeLevelChange);
-    connect(qr, &QRCodeSetting::QRCodeScaleChange, this, &qrRouting::QRCodeScaleChange);
-    connect(qr, &QRCodeSetting::QRCodeVersionChange, this, &qrRouting::QRCodeVersionChange);
-    connect(qr, &QRCodeSetting::QRCodeConverseChange, this, &qrRouting::QRCodeConverseChange);
-    connect(qr, &QRCodeSetting::QRCodeDynamicStyle, this, &qrRouting::QRCodeSetDynamicStyle);
-    connect(qr, &QRCodeSetting::QRCodeGs1Link, this, &qrRouting::QRCodeComposeGs1);
+    connect(panel, &QRCodeSetting::QRCodeXChange, this, &qrRouting::QRCodeXChange);
+    connect(panel, &QRCodeSetting::QRCodeYChange, this, &qrRouting::QRCodeYChange);
+    connect(panel, &QRCodeSetting::QRCodeRotateChange, this, &qrRouting::QRCodeRotateChange);
+    connect(panel, &QRCodeSetting::QRCodeLevelChange, this, &qrRouting::QRCodeLevelChange);
+    connect(panel, &QRCodeSetting::QRCodeScaleChange, this, &qrRouting::QRCodeScaleChange);
+    connect(panel, &QRCodeSetting::QRCodeVersionChange, this, &qrRouting::QRCodeVersionChange);
+    connect(panel, &QRCodeSetting::QRCodeConverseChange, this, &qrRouting::QRCodeConverseChange);
+    connect(panel, &QRCodeSetting::QRCodeDynamicStyle, this, &qrRouting::QRCodeSetDynamicStyle);
+    connect(panel, &QRCodeSetting::QRCodeGs1Link, this, &qrRouting::QRCodeComposeGs1);
 }
 
 // Barcode. The module width and the height draw the symbol again at that size, so the picture shown
@@ -55,108 +52,108 @@ qrRouting::qrRouting(Widget *window) : kindRoutingOf(window, kind)
 // "完成" on a barcode; an empty editor gives the default content.
 void barRouting::applyContent(const QString &text)
 {
-    currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
+    item->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
+    showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 
 void barRouting::barXChange(int x)
 {
-    const editScope scope(this, currentBarItem, "barXChange");
-    currentBarItem->setPos(x, currentBarItem->y());
+    const editScope scope(this, item, "barXChange");
+    item->setPos(x, item->y());
 }
 
 void barRouting::barYChange(int y)
 {
-    const editScope scope(this, currentBarItem, "barYChange");
-    currentBarItem->setPos(currentBarItem->x(), y);
+    const editScope scope(this, item, "barYChange");
+    item->setPos(item->x(), y);
 }
 
 // A refused content was told when it was applied; the frame names the refusal meanwhile.
 void barRouting::barWidthChange(int width)
 {
-    const editScope scope(this, currentBarItem, "barWidthChange");
-    currentBarItem->lineWidth = width;
-    currentBarItem->regenerate();
+    const editScope scope(this, item, "barWidthChange");
+    item->lineWidth = width;
+    item->regenerate();
 }
 
 // The bars' height; the text band comes below them.
 void barRouting::barHeightChange(int height)
 {
-    const editScope scope(this, currentBarItem, "barHeightChange");
-    currentBarItem->lineHeight = height;
-    currentBarItem->regenerate();
+    const editScope scope(this, item, "barHeightChange");
+    item->lineHeight = height;
+    item->regenerate();
 }
 
 void barRouting::barRotateChange(int angle)
 {
-    const editScope scope(this, currentBarItem, "barRotateChange");
-    currentBarItem->setRotation(angle);
+    const editScope scope(this, item, "barRotateChange");
+    item->setRotation(angle);
 }
 
 void barRouting::barModeChange(int index)
 {
-    const editScope scope(this, currentBarItem, "barModeChange");
+    const editScope scope(this, item, "barModeChange");
     if (index >= 0 && index <= 6)
-        currentBarItem->mode = index;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
+        item->mode = index;
+    showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 
 void barRouting::barTextStateChange(bool checked)
 {
-    const editScope scope(this, currentBarItem, "barTextStateChange");
-    currentBarItem->isTextOn = checked;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
+    const editScope scope(this, item, "barTextStateChange");
+    item->isTextOn = checked;
+    showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 
 // Image.
 
 void imageRouting::imageXChange(int x)
 {
-    const editScope scope(this, currentImageItem, "imageXChange");
-    currentImageItem->setPos(x, currentImageItem->y());
+    const editScope scope(this, item, "imageXChange");
+    item->setPos(x, item->y());
 }
 
 void imageRouting::imageYChange(int y)
 {
-    const editScope scope(this, currentImageItem, "imageYChange");
-    currentImageItem->setPos(currentImageItem->x(), y);
+    const editScope scope(this, item, "imageYChange");
+    item->setPos(item->x(), y);
 }
 
 void imageRouting::imageWidthChange(int width)
 {
-    const editScope scope(this, currentImageItem, "imageWidthChange");
-    currentImageItem->setShownWidth(width);
+    const editScope scope(this, item, "imageWidthChange");
+    item->setShownWidth(width);
 }
 
 void imageRouting::imageHeightChange(int height)
 {
-    const editScope scope(this, currentImageItem, "imageHeightChange");
-    currentImageItem->setShownHeight(height);
+    const editScope scope(this, item, "imageHeightChange");
+    item->setShownHeight(height);
 }
 
 void imageRouting::imageRotateChange(int angle)
 {
-    const editScope scope(this, currentImageItem, "imageRotateChange");
-    currentImageItem->setRotation(angle);
+    const editScope scope(this, item, "imageRotateChange");
+    item->setRotation(angle);
 }
 
 void imageRouting::imageSelectChange()
 {
-    const editScope scope(this, currentImageItem, "imageSelectChange");
-    QFileDialog dialog(window, tr("打开图片"), QStringLiteral("."),
-                       tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
+    const editScope scope(this, item, "imageSelectChange");
+    QFileDialog dialog(window, Widget::tr("打开图片"), QStringLiteral("."),
+                       Widget::tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
         return;
     const QString path = files.first();
     qDebug() << "path = " << path;
-    currentImageItem->setPictureFile(path);
+    item->setPictureFile(path);
 }
 
 void imageRouting::imageConverseChange()
 {
-    const editScope scope(this, currentImageItem, "imageConverseChange");
-    currentImageItem->invertColors();
+    const editScope scope(this, item, "imageConverseChange");
+    item->invertColors();
 }
 
 // QR code. Every parameter change draws the symbol again.
@@ -179,54 +176,54 @@ template <class composer> void copyPlaceholders(const composer &dialog, diagramQ
 // "完成" on a QR code.
 void qrRouting::applyContent(const QString &text)
 {
-    currentQRCodeItem->content = text.isEmpty() ? QStringLiteral("123") : text;
-    currentQRCodeItem->regenerate();
+    item->content = text.isEmpty() ? QStringLiteral("123") : text;
+    item->regenerate();
 }
 
 void qrRouting::QRCodeXChange(int x)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeXChange");
-    currentQRCodeItem->setPos(x, currentQRCodeItem->y());
+    const editScope scope(this, item, "QRCodeXChange");
+    item->setPos(x, item->y());
 }
 
 void qrRouting::QRCodeYChange(int y)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeYChange");
-    currentQRCodeItem->setPos(currentQRCodeItem->x(), y);
+    const editScope scope(this, item, "QRCodeYChange");
+    item->setPos(item->x(), y);
 }
 
 void qrRouting::QRCodeRotateChange(int angle)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeRotateChange");
-    currentQRCodeItem->setRotation(angle);
+    const editScope scope(this, item, "QRCodeRotateChange");
+    item->setRotation(angle);
 }
 
 void qrRouting::QRCodeLevelChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeLevelChange");
-    currentQRCodeItem->level = index;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeLevelChange");
+    item->level = index;
+    item->regenerate();
 }
 
 void qrRouting::QRCodeScaleChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeScaleChange");
-    currentQRCodeItem->scale = index;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeScaleChange");
+    item->scale = index;
+    item->regenerate();
 }
 
 void qrRouting::QRCodeVersionChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeVersionChange");
-    currentQRCodeItem->version = index;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeVersionChange");
+    item->version = index;
+    item->regenerate();
 }
 
 void qrRouting::QRCodeConverseChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeConverseChange");
-    currentQRCodeItem->converse = index != 0;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeConverseChange");
+    item->converse = index != 0;
+    item->regenerate();
 }
 
 // The dialog opens on the item; accepted without an edit, or cancelled, it leaves the item and the
@@ -234,7 +231,7 @@ void qrRouting::QRCodeConverseChange(int index)
 void qrRouting::QRCodeSetDynamicStyle()
 {
     QRCodeDynamicStyleDialog dialog;
-    dialog.loadFromItem(*currentQRCodeItem);
+    dialog.loadFromItem(*item);
     dialog.languageFile = languageFile;
     dialog.themeName = themeName;
     for (const char *theme : {"red", "orange", "blue"})
@@ -244,8 +241,7 @@ void qrRouting::QRCodeSetDynamicStyle()
     if (modalHooks::execDialog(dialog) != QDialog::Accepted || !dialog.isEdited())
         return;
 
-    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
-    diagramQRCodeItem *item = currentQRCodeItem;
+    const editScope scope(this, item, "QRCodeSetDynamicStyle");
     copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content.isEmpty() ? QStringLiteral("VORANEX") : dialog.content);
     item->content = ui->lineEdit->text();
@@ -257,18 +253,17 @@ void qrRouting::QRCodeSetDynamicStyle()
 void qrRouting::QRCodeComposeGs1()
 {
     gs1DigitalLinkDialog dialog(window);
-    dialog.loadFromRecord(currentQRCodeItem->record());
+    dialog.loadFromRecord(item->record());
     if (modalHooks::execDialog(dialog) != QDialog::Accepted)
         return;
     // Accepted as it opened: no change, so no undo step.
-    const qrCodeRecord &now = currentQRCodeItem->record();
+    const qrCodeRecord &now = item->record();
     if (dialog.content == now.content && dialog.insertCntPos == now.insertCntPos &&
         dialog.cntMode == now.cntMode && dialog.insertCnt == now.insertCnt &&
         dialog.insertTime == now.insertTime && dialog.timeModeStr == now.timeModeStr &&
         dialog.insertTimePos == now.insertTimePos)
         return;
-    const editScope scope(this, currentQRCodeItem, "QRCodeComposeGs1");
-    diagramQRCodeItem *item = currentQRCodeItem;
+    const editScope scope(this, item, "QRCodeComposeGs1");
     copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content);
     item->content = dialog.content;

@@ -26,9 +26,6 @@ public: // reached by the panel's signals of the same names
     void barRotateChange(int angle);
     void barModeChange(int index);
     void barTextStateChange(bool checked);
-
-private:
-    diagramBarItem *&currentBarItem = item;
 };
 
 class imageRouting : public kindRoutingOf<diagramImageItem, imageSetting>
@@ -47,9 +44,6 @@ public: // reached by the panel's signals of the same names
     void imageConverseChange();
     // A picture missing on opening, and the others in its folder (picturelocate.cpp).
     void imageLocateChange();
-
-private:
-    diagramImageItem *&currentImageItem = item;
 };
 
 class qrRouting : public kindRoutingOf<diagramQRCodeItem, QRCodeSetting>
@@ -74,7 +68,4 @@ public: // reached by the panel's signals of the same names
     void QRCodeConverseChange(int index);
     void QRCodeSetDynamicStyle();
     void QRCodeComposeGs1();
-
-private:
-    diagramQRCodeItem *&currentQRCodeItem = item;
 };

@@ -39,213 +39,208 @@ template <typename Item> void applyDigits(Item *item, int index)
 
 textRouting::textRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    textSetting *m_textSetting = panel;
-    connect(m_textSetting, &textSetting::textXChange, this, &textRouting::textXChange);
-    connect(m_textSetting, &textSetting::textYChange, this, &textRouting::textYChange);
-    connect(m_textSetting, &textSetting::textRotateChange, this, &textRouting::textRotateChange);
-    connect(m_textSetting, &textSetting::textFontChange, this, &textRouting::textFontChange);
-    connect(m_textSetting, &textSetting::textSizeChange, this, &textRouting::textSizeChange);
-    connect(m_textSetting, &textSetting::textIntervalChange, this, &textRouting::textIntervalChange);
+    connect(panel, &textSetting::textXChange, this, &textRouting::textXChange);
+    connect(panel, &textSetting::textYChange, this, &textRouting::textYChange);
+    connect(panel, &textSetting::textRotateChange, this, &textRouting::textRotateChange);
+    connect(panel, &textSetting::textFontChange, this, &textRouting::textFontChange);
+    connect(panel, &textSetting::textSizeChange, this, &textRouting::textSizeChange);
+    connect(panel, &textSetting::textIntervalChange, this, &textRouting::textIntervalChange);
 }
 
 cntRouting::cntRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    cntSetting *m_cntSetting = panel;
-    connect(m_cntSetting, &cntSetting::cntXChange, this, &cntRouting::cntXChange);
-    connect(m_cntSetting, &cntSetting::cntYChange, this, &cntRouting::cntYChange);
-    connect(m_cntSetting, &cntSetting::cntRotateChange, this, &cntRouting::cntRotateChange);
-    connect(m_cntSetting, &cntSetting::cntFontChange, this, &cntRouting::cntFontChange);
-    connect(m_cntSetting, &cntSetting::cntSizeChange, this, &cntRouting::cntSizeChange);
-    connect(m_cntSetting, &cntSetting::cntIntervalChange, this, &cntRouting::cntIntervalChange);
-    connect(m_cntSetting, &cntSetting::cntModeChange, this, &cntRouting::cntModeChange);
-    connect(m_cntSetting, &cntSetting::cntNameChange, this, &cntRouting::cntNameChange);
+    connect(panel, &cntSetting::cntXChange, this, &cntRouting::cntXChange);
+    connect(panel, &cntSetting::cntYChange, this, &cntRouting::cntYChange);
+    connect(panel, &cntSetting::cntRotateChange, this, &cntRouting::cntRotateChange);
+    connect(panel, &cntSetting::cntFontChange, this, &cntRouting::cntFontChange);
+    connect(panel, &cntSetting::cntSizeChange, this, &cntRouting::cntSizeChange);
+    connect(panel, &cntSetting::cntIntervalChange, this, &cntRouting::cntIntervalChange);
+    connect(panel, &cntSetting::cntModeChange, this, &cntRouting::cntModeChange);
+    connect(panel, &cntSetting::cntNameChange, this, &cntRouting::cntNameChange);
 }
 
 cnt2Routing::cnt2Routing(Widget *window) : kindRoutingOf(window, kind)
 {
-    cnt2Setting *m_cnt2Setting = panel;
-    connect(m_cnt2Setting, &cnt2Setting::cnt2XChange, this, &cnt2Routing::cnt2XChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2YChange, this, &cnt2Routing::cnt2YChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2RotateChange, this, &cnt2Routing::cnt2RotateChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2FontChange, this, &cnt2Routing::cnt2FontChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2SizeChange, this, &cnt2Routing::cnt2SizeChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2IntervalChange, this, &cnt2Routing::cnt2IntervalChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2ModeChange, this, &cnt2Routing::cnt2ModeChange);
+    connect(panel, &cnt2Setting::cnt2XChange, this, &cnt2Routing::cnt2XChange);
+    connect(panel, &cnt2Setting::cnt2YChange, this, &cnt2Routing::cnt2YChange);
+    connect(panel, &cnt2Setting::cnt2RotateChange, this, &cnt2Routing::cnt2RotateChange);
+    connect(panel, &cnt2Setting::cnt2FontChange, this, &cnt2Routing::cnt2FontChange);
+    connect(panel, &cnt2Setting::cnt2SizeChange, this, &cnt2Routing::cnt2SizeChange);
+    connect(panel, &cnt2Setting::cnt2IntervalChange, this, &cnt2Routing::cnt2IntervalChange);
+    connect(panel, &cnt2Setting::cnt2ModeChange, this, &cnt2Routing::cnt2ModeChange);
 }
 
 timeRouting::timeRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    timeSetting *m_timeSetting = panel;
-    connect(m_timeSetting, &timeSetting::timeXChange, this, &timeRouting::timeXChange);
-    connect(m_timeSetting, &timeSetting::timeYChange, this, &timeRouting::timeYChange);
-    connect(m_timeSetting, &timeSetting::timeRotateChange, this, &timeRouting::timeRotateChange);
-    connect(m_timeSetting, &timeSetting::timeFontChange, this, &timeRouting::timeFontChange);
-    connect(m_timeSetting, &timeSetting::timeSizeChange, this, &timeRouting::timeSizeChange);
-    connect(m_timeSetting, &timeSetting::timeModeChange, this, &timeRouting::timeModeChange);
-    connect(m_timeSetting, &timeSetting::timeSpacingChange, this, &timeRouting::timeSpacingChange);
-    connect(m_timeSetting, &timeSetting::timeValidChange, this, &timeRouting::timeValidChange);
+    connect(panel, &timeSetting::timeXChange, this, &timeRouting::timeXChange);
+    connect(panel, &timeSetting::timeYChange, this, &timeRouting::timeYChange);
+    connect(panel, &timeSetting::timeRotateChange, this, &timeRouting::timeRotateChange);
+    connect(panel, &timeSetting::timeFontChange, this, &timeRouting::timeFontChange);
+    connect(panel, &timeSetting::timeSizeChange, this, &timeRouting::timeSizeChange);
+    connect(panel, &timeSetting::timeModeChange, this, &timeRouting::timeModeChange);
+    connect(panel, &timeSetting::timeSpacingChange, this, &timeRouting::timeSpacingChange);
+    connect(panel, &timeSetting::timeValidChange, this, &timeRouting::timeValidChange);
 }
 
 // "完成" on a text: the editor's text is the item's text.
 void textRouting::applyContent(const QString &text)
 {
-    currentTextItem->setPlainText(text);
-    currentTextItem->content = text;
+    item->setPlainText(text);
+    item->content = text;
 }
 
 void textRouting::textXChange(int x)
 {
-    const editScope scope(this, currentTextItem, "textXChange");
-    currentTextItem->setPos(x, currentTextItem->y());
+    const editScope scope(this, item, "textXChange");
+    item->setPos(x, item->y());
 }
 void textRouting::textYChange(int y)
 {
-    const editScope scope(this, currentTextItem, "textYChange");
-    currentTextItem->setPos(currentTextItem->x(), y);
+    const editScope scope(this, item, "textYChange");
+    item->setPos(item->x(), y);
 }
 void textRouting::textRotateChange(int angle)
 {
-    const editScope scope(this, currentTextItem, "textRotateChange");
-    currentTextItem->setRotation(angle);
+    const editScope scope(this, item, "textRotateChange");
+    item->setRotation(angle);
 }
 void textRouting::textFontChange(int index)
 {
-    const editScope scope(this, currentTextItem, "textFontChange");
-    applyFamily(currentTextItem, textFontTable, index);
+    const editScope scope(this, item, "textFontChange");
+    applyFamily(item, textFontTable, index);
 }
 void textRouting::textSizeChange(int size)
 {
-    const editScope scope(this, currentTextItem, "textSizeChange");
-    applyPixelSize(currentTextItem, size);
+    const editScope scope(this, item, "textSizeChange");
+    applyPixelSize(item, size);
 }
 void textRouting::textIntervalChange(int interval)
 {
-    const editScope scope(this, currentTextItem, "textIntervalChange");
-    applySpacing(currentTextItem, interval);
+    const editScope scope(this, item, "textIntervalChange");
+    applySpacing(item, interval);
 }
 
 void cntRouting::cntXChange(int x)
 {
-    const editScope scope(this, currentCntItem, "cntXChange");
-    currentCntItem->setPos(x, currentCntItem->y());
+    const editScope scope(this, item, "cntXChange");
+    item->setPos(x, item->y());
 }
 void cntRouting::cntYChange(int y)
 {
-    const editScope scope(this, currentCntItem, "cntYChange");
-    currentCntItem->setPos(currentCntItem->x(), y);
+    const editScope scope(this, item, "cntYChange");
+    item->setPos(item->x(), y);
 }
 void cntRouting::cntRotateChange(int angle)
 {
-    const editScope scope(this, currentCntItem, "cntRotateChange");
-    currentCntItem->setRotation(angle);
+    const editScope scope(this, item, "cntRotateChange");
+    item->setRotation(angle);
 }
 void cntRouting::cntFontChange(int index)
 {
-    const editScope scope(this, currentCntItem, "cntFontChange");
-    applyFamily(currentCntItem, cntFontTable, index);
+    const editScope scope(this, item, "cntFontChange");
+    applyFamily(item, cntFontTable, index);
 }
 void cntRouting::cntSizeChange(int size)
 {
-    const editScope scope(this, currentCntItem, "cntSizeChange");
-    applyPixelSize(currentCntItem, size);
+    const editScope scope(this, item, "cntSizeChange");
+    applyPixelSize(item, size);
 }
 void cntRouting::cntIntervalChange(int interval)
 {
-    const editScope scope(this, currentCntItem, "cntIntervalChange");
-    applySpacing(currentCntItem, interval);
+    const editScope scope(this, item, "cntIntervalChange");
+    applySpacing(item, interval);
 }
 void cntRouting::cntModeChange(int index)
 {
-    const editScope scope(this, currentCntItem, "cntModeChange");
-    applyDigits(currentCntItem, index);
+    const editScope scope(this, item, "cntModeChange");
+    applyDigits(item, index);
 }
 // Which of the printer's counters the item stands for; it does not change what is shown.
 void cntRouting::cntNameChange(int index)
 {
-    const editScope scope(this, currentCntItem, "cntNameChange");
-    currentCntItem->name = index;
+    const editScope scope(this, item, "cntNameChange");
+    item->name = index;
 }
 
 void cnt2Routing::cnt2XChange(int x)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2XChange");
-    currentCnt2Item->setPos(x, currentCnt2Item->y());
+    const editScope scope(this, item, "cnt2XChange");
+    item->setPos(x, item->y());
 }
 void cnt2Routing::cnt2YChange(int y)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2YChange");
-    currentCnt2Item->setPos(currentCnt2Item->x(), y);
+    const editScope scope(this, item, "cnt2YChange");
+    item->setPos(item->x(), y);
 }
 void cnt2Routing::cnt2RotateChange(int angle)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2RotateChange");
-    currentCnt2Item->setRotation(angle);
+    const editScope scope(this, item, "cnt2RotateChange");
+    item->setRotation(angle);
 }
 void cnt2Routing::cnt2FontChange(int index)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2FontChange");
-    applyFamily(currentCnt2Item, cnt2FontTable, index);
+    const editScope scope(this, item, "cnt2FontChange");
+    applyFamily(item, cnt2FontTable, index);
 }
 void cnt2Routing::cnt2SizeChange(int size)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2SizeChange");
-    applyPixelSize(currentCnt2Item, size);
+    const editScope scope(this, item, "cnt2SizeChange");
+    applyPixelSize(item, size);
 }
 void cnt2Routing::cnt2IntervalChange(int interval)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2IntervalChange");
-    applySpacing(currentCnt2Item, interval);
+    const editScope scope(this, item, "cnt2IntervalChange");
+    applySpacing(item, interval);
 }
 void cnt2Routing::cnt2ModeChange(int index)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2ModeChange");
-    applyDigits(currentCnt2Item, index);
+    const editScope scope(this, item, "cnt2ModeChange");
+    applyDigits(item, index);
 }
 
 void timeRouting::timeXChange(int x)
 {
-    const editScope scope(this, currentTimeItem, "timeXChange");
-    currentTimeItem->setPos(x, currentTimeItem->y());
+    const editScope scope(this, item, "timeXChange");
+    item->setPos(x, item->y());
 }
 void timeRouting::timeYChange(int y)
 {
-    const editScope scope(this, currentTimeItem, "timeYChange");
-    currentTimeItem->setPos(currentTimeItem->x(), y);
+    const editScope scope(this, item, "timeYChange");
+    item->setPos(item->x(), y);
 }
 void timeRouting::timeRotateChange(int angle)
 {
-    const editScope scope(this, currentTimeItem, "timeRotateChange");
-    currentTimeItem->setRotation(angle);
+    const editScope scope(this, item, "timeRotateChange");
+    item->setRotation(angle);
 }
 // The time panel offers the counter list.
 void timeRouting::timeFontChange(int index)
 {
-    const editScope scope(this, currentTimeItem, "timeFontChange");
-    applyFamily(currentTimeItem, cntFontTable, index);
+    const editScope scope(this, item, "timeFontChange");
+    applyFamily(item, cntFontTable, index);
 }
 void timeRouting::timeSizeChange(int size)
 {
-    const editScope scope(this, currentTimeItem, "timeSizeChange");
-    applyPixelSize(currentTimeItem, size);
+    const editScope scope(this, item, "timeSizeChange");
+    applyPixelSize(item, size);
 }
 void timeRouting::timeSpacingChange(int value)
 {
-    const editScope scope(this, currentTimeItem, "timeSpacingChange");
-    applySpacing(currentTimeItem, value);
+    const editScope scope(this, item, "timeSpacingChange");
+    applySpacing(item, value);
 }
 
 void timeRouting::timeModeChange(QString timeModeStr)
 {
-    const editScope scope(this, currentTimeItem, "timeModeChange");
-    currentTimeItem->mode = timeModeStr;
-    currentTimeItem->setPlainText(
-        currentTimeItem->timeText(currentTimeItem->dateTime, currentTimeItem->valid));
+    const editScope scope(this, item, "timeModeChange");
+    item->mode = timeModeStr;
+    item->setPlainText(item->timeText(item->dateTime, item->valid));
 }
 
 // The printer prints the print date plus that many months, minus one day; the item shows the same.
 void timeRouting::timeValidChange(int months)
 {
-    const editScope scope(this, currentTimeItem, "timeValidChange");
-    currentTimeItem->valid = months;
-    currentTimeItem->setPlainText(currentTimeItem->timeText(currentTimeItem->dateTime, months));
+    const editScope scope(this, item, "timeValidChange");
+    item->valid = months;
+    item->setPlainText(item->timeText(item->dateTime, months));
 }

@@ -27,9 +27,6 @@ public: // reached by the panel's signals of the same names
     void textFontChange(int index);
     void textSizeChange(int size);
     void textIntervalChange(int interval);
-
-private:
-    diagramTextItem *&currentTextItem = item;
 };
 
 class cntRouting : public kindRoutingOf<diagramCntItem, cntSetting>
@@ -47,9 +44,6 @@ public: // reached by the panel's signals of the same names
     void cntIntervalChange(int interval);
     void cntModeChange(int index);
     void cntNameChange(int index);
-
-private:
-    diagramCntItem *&currentCntItem = item;
 };
 
 class cnt2Routing : public kindRoutingOf<diagramCnt2Item, cnt2Setting>
@@ -66,9 +60,6 @@ public: // reached by the panel's signals of the same names
     void cnt2SizeChange(int size);
     void cnt2IntervalChange(int interval);
     void cnt2ModeChange(int index);
-
-private:
-    diagramCnt2Item *&currentCnt2Item = item;
 };
 
 class timeRouting : public kindRoutingOf<diagramTimeItem, timeSetting>
@@ -86,7 +77,4 @@ public: // reached by the panel's signals of the same names
     void timeModeChange(QString timeModeStr);
     void timeSpacingChange(int value);
     void timeValidChange(int months);
-
-private:
-    diagramTimeItem *&currentTimeItem = item;
 };

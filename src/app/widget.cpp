@@ -26,7 +26,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QUndoStack>
-#include <array>
 #include <functional>
 #include <utility>
 
