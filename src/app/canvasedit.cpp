@@ -1,5 +1,6 @@
 // The canvas's editing commands: clipboard, duplicate, select all, zoom, and the context menu that offers
 // them with the mouse.
+#include "canvasedit.h"
 #include "ui_widget.h"
 #include "widget.h"
 
@@ -9,6 +10,7 @@
 
 #include "diagramimageitem.h"
 #include "diagramscene.h"
+#include "kindpanels.h"
 #include "placement.h"
 #include "printstrip.h"
 #include "sprdocument.h"
@@ -69,40 +71,56 @@ bool occupied(QGraphicsScene *scene, const QGraphicsItem *like, const QPointF &p
 }
 } // namespace
 
-void Widget::createCanvasActions()
+canvasEdit::canvasEdit(Widget *window) : QObject(window), window(window), ui(window->ui), scene(window->scene)
+{
+    createCanvasActions();
+}
+
+void canvasEdit::setZoom(QGraphicsView *view, const QString &text)
+{
+    const double factor = text.left(text.indexOf(Widget::tr("%"))).toDouble() / 100.0;
+    const QTransform old = view->transform();
+    view->resetTransform();
+    view->translate(old.dx(), old.dy());
+    view->scale(factor, factor);
+}
+
+void canvasEdit::createCanvasActions()
 {
     const struct {
         const char *text;
         QKeySequence keys;
-        void (Widget::*slot)();
+        void (canvasEdit::*slot)();
     } rows[] = {
-        {QT_TR_NOOP("剪切"), QKeySequence::Cut, &Widget::cutSelection},
-        {QT_TR_NOOP("复制"), QKeySequence::Copy, &Widget::copySelection},
-        {QT_TR_NOOP("粘贴"), QKeySequence::Paste, &Widget::pasteSections},
+        {QT_TRANSLATE_NOOP("Widget", "剪切"), QKeySequence::Cut, &canvasEdit::cutSelection},
+        {QT_TRANSLATE_NOOP("Widget", "复制"), QKeySequence::Copy, &canvasEdit::copySelection},
+        {QT_TRANSLATE_NOOP("Widget", "粘贴"), QKeySequence::Paste, &canvasEdit::pasteSections},
         // Ctrl+D is Delete on X11, which leaves it to neither.
-        {QT_TR_NOOP("复制一份"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), &Widget::duplicateSelection},
-        {QT_TR_NOOP("全选"), QKeySequence::SelectAll, &Widget::selectAllItems},
-        {QT_TR_NOOP("放大"), QKeySequence::ZoomIn, &Widget::zoomIn},
-        {QT_TR_NOOP("缩小"), QKeySequence::ZoomOut, &Widget::zoomOut},
-        {QT_TR_NOOP("适合窗口"), QKeySequence(), &Widget::zoomToFit},
-        {QT_TR_NOOP("原始比例"), QKeySequence(Qt::CTRL | Qt::Key_0), &Widget::zoomToStart},
+        {QT_TRANSLATE_NOOP("Widget", "复制一份"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+         &canvasEdit::duplicateSelection},
+        {QT_TRANSLATE_NOOP("Widget", "全选"), QKeySequence::SelectAll, &canvasEdit::selectAllItems},
+        {QT_TRANSLATE_NOOP("Widget", "放大"), QKeySequence::ZoomIn, &canvasEdit::zoomIn},
+        {QT_TRANSLATE_NOOP("Widget", "缩小"), QKeySequence::ZoomOut, &canvasEdit::zoomOut},
+        {QT_TRANSLATE_NOOP("Widget", "适合窗口"), QKeySequence(), &canvasEdit::zoomToFit},
+        {QT_TRANSLATE_NOOP("Widget", "原始比例"), QKeySequence(Qt::CTRL | Qt::Key_0),
+         &canvasEdit::zoomToStart},
     };
     for (const auto &row : rows) {
-        QAction *action = new QAction(this);
+        QAction *action = new QAction(window);
         liveText::set(action, "text", "Widget", row.text);
         action->setShortcut(row.keys);
         connect(action, &QAction::triggered, this, row.slot);
-        addAction(action);
+        window->addAction(action);
         canvasActions.append(action);
     }
-    zoomLabel = new QLabel(this);
+    zoomLabel = new QLabel(window);
     zoomLabel->setAlignment(Qt::AlignCenter);
     ui->verticalLayout->addWidget(zoomLabel);
     ui->graphicsView->viewport()->installEventFilter(this);
     showZoom();
 }
 
-void Widget::copySelection()
+void canvasEdit::copySelection()
 {
     const QList<QGraphicsItem *> items = selectedInFileOrder(scene);
     if (items.isEmpty())
@@ -113,13 +131,13 @@ void Widget::copySelection()
     QApplication::clipboard()->setMimeData(data);
 }
 
-void Widget::cutSelection()
+void canvasEdit::cutSelection()
 {
     copySelection();
-    undoableDelete(scene->selectedItems(), tr("剪切"));
+    window->undoableDelete(scene->selectedItems(), Widget::tr("剪切"));
 }
 
-void Widget::pasteSections()
+void canvasEdit::pasteSections()
 {
     const QMimeData *data = QApplication::clipboard()->mimeData();
     if (!data)
@@ -127,21 +145,21 @@ void Widget::pasteSections()
     pasteText(data->hasFormat(sectionsMimeType) ? data->data(sectionsMimeType) : data->text().toUtf8());
 }
 
-void Widget::duplicateSelection()
+void canvasEdit::duplicateSelection()
 {
     const QList<QGraphicsItem *> items = selectedInFileOrder(scene);
     if (!items.isEmpty())
         pasteText(localSections(items));
 }
 
-void Widget::selectAllItems()
+void canvasEdit::selectAllItems()
 {
     for (QGraphicsItem *item : scene->items())
         item->setSelected(true);
 }
 
 // Sections from any source: whatever is not a section of ours is ignored by the reader.
-void Widget::pasteText(const QByteArray &sections)
+void canvasEdit::pasteText(const QByteArray &sections)
 {
     QGraphicsScene parsed;
     setUpDesignScene(parsed);
@@ -165,7 +183,8 @@ void Widget::pasteText(const QByteArray &sections)
     qreal left = placementMaxX;
     for (QGraphicsItem *item : items)
         left = qMin(left, item->x());
-    QPointF shift = originalsHere ? QPointF(pasteOffset, pasteOffset) : QPointF(insertionX() - left, 0);
+    QPointF shift =
+        originalsHere ? QPointF(pasteOffset, pasteOffset) : QPointF(window->insertionX() - left, 0);
     for (QGraphicsItem *item : items) {
         parsed.removeItem(item);
         QPointF pos = clampedPlacement(*item, item->pos() + shift);
@@ -173,17 +192,18 @@ void Widget::pasteText(const QByteArray &sections)
             pos = clampedPlacement(*item, pos + QPointF(pasteOffset, 0));
         item->setPos(clampedPlacement(*item, clearOfQuietZones(*scene, *item, pos)));
     }
-    loadingPanel = true;
-    undo->push(
-        new addItemsCommand(tr("粘贴"), scene, items, [this](QGraphicsItem *gone) { forgetItem(gone); }));
-    loadingPanel = false;
+    kindPanels *kinds = window->kinds.get();
+    kinds->loading = true;
+    window->undo->push(new addItemsCommand(Widget::tr("粘贴"), scene, items,
+                                           [kinds](QGraphicsItem *gone) { kinds->forget(gone); }));
+    kinds->loading = false;
     scene->clearSelection();
     for (QGraphicsItem *item : items)
         item->setSelected(true);
-    itemSelected(items.last());
+    window->itemSelected(items.last());
 }
 
-void Widget::setViewScale(double factor)
+void canvasEdit::setViewScale(double factor)
 {
     factor = qBound(0.05, factor, 8.0);
     const double now = ui->graphicsView->transform().m11();
@@ -191,38 +211,38 @@ void Widget::setViewScale(double factor)
     showZoom();
 }
 
-void Widget::showZoom()
+void canvasEdit::showZoom()
 {
     if (zoomLabel)
         zoomLabel->setText(QStringLiteral("%1%").arg(qRound(ui->graphicsView->transform().m11() * 100)));
 }
 
-void Widget::zoomIn()
+void canvasEdit::zoomIn()
 {
     setViewScale(ui->graphicsView->transform().m11() * 1.25);
 }
 
-void Widget::zoomOut()
+void canvasEdit::zoomOut()
 {
     setViewScale(ui->graphicsView->transform().m11() / 1.25);
 }
 
-void Widget::zoomToStart()
+void canvasEdit::zoomToStart()
 {
     setViewScale(startZoom);
 }
 
-void Widget::zoomToFit()
+void canvasEdit::zoomToFit()
 {
     const qreal right = qMax<qreal>(designRightEdge(*scene), stripHeight);
     ui->graphicsView->fitInView(QRectF(0, 0, right, scene->sceneRect().height()), Qt::KeepAspectRatio);
     showZoom();
 }
 
-bool Widget::eventFilter(QObject *watched, QEvent *event)
+bool canvasEdit::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != ui->graphicsView->viewport())
-        return QWidget::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::Wheel) {
         auto *wheel = static_cast<QWheelEvent *>(event);
         const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
@@ -241,15 +261,15 @@ bool Widget::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (event->type() == QEvent::ContextMenu) {
-        QMenu menu(this);
-        menu.addAction(undo->createUndoAction(&menu, tr("撤销")));
-        menu.addAction(undo->createRedoAction(&menu, tr("重做")));
+        QMenu menu(window);
+        menu.addAction(window->undo->createUndoAction(&menu, Widget::tr("撤销")));
+        menu.addAction(window->undo->createRedoAction(&menu, Widget::tr("重做")));
         menu.addSeparator();
         menu.addActions(canvasActions);
         menu.addSeparator();
-        menu.addMenu(layout->menu());
+        menu.addMenu(window->layout->menu());
         menu.exec(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }

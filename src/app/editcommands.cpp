@@ -3,10 +3,9 @@
 #include "ui_widget.h"
 #include "widget.h"
 
-#include "diagrambaritem.h"
-#include "diagramqrcodeitem.h"
 #include "diagramscene.h"
-#include "diagramtextitem.h"
+#include "kindpanels.h"
+#include "kindrouting.h"
 #include "layoutaids.h"
 #include "placement.h"
 #include "undocommands.h"
@@ -47,11 +46,16 @@ int controlId(const char *control)
 
 Widget::editScope::editScope(Widget *window, QGraphicsItem *item, const char *control)
     : window(window), item(item), mergeId(controlId(control)),
-      recording(!window->loadingPanel && window->editDepth == 0 && item && item->scene() == window->scene)
+      recording(!window->kinds->loading && window->editDepth == 0 && item && item->scene() == window->scene)
 {
     ++window->editDepth;
     if (recording)
         before.reset(new state{itemSnapshot::of(item)});
+}
+
+Widget::editScope::editScope(const kindRouting *routing, QGraphicsItem *item, const char *control)
+    : editScope(routing->owner(), item, control)
+{
 }
 
 Widget::editScope::~editScope()
@@ -59,7 +63,7 @@ Widget::editScope::~editScope()
     // Still open while the step is pushed, so that the content being applied stays in the editor.
     if (recording) {
         window->undo->push(new editItemCommand(item, before->snapshot, itemSnapshot::of(item), mergeId));
-        window->refreshPanel();
+        window->kinds->refresh();
     }
     --window->editDepth;
 }
@@ -70,9 +74,9 @@ void Widget::createEditActions()
     connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     // Undo, redo and removals change items behind the panel and the editor: both show them again.
     connect(undo, &QUndoStack::indexChanged, this, [this] {
-        refreshPanel();
+        kinds->refresh();
         if (editDepth == 0)
-            showCurrentContent();
+            kinds->showContent();
     });
 
     QAction *undoAction = undo->createUndoAction(this, tr("撤销"));
@@ -137,41 +141,13 @@ void Widget::createEditActions()
     });
 }
 
-void Widget::refreshPanel()
-{
-    if (loadingPanel)
-        return;
-    loadingPanel = true;
-    loadTextPanel(currentPanel);
-    loadMediaPanel(currentPanel);
-    loadingPanel = false;
-}
-
-void Widget::showCurrentContent()
-{
-    const struct {
-        int panel;
-        const QGraphicsItem *item;
-        const QString &content;
-    } rows[] = {
-        {0, currentTextItem, currentTextItem->content},
-        {3, currentBarItem, currentBarItem->content},
-        {7, currentQRCodeItem, currentQRCodeItem->content},
-    };
-    QString shown;
-    for (const auto &row : rows)
-        if (row.panel == currentPanel && row.item->scene() == scene)
-            shown = row.content;
-    ui->lineEdit->setText(shown);
-}
-
 void Widget::undoableDelete(const QList<QGraphicsItem *> &items, const QString &text)
 {
     if (items.isEmpty())
         return;
-    disablePanels();
+    kinds->disable();
     undo->push(new addItemsCommand(
-        text, scene, items, [this](QGraphicsItem *gone) { forgetItem(gone); }, false));
+        text, scene, items, [this](QGraphicsItem *gone) { kinds->forget(gone); }, false));
 }
 
 void Widget::nudgeSelection(const QPointF &step)

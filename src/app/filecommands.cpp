@@ -4,6 +4,7 @@
 #include "designpack.h"
 #include "diagrambaritem.h"
 #include "diagramscene.h"
+#include "kindpanels.h"
 #include "modalhooks.h"
 #include "recentfiles.h"
 #include "recovery.h"
@@ -137,13 +138,13 @@ void Widget::newActionSlot()
     isUntitled = true;
     currentFilePath = QStringLiteral("Spray/Untitled.spr");
     // No current-item field may point at an item the scene is about to destroy.
-    resetCurrentItems();
-    disablePanels();
+    kinds->forget(nullptr);
+    kinds->disable();
     // A fresh history: its steps refer to items of the old design.
     undo->clear();
     scene->clear();
-    refreshPanel();
-    showCurrentContent();
+    kinds->refresh();
+    kinds->showContent();
     updateTitle();
 }
 
@@ -325,8 +326,8 @@ bool Widget::openDocument(const QString &path, const QString &documentDir)
         }
     }
     isUntitled = false;
-    resetCurrentItems();
-    disablePanels();
+    kinds->forget(nullptr);
+    kinds->disable();
     undo->clear();
     scene->clear();
     scene->setSceneRect(staging.sceneRect());
@@ -340,8 +341,8 @@ bool Widget::openDocument(const QString &path, const QString &documentDir)
     currentFilePath = path;
     fileDigest = digest;
     unreadSections = unreadSectionsText(result);
-    refreshPanel();
-    showCurrentContent();
+    kinds->refresh();
+    kinds->showContent();
     updateTitle();
     // After the busy cursor is gone and the scene is complete: one box per refused barcode, in file order.
     for (const sprReadResult::barcodeRefusal &refusal : result.barcodeRefusals)

@@ -1,6 +1,6 @@
 // The image panel's "查找图片…": a picture that was not where the design said when it was opened is
 // found again by the operator, and the folder chosen is tried for every other missing picture.
-#include "widget.h"
+#include "routingmedia.h"
 
 #include "diagramimageitem.h"
 #include "diagramscene.h"
@@ -14,7 +14,7 @@
 namespace
 {
 // The picture from path at the size and colours the item had; one undo step.
-void relink(Widget *window, diagramImageItem *item, const QString &path)
+void relink(const kindRouting *window, diagramImageItem *item, const QString &path)
 {
     const Widget::editScope scope(window, item, "imageLocateChange");
     const QSize size = item->pictureSize();
@@ -26,20 +26,18 @@ void relink(Widget *window, diagramImageItem *item, const QString &path)
 }
 } // namespace
 
-void Widget::imageLocateChange()
+void imageRouting::imageLocateChange()
 {
-    diagramImageItem *item = currentImageItem;
     if (item->missingFile.isEmpty())
         return;
-    QFileDialog dialog(this, tr("查找图片 %1").arg(pictureFileName(item->missingFile)),
-                       isUntitled ? QStringLiteral(".") : QFileInfo(currentFilePath).absolutePath(),
-                       tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
+    QFileDialog dialog(window, Widget::tr("查找图片 %1").arg(pictureFileName(item->missingFile)),
+                       documentFolder(), Widget::tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
         return;
     const QDir folder = QFileInfo(files.first()).absoluteDir();
     relink(this, item, files.first());
-    for (QGraphicsItem *other : scene->items()) {
+    for (QGraphicsItem *other : scene()->items()) {
         if (other->type() != imageItemType)
             continue;
         auto *image = static_cast<diagramImageItem *>(other);

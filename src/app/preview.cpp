@@ -4,19 +4,17 @@
 #include "ui_widget.h"
 #include "widget.h"
 
-#include "barsetting.h"
 #include "datafile.h"
 #include "datafilefields.h"
 #include "designexport.h"
-#include "diagrambaritem.h"
-#include "diagramqrcodeitem.h"
 #include "diagramscene.h"
+#include "kindpanels.h"
 #include "modalhooks.h"
 #include "placedscan.h"
 #include "previewbar.h"
 #include "printpreview.h"
-#include "qrcodesetting.h"
 #include "qrgs1check.h"
+#include "routingmedia.h"
 #include "scanverdictlabel.h"
 #include "symbolverdict.h"
 
@@ -29,8 +27,8 @@
 
 namespace
 {
-constexpr int barcodePanel = 3;
-constexpr int qrPanel = 7;
+const int barcodePanel = itemKindRowOf(itemKind::bar).panelKind;
+const int qrPanel = itemKindRowOf(itemKind::qr).panelKind;
 
 struct exportChoice {
     const char *filter;
@@ -161,6 +159,11 @@ void Widget::exportDesign()
 
 void Widget::refreshScanVerdict()
 {
+    const int currentPanel = kinds->shownPanel();
+    const diagramBarItem *currentBarItem = kinds->get<barRouting>().currentItem();
+    const diagramQRCodeItem *currentQRCodeItem = kinds->get<qrRouting>().currentItem();
+    barSetting *m_barSetting = kinds->get<barRouting>().panel;
+    QRCodeSetting *m_QRCodeSetting = kinds->get<qrRouting>().panel;
     // An item out of the design (after New, Open or a removal) has no verdict to show.
     const struct {
         int panel;

@@ -3,47 +3,48 @@
 // merges like every other spin box.
 #include "widget.h"
 
-#include "barsetting.h"
 #include "datafilefields.h"
 #include "datafilegroup.h"
-#include "diagrambaritem.h"
-#include "diagramqrcodeitem.h"
-#include "diagramtextitem.h"
-#include "qrcodesetting.h"
-#include "textsetting.h"
+#include "kindpanels.h"
+#include "routingmedia.h"
+#include "routingtext.h"
 
 #include <QGraphicsItem>
 #include <functional>
 
 void Widget::setupDataFileRouting()
 {
-    const auto route = [this](dataFileGroup *group, auto current, const char *kind) {
+    // The connections end with the kind's routing, which the window lets go before its panels.
+    const auto route = [this](dataFileGroup *group, const kindRouting *routing, const char *kind) {
         using change = std::function<void(dataFileSettings &)>;
-        const auto edit = [this, current, kind](const char *control, const change &apply) {
-            QGraphicsItem *item = this->*current;
+        const auto edit = [this, routing, kind](const char *control, const change &apply) {
+            QGraphicsItem *item = routing->current();
             const QByteArray name = QByteArray(kind) + control;
             const editScope scope(this, item, name.constData());
             dataFileSettings s = *dataFileSettingsOf(item);
             apply(s);
             applyDataFileSettings(item, s);
         };
-        connect(group, &dataFileGroup::extVariableChange, this, [edit](bool on) {
+        connect(group, &dataFileGroup::extVariableChange, routing, [edit](bool on) {
             edit("ExtVariableChange", [on](dataFileSettings &s) { s.isExtVariable = on; });
         });
-        connect(group, &dataFileGroup::extFilePathChange, this, [edit](const QString &path) {
+        connect(group, &dataFileGroup::extFilePathChange, routing, [edit](const QString &path) {
             edit("ExtFilePathChange", [path](dataFileSettings &s) { s.path = path; });
         });
-        connect(group, &dataFileGroup::extStartLineChange, this, [edit](int line) {
+        connect(group, &dataFileGroup::extStartLineChange, routing, [edit](int line) {
             edit("ExtStartLineChange", [line](dataFileSettings &s) { s.firstLine = quint32(line); });
         });
-        connect(group, &dataFileGroup::extEndLineChange, this, [edit](int line) {
+        connect(group, &dataFileGroup::extEndLineChange, routing, [edit](int line) {
             edit("ExtEndLineChange", [line](dataFileSettings &s) { s.lastLine = quint32(line); });
         });
-        connect(group, &dataFileGroup::uartVariableChange, this, [edit](bool on) {
+        connect(group, &dataFileGroup::uartVariableChange, routing, [edit](bool on) {
             edit("UartVariableChange", [on](dataFileSettings &s) { s.isUartVariable = on; });
         });
     };
-    route(m_textSetting->dataFile(), &Widget::currentTextItem, "text");
-    route(m_barSetting->dataFile(), &Widget::currentBarItem, "bar");
-    route(m_QRCodeSetting->dataFile(), &Widget::currentQRCodeItem, "QRCode");
+    const textRouting &text = kinds->get<textRouting>();
+    const barRouting &bar = kinds->get<barRouting>();
+    const qrRouting &qr = kinds->get<qrRouting>();
+    route(text.panel->dataFile(), &text, "text");
+    route(bar.panel->dataFile(), &bar, "bar");
+    route(qr.panel->dataFile(), &qr, "QRCode");
 }

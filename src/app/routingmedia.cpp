@@ -1,177 +1,159 @@
 // The barcode, image and QR code panels: building them, loading them from the current item, and applying
 // their edits to the current item of their kind.
+#include "routingmedia.h"
 #include "ui_widget.h"
-#include "widget.h"
 
-#include "barsetting.h"
-#include "diagrambaritem.h"
-#include "diagramimageitem.h"
-#include "diagramqrcodeitem.h"
 #include "gs1digitallinkdialog.h"
-#include "imagesetting.h"
 #include "modalhooks.h"
 #include "qrcodedynamicstyledialog.h"
-#include "qrcodesetting.h"
 
 #include <QDebug>
 #include <QFileDialog>
-#include <functional>
-#include <utility>
 
-void Widget::setupMediaPanels()
+barRouting::barRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    m_barSetting = new barSetting;
-    m_imageSetting = new imageSetting;
-    m_QRCodeSetting = new QRCodeSetting;
-    ui->barScrollArea->setWidget(m_barSetting);
-    ui->imageScrollArea->setWidget(m_imageSetting);
-    ui->QRScrollArea->setWidget(m_QRCodeSetting);
-
-    barSetting *bar = m_barSetting;
-    connect(bar, &barSetting::barXChange, this, &Widget::barXChange);
-    connect(bar, &barSetting::barYChange, this, &Widget::barYChange);
-    connect(bar, &barSetting::barWidthChange, this, &Widget::barWidthChange);
-    connect(bar, &barSetting::barHeightChange, this, &Widget::barHeightChange);
-    connect(bar, &barSetting::barRotateChange, this, &Widget::barRotateChange);
-    connect(bar, &barSetting::barModeChange, this, &Widget::barModeChange);
-    connect(bar, &barSetting::barTextStateChange, this, &Widget::barTextStateChange);
-
-    imageSetting *image = m_imageSetting;
-    connect(image, &imageSetting::imageXChange, this, &Widget::imageXChange);
-    connect(image, &imageSetting::imageYChange, this, &Widget::imageYChange);
-    connect(image, &imageSetting::imageWidthChange, this, &Widget::imageWidthChange);
-    connect(image, &imageSetting::imageHeightChange, this, &Widget::imageHeightChange);
-    connect(image, &imageSetting::imageRotateChange, this, &Widget::imageRotateChange);
-    connect(image, &imageSetting::imageSelectChange, this, &Widget::imageSelectChange);
-    connect(image, &imageSetting::imageConverseChange, this, &Widget::imageConverseChange);
-    connect(image, &imageSetting::imageLocateChange, this, &Widget::imageLocateChange);
-
-    QRCodeSetting *qr = m_QRCodeSetting;
-    connect(qr, &QRCodeSetting::QRCodeXChange, this, &Widget::QRCodeXChange);
-    connect(qr, &QRCodeSetting::QRCodeYChange, this, &Widget::QRCodeYChange);
-    connect(qr, &QRCodeSetting::QRCodeRotateChange, this, &Widget::QRCodeRotateChange);
-    connect(qr, &QRCodeSetting::QRCodeLevelChange, this, &Widget::QRCodeLevelChange);
-    connect(qr, &QRCodeSetting::QRCodeScaleChange, this, &Widget::QRCodeScaleChange);
-    connect(qr, &QRCodeSetting::QRCodeVersionChange, this, &Widget::QRCodeVersionChange);
-    connect(qr, &QRCodeSetting::QRCodeConverseChange, this, &Widget::QRCodeConverseChange);
-    connect(qr, &QRCodeSetting::QRCodeDynamicStyle, this, &Widget::QRCodeSetDynamicStyle);
-    connect(qr, &QRCodeSetting::QRCodeGs1Link, this, &Widget::QRCodeComposeGs1);
+    connect(panel, &barSetting::barXChange, this, &barRouting::barXChange);
+    connect(panel, &barSetting::barYChange, this, &barRouting::barYChange);
+    connect(panel, &barSetting::barWidthChange, this, &barRouting::barWidthChange);
+    connect(panel, &barSetting::barHeightChange, this, &barRouting::barHeightChange);
+    connect(panel, &barSetting::barRotateChange, this, &barRouting::barRotateChange);
+    connect(panel, &barSetting::barModeChange, this, &barRouting::barModeChange);
+    connect(panel, &barSetting::barTextStateChange, this, &barRouting::barTextStateChange);
 }
 
-void Widget::loadMediaPanel(int kind)
+imageRouting::imageRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    const std::pair<int, std::function<void()>> loaders[] = {
-        {3, [this] { m_barSetting->loadFromItem(currentBarItem); }},
-        {4, [this] { m_imageSetting->loadFromItem(currentImageItem); }},
-        {7, [this] { m_QRCodeSetting->loadFromItem(currentQRCodeItem); }},
-    };
-    for (const auto &loader : loaders) {
-        if (loader.first == kind)
-            loader.second();
-    }
+    connect(panel, &imageSetting::imageXChange, this, &imageRouting::imageXChange);
+    connect(panel, &imageSetting::imageYChange, this, &imageRouting::imageYChange);
+    connect(panel, &imageSetting::imageWidthChange, this, &imageRouting::imageWidthChange);
+    connect(panel, &imageSetting::imageHeightChange, this, &imageRouting::imageHeightChange);
+    connect(panel, &imageSetting::imageRotateChange, this, &imageRouting::imageRotateChange);
+    connect(panel, &imageSetting::imageSelectChange, this, &imageRouting::imageSelectChange);
+    connect(panel, &imageSetting::imageConverseChange, this, &imageRouting::imageConverseChange);
+    connect(panel, &imageSetting::imageLocateChange, this, &imageRouting::imageLocateChange);
+}
+
+qrRouting::qrRouting(Widget *window) : kindRoutingOf(window, kind)
+{
+    connect(panel, &QRCodeSetting::QRCodeXChange, this, &qrRouting::QRCodeXChange);
+    connect(panel, &QRCodeSetting::QRCodeYChange, this, &qrRouting::QRCodeYChange);
+    connect(panel, &QRCodeSetting::QRCodeRotateChange, this, &qrRouting::QRCodeRotateChange);
+    connect(panel, &QRCodeSetting::QRCodeLevelChange, this, &qrRouting::QRCodeLevelChange);
+    connect(panel, &QRCodeSetting::QRCodeScaleChange, this, &qrRouting::QRCodeScaleChange);
+    connect(panel, &QRCodeSetting::QRCodeVersionChange, this, &qrRouting::QRCodeVersionChange);
+    connect(panel, &QRCodeSetting::QRCodeConverseChange, this, &qrRouting::QRCodeConverseChange);
+    connect(panel, &QRCodeSetting::QRCodeDynamicStyle, this, &qrRouting::QRCodeSetDynamicStyle);
+    connect(panel, &QRCodeSetting::QRCodeGs1Link, this, &qrRouting::QRCodeComposeGs1);
 }
 
 // Barcode. The module width and the height draw the symbol again at that size, so the picture shown
 // is the picture saved and read back.
 
-void Widget::barXChange(int x)
+// "完成" on a barcode; an empty editor gives the default content.
+void barRouting::applyContent(const QString &text)
 {
-    const editScope scope(this, currentBarItem, "barXChange");
-    currentBarItem->setPos(x, currentBarItem->y());
+    item->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
+    showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 
-void Widget::barYChange(int y)
+void barRouting::barXChange(int x)
 {
-    const editScope scope(this, currentBarItem, "barYChange");
-    currentBarItem->setPos(currentBarItem->x(), y);
+    const editScope scope(this, item, "barXChange");
+    item->setPos(x, item->y());
+}
+
+void barRouting::barYChange(int y)
+{
+    const editScope scope(this, item, "barYChange");
+    item->setPos(item->x(), y);
 }
 
 // A refused content was told when it was applied; the frame names the refusal meanwhile.
-void Widget::barWidthChange(int width)
+void barRouting::barWidthChange(int width)
 {
-    const editScope scope(this, currentBarItem, "barWidthChange");
-    currentBarItem->lineWidth = width;
-    currentBarItem->regenerate();
+    const editScope scope(this, item, "barWidthChange");
+    item->lineWidth = width;
+    item->regenerate();
 }
 
 // The bars' height; the text band comes below them.
-void Widget::barHeightChange(int height)
+void barRouting::barHeightChange(int height)
 {
-    const editScope scope(this, currentBarItem, "barHeightChange");
-    currentBarItem->lineHeight = height;
-    currentBarItem->regenerate();
+    const editScope scope(this, item, "barHeightChange");
+    item->lineHeight = height;
+    item->regenerate();
 }
 
-void Widget::barRotateChange(int angle)
+void barRouting::barRotateChange(int angle)
 {
-    const editScope scope(this, currentBarItem, "barRotateChange");
-    currentBarItem->setRotation(angle);
+    const editScope scope(this, item, "barRotateChange");
+    item->setRotation(angle);
 }
 
-void Widget::barModeChange(int index)
+void barRouting::barModeChange(int index)
 {
-    const editScope scope(this, currentBarItem, "barModeChange");
+    const editScope scope(this, item, "barModeChange");
     if (index >= 0 && index <= 6)
-        currentBarItem->mode = index;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
+        item->mode = index;
+    showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 
-void Widget::barTextStateChange(bool checked)
+void barRouting::barTextStateChange(bool checked)
 {
-    const editScope scope(this, currentBarItem, "barTextStateChange");
-    currentBarItem->isTextOn = checked;
-    showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
+    const editScope scope(this, item, "barTextStateChange");
+    item->isTextOn = checked;
+    showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 
 // Image.
 
-void Widget::imageXChange(int x)
+void imageRouting::imageXChange(int x)
 {
-    const editScope scope(this, currentImageItem, "imageXChange");
-    currentImageItem->setPos(x, currentImageItem->y());
+    const editScope scope(this, item, "imageXChange");
+    item->setPos(x, item->y());
 }
 
-void Widget::imageYChange(int y)
+void imageRouting::imageYChange(int y)
 {
-    const editScope scope(this, currentImageItem, "imageYChange");
-    currentImageItem->setPos(currentImageItem->x(), y);
+    const editScope scope(this, item, "imageYChange");
+    item->setPos(item->x(), y);
 }
 
-void Widget::imageWidthChange(int width)
+void imageRouting::imageWidthChange(int width)
 {
-    const editScope scope(this, currentImageItem, "imageWidthChange");
-    currentImageItem->setShownWidth(width);
+    const editScope scope(this, item, "imageWidthChange");
+    item->setShownWidth(width);
 }
 
-void Widget::imageHeightChange(int height)
+void imageRouting::imageHeightChange(int height)
 {
-    const editScope scope(this, currentImageItem, "imageHeightChange");
-    currentImageItem->setShownHeight(height);
+    const editScope scope(this, item, "imageHeightChange");
+    item->setShownHeight(height);
 }
 
-void Widget::imageRotateChange(int angle)
+void imageRouting::imageRotateChange(int angle)
 {
-    const editScope scope(this, currentImageItem, "imageRotateChange");
-    currentImageItem->setRotation(angle);
+    const editScope scope(this, item, "imageRotateChange");
+    item->setRotation(angle);
 }
 
-void Widget::imageSelectChange()
+void imageRouting::imageSelectChange()
 {
-    const editScope scope(this, currentImageItem, "imageSelectChange");
-    QFileDialog dialog(this, tr("打开图片"), QStringLiteral("."),
-                       tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
+    const editScope scope(this, item, "imageSelectChange");
+    QFileDialog dialog(window, Widget::tr("打开图片"), QStringLiteral("."),
+                       Widget::tr("Image Files(*.jpg *.jpeg *.bmp *.png)"));
     const QStringList files = modalHooks::execFileDialog(dialog);
     if (files.isEmpty())
         return;
     const QString path = files.first();
     qDebug() << "path = " << path;
-    currentImageItem->setPictureFile(path);
+    item->setPictureFile(path);
 }
 
-void Widget::imageConverseChange()
+void imageRouting::imageConverseChange()
 {
-    const editScope scope(this, currentImageItem, "imageConverseChange");
-    currentImageItem->invertColors();
+    const editScope scope(this, item, "imageConverseChange");
+    item->invertColors();
 }
 
 // QR code. Every parameter change draws the symbol again.
@@ -191,58 +173,65 @@ template <class composer> void copyPlaceholders(const composer &dialog, diagramQ
 }
 } // namespace
 
-void Widget::QRCodeXChange(int x)
+// "完成" on a QR code.
+void qrRouting::applyContent(const QString &text)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeXChange");
-    currentQRCodeItem->setPos(x, currentQRCodeItem->y());
+    item->content = text.isEmpty() ? QStringLiteral("123") : text;
+    item->regenerate();
 }
 
-void Widget::QRCodeYChange(int y)
+void qrRouting::QRCodeXChange(int x)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeYChange");
-    currentQRCodeItem->setPos(currentQRCodeItem->x(), y);
+    const editScope scope(this, item, "QRCodeXChange");
+    item->setPos(x, item->y());
 }
 
-void Widget::QRCodeRotateChange(int angle)
+void qrRouting::QRCodeYChange(int y)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeRotateChange");
-    currentQRCodeItem->setRotation(angle);
+    const editScope scope(this, item, "QRCodeYChange");
+    item->setPos(item->x(), y);
 }
 
-void Widget::QRCodeLevelChange(int index)
+void qrRouting::QRCodeRotateChange(int angle)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeLevelChange");
-    currentQRCodeItem->level = index;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeRotateChange");
+    item->setRotation(angle);
 }
 
-void Widget::QRCodeScaleChange(int index)
+void qrRouting::QRCodeLevelChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeScaleChange");
-    currentQRCodeItem->scale = index;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeLevelChange");
+    item->level = index;
+    item->regenerate();
 }
 
-void Widget::QRCodeVersionChange(int index)
+void qrRouting::QRCodeScaleChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeVersionChange");
-    currentQRCodeItem->version = index;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeScaleChange");
+    item->scale = index;
+    item->regenerate();
 }
 
-void Widget::QRCodeConverseChange(int index)
+void qrRouting::QRCodeVersionChange(int index)
 {
-    const editScope scope(this, currentQRCodeItem, "QRCodeConverseChange");
-    currentQRCodeItem->converse = index != 0;
-    currentQRCodeItem->regenerate();
+    const editScope scope(this, item, "QRCodeVersionChange");
+    item->version = index;
+    item->regenerate();
+}
+
+void qrRouting::QRCodeConverseChange(int index)
+{
+    const editScope scope(this, item, "QRCodeConverseChange");
+    item->converse = index != 0;
+    item->regenerate();
 }
 
 // The dialog opens on the item; accepted without an edit, or cancelled, it leaves the item and the
 // history as they are.
-void Widget::QRCodeSetDynamicStyle()
+void qrRouting::QRCodeSetDynamicStyle()
 {
     QRCodeDynamicStyleDialog dialog;
-    dialog.loadFromItem(*currentQRCodeItem);
+    dialog.loadFromItem(*item);
     dialog.languageFile = languageFile;
     dialog.themeName = themeName;
     for (const char *theme : {"red", "orange", "blue"})
@@ -252,8 +241,7 @@ void Widget::QRCodeSetDynamicStyle()
     if (modalHooks::execDialog(dialog) != QDialog::Accepted || !dialog.isEdited())
         return;
 
-    const editScope scope(this, currentQRCodeItem, "QRCodeSetDynamicStyle");
-    diagramQRCodeItem *item = currentQRCodeItem;
+    const editScope scope(this, item, "QRCodeSetDynamicStyle");
     copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content.isEmpty() ? QStringLiteral("VORANEX") : dialog.content);
     item->content = ui->lineEdit->text();
@@ -262,21 +250,20 @@ void Widget::QRCodeSetDynamicStyle()
 }
 
 // One undo step, like the dynamic content dialog; the composer fills itself from a content it made.
-void Widget::QRCodeComposeGs1()
+void qrRouting::QRCodeComposeGs1()
 {
-    gs1DigitalLinkDialog dialog(this);
-    dialog.loadFromRecord(currentQRCodeItem->record());
+    gs1DigitalLinkDialog dialog(window);
+    dialog.loadFromRecord(item->record());
     if (modalHooks::execDialog(dialog) != QDialog::Accepted)
         return;
     // Accepted as it opened: no change, so no undo step.
-    const qrCodeRecord &now = currentQRCodeItem->record();
+    const qrCodeRecord &now = item->record();
     if (dialog.content == now.content && dialog.insertCntPos == now.insertCntPos &&
         dialog.cntMode == now.cntMode && dialog.insertCnt == now.insertCnt &&
         dialog.insertTime == now.insertTime && dialog.timeModeStr == now.timeModeStr &&
         dialog.insertTimePos == now.insertTimePos)
         return;
-    const editScope scope(this, currentQRCodeItem, "QRCodeComposeGs1");
-    diagramQRCodeItem *item = currentQRCodeItem;
+    const editScope scope(this, item, "QRCodeComposeGs1");
     copyPlaceholders(dialog, *item);
     ui->lineEdit->setText(dialog.content);
     item->content = dialog.content;

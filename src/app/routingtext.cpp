@@ -1,21 +1,9 @@
 // Panel edits of the text-like kinds (text, counter 1, counter 2, time) applied to the current item of
 // each kind, whether or not it is in the scene. Values are applied as they come; the panels' controls
 // are what limit them.
-#include "ui_widget.h"
-#include "widget.h"
+#include "routingtext.h"
 
-#include "cnt2setting.h"
-#include "cntsetting.h"
-#include "diagramcnt2item.h"
-#include "diagramcntitem.h"
-#include "diagramtextitem.h"
-#include "diagramtimeitem.h"
 #include "fonttables.h"
-#include "textsetting.h"
-#include "timesetting.h"
-
-#include <functional>
-#include <utility>
 
 namespace
 {
@@ -49,218 +37,210 @@ template <typename Item> void applyDigits(Item *item, int index)
 
 } // namespace
 
-void Widget::setupTextPanels()
+textRouting::textRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    m_textSetting = new textSetting;
-    m_timeSetting = new timeSetting;
-    m_cntSetting = new cntSetting;
-    m_cnt2Setting = new cnt2Setting;
-    ui->textScrollArea->setWidget(m_textSetting);
-    ui->timeScrollArea->setWidget(m_timeSetting);
-    ui->cntScrollArea->setWidget(m_cntSetting);
-    ui->cnt2ScrollArea->setWidget(m_cnt2Setting);
-
-    connect(m_textSetting, &textSetting::textXChange, this, &Widget::textXChange);
-    connect(m_textSetting, &textSetting::textYChange, this, &Widget::textYChange);
-    connect(m_textSetting, &textSetting::textRotateChange, this, &Widget::textRotateChange);
-    connect(m_textSetting, &textSetting::textFontChange, this, &Widget::textFontChange);
-    connect(m_textSetting, &textSetting::textSizeChange, this, &Widget::textSizeChange);
-    connect(m_textSetting, &textSetting::textIntervalChange, this, &Widget::textIntervalChange);
-
-    connect(m_cntSetting, &cntSetting::cntXChange, this, &Widget::cntXChange);
-    connect(m_cntSetting, &cntSetting::cntYChange, this, &Widget::cntYChange);
-    connect(m_cntSetting, &cntSetting::cntRotateChange, this, &Widget::cntRotateChange);
-    connect(m_cntSetting, &cntSetting::cntFontChange, this, &Widget::cntFontChange);
-    connect(m_cntSetting, &cntSetting::cntSizeChange, this, &Widget::cntSizeChange);
-    connect(m_cntSetting, &cntSetting::cntIntervalChange, this, &Widget::cntIntervalChange);
-    connect(m_cntSetting, &cntSetting::cntModeChange, this, &Widget::cntModeChange);
-    connect(m_cntSetting, &cntSetting::cntNameChange, this, &Widget::cntNameChange);
-
-    connect(m_cnt2Setting, &cnt2Setting::cnt2XChange, this, &Widget::cnt2XChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2YChange, this, &Widget::cnt2YChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2RotateChange, this, &Widget::cnt2RotateChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2FontChange, this, &Widget::cnt2FontChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2SizeChange, this, &Widget::cnt2SizeChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2IntervalChange, this, &Widget::cnt2IntervalChange);
-    connect(m_cnt2Setting, &cnt2Setting::cnt2ModeChange, this, &Widget::cnt2ModeChange);
-
-    connect(m_timeSetting, &timeSetting::timeXChange, this, &Widget::timeXChange);
-    connect(m_timeSetting, &timeSetting::timeYChange, this, &Widget::timeYChange);
-    connect(m_timeSetting, &timeSetting::timeRotateChange, this, &Widget::timeRotateChange);
-    connect(m_timeSetting, &timeSetting::timeFontChange, this, &Widget::timeFontChange);
-    connect(m_timeSetting, &timeSetting::timeSizeChange, this, &Widget::timeSizeChange);
-    connect(m_timeSetting, &timeSetting::timeModeChange, this, &Widget::timeModeChange);
-    connect(m_timeSetting, &timeSetting::timeSpacingChange, this, &Widget::timeSpacingChange);
-    connect(m_timeSetting, &timeSetting::timeValidChange, this, &Widget::timeValidChange);
+    connect(panel, &textSetting::textXChange, this, &textRouting::textXChange);
+    connect(panel, &textSetting::textYChange, this, &textRouting::textYChange);
+    connect(panel, &textSetting::textRotateChange, this, &textRouting::textRotateChange);
+    connect(panel, &textSetting::textFontChange, this, &textRouting::textFontChange);
+    connect(panel, &textSetting::textSizeChange, this, &textRouting::textSizeChange);
+    connect(panel, &textSetting::textIntervalChange, this, &textRouting::textIntervalChange);
 }
 
-void Widget::loadTextPanel(int kind)
+cntRouting::cntRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    const std::pair<int, std::function<void()>> loaders[] = {
-        {0, [this] { m_textSetting->loadFromItem(currentTextItem); }},
-        {2, [this] { m_timeSetting->loadFromItem(currentTimeItem); }},
-        {5, [this] { m_cntSetting->loadFromItem(currentCntItem); }},
-        {6, [this] { m_cnt2Setting->loadFromItem(currentCnt2Item); }},
-    };
-    for (const auto &loader : loaders) {
-        if (loader.first == kind)
-            loader.second();
-    }
+    connect(panel, &cntSetting::cntXChange, this, &cntRouting::cntXChange);
+    connect(panel, &cntSetting::cntYChange, this, &cntRouting::cntYChange);
+    connect(panel, &cntSetting::cntRotateChange, this, &cntRouting::cntRotateChange);
+    connect(panel, &cntSetting::cntFontChange, this, &cntRouting::cntFontChange);
+    connect(panel, &cntSetting::cntSizeChange, this, &cntRouting::cntSizeChange);
+    connect(panel, &cntSetting::cntIntervalChange, this, &cntRouting::cntIntervalChange);
+    connect(panel, &cntSetting::cntModeChange, this, &cntRouting::cntModeChange);
+    connect(panel, &cntSetting::cntNameChange, this, &cntRouting::cntNameChange);
 }
 
-void Widget::textXChange(int x)
+cnt2Routing::cnt2Routing(Widget *window) : kindRoutingOf(window, kind)
 {
-    const editScope scope(this, currentTextItem, "textXChange");
-    currentTextItem->setPos(x, currentTextItem->y());
-}
-void Widget::textYChange(int y)
-{
-    const editScope scope(this, currentTextItem, "textYChange");
-    currentTextItem->setPos(currentTextItem->x(), y);
-}
-void Widget::textRotateChange(int angle)
-{
-    const editScope scope(this, currentTextItem, "textRotateChange");
-    currentTextItem->setRotation(angle);
-}
-void Widget::textFontChange(int index)
-{
-    const editScope scope(this, currentTextItem, "textFontChange");
-    applyFamily(currentTextItem, textFontTable, index);
-}
-void Widget::textSizeChange(int size)
-{
-    const editScope scope(this, currentTextItem, "textSizeChange");
-    applyPixelSize(currentTextItem, size);
-}
-void Widget::textIntervalChange(int interval)
-{
-    const editScope scope(this, currentTextItem, "textIntervalChange");
-    applySpacing(currentTextItem, interval);
+    connect(panel, &cnt2Setting::cnt2XChange, this, &cnt2Routing::cnt2XChange);
+    connect(panel, &cnt2Setting::cnt2YChange, this, &cnt2Routing::cnt2YChange);
+    connect(panel, &cnt2Setting::cnt2RotateChange, this, &cnt2Routing::cnt2RotateChange);
+    connect(panel, &cnt2Setting::cnt2FontChange, this, &cnt2Routing::cnt2FontChange);
+    connect(panel, &cnt2Setting::cnt2SizeChange, this, &cnt2Routing::cnt2SizeChange);
+    connect(panel, &cnt2Setting::cnt2IntervalChange, this, &cnt2Routing::cnt2IntervalChange);
+    connect(panel, &cnt2Setting::cnt2ModeChange, this, &cnt2Routing::cnt2ModeChange);
 }
 
-void Widget::cntXChange(int x)
+timeRouting::timeRouting(Widget *window) : kindRoutingOf(window, kind)
 {
-    const editScope scope(this, currentCntItem, "cntXChange");
-    currentCntItem->setPos(x, currentCntItem->y());
+    connect(panel, &timeSetting::timeXChange, this, &timeRouting::timeXChange);
+    connect(panel, &timeSetting::timeYChange, this, &timeRouting::timeYChange);
+    connect(panel, &timeSetting::timeRotateChange, this, &timeRouting::timeRotateChange);
+    connect(panel, &timeSetting::timeFontChange, this, &timeRouting::timeFontChange);
+    connect(panel, &timeSetting::timeSizeChange, this, &timeRouting::timeSizeChange);
+    connect(panel, &timeSetting::timeModeChange, this, &timeRouting::timeModeChange);
+    connect(panel, &timeSetting::timeSpacingChange, this, &timeRouting::timeSpacingChange);
+    connect(panel, &timeSetting::timeValidChange, this, &timeRouting::timeValidChange);
 }
-void Widget::cntYChange(int y)
+
+// "完成" on a text: the editor's text is the item's text.
+void textRouting::applyContent(const QString &text)
 {
-    const editScope scope(this, currentCntItem, "cntYChange");
-    currentCntItem->setPos(currentCntItem->x(), y);
+    item->setPlainText(text);
+    item->content = text;
 }
-void Widget::cntRotateChange(int angle)
+
+void textRouting::textXChange(int x)
 {
-    const editScope scope(this, currentCntItem, "cntRotateChange");
-    currentCntItem->setRotation(angle);
+    const editScope scope(this, item, "textXChange");
+    item->setPos(x, item->y());
 }
-void Widget::cntFontChange(int index)
+void textRouting::textYChange(int y)
 {
-    const editScope scope(this, currentCntItem, "cntFontChange");
-    applyFamily(currentCntItem, cntFontTable, index);
+    const editScope scope(this, item, "textYChange");
+    item->setPos(item->x(), y);
 }
-void Widget::cntSizeChange(int size)
+void textRouting::textRotateChange(int angle)
 {
-    const editScope scope(this, currentCntItem, "cntSizeChange");
-    applyPixelSize(currentCntItem, size);
+    const editScope scope(this, item, "textRotateChange");
+    item->setRotation(angle);
 }
-void Widget::cntIntervalChange(int interval)
+void textRouting::textFontChange(int index)
 {
-    const editScope scope(this, currentCntItem, "cntIntervalChange");
-    applySpacing(currentCntItem, interval);
+    const editScope scope(this, item, "textFontChange");
+    applyFamily(item, textFontTable, index);
 }
-void Widget::cntModeChange(int index)
+void textRouting::textSizeChange(int size)
 {
-    const editScope scope(this, currentCntItem, "cntModeChange");
-    applyDigits(currentCntItem, index);
+    const editScope scope(this, item, "textSizeChange");
+    applyPixelSize(item, size);
+}
+void textRouting::textIntervalChange(int interval)
+{
+    const editScope scope(this, item, "textIntervalChange");
+    applySpacing(item, interval);
+}
+
+void cntRouting::cntXChange(int x)
+{
+    const editScope scope(this, item, "cntXChange");
+    item->setPos(x, item->y());
+}
+void cntRouting::cntYChange(int y)
+{
+    const editScope scope(this, item, "cntYChange");
+    item->setPos(item->x(), y);
+}
+void cntRouting::cntRotateChange(int angle)
+{
+    const editScope scope(this, item, "cntRotateChange");
+    item->setRotation(angle);
+}
+void cntRouting::cntFontChange(int index)
+{
+    const editScope scope(this, item, "cntFontChange");
+    applyFamily(item, cntFontTable, index);
+}
+void cntRouting::cntSizeChange(int size)
+{
+    const editScope scope(this, item, "cntSizeChange");
+    applyPixelSize(item, size);
+}
+void cntRouting::cntIntervalChange(int interval)
+{
+    const editScope scope(this, item, "cntIntervalChange");
+    applySpacing(item, interval);
+}
+void cntRouting::cntModeChange(int index)
+{
+    const editScope scope(this, item, "cntModeChange");
+    applyDigits(item, index);
 }
 // Which of the printer's counters the item stands for; it does not change what is shown.
-void Widget::cntNameChange(int index)
+void cntRouting::cntNameChange(int index)
 {
-    const editScope scope(this, currentCntItem, "cntNameChange");
-    currentCntItem->name = index;
+    const editScope scope(this, item, "cntNameChange");
+    item->name = index;
 }
 
-void Widget::cnt2XChange(int x)
+void cnt2Routing::cnt2XChange(int x)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2XChange");
-    currentCnt2Item->setPos(x, currentCnt2Item->y());
+    const editScope scope(this, item, "cnt2XChange");
+    item->setPos(x, item->y());
 }
-void Widget::cnt2YChange(int y)
+void cnt2Routing::cnt2YChange(int y)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2YChange");
-    currentCnt2Item->setPos(currentCnt2Item->x(), y);
+    const editScope scope(this, item, "cnt2YChange");
+    item->setPos(item->x(), y);
 }
-void Widget::cnt2RotateChange(int angle)
+void cnt2Routing::cnt2RotateChange(int angle)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2RotateChange");
-    currentCnt2Item->setRotation(angle);
+    const editScope scope(this, item, "cnt2RotateChange");
+    item->setRotation(angle);
 }
-void Widget::cnt2FontChange(int index)
+void cnt2Routing::cnt2FontChange(int index)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2FontChange");
-    applyFamily(currentCnt2Item, cnt2FontTable, index);
+    const editScope scope(this, item, "cnt2FontChange");
+    applyFamily(item, cnt2FontTable, index);
 }
-void Widget::cnt2SizeChange(int size)
+void cnt2Routing::cnt2SizeChange(int size)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2SizeChange");
-    applyPixelSize(currentCnt2Item, size);
+    const editScope scope(this, item, "cnt2SizeChange");
+    applyPixelSize(item, size);
 }
-void Widget::cnt2IntervalChange(int interval)
+void cnt2Routing::cnt2IntervalChange(int interval)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2IntervalChange");
-    applySpacing(currentCnt2Item, interval);
+    const editScope scope(this, item, "cnt2IntervalChange");
+    applySpacing(item, interval);
 }
-void Widget::cnt2ModeChange(int index)
+void cnt2Routing::cnt2ModeChange(int index)
 {
-    const editScope scope(this, currentCnt2Item, "cnt2ModeChange");
-    applyDigits(currentCnt2Item, index);
+    const editScope scope(this, item, "cnt2ModeChange");
+    applyDigits(item, index);
 }
 
-void Widget::timeXChange(int x)
+void timeRouting::timeXChange(int x)
 {
-    const editScope scope(this, currentTimeItem, "timeXChange");
-    currentTimeItem->setPos(x, currentTimeItem->y());
+    const editScope scope(this, item, "timeXChange");
+    item->setPos(x, item->y());
 }
-void Widget::timeYChange(int y)
+void timeRouting::timeYChange(int y)
 {
-    const editScope scope(this, currentTimeItem, "timeYChange");
-    currentTimeItem->setPos(currentTimeItem->x(), y);
+    const editScope scope(this, item, "timeYChange");
+    item->setPos(item->x(), y);
 }
-void Widget::timeRotateChange(int angle)
+void timeRouting::timeRotateChange(int angle)
 {
-    const editScope scope(this, currentTimeItem, "timeRotateChange");
-    currentTimeItem->setRotation(angle);
+    const editScope scope(this, item, "timeRotateChange");
+    item->setRotation(angle);
 }
 // The time panel offers the counter list.
-void Widget::timeFontChange(int index)
+void timeRouting::timeFontChange(int index)
 {
-    const editScope scope(this, currentTimeItem, "timeFontChange");
-    applyFamily(currentTimeItem, cntFontTable, index);
+    const editScope scope(this, item, "timeFontChange");
+    applyFamily(item, cntFontTable, index);
 }
-void Widget::timeSizeChange(int size)
+void timeRouting::timeSizeChange(int size)
 {
-    const editScope scope(this, currentTimeItem, "timeSizeChange");
-    applyPixelSize(currentTimeItem, size);
+    const editScope scope(this, item, "timeSizeChange");
+    applyPixelSize(item, size);
 }
-void Widget::timeSpacingChange(int value)
+void timeRouting::timeSpacingChange(int value)
 {
-    const editScope scope(this, currentTimeItem, "timeSpacingChange");
-    applySpacing(currentTimeItem, value);
+    const editScope scope(this, item, "timeSpacingChange");
+    applySpacing(item, value);
 }
 
-void Widget::timeModeChange(QString timeModeStr)
+void timeRouting::timeModeChange(QString timeModeStr)
 {
-    const editScope scope(this, currentTimeItem, "timeModeChange");
-    currentTimeItem->mode = timeModeStr;
-    currentTimeItem->setPlainText(
-        currentTimeItem->timeText(currentTimeItem->dateTime, currentTimeItem->valid));
+    const editScope scope(this, item, "timeModeChange");
+    item->mode = timeModeStr;
+    item->setPlainText(item->timeText(item->dateTime, item->valid));
 }
 
 // The printer prints the print date plus that many months, minus one day; the item shows the same.
-void Widget::timeValidChange(int months)
+void timeRouting::timeValidChange(int months)
 {
-    const editScope scope(this, currentTimeItem, "timeValidChange");
-    currentTimeItem->valid = months;
-    currentTimeItem->setPlainText(currentTimeItem->timeText(currentTimeItem->dateTime, months));
+    const editScope scope(this, item, "timeValidChange");
+    item->valid = months;
+    item->setPlainText(item->timeText(item->dateTime, months));
 }

@@ -1,7 +1,8 @@
 #pragma once
 #include <QGraphicsItem>
 
-// Fixed type ids; the window's selection and the document writer dispatch on them.
+// Fixed type ids; stored designs, the writer and every dispatch on an item use them. The rest of what
+// is known per kind is in the table of itemkinds.h.
 enum itemTypeId : int {
     textItemType = QGraphicsItem::UserType + 3,  // 65539
     cnt2ItemType = QGraphicsItem::UserType + 4,  // 65540

@@ -3,6 +3,7 @@
 #include "designexport.h"
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
+#include "itemkinds.h"
 #include "scanfindings.h"
 #include "symbologytable.h"
 #include "textfamilyitem.h"
@@ -384,22 +385,7 @@ size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item)
 
 QString itemKindText(const QGraphicsItem &item)
 {
-    static const struct {
-        int type;
-        const char *text;
-    } kinds[] = {
-        {textItemType, QT_TRANSLATE_NOOP("placedScan", "文本")},
-        {cntItemType, QT_TRANSLATE_NOOP("placedScan", "计数器")},
-        {cnt2ItemType, QT_TRANSLATE_NOOP("placedScan", "计数器2")},
-        {barItemType, QT_TRANSLATE_NOOP("placedScan", "条码")},
-        {imageItemType, QT_TRANSLATE_NOOP("placedScan", "图片")},
-        {timeItemType, QT_TRANSLATE_NOOP("placedScan", "时间")},
-        {qrItemType, QT_TRANSLATE_NOOP("placedScan", "二维码")},
-    };
-    for (const auto &kind : kinds)
-        if (kind.type == item.type())
-            return QCoreApplication::translate("placedScan", kind.text);
-    return QCoreApplication::translate("placedScan", "其他");
+    return itemKindName(item.type());
 }
 
 std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,

@@ -171,11 +171,11 @@ private:
             return a.qr();
         case 2:
             w.buttonItemsClicked(6);
-            w.QRCodeScaleChange(0);
+            WidgetTestAccess(w).kind<qrRouting>().QRCodeScaleChange(0);
             return a.qr();
         case 3:
             w.buttonItemsClicked(5);
-            w.imageSelectChange();
+            WidgetTestAccess(w).kind<imageRouting>().imageSelectChange();
             return a.image();
         default:
             w.buttonItemsClicked(1);

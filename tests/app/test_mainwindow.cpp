@@ -226,14 +226,14 @@ private slots:
         QVERIFY(!a.currents().contains(cnt));
 
         // Every routing path that could touch the deleted counter reaches the off-scene item instead.
-        w.cntXChange(50);
-        w.cntYChange(20);
-        w.cntRotateChange(90);
-        w.cntFontChange(3);
-        w.cntSizeChange(60);
-        w.cntIntervalChange(4);
-        w.cntModeChange(2);
-        w.cntNameChange(1);
+        WidgetTestAccess(w).kind<cntRouting>().cntXChange(50);
+        WidgetTestAccess(w).kind<cntRouting>().cntYChange(20);
+        WidgetTestAccess(w).kind<cntRouting>().cntRotateChange(90);
+        WidgetTestAccess(w).kind<cntRouting>().cntFontChange(3);
+        WidgetTestAccess(w).kind<cntRouting>().cntSizeChange(60);
+        WidgetTestAccess(w).kind<cntRouting>().cntIntervalChange(4);
+        WidgetTestAccess(w).kind<cntRouting>().cntModeChange(2);
+        WidgetTestAccess(w).kind<cntRouting>().cntNameChange(1);
         QVERIFY(!w.designScene()->items().contains(a.cnt()));
         QCOMPARE(a.cnt()->pos(), QPointF(50, 20));
 
@@ -255,15 +255,15 @@ private slots:
         QVERIFY(w.designScene()->items().isEmpty());
         for (QGraphicsItem *current : a.currents())
             QVERIFY(current && !current->scene());
-        w.textXChange(3);
-        w.timeModeChange("hh");
-        w.barModeChange(1);
-        w.barHeightChange(100);
-        w.barTextStateChange(false);
-        w.imageWidthChange(10);
-        w.imageConverseChange();
-        w.QRCodeLevelChange(1);
-        w.QRCodeConverseChange(1);
+        WidgetTestAccess(w).kind<textRouting>().textXChange(3);
+        WidgetTestAccess(w).kind<timeRouting>().timeModeChange("hh");
+        WidgetTestAccess(w).kind<barRouting>().barModeChange(1);
+        WidgetTestAccess(w).kind<barRouting>().barHeightChange(100);
+        WidgetTestAccess(w).kind<barRouting>().barTextStateChange(false);
+        WidgetTestAccess(w).kind<imageRouting>().imageWidthChange(10);
+        WidgetTestAccess(w).kind<imageRouting>().imageConverseChange();
+        WidgetTestAccess(w).kind<qrRouting>().QRCodeLevelChange(1);
+        WidgetTestAccess(w).kind<qrRouting>().QRCodeConverseChange(1);
         a.ui()->lineEdit->setText("Z");
         w.on_editPushButton_clicked();
         QVERIFY(w.designScene()->items().isEmpty());

@@ -176,8 +176,9 @@ private:
     QWidget *panelFor(Widget &w, int tool)
     {
         w.buttonItemsClicked(tool);
+        // A picture the checker finds beside the document.
         if (tool == 5)
-            w.imageSelectChange(); // a picture the checker finds beside the document
+            WidgetTestAccess(w).kind<imageRouting>().imageSelectChange();
         for (QScrollArea *area : w.findChildren<QScrollArea *>())
             if (area->isVisibleTo(&w))
                 return area->widget();

@@ -51,15 +51,15 @@ private slots:
         };
         for (int id : {1, 2, 4, 5, 6, 7})
             step([&] { w.buttonItemsClicked(id); });
-        step([&] { w.textXChange(300); });
-        step([&] { w.textFontChange(3); });
-        step([&] { w.cntModeChange(2); });
-        step([&] { w.timeModeChange("yyyy-MM-dd"); });
-        step([&] { w.barModeChange(6); });
-        step([&] { w.barTextStateChange(false); });
-        step([&] { w.imageWidthChange(120); });
-        step([&] { w.imageConverseChange(); });
-        step([&] { w.QRCodeLevelChange(0); });
+        step([&] { WidgetTestAccess(w).kind<textRouting>().textXChange(300); });
+        step([&] { WidgetTestAccess(w).kind<textRouting>().textFontChange(3); });
+        step([&] { WidgetTestAccess(w).kind<cntRouting>().cntModeChange(2); });
+        step([&] { WidgetTestAccess(w).kind<timeRouting>().timeModeChange("yyyy-MM-dd"); });
+        step([&] { WidgetTestAccess(w).kind<barRouting>().barModeChange(6); });
+        step([&] { WidgetTestAccess(w).kind<barRouting>().barTextStateChange(false); });
+        step([&] { WidgetTestAccess(w).kind<imageRouting>().imageWidthChange(120); });
+        step([&] { WidgetTestAccess(w).kind<imageRouting>().imageConverseChange(); });
+        step([&] { WidgetTestAccess(w).kind<qrRouting>().QRCodeLevelChange(0); });
         step([&] {
             w.itemSelected(a.bar());
             a.editor()->setText("ABC-123");
@@ -123,7 +123,7 @@ private slots:
         w.buttonItemsClicked(4);
         const int timeStart = w.undoStack()->count();
         for (const char *format : {"yy/MM/dd", "dd.MM.yyyy"})
-            w.timeModeChange(format);
+            WidgetTestAccess(w).kind<timeRouting>().timeModeChange(format);
         QCOMPARE(w.undoStack()->count(), timeStart + 2);
         w.undoStack()->undo();
         QCOMPARE(a.time()->mode, QString("yy/MM/dd"));
@@ -197,7 +197,7 @@ private slots:
     void editsOfItemsOutsideTheDesignAreNotSteps()
     {
         Widget w;
-        w.textXChange(40);
+        WidgetTestAccess(w).kind<textRouting>().textXChange(40);
         QCOMPARE(w.undoStack()->count(), 0);
         QVERIFY(!w.isWindowModified());
     }
@@ -316,12 +316,12 @@ private slots:
         a.bar()->content = "ABC";
         a.bar()->mode = 6;
         a.bar()->regenerate();
-        from.copySelection();
+        WidgetTestAccess(from).canvas()->copySelection();
         QVERIFY(QApplication::clipboard()->text().startsWith("[BarItemInfo]"));
         // Pasted where the originals are: offset, then on past the original's right quiet zone (10 modules
         // of 5 px), selected and shown in the panel.
         const qreal originalRight = a.bar()->sceneBoundingRect().right();
-        from.pasteSections();
+        WidgetTestAccess(from).canvas()->pasteSections();
         QCOMPARE(from.designScene()->items().size(), 2);
         QCOMPARE(a.bar()->pos(), QPointF(qCeil(originalRight) + 50, 20));
         QCOMPARE(from.designScene()->selectedItems(), QList<QGraphicsItem *>{a.bar()});
@@ -331,7 +331,7 @@ private slots:
         // left quiet zone (10 modules of 5 px) clear of the text there.
         to.buttonItemsClicked(1);
         const int right = int(b.text()->sceneBoundingRect().right());
-        to.pasteSections();
+        WidgetTestAccess(to).canvas()->pasteSections();
         QCOMPARE(to.designScene()->items().size(), 2);
         QCOMPARE(b.bar()->pos(), QPointF(right + 50, 0));
         QCOMPARE(b.bar()->mode, 6);
@@ -344,7 +344,7 @@ private slots:
         Widget w;
         for (const char *junk : {"", "hello", "[BarItemInfo]\nBarAtX =zzz", "[FileInfo]\r\n[FileInfo]"}) {
             QApplication::clipboard()->setText(QString::fromUtf8(junk));
-            w.pasteSections();
+            WidgetTestAccess(w).canvas()->pasteSections();
         }
         // Sections without values make items with defaults; nothing else may come of it.
         for (QGraphicsItem *item : w.designScene()->items())
@@ -365,7 +365,7 @@ private slots:
         QCOMPARE(a.ui()->graphicsView->transform().m11(), 0.58);
         for (int i = 0; i < 4; ++i)
             w.buttonItemsClicked(7);
-        w.zoomToFit();
+        WidgetTestAccess(w).canvas()->zoomToFit();
         QGraphicsView *view = a.ui()->graphicsView;
         const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
         QVERIFY(shown.contains(QRectF(0, 0, designRightEdge(*w.designScene()), 300).adjusted(1, 1, -1, -1)));

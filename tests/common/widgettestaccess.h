@@ -1,13 +1,10 @@
 #pragma once
 // Tests reach the main window's private state through this friend: its current items, its off-scene
-// initial items, its form and its panels.
-#include "diagrambaritem.h"
-#include "diagramcnt2item.h"
-#include "diagramcntitem.h"
-#include "diagramimageitem.h"
-#include "diagramqrcodeitem.h"
-#include "diagramtextitem.h"
-#include "diagramtimeitem.h"
+// initial items, its form and its panels (each kind's, through the window's per-kind container).
+#include "canvasedit.h"
+#include "kindpanels.h"
+#include "routingmedia.h"
+#include "routingtext.h"
 #include "ui_widget.h"
 #include "widget.h"
 
@@ -25,37 +22,44 @@ public:
     QString path() const { return w.currentFilePath; }
     void setTheme(const QString &language, const QString &theme)
     {
-        w.languageFile = language;
-        w.themeName = theme;
+        w.kinds->get<qrRouting>().languageFile = language;
+        w.kinds->get<qrRouting>().themeName = theme;
     }
 
-    diagramTextItem *text() { return w.currentTextItem; }
-    diagramCntItem *cnt() { return w.currentCntItem; }
-    diagramCnt2Item *cnt2() { return w.currentCnt2Item; }
-    diagramTimeItem *time() { return w.currentTimeItem; }
-    diagramBarItem *bar() { return w.currentBarItem; }
-    diagramImageItem *image() { return w.currentImageItem; }
-    diagramQRCodeItem *qr() { return w.currentQRCodeItem; }
+    canvasEdit *canvas() { return w.canvas; }
+    QWidget *panelOf(itemKind kind) { return (*w.kinds)[kind].panelWidget(); }
+    template <typename Routing> Routing &kind() const { return w.kinds->get<Routing>(); }
+
+    diagramTextItem *text() { return kind<textRouting>().currentItem(); }
+    diagramCntItem *cnt() { return kind<cntRouting>().currentItem(); }
+    diagramCnt2Item *cnt2() { return kind<cnt2Routing>().currentItem(); }
+    diagramTimeItem *time() { return kind<timeRouting>().currentItem(); }
+    diagramBarItem *bar() { return kind<barRouting>().currentItem(); }
+    diagramImageItem *image() { return kind<imageRouting>().currentItem(); }
+    diagramQRCodeItem *qr() { return kind<qrRouting>().currentItem(); }
+    // In the order text, counter 1, counter 2, time, barcode, image, QR code.
     QList<QGraphicsItem *> currents() const
     {
-        return QList<QGraphicsItem *>()
-               << w.currentTextItem << w.currentCntItem << w.currentCnt2Item << w.currentTimeItem
-               << w.currentBarItem << w.currentImageItem << w.currentQRCodeItem;
+        QList<QGraphicsItem *> items;
+        for (const auto &routing : w.kinds->all())
+            items << routing->current();
+        return items;
     }
     QList<QGraphicsItem *> initials() const
     {
-        return QList<QGraphicsItem *>()
-               << w.initialTextItem << w.initialCntItem << w.initialCnt2Item << w.initialTimeItem
-               << w.initialBarItem << w.initialImageItem << w.initialQRCodeItem;
+        QList<QGraphicsItem *> items;
+        for (const auto &routing : w.kinds->all())
+            items << routing->initial();
+        return items;
     }
 
-    textSetting *textPanel() { return w.m_textSetting; }
-    timeSetting *timePanel() { return w.m_timeSetting; }
-    cntSetting *cntPanel() { return w.m_cntSetting; }
-    cnt2Setting *cnt2Panel() { return w.m_cnt2Setting; }
-    QWidget *barPanel() { return w.ui->barScrollArea->widget(); }
-    QWidget *imagePanel() { return w.ui->imageScrollArea->widget(); }
-    QWidget *qrPanel() { return w.ui->QRScrollArea->widget(); }
+    textSetting *textPanel() { return kind<textRouting>().panel; }
+    timeSetting *timePanel() { return kind<timeRouting>().panel; }
+    cntSetting *cntPanel() { return kind<cntRouting>().panel; }
+    cnt2Setting *cnt2Panel() { return kind<cnt2Routing>().panel; }
+    QWidget *barPanel() { return kind<barRouting>().panel; }
+    QWidget *imagePanel() { return kind<imageRouting>().panel; }
+    QWidget *qrPanel() { return kind<qrRouting>().panel; }
 
     Widget &w;
 };

@@ -509,10 +509,10 @@ private slots:
         QCOMPARE(w.designScene()->sceneRect(), rect);
         QCOMPARE(a.currents(), a.initials());
         // Edits after New reach the off-scene items, never a destroyed one.
-        w.textXChange(5);
-        w.barModeChange(2);
-        w.imageWidthChange(10);
-        w.QRCodeScaleChange(3);
+        WidgetTestAccess(w).kind<textRouting>().textXChange(5);
+        WidgetTestAccess(w).kind<barRouting>().barModeChange(2);
+        WidgetTestAccess(w).kind<imageRouting>().imageWidthChange(10);
+        WidgetTestAccess(w).kind<qrRouting>().QRCodeScaleChange(3);
         script.answers = QStringList{QString()};
         w.saveActionSlot(); // untitled again: the dialog is asked
         QCOMPARE(script.titles.size(), 2);

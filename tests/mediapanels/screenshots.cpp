@@ -1,6 +1,7 @@
 // Saves pictures of the designer for the README: the main window with each property panel shown and the
 // two dialogs, rendered by the real widgets on Qt's offscreen platform. Run by scripts/screenshots.sh.
 //   spr-screenshots <output folder> <file prefix> [translation .qm path]
+#include "canvasedit.h"
 #include "diagramscene.h"
 #include "diagramtimeitem.h"
 #include "modalhooks.h"
@@ -150,7 +151,7 @@ int main(int argc, char *argv[])
     window.resize(1400, 760);
     QApplication::processEvents();
     select(window, barcode);
-    window.zoomToFit();
+    window.findChild<canvasEdit *>()->zoomToFit();
     save(window, "resized");
 
     // The canvas's context menu, pictured over the window while it is open; then it is closed.
@@ -176,7 +177,7 @@ int main(int argc, char *argv[])
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
     QApplication::sendEvent(view->viewport(), &menuEvent);
     window.resize(870, 590);
-    window.zoomToStart();
+    window.findChild<canvasEdit *>()->zoomToStart();
     QApplication::processEvents();
 
     // The two dialogs, each pictured while it runs; then they are dismissed.

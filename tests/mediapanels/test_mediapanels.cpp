@@ -270,7 +270,7 @@ void MediaPanelsTest::barcodeRefusalNamesTheCharacter()
     Widget w;
     WidgetTestAccess a(w);
     w.buttonItemsClicked(7);
-    w.barModeChange(mode);
+    WidgetTestAccess(w).kind<barRouting>().barModeChange(mode);
     QStringList texts, details;
     modalHooks::setMessageBoxRunner([&](QMessageBox &box) {
         texts << box.text();
@@ -638,10 +638,10 @@ void MediaPanelsTest::qrConverseRoutingRegenerates()
     Widget w;
     WidgetTestAccess a(w);
     w.buttonItemsClicked(6);
-    w.QRCodeConverseChange(1);
+    WidgetTestAccess(w).kind<qrRouting>().QRCodeConverseChange(1);
     QVERIFY(a.qr()->converse);
     QCOMPARE(a.qr()->pixmap().size(), QSize(299, 299));
-    w.QRCodeConverseChange(0);
+    WidgetTestAccess(w).kind<qrRouting>().QRCodeConverseChange(0);
     QVERIFY(!a.qr()->converse);
     QCOMPARE(a.qr()->pixmap().size(), QSize(273, 273));
 }

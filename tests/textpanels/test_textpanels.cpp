@@ -388,21 +388,21 @@ private slots:
         QCOMPARE(a.text()->itemFont.family(), QString("DejaVu Sans"));
         QCOMPARE(a.text()->font().family(), QString("DejaVu Sans"));
 
-        w.cntFontChange(15);
+        WidgetTestAccess(w).kind<cntRouting>().cntFontChange(15);
         QCOMPARE(a.cnt()->font().family(), QString("simsun"));
-        w.cntFontChange(2);
+        WidgetTestAccess(w).kind<cntRouting>().cntFontChange(2);
         QCOMPARE(a.cnt()->font().family(), QString("Microsoft Yahei"));
-        w.cntFontChange(-1);
+        WidgetTestAccess(w).kind<cntRouting>().cntFontChange(-1);
         QCOMPARE(a.cnt()->font().family(), QString("simsun"));
-        w.timeFontChange(15);
+        WidgetTestAccess(w).kind<timeRouting>().timeFontChange(15);
         QCOMPARE(a.time()->font().family(), QString("simsun"));
-        w.timeFontChange(14);
+        WidgetTestAccess(w).kind<timeRouting>().timeFontChange(14);
         QCOMPARE(a.time()->font().family(), QString("??????01"));
         combo(a.cnt2Panel(), "cnt2FontCombo")->setCurrentIndex(12);
         QCOMPARE(a.cnt2()->font().family(), QString("Arcade"));
-        w.cnt2FontChange(16);
+        WidgetTestAccess(w).kind<cnt2Routing>().cnt2FontChange(16);
         QCOMPARE(a.cnt2()->font().family(), QString("simsun"));
-        w.textFontChange(16);
+        WidgetTestAccess(w).kind<textRouting>().textFontChange(16);
         QCOMPARE(a.text()->font().family(), QString("simsun"));
     }
 
@@ -422,9 +422,9 @@ private slots:
         spin(a.cnt2Panel(), "cnt2IntervalSpin")->setValue(5);
         QCOMPARE(a.cnt2()->itemFont.letterSpacing(), 5.0);
         // Values come as they are: the routing itself sets no limits.
-        w.textSizeChange(1000);
+        WidgetTestAccess(w).kind<textRouting>().textSizeChange(1000);
         QCOMPARE(a.text()->font().pixelSize(), 1000);
-        w.textIntervalChange(-500);
+        WidgetTestAccess(w).kind<textRouting>().textIntervalChange(-500);
         QCOMPARE(a.text()->font().letterSpacing(), -500.0);
         // The family stays whatever was chosen before.
         QCOMPARE(a.text()->font().family(), QString("simsun"));
@@ -450,21 +450,21 @@ private slots:
         w.buttonItemsClicked(2);
         diagramCntItem *cnt = a.cnt();
         QCOMPARE(cnt->mode, 6);
-        w.cntModeChange(2);
+        WidgetTestAccess(w).kind<cntRouting>().cntModeChange(2);
         QCOMPARE(cnt->mode, 3);
         QCOMPARE(cnt->toPlainText(), QString("000"));
-        w.cntModeChange(5);
+        WidgetTestAccess(w).kind<cntRouting>().cntModeChange(5);
         cnt->setPlainText("changed");
-        w.cntModeChange(9);
+        WidgetTestAccess(w).kind<cntRouting>().cntModeChange(9);
         QCOMPARE(cnt->mode, 6);
         QCOMPARE(cnt->toPlainText(), QString("000000"));
-        w.cntModeChange(-1);
+        WidgetTestAccess(w).kind<cntRouting>().cntModeChange(-1);
         QCOMPARE(cnt->mode, 6);
 
-        w.cnt2ModeChange(0);
+        WidgetTestAccess(w).kind<cnt2Routing>().cnt2ModeChange(0);
         QCOMPARE(a.cnt2()->mode, 1);
         QCOMPARE(a.cnt2()->toPlainText(), QString("0"));
-        w.cnt2ModeChange(8);
+        WidgetTestAccess(w).kind<cnt2Routing>().cnt2ModeChange(8);
         QCOMPARE(a.cnt2()->mode, 1);
     }
 
@@ -487,11 +487,11 @@ private slots:
         diagramTimeItem *time = a.time();
         time->dateTime = QDateTime(QDate(2018, 11, 1), QTime(6, 5, 4));
         time->valid = 12;
-        w.timeModeChange("yyyy/MM/dd");
+        WidgetTestAccess(w).kind<timeRouting>().timeModeChange("yyyy/MM/dd");
         QCOMPARE(time->mode, QString("yyyy/MM/dd"));
         QCOMPARE(time->toPlainText(), QString("2019/10/31"));
         time->valid = 0;
-        w.timeModeChange("hh:mm:ss");
+        WidgetTestAccess(w).kind<timeRouting>().timeModeChange("hh:mm:ss");
         QCOMPARE(time->toPlainText(), QString("06:05:04"));
     }
 
@@ -588,7 +588,7 @@ private slots:
         });
         QTest::mouseClick(change, Qt::LeftButton);
         QCOMPARE(a.time()->mode, QString("yyyy/MM/dd hh:mm:ss"));
-        w.timeModeChange("yy/MM/dd");
+        WidgetTestAccess(w).kind<timeRouting>().timeModeChange("yy/MM/dd");
         QTest::mouseClick(change, Qt::LeftButton);
         QCOMPARE(a.time()->mode, QString("yy/MM/dd"));
         QCOMPARE(shown, QString("16/07/01"));

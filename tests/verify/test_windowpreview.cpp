@@ -86,7 +86,7 @@ void windowPreviewTest::verdictsFollowEdits()
     window->on_editPushButton_clicked();
     QCOMPARE(verdictOf(access.barPanel()),
              QString("✓ 6901234567892\n输入的校验位 “9” 与计算出的校验位 2 不同，条码中是 2"));
-    window->barModeChange(2);
+    access.kind<barRouting>().barModeChange(2);
     QCOMPARE(verdictOf(access.barPanel()), QString("✓ 6901234567899"));
     access.editor()->setText("lower");
     window->on_editPushButton_clicked();
@@ -94,7 +94,7 @@ void windowPreviewTest::verdictsFollowEdits()
 
     window->buttonItemsClicked(6);
     QCOMPARE(verdictOf(access.qrPanel()), QString("✓ TALMOR_K3"));
-    window->QRCodeConverseChange(1);
+    access.kind<qrRouting>().QRCodeConverseChange(1);
     QCOMPARE(verdictOf(access.qrPanel()), QString("✓ TALMOR_K3"));
 }
 
@@ -189,7 +189,7 @@ void windowPreviewTest::validityShowsTheExpiryDate()
     window->buttonItemsClicked(4);
     diagramTimeItem *time = access.time();
     time->dateTime = QDateTime(QDate(2018, 11, 1), QTime(8, 0));
-    window->timeModeChange("yyyy/MM/dd");
+    access.kind<timeRouting>().timeModeChange("yyyy/MM/dd");
     auto *valid = access.timePanel()->findChild<QSpinBox *>("timeValidSpin");
     QCOMPARE(valid->maximum(), 120);
     const int steps = window->undoStack()->count();
