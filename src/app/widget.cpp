@@ -441,7 +441,7 @@ void Widget::on_editPushButton_clicked()
     const contentRow rows[] = {
         {3, currentBarItem,
          [this, &text] {
-             currentBarItem->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
+             currentBarItem->content = text.isEmpty() ? diagramBarItem::defaultContent() : text;
              showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
          }},
         {7, currentQRCodeItem,
