@@ -570,7 +570,7 @@ void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectio
     for (int i = 0; i < section.rowCount; ++i) {
         const keyRow &row = section.rows[i];
         missing += lines->atEnd();
-        row.read(item, where, keyValue(row.key, row.form, row.low, row.high));
+        readValue(row, item, where, keyValue(row.key, row.form, row.low, row.high));
         rowLines[size_t(i)] = lines->lineNumber();
     }
     if (missing > 0)
