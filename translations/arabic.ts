@@ -1725,8 +1725,8 @@
             <translation>ينتهي الملف داخل هذا القسم: آخر %1 من أسطر مفاتيحه الـ%2 مفقودة وتُقرأ 0 أو فارغة</translation>
         </message>
         <message>
-            <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
-            <translation>BarContent فارغ: يعرض المصمم 6901234567892، ولا تتلقى الطابعة أي محتوى</translation>
+            <source>BarContent 为空：设计软件显示 %1，打印机得不到内容</source>
+            <translation>BarContent فارغ: يعرض المصمم %1، ولا تتلقى الطابعة أي محتوى</translation>
         </message>
         <message>
             <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>

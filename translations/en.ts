@@ -1725,8 +1725,8 @@
             <translation>the file ends inside this section: the last %1 of its %2 key lines are missing and read as 0 or empty</translation>
         </message>
         <message>
-            <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
-            <translation>BarContent is empty: the designer shows 6901234567892, the printer gets no content</translation>
+            <source>BarContent 为空：设计软件显示 %1，打印机得不到内容</source>
+            <translation>BarContent is empty: the designer shows %1, the printer gets no content</translation>
         </message>
         <message>
             <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>

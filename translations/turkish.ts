@@ -1725,8 +1725,8 @@
             <translation>dosya bu bölümün içinde bitiyor: %2 anahtar satırından son %1 tanesi eksik ve 0 ya da boş olarak okunur</translation>
         </message>
         <message>
-            <source>BarContent 为空：设计软件显示 6901234567892，打印机得不到内容</source>
-            <translation>BarContent boş: tasarımcı 6901234567892 gösterir, yazıcıya hiçbir içerik gitmez</translation>
+            <source>BarContent 为空：设计软件显示 %1，打印机得不到内容</source>
+            <translation>BarContent boş: tasarımcı %1 gösterir, yazıcıya hiçbir içerik gitmez</translation>
         </message>
         <message>
             <source>BarContent %1 不被该码制接受（代码 %2：%3）；%4</source>

@@ -52,7 +52,7 @@ qrRouting::qrRouting(Widget *window) : kindRoutingOf(window, kind)
 // "完成" on a barcode; an empty editor gives the default content.
 void barRouting::applyContent(const QString &text)
 {
-    item->content = text.isEmpty() ? QStringLiteral("6901234567891") : text;
+    item->content = text.isEmpty() ? diagramBarItem::defaultContent() : text;
     showBarcodeFormatErrorBox(item->regenerate(), *item);
 }
 

@@ -1,12 +1,10 @@
 #include "undocommands.h"
 
 #include "diagrambaritem.h"
-#include "diagramcnt2item.h"
-#include "diagramcntitem.h"
 #include "diagramimageitem.h"
 #include "diagramqrcodeitem.h"
-#include "diagramtextitem.h"
-#include "diagramtimeitem.h"
+#include "itemfields.h"
+#include "textfamilyitem.h"
 
 #include <QGraphicsScene>
 
@@ -14,28 +12,16 @@ struct itemSnapshot::fields {
     int type = 0;
     QPointF pos;
     qreal rotation = 0;
-    // Text family.
+    // Text family: the working font and what the item shows.
     QString plainText;
     QFont shownFont;
     QFont itemFont;
-    QString content;
-    quint32 extStart = 1, extEnd = 1, extCur = 1;
-    QString extPath;
-    bool isExtVariable = false, isAllPrinted = false;
-    int value = 0, mode = 0, name = 0;
-    QDateTime dateTime;
-    QString timeMode;
-    int modeIndex = 0, valid = 0;
-    bool userDefined = false;
-    // Pictures.
+    // Pictures: shown, and the natural one they are made from.
     QPixmap shown;
     QPixmap natural;
-    bool isTextOn = true;
-    int lineWidth = 0, lineHeight = 0;
-    QString pixPath;
     QString missingFile;
-    bool isColorConverse = false;
-    qrCodeRecord qr;
+    // One value per field of the kind's field list.
+    std::vector<QVariant> values;
 };
 
 namespace
@@ -52,7 +38,7 @@ template <typename T> void sync(bool toItem, T &itemField, T &snapField)
         snapField = itemField;
 }
 
-template <typename I> void syncText(fields &f, I &i, bool toItem)
+void syncText(fields &f, textFamilyItem &i, bool toItem)
 {
     sync(toItem, i.itemFont, f.itemFont);
     if (toItem) {
@@ -64,16 +50,6 @@ template <typename I> void syncText(fields &f, I &i, bool toItem)
     }
 }
 
-template <typename I> void syncExternalData(fields &f, I &i, bool toItem)
-{
-    sync(toItem, i.extDataStartLine, f.extStart);
-    sync(toItem, i.extDataEndLine, f.extEnd);
-    sync(toItem, i.extDataCurLine, f.extCur);
-    sync(toItem, i.extDataFilePath, f.extPath);
-    sync(toItem, i.isExtVariable, f.isExtVariable);
-    sync(toItem, i.isAllPrinted, f.isAllPrinted);
-}
-
 // Reading makes a deferred picture first, so the snapshot holds pixels, never a picture still to come.
 void syncShownPicture(fields &f, deferredPixmapItem &i, bool toItem)
 {
@@ -83,70 +59,55 @@ void syncShownPicture(fields &f, deferredPixmapItem &i, bool toItem)
         f.shown = i.pixmap();
 }
 
-void syncFields(fields &f, QGraphicsItem *item, bool toItem)
+// What an item shows beside its fields: the text and fonts, or the pictures.
+void syncShown(fields &f, QGraphicsItem *item, bool toItem)
 {
     switch (item->type()) {
-    case textItemType: {
-        auto &i = static_cast<diagramTextItem &>(*item);
-        syncText(f, i, toItem);
-        sync(toItem, i.content, f.content);
-        syncExternalData(f, i, toItem);
+    case textItemType:
+    case cntItemType:
+    case cnt2ItemType:
+    case timeItemType:
+        syncText(f, static_cast<textFamilyItem &>(*item), toItem);
         break;
-    }
-    case cntItemType: {
-        auto &i = static_cast<diagramCntItem &>(*item);
-        syncText(f, i, toItem);
-        sync(toItem, i.value, f.value);
-        sync(toItem, i.mode, f.mode);
-        sync(toItem, i.name, f.name);
-        break;
-    }
-    case cnt2ItemType: {
-        auto &i = static_cast<diagramCnt2Item &>(*item);
-        syncText(f, i, toItem);
-        sync(toItem, i.value, f.value);
-        sync(toItem, i.mode, f.mode);
-        break;
-    }
-    case timeItemType: {
-        auto &i = static_cast<diagramTimeItem &>(*item);
-        syncText(f, i, toItem);
-        sync(toItem, i.dateTime, f.dateTime);
-        sync(toItem, i.mode, f.timeMode);
-        sync(toItem, i.modeIndex, f.modeIndex);
-        sync(toItem, i.valid, f.valid);
-        sync(toItem, i.userDefined, f.userDefined);
-        break;
-    }
     case barItemType: {
         auto &i = static_cast<diagramBarItem &>(*item);
         syncShownPicture(f, i, toItem);
         sync(toItem, i.barPixmap, f.natural);
-        sync(toItem, i.content, f.content);
-        sync(toItem, i.mode, f.mode);
-        sync(toItem, i.isTextOn, f.isTextOn);
-        sync(toItem, i.lineWidth, f.lineWidth);
-        sync(toItem, i.lineHeight, f.lineHeight);
-        syncExternalData(f, i, toItem);
         break;
     }
     case imageItemType: {
         auto &i = static_cast<diagramImageItem &>(*item);
         sync(toItem, i.sourcePixmap, f.natural);
         syncShownPicture(f, i, toItem);
-        sync(toItem, i.pixPath, f.pixPath);
         sync(toItem, i.missingFile, f.missingFile);
-        sync(toItem, i.isColorConverse, f.isColorConverse);
         break;
     }
     case qrItemType: {
         auto &i = static_cast<diagramQRCodeItem &>(*item);
         syncShownPicture(f, i, toItem);
-        sync<qrCodeRecord>(toItem, i, f.qr);
+        sync(toItem, i.qrPixmap, f.natural);
         break;
     }
     default:
         break;
+    }
+}
+
+void syncFields(fields &f, QGraphicsItem *item, bool toItem)
+{
+    syncShown(f, item, toItem);
+    const itemFieldList *list = itemFieldsOf(item->type());
+    if (!list)
+        return;
+    size_t k = 0;
+    for (int r = 0; r < list->count; ++r) {
+        const itemField &row = list->rows[r];
+        if (!row.isField())
+            continue;
+        if (toItem)
+            row.set(*item, f.values[k++]);
+        else
+            f.values.push_back(row.get(*item));
     }
 }
 } // namespace

@@ -12,9 +12,14 @@
 #include <QPushButton>
 #include <QStyleOptionGraphicsItem>
 
-diagramBarItem::diagramBarItem(QGraphicsItem *parent) : deferredPixmapItem(parent), content("6901234567892")
+diagramBarItem::diagramBarItem(QGraphicsItem *parent) : deferredPixmapItem(parent), content(defaultContent())
 {
     setItemFlags();
+}
+
+QString diagramBarItem::defaultContent()
+{
+    return QStringLiteral("6901234567892");
 }
 
 diagramBarItem::~diagramBarItem() = default;

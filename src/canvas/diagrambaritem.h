@@ -10,6 +10,8 @@ class diagramBarItem : public deferredPixmapItem
 public:
     explicit diagramBarItem(QGraphicsItem *parent = nullptr);
     ~diagramBarItem() override;
+    // The content a new item shows, and what stands in for an empty one (applied or read).
+    static QString defaultContent();
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
     int type() const override { return barItemType; }

@@ -55,25 +55,6 @@ void addTextFamily(QJsonObject &out, const textFamilyItem &item)
     out["letterSpacing"] = font.letterSpacing();
 }
 
-// Fields that travel through no key line but belong to the item classes.
-void addOtherFields(QJsonObject &out, const QGraphicsItem &item)
-{
-    switch (item.type()) {
-    case cntItemType:
-        out["value"] = static_cast<const diagramCntItem &>(item).value;
-        break;
-    case cnt2ItemType:
-        out["value"] = static_cast<const diagramCnt2Item &>(item).value;
-        out["mode"] = static_cast<const diagramCnt2Item &>(item).mode;
-        break;
-    case timeItemType:
-        out["dateTime"] = static_cast<const diagramTimeItem &>(item).dateTime.toString(Qt::ISODate);
-        break;
-    default:
-        break;
-    }
-}
-
 QJsonObject itemJson(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
                      const previewValues &printAt, const PrinterResolution &printer)
 {
@@ -82,14 +63,14 @@ QJsonObject itemJson(const QGraphicsScene &scene, const QRectF &page, const QGra
     out["x"] = item.x();
     out["y"] = item.y();
     out["rotation"] = item.rotation();
-    if (const sectionSpec *section = sectionForType(item.type())) {
-        for (int i = 0; i < section->rowCount; ++i) {
-            const keyRow &row = section->rows[i];
+    // Every item field, those no key line carries included.
+    if (const itemFieldList *fields = itemFieldsOf(item.type())) {
+        for (int i = 0; i < fields->count; ++i) {
+            const itemField &row = fields->rows[i];
             if (row.json)
-                out[row.fieldName(section->prefixLength)] = row.json(item);
+                out[row.fieldName(fields->prefixLength)] = row.json(item);
         }
     }
-    addOtherFields(out, item);
     if (const auto *text = dynamic_cast<const textFamilyItem *>(&item))
         addTextFamily(out, *text);
     if (const auto *picture = dynamic_cast<const deferredPixmapItem *>(&item)) {

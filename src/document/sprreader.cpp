@@ -570,7 +570,7 @@ void sprReader::readRows(const sectionSpec &section, QGraphicsItem &item, sectio
     for (int i = 0; i < section.rowCount; ++i) {
         const keyRow &row = section.rows[i];
         missing += lines->atEnd();
-        row.read(item, where, keyValue(row.key, row.form, row.low, row.high));
+        readValue(row, item, where, keyValue(row.key, row.form, row.low, row.high));
         rowLines[size_t(i)] = lines->lineNumber();
     }
     if (missing > 0)
@@ -671,9 +671,10 @@ void sprReader::buildBarcode(const sectionSpec &section)
     place(item, where);
     const int contentLine = lineOf(section, "BarContent");
     if (item->content.isEmpty()) {
-        note(contentLine, QCoreApplication::translate(
-                              "sprReader", "BarContent 为空：设计软件显示 6901234567892，打印机得不到内容"));
-        item->content = QStringLiteral("6901234567892");
+        item->content = diagramBarItem::defaultContent();
+        note(contentLine,
+             QCoreApplication::translate("sprReader", "BarContent 为空：设计软件显示 %1，打印机得不到内容")
+                 .arg(item->content));
     }
     if (item->mode < 0 || item->mode > 6)
         item->mode = defaultMode;

@@ -37,7 +37,7 @@ void writeSection(QString &out, const sectionSpec &section, const QGraphicsItem 
     out += QLatin1String(section.header);
     out += lineEnd;
     for (int i = 0; i < section.rowCount; ++i)
-        writeKey(out, section.rows[i].key, section.rows[i].write(item));
+        writeKey(out, section.rows[i].key, writeValue(section.rows[i], item));
 }
 
 } // namespace

@@ -24,14 +24,7 @@ barSetting::~barSetting()
 
 void barSetting::loadFromItem(const diagramBarItem *item)
 {
-    panelLoad::loadSpin(ui->barXSpin, item->x());
-    panelLoad::loadY(ui->barYSpin, *item);
-    panelLoad::loadSpin(ui->barHeightSpin, item->lineHeight);
-    panelLoad::loadSpin(ui->barWidthSpin, item->lineWidth);
-    panelLoad::loadSpin(ui->barRotateSpin, item->rotation());
-    // A check box set from code emits no click, so the switch never regenerates the item here.
-    ui->checkBox_showText->setChecked(item->isTextOn);
-    panelLoad::loadComboIndex(ui->barModeCombo, item->mode);
+    panelLoad::loadFields(*this, *item);
     emptyReasonLine::show(emptyPictureLabel, item->showsFrame(), item->emptyReason());
     ui->dataFile->load(*dataFileSettingsOf(item));
 }

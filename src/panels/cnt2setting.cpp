@@ -18,15 +18,7 @@ cnt2Setting::~cnt2Setting()
 
 void cnt2Setting::loadFromItem(const diagramCnt2Item *item)
 {
-    panelLoad::loadSpin(ui->cnt2XSpin, item->x());
-    panelLoad::loadY(ui->cnt2YSpin, *item);
-    panelLoad::loadSpin(ui->cnt2RotateSpin, item->rotation());
-    panelLoad::loadSpin(ui->cnt2SizeSpin, item->itemFont.pixelSize());
-    panelLoad::loadSpin(ui->cnt2IntervalSpin, item->itemFont.letterSpacing());
-    panelLoad::loadComboByFamily(ui->cnt2FontCombo, cnt2FontTable.families(), item->font().family());
-    // mode counts digits from 1, the list's rows from 0; any other count (from a file) leaves the list.
-    if (item->mode >= 1 && item->mode <= 8)
-        panelLoad::loadComboIndex(ui->cnt2ModeCombo, item->mode - 1);
+    panelLoad::loadFields(*this, *item, cnt2FontTable.families());
 }
 
 void cnt2Setting::on_cnt2XSpin_valueChanged(int value)

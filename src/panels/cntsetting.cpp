@@ -18,15 +18,7 @@ cntSetting::~cntSetting()
 
 void cntSetting::loadFromItem(const diagramCntItem *item)
 {
-    panelLoad::loadSpin(ui->cntXSpin, item->x());
-    panelLoad::loadY(ui->cntYSpin, *item);
-    panelLoad::loadSpin(ui->cntRotateSpin, item->rotation());
-    panelLoad::loadSpin(ui->cntSizeSpin, item->itemFont.pixelSize());
-    panelLoad::loadSpin(ui->cntIntervalSpin, item->itemFont.letterSpacing());
-    panelLoad::loadComboByFamily(ui->cntFontCombo, cntFontTable.families(), item->font().family());
-    // mode counts digits from 1, the list's rows from 0; any other count (from a file) leaves the list.
-    if (item->mode >= 1 && item->mode <= 8)
-        panelLoad::loadComboIndex(ui->cntModeCombo, item->mode - 1);
+    panelLoad::loadFields(*this, *item, cntFontTable.families());
 }
 
 void cntSetting::on_cntXSpin_valueChanged(int value)

@@ -18,12 +18,7 @@ imageSetting::~imageSetting()
 
 void imageSetting::loadFromItem(const diagramImageItem *item)
 {
-    panelLoad::loadSpin(ui->imageXSpin, item->x());
-    panelLoad::loadY(ui->imageYSpin, *item);
-    panelLoad::loadSpin(ui->imageWidthSpin, item->pixmap().width());
-    panelLoad::loadSpin(ui->imageHeightSpin, item->pixmap().height());
-    panelLoad::loadSpin(ui->imageRotateSpin, item->rotation());
-    ui->imagePathLineEdit->setText(item->pixPath);
+    panelLoad::loadFields(*this, *item);
     const bool missing = !item->missingFile.isEmpty();
     emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty() || missing, item->emptyReason());
     ui->imageLocatePush->setVisible(missing);

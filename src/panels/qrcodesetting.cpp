@@ -26,14 +26,9 @@ QRCodeSetting::~QRCodeSetting()
 
 void QRCodeSetting::loadFromItem(const diagramQRCodeItem *item)
 {
-    panelLoad::loadSpin(ui->QRCodeXSpin, item->x());
-    panelLoad::loadY(ui->QRCodeYSpin, *item);
-    panelLoad::loadSpin(ui->QRCodeRotateSpin, item->rotation());
     // Unlike the other combos, a level or size the list has no row for leaves it with no row at all,
     // which reports -1 back: the item then encodes at Q, or lets the encoder pick the smallest size.
-    panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemLevel, item->level);
-    panelLoad::loadComboIndexOrNone(ui->comboBox_QRCodeItemVersion, qint64(item->version) - 1);
-    panelLoad::loadSpin(ui->spinBox_QRCodeItemScale, item->scale);
+    panelLoad::loadFields(*this, *item);
     emptyReasonLine::show(emptyPictureLabel, item->pictureSize().isEmpty(), item->emptyReason());
     ui->dataFile->load(*dataFileSettingsOf(item));
 }

@@ -20,12 +20,7 @@ textSetting::~textSetting()
 
 void textSetting::loadFromItem(const diagramTextItem *item)
 {
-    panelLoad::loadSpin(ui->textXSpin, item->x());
-    panelLoad::loadY(ui->textYSpin, *item);
-    panelLoad::loadSpin(ui->textRotateSpin, item->rotation());
-    panelLoad::loadSpin(ui->textSizeSpin, item->itemFont.pixelSize());
-    panelLoad::loadSpin(ui->textIntervalSpin, item->itemFont.letterSpacing());
-    panelLoad::loadComboByFamily(ui->textFontCombo, textFontTable.families(), item->font().family());
+    panelLoad::loadFields(*this, *item, textFontTable.families());
     ui->dataFile->load(*dataFileSettingsOf(item));
 }
 

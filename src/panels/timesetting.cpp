@@ -22,13 +22,7 @@ timeSetting::~timeSetting()
 
 void timeSetting::loadFromItem(const diagramTimeItem *item)
 {
-    panelLoad::loadSpin(ui->timeXSpin, item->x());
-    panelLoad::loadY(ui->timeYSpin, *item);
-    panelLoad::loadSpin(ui->timeRotateSpin, item->rotation());
-    panelLoad::loadSpin(ui->timeSizeSpin, item->itemFont.pixelSize());
-    panelLoad::loadSpin(ui->timeSpacingSpin, item->itemFont.letterSpacing());
-    panelLoad::loadComboByFamily(ui->timeFontCombo, cntFontTable.families(), item->font().family());
-    panelLoad::loadSpin(ui->timeValidSpin, item->valid);
+    panelLoad::loadFields(*this, *item, cntFontTable.families());
     itemFormat = item->mode;
 }
 

@@ -186,7 +186,8 @@ private slots:
         QCOMPARE(a.ui()->lineEdit->text(), QString("6901234567892"));
         a.ui()->lineEdit->clear();
         a.ui()->editPushButton->click();
-        QCOMPARE(a.bar()->content, QString("6901234567891"));
+        // An empty line applies the item's own default, whose check digit is right.
+        QCOMPARE(a.bar()->content, diagramBarItem::defaultContent());
         w.buttonItemsClicked(6);
         a.ui()->lineEdit->clear();
         a.ui()->editPushButton->click();
