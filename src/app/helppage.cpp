@@ -48,8 +48,12 @@ void helpPage::show(QWidget *parent)
     text->setObjectName(QStringLiteral("helpText"));
     text->setHtml(html());
     text->setAccessibleName(tr("帮助"));
+    text->setToolTip(tr("程序的简短说明；Esc 关闭"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(tr("关闭"));
+    QPushButton *close = buttons->button(QDialogButtonBox::Close);
+    close->setText(tr("关闭"));
+    close->setToolTip(tr("关闭帮助"));
+    close->setAccessibleName(tr("关闭"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(text);
