@@ -1,5 +1,6 @@
 #include "designview.h"
 
+#include "itemtabbing.h"
 #include "printstrip.h"
 
 #include <QCoreApplication>
@@ -104,6 +105,7 @@ designView::designView(QWidget *parent)
 {
     setViewportMargins(rulerThickness, rulerThickness, 0, 0);
     setMouseTracking(true);
+    new itemTabbing(this);
 }
 
 void designView::setResolution(const PrinterResolution &resolution)

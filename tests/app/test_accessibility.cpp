@@ -1,9 +1,12 @@
 #include "barsetting.h"
 #include "cnt2setting.h"
 #include "cntsetting.h"
+#include "designview.h"
+#include "diagramscene.h"
 #include "gs1digitallinkdialog.h"
 #include "helppage.h"
 #include "imagesetting.h"
+#include "itemtypes.h"
 #include "modalhooks.h"
 #include "printerdialog.h"
 #include "qrcodedynamicstyledialog.h"
@@ -280,6 +283,73 @@ private slots:
         QVERIFY(shown.contains("Ctrl+Z"));
         modalHooks::setDialogRunner({});
         switchTranslation(":/translate/cn.qm");
+    }
+
+    // Tab and Shift+Tab walk the items along the strip, each shown in its panel and scrolled into view,
+    // and leave the canvas past either end.
+    void tabWalksItemsAlongTheStrip()
+    {
+        Widget w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        designView *view = WidgetTestAccess(w).ui()->graphicsView;
+        QHash<int, QGraphicsItem *> byType;
+        for (int tool : {1, 7, 4}) { // text, barcode, time: placed one after the other
+            w.buttonItemsClicked(tool);
+            byType[w.designScene()->selectedItems().value(0)->type()] =
+                w.designScene()->selectedItems().value(0);
+        }
+        // The text item moves to the end of the strip, far out of view: the walk follows the positions.
+        byType[textItemType]->setPos(4000, 40);
+        view->centerOn(0, 0);
+        const struct {
+            int type;
+            int panel;
+        } walk[] = {{barItemType, 3}, {timeItemType, 2}, {textItemType, 0}};
+        const auto verifyAt = [&](int step) {
+            QGraphicsItem *item = byType[walk[step].type];
+            QVERIFY(view->hasFocus());
+            QCOMPARE(w.designScene()->selectedItems(), QList<QGraphicsItem *>{item});
+            QCOMPARE(w.shownPanel(), walk[step].panel);
+            QVERIFY(WidgetTestAccess(w).currents().contains(item));
+            QVERIFY(view->mapToScene(view->viewport()->rect())
+                        .boundingRect()
+                        .contains(item->sceneBoundingRect().topLeft() + QPointF(10, 10)));
+        };
+        const auto press = [](bool forward) {
+            QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                            forward ? Qt::NoModifier : Qt::ShiftModifier);
+        };
+
+        WidgetTestAccess(w).editor()->setFocus();
+        view->setFocus(Qt::TabFocusReason); // tabbing in selects the first item
+        for (int step = 0; step < 3; ++step) {
+            if (step > 0)
+                press(true);
+            verifyAt(step);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        press(true);
+        QVERIFY(!view->hasFocus());
+        for (int step = 2; step >= 0; --step) { // back in at the last item
+            press(false);
+            verifyAt(step);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        press(false);
+        QVERIFY(!view->hasFocus());
+
+        // Without items the canvas is one stop of the window's Tab chain.
+        w.selectAllItems();
+        w.on_deletePushButton_clicked();
+        WidgetTestAccess(w).editor()->setFocus();
+        view->setFocus(Qt::TabFocusReason);
+        QVERIFY(w.designScene()->selectedItems().isEmpty());
+        press(true);
+        QVERIFY(!view->hasFocus());
     }
 };
 
