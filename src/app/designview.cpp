@@ -139,8 +139,10 @@ void designView::fitHeight()
     emit zoomed();
 }
 
-void designView::drawForeground(QPainter *painter, const QRectF &)
+void designView::drawForeground(QPainter *painter, const QRectF &rect)
 {
+    // The scene's own foreground: the outline of a selected symbol and its quiet zones.
+    QGraphicsView::drawForeground(painter, rect);
     QPen pen(QColor(0, 120, 215), 0, Qt::DashLine);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);

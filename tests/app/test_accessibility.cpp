@@ -79,6 +79,21 @@ class AccessibilityTest : public QObject
         }
     }
 
+    // Pixels of the selection outline's colour along the left edge of an item, as the canvas shows it.
+    static int outlinePixels(QGraphicsView &view, const QGraphicsItem &item)
+    {
+        const QImage shown = view.viewport()->grab().toImage();
+        const QRectF bounds = item.sceneBoundingRect();
+        const int x = view.mapFromScene(bounds.topLeft()).x();
+        int count = 0;
+        for (int y = view.mapFromScene(bounds.topLeft()).y() + 5;
+             y < view.mapFromScene(bounds.bottomLeft()).y() - 5; ++y)
+            for (int dx = -1; dx <= 1; ++dx)
+                count +=
+                    shown.rect().contains(x + dx, y) && shown.pixelColor(x + dx, y) == QColor(0, 120, 215);
+        return count;
+    }
+
     using formCheck = std::function<void(QWidget &)>;
     // Builds a form and checks it while it is up: panels and form dialogs as objects, the dialogs built in
     // code through the dialog hook.
@@ -316,6 +331,8 @@ private slots:
             QVERIFY(view->mapToScene(view->viewport()->rect())
                         .boundingRect()
                         .contains(item->sceneBoundingRect().topLeft() + QPointF(10, 10)));
+            if (item->type() == barItemType)
+                QVERIFY2(outlinePixels(*view, *item) > 10, "the selected barcode is outlined on the canvas");
         };
         const auto press = [](bool forward) {
             QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
