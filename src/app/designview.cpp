@@ -88,9 +88,14 @@ private:
             } else {
                 const int base = inner ? width() : half;
                 painter.drawLine(QPointF(base, pos), QPointF(base - length, pos));
-                if (major)
-                    painter.drawText(QRectF(base - half, pos + 1, half, 12), Qt::AlignLeft,
-                                     QString::number(unit));
+                // Turned to run along the ruler, as on the top one: across, the half is too narrow.
+                if (major) {
+                    painter.save();
+                    painter.translate(base - 6, pos - 2);
+                    painter.rotate(-90);
+                    painter.drawText(QPointF(0, 0), QString::number(unit));
+                    painter.restore();
+                }
             }
         }
     }
