@@ -3377,5 +3377,13 @@
             <source>关闭帮助</source>
             <translation>إغلاق المساعدة</translation>
         </message>
+        <message>
+            <source>键盘操作</source>
+            <translation>لوحة المفاتيح</translation>
+        </message>
+        <message>
+            <source>画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab 移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。</source>
+            <translation>عندما يكون التركيز على اللوحة، يحدد Tab و Shift+Tab العناصر واحدًا تلو الآخر على طول الشريط ويعرضان إعداداتها؛ بعد العنصر الأخير ينتقل Tab إلى عنصر التحكم التالي. لكل عنصر تحكم تلميح: أبقِ المؤشر فوقه لرؤيته.</translation>
+        </message>
     </context>
 </TS>

@@ -3377,5 +3377,13 @@
             <source>关闭帮助</source>
             <translation>Close the help</translation>
         </message>
+        <message>
+            <source>键盘操作</source>
+            <translation>Keyboard</translation>
+        </message>
+        <message>
+            <source>画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab 移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。</source>
+            <translation>While the canvas has the focus, Tab and Shift+Tab select the items one by one along the strip and show their settings; after the last item, Tab moves on to the next control. Every control has a tooltip: rest the pointer on it to see it.</translation>
+        </message>
     </context>
 </TS>

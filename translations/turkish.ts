@@ -3377,5 +3377,13 @@
             <source>关闭帮助</source>
             <translation>Yardımı kapat</translation>
         </message>
+        <message>
+            <source>键盘操作</source>
+            <translation>Klavye</translation>
+        </message>
+        <message>
+            <source>画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab 移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。</source>
+            <translation>Tuval odaktayken Tab ve Shift+Tab öğeleri şerit boyunca tek tek seçer ve ayarlarını gösterir; son öğeden sonra Tab bir sonraki denetime geçer. Her denetimin bir ipucu vardır: görmek için işaretçiyi üzerinde bekletin.</translation>
+        </message>
     </context>
 </TS>

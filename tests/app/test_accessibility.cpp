@@ -271,9 +271,9 @@ private slots:
         QTest::addColumn<QString>("translation");
         QTest::addColumn<QStringList>("headings");
         QTest::newRow("中文") << ":/translate/cn.qm"
-                              << QStringList{"喷印条", "快捷键", "打印预览", "数据文件与恢复"};
+                              << QStringList{"喷印条", "快捷键", "键盘操作", "打印预览", "数据文件与恢复"};
         QTest::newRow("English") << ":/translate/en.qm"
-                                 << QStringList{"The strip", "Shortcuts", "Print preview",
+                                 << QStringList{"The strip", "Shortcuts", "Keyboard", "Print preview",
                                                 "Files and recovery"};
     }
     void helpPageIsBuiltInAndTranslated()
