@@ -306,7 +306,7 @@ private slots:
     {
         Widget w;
         w.show();
-        QApplication::setActiveWindow(&w);
+        w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         designView *view = WidgetTestAccess(w).ui()->graphicsView;
         QHash<int, QGraphicsItem *> byType;
