@@ -52,8 +52,9 @@ bool itemTabbing::eventFilter(QObject *watched, QEvent *event)
 bool itemTabbing::step(bool forward, bool entering)
 {
     auto *scene = qobject_cast<diagramScene *>(view->scene());
-    // The preview shows the design without letting it be edited: nothing to select there.
-    if (!scene || !view->isInteractive())
+    // The preview shows the design without letting it be edited: nothing to select there. An item with
+    // the keyboard focus (one editing its text in place) keeps its keys.
+    if (!scene || !view->isInteractive() || scene->focusItem())
         return false;
     const QList<QGraphicsItem *> items = walkingOrder(*scene);
     // From the selection's last item forwards, its first backwards.
