@@ -94,6 +94,34 @@
             <source>时间设置</source>
             <translation>إعداد الوقت</translation>
         </message>
+        <message>
+            <source>二维码的内容；计数器和时间的占位符加在末尾</source>
+            <translation>محتوى رمز QR؛ تُضاف العناصر النائبة للعداد والوقت في نهايته</translation>
+        </message>
+        <message>
+            <source>内容</source>
+            <translation>المحتوى</translation>
+        </message>
+        <message>
+            <source>把内容用到二维码</source>
+            <translation>تطبيق المحتوى على رمز QR</translation>
+        </message>
+        <message>
+            <source>关闭，不改变二维码</source>
+            <translation>إغلاق دون تغيير رمز QR</translation>
+        </message>
+        <message>
+            <source>选择位数，在内容末尾加入计数器的占位符</source>
+            <translation>اختيار عدد الخانات لإضافة عنصر نائب للعداد في نهاية المحتوى</translation>
+        </message>
+        <message>
+            <source>计数器位数</source>
+            <translation>خانات العداد</translation>
+        </message>
+        <message>
+            <source>选择日期时间格式，在内容末尾加入时间的占位符</source>
+            <translation>اختيار تنسيق التاريخ والوقت لإضافة عنصر نائب للوقت في نهاية المحتوى</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeSetting</name>
@@ -168,6 +196,66 @@
         <message>
             <source>GS1 数字链接</source>
             <translation>رابط GS1 الرقمي</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>纠错等级：越高越能承受污损，符号也越大</source>
+            <translation>مستوى تصحيح الأخطاء: الأعلى يتحمل تلفًا أكثر لكنه يكبّر الرمز</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>مستوى تصحيح الأخطاء</translation>
+        </message>
+        <message>
+            <source>一个模块的边长（点，0 到 77）</source>
+            <translation>طول ضلع الوحدة الواحدة (نقاط، من 0 إلى 77)</translation>
+        </message>
+        <message>
+            <source>模块大小</source>
+            <translation>حجم الوحدة</translation>
+        </message>
+        <message>
+            <source>符号每边的模块数</source>
+            <translation>عدد الوحدات على كل ضلع من الرمز</translation>
+        </message>
+        <message>
+            <source>符号大小</source>
+            <translation>حجم الرمز</translation>
+        </message>
+        <message>
+            <source>在内容中加入计数器或日期时间</source>
+            <translation>إدراج عداد أو تاريخ ووقت في المحتوى</translation>
+        </message>
+        <message>
+            <source>可变内容</source>
+            <translation>محتوى متغير</translation>
+        </message>
+        <message>
+            <source>用 GS1 数字链接组成内容：商品代码、批号、日期、序列号</source>
+            <translation>تكوين المحتوى كرابط GS1 رقمي: رمز المنتج GTIN والدفعة والتواريخ والرقم التسلسلي</translation>
         </message>
     </context>
     <context>
@@ -595,6 +683,54 @@
             <source>模块宽度</source>
             <translation>عرض الوحدة</translation>
         </message>
+        <message>
+            <source>条形码的码制</source>
+            <translation>نوع رمز الباركود</translation>
+        </message>
+        <message>
+            <source>码制</source>
+            <translation>نوع الرمز</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>条的高度（点，1 到 400）</source>
+            <translation>ارتفاع الأعمدة (نقاط، من 1 إلى 400)</translation>
+        </message>
+        <message>
+            <source>条高</source>
+            <translation>ارتفاع الأعمدة</translation>
+        </message>
+        <message>
+            <source>一个模块（最窄的条）的宽度（点，1 到 20）</source>
+            <translation>عرض الوحدة الواحدة (أضيق عمود) بالنقاط، من 1 إلى 20</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>在条的下面打印人眼可读的数字</source>
+            <translation>طباعة الأرقام المقروءة تحت الأعمدة</translation>
+        </message>
     </context>
     <context>
         <name>cnt2Setting</name>
@@ -725,6 +861,54 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_7</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>الخط؛ يجب أن تكون الخطوط المدرجة مثبتة على هذا الحاسوب</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>ارتفاع الحرف (نقاط، من 6 إلى 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>المسافة الإضافية بين الحروف (نقاط، من -100 إلى 200؛ القيم السالبة تقرّب الحروف)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>تباعد الحروف</translation>
+        </message>
+        <message>
+            <source>计数器打印的位数，不足的前面补零</source>
+            <translation>عدد الخانات التي يطبعها العداد، مع إكمالها بأصفار في البداية</translation>
+        </message>
+        <message>
+            <source>位数</source>
+            <translation>عدد الخانات</translation>
         </message>
     </context>
     <context>
@@ -865,6 +1049,62 @@
             <source>常用点阵</source>
             <translation>dot_5</translation>
         </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>打印机有两个计数器：这个对象打印哪一个</source>
+            <translation>للطابعة عدّادان: العدّاد الذي يطبعه هذا العنصر</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>العداد</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>الخط؛ يجب أن تكون الخطوط المدرجة مثبتة على هذا الحاسوب</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>ارتفاع الحرف (نقاط، من 6 إلى 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>المسافة الإضافية بين الحروف (نقاط، من -100 إلى 200؛ القيم السالبة تقرّب الحروف)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>تباعد الحروف</translation>
+        </message>
+        <message>
+            <source>计数器打印的位数，不足的前面补零</source>
+            <translation>عدد الخانات التي يطبعها العداد، مع إكمالها بأصفار في البداية</translation>
+        </message>
+        <message>
+            <source>位数</source>
+            <translation>عدد الخانات</translation>
+        </message>
     </context>
     <context>
         <name>dataFile</name>
@@ -954,6 +1194,10 @@
         <message>
             <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
             <translation>ملفات البيانات (*.txt *.csv);;كل الملفات (*)</translation>
+        </message>
+        <message>
+            <source>选择数据文件：UTF-8 文本，每行一条记录</source>
+            <translation>اختيار ملف البيانات: نص UTF-8، سجل واحد في كل سطر</translation>
         </message>
     </context>
     <context>
@@ -1181,6 +1425,82 @@
             <source>校验位 %1 正确</source>
             <translation>رقم التحقق %1 صحيح</translation>
         </message>
+        <message>
+            <source>链接网址的开头，例如 https://id.gs1.org</source>
+            <translation>بداية عنوان الرابط، مثل https://id.gs1.org</translation>
+        </message>
+        <message>
+            <source>商品代码：8、12、13 或 14 位数字，最后一位是校验位</source>
+            <translation>رمز المنتج: 8 أو 12 أو 13 أو 14 رقمًا، آخرها رقم التحقق</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN</source>
+            <translation>رمز المنتج GTIN</translation>
+        </message>
+        <message>
+            <source>批号，最多 20 个字符；可以空着</source>
+            <translation>رقم الدفعة، حتى 20 حرفًا؛ يمكن تركه فارغًا</translation>
+        </message>
+        <message>
+            <source>批号</source>
+            <translation>الدفعة</translation>
+        </message>
+        <message>
+            <source>生产日期取打印当天</source>
+            <translation>تاريخ الإنتاج: يوم الطباعة</translation>
+        </message>
+        <message>
+            <source>生产日期</source>
+            <translation>تاريخ الإنتاج</translation>
+        </message>
+        <message>
+            <source>在链接中加入有效期</source>
+            <translation>إضافة تاريخ انتهاء الصلاحية إلى الرابط</translation>
+        </message>
+        <message>
+            <source>有效期</source>
+            <translation>تاريخ انتهاء الصلاحية</translation>
+        </message>
+        <message>
+            <source>有效期的日期</source>
+            <translation>اليوم الذي تنتهي فيه صلاحية المنتج</translation>
+        </message>
+        <message>
+            <source>有效期日期</source>
+            <translation>يوم انتهاء الصلاحية</translation>
+        </message>
+        <message>
+            <source>序列号：无、固定的文字或打印机的计数器</source>
+            <translation>الرقم التسلسلي: بلا، أو نص ثابت، أو عداد الطابعة</translation>
+        </message>
+        <message>
+            <source>序列号类型</source>
+            <translation>نوع الرقم التسلسلي</translation>
+        </message>
+        <message>
+            <source>固定的序列号，最多 20 个字符</source>
+            <translation>رقم تسلسلي ثابت، حتى 20 حرفًا</translation>
+        </message>
+        <message>
+            <source>序列号</source>
+            <translation>الرقم التسلسلي</translation>
+        </message>
+        <message>
+            <source>计数器的位数（1 到 8）</source>
+            <translation>عدد خانات العداد (من 1 إلى 8)</translation>
+        </message>
+        <message>
+            <source>计数器位数</source>
+            <translation>خانات العداد</translation>
+        </message>
+        <message>
+            <source>把链接用作二维码的内容</source>
+            <translation>استخدام الرابط محتوى لرمز QR</translation>
+        </message>
+        <message>
+            <source>关闭，不改变二维码</source>
+            <translation>إغلاق دون تغيير رمز QR</translation>
+        </message>
     </context>
     <context>
         <name>imageSetting</name>
@@ -1231,6 +1551,70 @@
         <message>
             <source>查找缺少的图片</source>
             <translation>البحث عن الصورة الناقصة</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>图片的宽度（点，0 到 20000）</source>
+            <translation>عرض الصورة (نقاط، من 0 إلى 20000)</translation>
+        </message>
+        <message>
+            <source>图片宽度</source>
+            <translation>عرض الصورة</translation>
+        </message>
+        <message>
+            <source>图片的高度（点，0 到 400）</source>
+            <translation>ارتفاع الصورة (نقاط، من 0 إلى 400)</translation>
+        </message>
+        <message>
+            <source>图片高度</source>
+            <translation>ارتفاع الصورة</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>选择一个图片文件（JPEG、BMP 或 PNG），转为黑白</source>
+            <translation>اختيار ملف صورة (JPEG أو BMP أو PNG)؛ يُحوَّل إلى الأبيض والأسود</translation>
+        </message>
+        <message>
+            <source>选择图片</source>
+            <translation>اختيار صورة</translation>
+        </message>
+        <message>
+            <source>黑白互换</source>
+            <translation>تبديل الأسود والأبيض</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>عكس الألوان</translation>
+        </message>
+        <message>
+            <source>所选图片文件的路径；用“选择图形”更换</source>
+            <translation>مسار ملف الصورة المختار؛ يُستبدل بزر “استعراض”</translation>
+        </message>
+        <message>
+            <source>图片文件</source>
+            <translation>ملف الصورة</translation>
         </message>
     </context>
     <context>
@@ -1644,6 +2028,118 @@
         <message>
             <source>确定</source>
             <translation>موافق</translation>
+        </message>
+        <message>
+            <source>这一项的写法；选“取消”则不显示</source>
+            <translation>طريقة كتابة هذا الجزء؛ “إلغاء” يحذفه</translation>
+        </message>
+        <message>
+            <source>年的格式</source>
+            <translation>تنسيق السنة</translation>
+        </message>
+        <message>
+            <source>这一项后面的分隔符</source>
+            <translation>الفاصل بعد هذا الجزء</translation>
+        </message>
+        <message>
+            <source>年的后缀</source>
+            <translation>فاصل السنة</translation>
+        </message>
+        <message>
+            <source>这一项在格式中的位置（1 到 6）</source>
+            <translation>موضع هذا الجزء في التنسيق (من 1 إلى 6)</translation>
+        </message>
+        <message>
+            <source>年的顺序</source>
+            <translation>موضع السنة</translation>
+        </message>
+        <message>
+            <source>月的格式</source>
+            <translation>تنسيق الشهر</translation>
+        </message>
+        <message>
+            <source>月的后缀</source>
+            <translation>فاصل الشهر</translation>
+        </message>
+        <message>
+            <source>月的顺序</source>
+            <translation>موضع الشهر</translation>
+        </message>
+        <message>
+            <source>日的格式</source>
+            <translation>تنسيق اليوم</translation>
+        </message>
+        <message>
+            <source>日的后缀</source>
+            <translation>فاصل اليوم</translation>
+        </message>
+        <message>
+            <source>日的顺序</source>
+            <translation>موضع اليوم</translation>
+        </message>
+        <message>
+            <source>时的格式</source>
+            <translation>تنسيق الساعة</translation>
+        </message>
+        <message>
+            <source>时的后缀</source>
+            <translation>فاصل الساعة</translation>
+        </message>
+        <message>
+            <source>时的顺序</source>
+            <translation>موضع الساعة</translation>
+        </message>
+        <message>
+            <source>分的格式</source>
+            <translation>تنسيق الدقيقة</translation>
+        </message>
+        <message>
+            <source>分的后缀</source>
+            <translation>فاصل الدقيقة</translation>
+        </message>
+        <message>
+            <source>分的顺序</source>
+            <translation>موضع الدقيقة</translation>
+        </message>
+        <message>
+            <source>秒的格式</source>
+            <translation>تنسيق الثانية</translation>
+        </message>
+        <message>
+            <source>秒的后缀</source>
+            <translation>فاصل الثانية</translation>
+        </message>
+        <message>
+            <source>秒的顺序</source>
+            <translation>موضع الثانية</translation>
+        </message>
+        <message>
+            <source>常用的格式，选中即用</source>
+            <translation>تنسيقات جاهزة؛ يُستخدم المختار فورًا</translation>
+        </message>
+        <message>
+            <source>快速设置</source>
+            <translation>تنسيقات سريعة</translation>
+        </message>
+        <message>
+            <source>按上面各行组成格式并预览</source>
+            <translation>تكوين التنسيق من الصفوف أعلاه ومعاينته</translation>
+        </message>
+        <message>
+            <source>示例时刻按所选格式显示的样子</source>
+            <translation>اللحظة النموذجية بالتنسيق المختار</translation>
+        </message>
+        <message>
+            <source>预览结果</source>
+            <translation>نتيجة المعاينة</translation>
+        </message>
+        <message>
+            <source>使用这个格式</source>
+            <translation>استخدام هذا التنسيق</translation>
+        </message>
+        <message>
+            <source>关闭，不改变格式</source>
+            <translation>إغلاق دون تغيير التنسيق</translation>
         </message>
     </context>
     <context>
@@ -2331,6 +2827,46 @@
             <source>Arabic</source>
             <translation>العربية</translation>
         </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>الخط؛ يجب أن تكون الخطوط المدرجة مثبتة على هذا الحاسوب</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>ارتفاع الحرف (نقاط، من 6 إلى 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>المسافة الإضافية بين الحروف (نقاط، من -100 إلى 200؛ القيم السالبة تقرّب الحروف)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>تباعد الحروف</translation>
+        </message>
     </context>
     <context>
         <name>timeSetting</name>
@@ -2429,6 +2965,62 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>بُعد الحافة اليسرى عن بداية الشريط (نقاط، من 0 إلى 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>الموضع X</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>بُعد الحافة العليا عن أعلى الشريط (نقاط)؛ يبقى العنصر داخل الشريط الذي ارتفاعه 300 نقطة</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>الموضع Y</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>التدوير باتجاه عقارب الساعة (بالدرجات، من 0 إلى 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>زاوية التدوير</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>الخط؛ يجب أن تكون الخطوط المدرجة مثبتة على هذا الحاسوب</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>ارتفاع الحرف (نقاط، من 6 إلى 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>المسافة الإضافية بين الحروف (نقاط، من -100 إلى 200؛ القيم السالبة تقرّب الحروف)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>تباعد الحروف</translation>
+        </message>
+        <message>
+            <source>有效期（月，0 到 120）：不为 0 时显示的日期加上这么多个月再减一天</source>
+            <translation>الصلاحية (بالأشهر، من 0 إلى 120): إذا لم تكن 0 فالتاريخ المعروض يتأخر بهذا العدد من الأشهر ناقص يوم واحد</translation>
+        </message>
+        <message>
+            <source>有效期（月）</source>
+            <translation>الصلاحية بالأشهر</translation>
+        </message>
+        <message>
+            <source>选择日期和时间的格式</source>
+            <translation>اختيار تنسيق التاريخ والوقت</translation>
+        </message>
+        <message>
+            <source>更改格式</source>
+            <translation>تغيير التنسيق</translation>
         </message>
     </context>
     <context>
@@ -2534,6 +3126,14 @@
         <message>
             <source>纵向（点/毫米）</source>
             <translation>طولًا (نقطة/مم)</translation>
+        </message>
+        <message>
+            <source>保存分辨率；标尺随即按它标出毫米</source>
+            <translation>حفظ الدقة؛ تُعلِّم المساطر المليمترات وفقها فورًا</translation>
+        </message>
+        <message>
+            <source>关闭，不改变分辨率</source>
+            <translation>إغلاق دون تغيير الدقة</translation>
         </message>
     </context>
     <context>
@@ -2768,6 +3368,22 @@
         <message>
             <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
             <translation>تُحفظ التصاميم كملفات ‎.spr؛ وتعرض قائمة "ملف" الملفات الأخيرة. ما دام في التصميم تغييرات غير محفوظة تُحفظ نسخة استعادة كل 30 ثانية على الأكثر؛ وبعد انتهاء البرنامج على نحو غير متوقع يمكن فتحها عند التشغيل التالي.</translation>
+        </message>
+        <message>
+            <source>程序的简短说明；Esc 关闭</source>
+            <translation>دليل مختصر للبرنامج؛ يغلقه مفتاح Esc</translation>
+        </message>
+        <message>
+            <source>关闭帮助</source>
+            <translation>إغلاق المساعدة</translation>
+        </message>
+        <message>
+            <source>键盘操作</source>
+            <translation>لوحة المفاتيح</translation>
+        </message>
+        <message>
+            <source>画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab 移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。</source>
+            <translation>عندما يكون التركيز على اللوحة، يحدد Tab و Shift+Tab العناصر واحدًا تلو الآخر على طول الشريط ويعرضان إعداداتها؛ بعد العنصر الأخير ينتقل Tab إلى عنصر التحكم التالي. لكل عنصر تحكم تلميح: أبقِ المؤشر فوقه لرؤيته.</translation>
         </message>
     </context>
 </TS>

@@ -94,6 +94,34 @@
             <source>时间设置</source>
             <translation>TimeSetting</translation>
         </message>
+        <message>
+            <source>二维码的内容；计数器和时间的占位符加在末尾</source>
+            <translation>Content of the QR code; counter and time placeholders are added at its end</translation>
+        </message>
+        <message>
+            <source>内容</source>
+            <translation>Content</translation>
+        </message>
+        <message>
+            <source>把内容用到二维码</source>
+            <translation>Apply the content to the QR code</translation>
+        </message>
+        <message>
+            <source>关闭，不改变二维码</source>
+            <translation>Close without changing the QR code</translation>
+        </message>
+        <message>
+            <source>选择位数，在内容末尾加入计数器的占位符</source>
+            <translation>Choose the digits to add a counter placeholder at the end of the content</translation>
+        </message>
+        <message>
+            <source>计数器位数</source>
+            <translation>Counter digits</translation>
+        </message>
+        <message>
+            <source>选择日期时间格式，在内容末尾加入时间的占位符</source>
+            <translation>Choose a date and time format to add a time placeholder at the end of the content</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeSetting</name>
@@ -168,6 +196,66 @@
         <message>
             <source>GS1 数字链接</source>
             <translation>GS1 Digital Link</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>纠错等级：越高越能承受污损，符号也越大</source>
+            <translation>Error correction level: a higher one withstands more damage but makes a larger symbol</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>Error correction level</translation>
+        </message>
+        <message>
+            <source>一个模块的边长（点，0 到 77）</source>
+            <translation>Side of one module (dots, 0 to 77)</translation>
+        </message>
+        <message>
+            <source>模块大小</source>
+            <translation>Module size</translation>
+        </message>
+        <message>
+            <source>符号每边的模块数</source>
+            <translation>Modules along each side of the symbol</translation>
+        </message>
+        <message>
+            <source>符号大小</source>
+            <translation>Symbol size</translation>
+        </message>
+        <message>
+            <source>在内容中加入计数器或日期时间</source>
+            <translation>Put a counter or a date and time into the content</translation>
+        </message>
+        <message>
+            <source>可变内容</source>
+            <translation>Variable content</translation>
+        </message>
+        <message>
+            <source>用 GS1 数字链接组成内容：商品代码、批号、日期、序列号</source>
+            <translation>Compose the content as a GS1 Digital Link: GTIN, batch, dates, serial number</translation>
         </message>
     </context>
     <context>
@@ -595,6 +683,54 @@
             <source>模块宽度</source>
             <translation>Module width</translation>
         </message>
+        <message>
+            <source>条形码的码制</source>
+            <translation>Barcode symbology</translation>
+        </message>
+        <message>
+            <source>码制</source>
+            <translation>Symbology</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>条的高度（点，1 到 400）</source>
+            <translation>Bar height (dots, 1 to 400)</translation>
+        </message>
+        <message>
+            <source>条高</source>
+            <translation>Bar height</translation>
+        </message>
+        <message>
+            <source>一个模块（最窄的条）的宽度（点，1 到 20）</source>
+            <translation>Width of one module (the narrowest bar) in dots, 1 to 20</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>在条的下面打印人眼可读的数字</source>
+            <translation>Print the human-readable digits under the bars</translation>
+        </message>
     </context>
     <context>
         <name>cnt2Setting</name>
@@ -725,6 +861,54 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_7</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Typeface; the fonts listed must be installed on this computer</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Character height (dots, 6 to 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Extra space between characters (dots, -100 to 200; negative values move them closer)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Letter spacing</translation>
+        </message>
+        <message>
+            <source>计数器打印的位数，不足的前面补零</source>
+            <translation>Number of digits the counter prints, padded with leading zeros</translation>
+        </message>
+        <message>
+            <source>位数</source>
+            <translation>Digits</translation>
         </message>
     </context>
     <context>
@@ -865,6 +1049,62 @@
             <source>常用点阵</source>
             <translation>dot_5</translation>
         </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>打印机有两个计数器：这个对象打印哪一个</source>
+            <translation>The printer has two counters: the one this item prints</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Counter</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Typeface; the fonts listed must be installed on this computer</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Character height (dots, 6 to 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Extra space between characters (dots, -100 to 200; negative values move them closer)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Letter spacing</translation>
+        </message>
+        <message>
+            <source>计数器打印的位数，不足的前面补零</source>
+            <translation>Number of digits the counter prints, padded with leading zeros</translation>
+        </message>
+        <message>
+            <source>位数</source>
+            <translation>Digits</translation>
+        </message>
     </context>
     <context>
         <name>dataFile</name>
@@ -954,6 +1194,10 @@
         <message>
             <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
             <translation>Data files (*.txt *.csv);;All files (*)</translation>
+        </message>
+        <message>
+            <source>选择数据文件：UTF-8 文本，每行一条记录</source>
+            <translation>Choose the data file: UTF-8 text, one record per line</translation>
         </message>
     </context>
     <context>
@@ -1181,6 +1425,82 @@
             <source>校验位 %1 正确</source>
             <translation>Check digit %1 is right</translation>
         </message>
+        <message>
+            <source>链接网址的开头，例如 https://id.gs1.org</source>
+            <translation>Start of the link's address, e.g. https://id.gs1.org</translation>
+        </message>
+        <message>
+            <source>商品代码：8、12、13 或 14 位数字，最后一位是校验位</source>
+            <translation>Product code: 8, 12, 13 or 14 digits, the last one a check digit</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN</source>
+            <translation>Product code GTIN</translation>
+        </message>
+        <message>
+            <source>批号，最多 20 个字符；可以空着</source>
+            <translation>Batch or lot, up to 20 characters; may stay empty</translation>
+        </message>
+        <message>
+            <source>批号</source>
+            <translation>Batch</translation>
+        </message>
+        <message>
+            <source>生产日期取打印当天</source>
+            <translation>Production date: the day of printing</translation>
+        </message>
+        <message>
+            <source>生产日期</source>
+            <translation>Production date</translation>
+        </message>
+        <message>
+            <source>在链接中加入有效期</source>
+            <translation>Put an expiry date into the link</translation>
+        </message>
+        <message>
+            <source>有效期</source>
+            <translation>Expiry date</translation>
+        </message>
+        <message>
+            <source>有效期的日期</source>
+            <translation>The day the product expires</translation>
+        </message>
+        <message>
+            <source>有效期日期</source>
+            <translation>Expiry day</translation>
+        </message>
+        <message>
+            <source>序列号：无、固定的文字或打印机的计数器</source>
+            <translation>Serial number: none, a fixed text or the printer's counter</translation>
+        </message>
+        <message>
+            <source>序列号类型</source>
+            <translation>Serial number kind</translation>
+        </message>
+        <message>
+            <source>固定的序列号，最多 20 个字符</source>
+            <translation>Fixed serial number, up to 20 characters</translation>
+        </message>
+        <message>
+            <source>序列号</source>
+            <translation>Serial number</translation>
+        </message>
+        <message>
+            <source>计数器的位数（1 到 8）</source>
+            <translation>Digits of the counter (1 to 8)</translation>
+        </message>
+        <message>
+            <source>计数器位数</source>
+            <translation>Counter digits</translation>
+        </message>
+        <message>
+            <source>把链接用作二维码的内容</source>
+            <translation>Use the link as the QR code's content</translation>
+        </message>
+        <message>
+            <source>关闭，不改变二维码</source>
+            <translation>Close without changing the QR code</translation>
+        </message>
     </context>
     <context>
         <name>imageSetting</name>
@@ -1231,6 +1551,70 @@
         <message>
             <source>查找缺少的图片</source>
             <translation>Find the missing picture</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>图片的宽度（点，0 到 20000）</source>
+            <translation>Picture width (dots, 0 to 20000)</translation>
+        </message>
+        <message>
+            <source>图片宽度</source>
+            <translation>Picture width</translation>
+        </message>
+        <message>
+            <source>图片的高度（点，0 到 400）</source>
+            <translation>Picture height (dots, 0 to 400)</translation>
+        </message>
+        <message>
+            <source>图片高度</source>
+            <translation>Picture height</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>选择一个图片文件（JPEG、BMP 或 PNG），转为黑白</source>
+            <translation>Choose a picture file (JPEG, BMP or PNG); it is turned into black and white</translation>
+        </message>
+        <message>
+            <source>选择图片</source>
+            <translation>Choose picture</translation>
+        </message>
+        <message>
+            <source>黑白互换</source>
+            <translation>Swap black and white</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>Invert</translation>
+        </message>
+        <message>
+            <source>所选图片文件的路径；用“选择图形”更换</source>
+            <translation>Path of the chosen picture file; “Browse” replaces it</translation>
+        </message>
+        <message>
+            <source>图片文件</source>
+            <translation>Picture file</translation>
         </message>
     </context>
     <context>
@@ -1644,6 +2028,118 @@
         <message>
             <source>确定</source>
             <translation>OK</translation>
+        </message>
+        <message>
+            <source>这一项的写法；选“取消”则不显示</source>
+            <translation>How this part is written; “Cancel” leaves it out</translation>
+        </message>
+        <message>
+            <source>年的格式</source>
+            <translation>Year format</translation>
+        </message>
+        <message>
+            <source>这一项后面的分隔符</source>
+            <translation>Separator after this part</translation>
+        </message>
+        <message>
+            <source>年的后缀</source>
+            <translation>Year separator</translation>
+        </message>
+        <message>
+            <source>这一项在格式中的位置（1 到 6）</source>
+            <translation>Position of this part in the format (1 to 6)</translation>
+        </message>
+        <message>
+            <source>年的顺序</source>
+            <translation>Year position</translation>
+        </message>
+        <message>
+            <source>月的格式</source>
+            <translation>Month format</translation>
+        </message>
+        <message>
+            <source>月的后缀</source>
+            <translation>Month separator</translation>
+        </message>
+        <message>
+            <source>月的顺序</source>
+            <translation>Month position</translation>
+        </message>
+        <message>
+            <source>日的格式</source>
+            <translation>Day format</translation>
+        </message>
+        <message>
+            <source>日的后缀</source>
+            <translation>Day separator</translation>
+        </message>
+        <message>
+            <source>日的顺序</source>
+            <translation>Day position</translation>
+        </message>
+        <message>
+            <source>时的格式</source>
+            <translation>Hour format</translation>
+        </message>
+        <message>
+            <source>时的后缀</source>
+            <translation>Hour separator</translation>
+        </message>
+        <message>
+            <source>时的顺序</source>
+            <translation>Hour position</translation>
+        </message>
+        <message>
+            <source>分的格式</source>
+            <translation>Minute format</translation>
+        </message>
+        <message>
+            <source>分的后缀</source>
+            <translation>Minute separator</translation>
+        </message>
+        <message>
+            <source>分的顺序</source>
+            <translation>Minute position</translation>
+        </message>
+        <message>
+            <source>秒的格式</source>
+            <translation>Second format</translation>
+        </message>
+        <message>
+            <source>秒的后缀</source>
+            <translation>Second separator</translation>
+        </message>
+        <message>
+            <source>秒的顺序</source>
+            <translation>Second position</translation>
+        </message>
+        <message>
+            <source>常用的格式，选中即用</source>
+            <translation>Ready-made formats; choosing one uses it</translation>
+        </message>
+        <message>
+            <source>快速设置</source>
+            <translation>Quick formats</translation>
+        </message>
+        <message>
+            <source>按上面各行组成格式并预览</source>
+            <translation>Compose the format from the rows above and preview it</translation>
+        </message>
+        <message>
+            <source>示例时刻按所选格式显示的样子</source>
+            <translation>The sample moment in the chosen format</translation>
+        </message>
+        <message>
+            <source>预览结果</source>
+            <translation>Preview result</translation>
+        </message>
+        <message>
+            <source>使用这个格式</source>
+            <translation>Use this format</translation>
+        </message>
+        <message>
+            <source>关闭，不改变格式</source>
+            <translation>Close without changing the format</translation>
         </message>
     </context>
     <context>
@@ -2331,6 +2827,46 @@
             <source>Arabic</source>
             <translation>Arabic</translation>
         </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Typeface; the fonts listed must be installed on this computer</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Character height (dots, 6 to 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Extra space between characters (dots, -100 to 200; negative values move them closer)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Letter spacing</translation>
+        </message>
     </context>
     <context>
         <name>timeSetting</name>
@@ -2429,6 +2965,62 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Distance of the left edge from the start of the strip (dots, 0 to 79999)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X position</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Distance of the top edge from the top of the strip (dots); the item stays within the 300-dot strip</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y position</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Clockwise rotation (degrees, 0 to 180)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Rotation angle</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Typeface; the fonts listed must be installed on this computer</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Character height (dots, 6 to 400)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Extra space between characters (dots, -100 to 200; negative values move them closer)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Letter spacing</translation>
+        </message>
+        <message>
+            <source>有效期（月，0 到 120）：不为 0 时显示的日期加上这么多个月再减一天</source>
+            <translation>Validity (months, 0 to 120): when not 0, the date shown is this many months later, less one day</translation>
+        </message>
+        <message>
+            <source>有效期（月）</source>
+            <translation>Validity in months</translation>
+        </message>
+        <message>
+            <source>选择日期和时间的格式</source>
+            <translation>Choose the date and time format</translation>
+        </message>
+        <message>
+            <source>更改格式</source>
+            <translation>Change format</translation>
         </message>
     </context>
     <context>
@@ -2534,6 +3126,14 @@
         <message>
             <source>纵向（点/毫米）</source>
             <translation>Along (dots/mm)</translation>
+        </message>
+        <message>
+            <source>保存分辨率；标尺随即按它标出毫米</source>
+            <translation>Save the resolution; the rulers mark millimetres with it at once</translation>
+        </message>
+        <message>
+            <source>关闭，不改变分辨率</source>
+            <translation>Close without changing the resolution</translation>
         </message>
     </context>
     <context>
@@ -2768,6 +3368,22 @@
         <message>
             <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
             <translation>Designs are saved as .spr files; the "File" menu lists recent files. While a design has unsaved changes, a recovery copy is saved within every 30 seconds; after the program ends unexpectedly, the next start can open it.</translation>
+        </message>
+        <message>
+            <source>程序的简短说明；Esc 关闭</source>
+            <translation>A short guide to the program; Esc closes it</translation>
+        </message>
+        <message>
+            <source>关闭帮助</source>
+            <translation>Close the help</translation>
+        </message>
+        <message>
+            <source>键盘操作</source>
+            <translation>Keyboard</translation>
+        </message>
+        <message>
+            <source>画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab 移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。</source>
+            <translation>While the canvas has the focus, Tab and Shift+Tab select the items one by one along the strip and show their settings; after the last item, Tab moves on to the next control. Every control has a tooltip: rest the pointer on it to see it.</translation>
         </message>
     </context>
 </TS>

@@ -94,6 +94,34 @@
             <source>时间设置</source>
             <translation>Zaman Ayarı</translation>
         </message>
+        <message>
+            <source>二维码的内容；计数器和时间的占位符加在末尾</source>
+            <translation>QR kodun içeriği; sayaç ve saat yer tutucuları sonuna eklenir</translation>
+        </message>
+        <message>
+            <source>内容</source>
+            <translation>İçerik</translation>
+        </message>
+        <message>
+            <source>把内容用到二维码</source>
+            <translation>İçeriği QR koda uygula</translation>
+        </message>
+        <message>
+            <source>关闭，不改变二维码</source>
+            <translation>QR kodu değiştirmeden kapat</translation>
+        </message>
+        <message>
+            <source>选择位数，在内容末尾加入计数器的占位符</source>
+            <translation>İçeriğin sonuna sayaç yer tutucusu eklemek için basamak sayısını seçin</translation>
+        </message>
+        <message>
+            <source>计数器位数</source>
+            <translation>Sayaç basamakları</translation>
+        </message>
+        <message>
+            <source>选择日期时间格式，在内容末尾加入时间的占位符</source>
+            <translation>İçeriğin sonuna saat yer tutucusu eklemek için tarih ve saat biçimi seçin</translation>
+        </message>
     </context>
     <context>
         <name>QRCodeSetting</name>
@@ -168,6 +196,66 @@
         <message>
             <source>GS1 数字链接</source>
             <translation>GS1 Dijital Bağlantı</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>纠错等级：越高越能承受污损，符号也越大</source>
+            <translation>Hata düzeltme düzeyi: yüksek düzey daha fazla hasara dayanır ama sembolü büyütür</translation>
+        </message>
+        <message>
+            <source>纠错等级</source>
+            <translation>Hata düzeltme düzeyi</translation>
+        </message>
+        <message>
+            <source>一个模块的边长（点，0 到 77）</source>
+            <translation>Bir modülün kenarı (nokta, 0 ile 77 arası)</translation>
+        </message>
+        <message>
+            <source>模块大小</source>
+            <translation>Modül boyutu</translation>
+        </message>
+        <message>
+            <source>符号每边的模块数</source>
+            <translation>Sembolün her kenarındaki modül sayısı</translation>
+        </message>
+        <message>
+            <source>符号大小</source>
+            <translation>Sembol boyutu</translation>
+        </message>
+        <message>
+            <source>在内容中加入计数器或日期时间</source>
+            <translation>İçeriğe bir sayaç veya tarih ve saat ekle</translation>
+        </message>
+        <message>
+            <source>可变内容</source>
+            <translation>Değişken içerik</translation>
+        </message>
+        <message>
+            <source>用 GS1 数字链接组成内容：商品代码、批号、日期、序列号</source>
+            <translation>İçeriği GS1 Dijital Bağlantı olarak oluştur: GTIN, parti, tarihler, seri numarası</translation>
         </message>
     </context>
     <context>
@@ -595,6 +683,54 @@
             <source>模块宽度</source>
             <translation>Modül genişliği</translation>
         </message>
+        <message>
+            <source>条形码的码制</source>
+            <translation>Barkod sembolojisi (kodlama türü)</translation>
+        </message>
+        <message>
+            <source>码制</source>
+            <translation>Barkod türü</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>条的高度（点，1 到 400）</source>
+            <translation>Çubuk yüksekliği (nokta, 1 ile 400 arası)</translation>
+        </message>
+        <message>
+            <source>条高</source>
+            <translation>Çubuk yüksekliği</translation>
+        </message>
+        <message>
+            <source>一个模块（最窄的条）的宽度（点，1 到 20）</source>
+            <translation>Bir modülün (en ince çubuğun) genişliği, nokta, 1 ile 20 arası</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>在条的下面打印人眼可读的数字</source>
+            <translation>Çubukların altına okunabilir rakamları yazdır</translation>
+        </message>
     </context>
     <context>
         <name>cnt2Setting</name>
@@ -725,6 +861,54 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_7</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Yazı tipi; listelenen yazı tipleri bu bilgisayarda kurulu olmalıdır</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Karakter yüksekliği (nokta, 6 ile 400 arası)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Karakterler arasına eklenen boşluk (nokta, -100 ile 200 arası; eksi değerler karakterleri yaklaştırır)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Harf aralığı</translation>
+        </message>
+        <message>
+            <source>计数器打印的位数，不足的前面补零</source>
+            <translation>Sayacın yazdırdığı basamak sayısı, başı sıfırlarla doldurulur</translation>
+        </message>
+        <message>
+            <source>位数</source>
+            <translation>Basamak sayısı</translation>
         </message>
     </context>
     <context>
@@ -865,6 +1049,62 @@
             <source>常用点阵</source>
             <translation>dot_5</translation>
         </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>打印机有两个计数器：这个对象打印哪一个</source>
+            <translation>Yazıcının iki sayacı vardır: bu öğenin yazdırdığı sayaç</translation>
+        </message>
+        <message>
+            <source>计数器</source>
+            <translation>Sayaç</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Yazı tipi; listelenen yazı tipleri bu bilgisayarda kurulu olmalıdır</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Karakter yüksekliği (nokta, 6 ile 400 arası)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Karakterler arasına eklenen boşluk (nokta, -100 ile 200 arası; eksi değerler karakterleri yaklaştırır)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Harf aralığı</translation>
+        </message>
+        <message>
+            <source>计数器打印的位数，不足的前面补零</source>
+            <translation>Sayacın yazdırdığı basamak sayısı, başı sıfırlarla doldurulur</translation>
+        </message>
+        <message>
+            <source>位数</source>
+            <translation>Basamak sayısı</translation>
+        </message>
     </context>
     <context>
         <name>dataFile</name>
@@ -954,6 +1194,10 @@
         <message>
             <source>数据文件 (*.txt *.csv);;所有文件 (*)</source>
             <translation>Veri dosyaları (*.txt *.csv);;Tüm dosyalar (*)</translation>
+        </message>
+        <message>
+            <source>选择数据文件：UTF-8 文本，每行一条记录</source>
+            <translation>Veri dosyasını seçin: UTF-8 metin, her satırda bir kayıt</translation>
         </message>
     </context>
     <context>
@@ -1181,6 +1425,82 @@
             <source>校验位 %1 正确</source>
             <translation>Kontrol basamağı %1 doğru</translation>
         </message>
+        <message>
+            <source>链接网址的开头，例如 https://id.gs1.org</source>
+            <translation>Bağlantı adresinin başı, örneğin https://id.gs1.org</translation>
+        </message>
+        <message>
+            <source>商品代码：8、12、13 或 14 位数字，最后一位是校验位</source>
+            <translation>Ürün kodu: 8, 12, 13 veya 14 basamak, sonuncusu kontrol basamağı</translation>
+        </message>
+        <message>
+            <source>商品代码 GTIN</source>
+            <translation>Ürün kodu GTIN</translation>
+        </message>
+        <message>
+            <source>批号，最多 20 个字符；可以空着</source>
+            <translation>Parti numarası, en çok 20 karakter; boş kalabilir</translation>
+        </message>
+        <message>
+            <source>批号</source>
+            <translation>Parti</translation>
+        </message>
+        <message>
+            <source>生产日期取打印当天</source>
+            <translation>Üretim tarihi: yazdırma günü</translation>
+        </message>
+        <message>
+            <source>生产日期</source>
+            <translation>Üretim tarihi</translation>
+        </message>
+        <message>
+            <source>在链接中加入有效期</source>
+            <translation>Bağlantıya son kullanma tarihi ekle</translation>
+        </message>
+        <message>
+            <source>有效期</source>
+            <translation>Son kullanma tarihi</translation>
+        </message>
+        <message>
+            <source>有效期的日期</source>
+            <translation>Ürünün son kullanma günü</translation>
+        </message>
+        <message>
+            <source>有效期日期</source>
+            <translation>Son kullanma günü</translation>
+        </message>
+        <message>
+            <source>序列号：无、固定的文字或打印机的计数器</source>
+            <translation>Seri numarası: yok, sabit metin veya yazıcının sayacı</translation>
+        </message>
+        <message>
+            <source>序列号类型</source>
+            <translation>Seri numarası türü</translation>
+        </message>
+        <message>
+            <source>固定的序列号，最多 20 个字符</source>
+            <translation>Sabit seri numarası, en çok 20 karakter</translation>
+        </message>
+        <message>
+            <source>序列号</source>
+            <translation>Seri numarası</translation>
+        </message>
+        <message>
+            <source>计数器的位数（1 到 8）</source>
+            <translation>Sayacın basamak sayısı (1 ile 8 arası)</translation>
+        </message>
+        <message>
+            <source>计数器位数</source>
+            <translation>Sayaç basamakları</translation>
+        </message>
+        <message>
+            <source>把链接用作二维码的内容</source>
+            <translation>Bağlantıyı QR kodun içeriği yap</translation>
+        </message>
+        <message>
+            <source>关闭，不改变二维码</source>
+            <translation>QR kodu değiştirmeden kapat</translation>
+        </message>
     </context>
     <context>
         <name>imageSetting</name>
@@ -1231,6 +1551,70 @@
         <message>
             <source>查找缺少的图片</source>
             <translation>Eksik resmi bul</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>图片的宽度（点，0 到 20000）</source>
+            <translation>Resim genişliği (nokta, 0 ile 20000 arası)</translation>
+        </message>
+        <message>
+            <source>图片宽度</source>
+            <translation>Resim genişliği</translation>
+        </message>
+        <message>
+            <source>图片的高度（点，0 到 400）</source>
+            <translation>Resim yüksekliği (nokta, 0 ile 400 arası)</translation>
+        </message>
+        <message>
+            <source>图片高度</source>
+            <translation>Resim yüksekliği</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>选择一个图片文件（JPEG、BMP 或 PNG），转为黑白</source>
+            <translation>Bir resim dosyası seçin (JPEG, BMP veya PNG); siyah beyaza çevrilir</translation>
+        </message>
+        <message>
+            <source>选择图片</source>
+            <translation>Resim seç</translation>
+        </message>
+        <message>
+            <source>黑白互换</source>
+            <translation>Siyah ile beyazı değiştir</translation>
+        </message>
+        <message>
+            <source>反色</source>
+            <translation>Ters çevir</translation>
+        </message>
+        <message>
+            <source>所选图片文件的路径；用“选择图形”更换</source>
+            <translation>Seçilen resim dosyasının yolu; “Gözat” ile değiştirilir</translation>
+        </message>
+        <message>
+            <source>图片文件</source>
+            <translation>Resim dosyası</translation>
         </message>
     </context>
     <context>
@@ -1644,6 +2028,118 @@
         <message>
             <source>确定</source>
             <translation>Tamam</translation>
+        </message>
+        <message>
+            <source>这一项的写法；选“取消”则不显示</source>
+            <translation>Bu bölümün yazılışı; “İptal” onu çıkarır</translation>
+        </message>
+        <message>
+            <source>年的格式</source>
+            <translation>Yıl biçimi</translation>
+        </message>
+        <message>
+            <source>这一项后面的分隔符</source>
+            <translation>Bu bölümden sonraki ayırıcı</translation>
+        </message>
+        <message>
+            <source>年的后缀</source>
+            <translation>Yıl ayırıcısı</translation>
+        </message>
+        <message>
+            <source>这一项在格式中的位置（1 到 6）</source>
+            <translation>Bu bölümün biçimdeki yeri (1 ile 6 arası)</translation>
+        </message>
+        <message>
+            <source>年的顺序</source>
+            <translation>Yıl sırası</translation>
+        </message>
+        <message>
+            <source>月的格式</source>
+            <translation>Ay biçimi</translation>
+        </message>
+        <message>
+            <source>月的后缀</source>
+            <translation>Ay ayırıcısı</translation>
+        </message>
+        <message>
+            <source>月的顺序</source>
+            <translation>Ay sırası</translation>
+        </message>
+        <message>
+            <source>日的格式</source>
+            <translation>Gün biçimi</translation>
+        </message>
+        <message>
+            <source>日的后缀</source>
+            <translation>Gün ayırıcısı</translation>
+        </message>
+        <message>
+            <source>日的顺序</source>
+            <translation>Gün sırası</translation>
+        </message>
+        <message>
+            <source>时的格式</source>
+            <translation>Saat biçimi</translation>
+        </message>
+        <message>
+            <source>时的后缀</source>
+            <translation>Saat ayırıcısı</translation>
+        </message>
+        <message>
+            <source>时的顺序</source>
+            <translation>Saat sırası</translation>
+        </message>
+        <message>
+            <source>分的格式</source>
+            <translation>Dakika biçimi</translation>
+        </message>
+        <message>
+            <source>分的后缀</source>
+            <translation>Dakika ayırıcısı</translation>
+        </message>
+        <message>
+            <source>分的顺序</source>
+            <translation>Dakika sırası</translation>
+        </message>
+        <message>
+            <source>秒的格式</source>
+            <translation>Saniye biçimi</translation>
+        </message>
+        <message>
+            <source>秒的后缀</source>
+            <translation>Saniye ayırıcısı</translation>
+        </message>
+        <message>
+            <source>秒的顺序</source>
+            <translation>Saniye sırası</translation>
+        </message>
+        <message>
+            <source>常用的格式，选中即用</source>
+            <translation>Hazır biçimler; seçilen hemen kullanılır</translation>
+        </message>
+        <message>
+            <source>快速设置</source>
+            <translation>Hızlı biçimler</translation>
+        </message>
+        <message>
+            <source>按上面各行组成格式并预览</source>
+            <translation>Biçimi yukarıdaki satırlardan oluştur ve önizle</translation>
+        </message>
+        <message>
+            <source>示例时刻按所选格式显示的样子</source>
+            <translation>Seçilen biçimde örnek an</translation>
+        </message>
+        <message>
+            <source>预览结果</source>
+            <translation>Önizleme sonucu</translation>
+        </message>
+        <message>
+            <source>使用这个格式</source>
+            <translation>Bu biçimi kullan</translation>
+        </message>
+        <message>
+            <source>关闭，不改变格式</source>
+            <translation>Biçimi değiştirmeden kapat</translation>
         </message>
     </context>
     <context>
@@ -2331,6 +2827,46 @@
             <source>Arabic</source>
             <translation>Arapça</translation>
         </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Yazı tipi; listelenen yazı tipleri bu bilgisayarda kurulu olmalıdır</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Karakter yüksekliği (nokta, 6 ile 400 arası)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Karakterler arasına eklenen boşluk (nokta, -100 ile 200 arası; eksi değerler karakterleri yaklaştırır)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Harf aralığı</translation>
+        </message>
     </context>
     <context>
         <name>timeSetting</name>
@@ -2429,6 +2965,62 @@
         <message>
             <source>常用点阵</source>
             <translation>dot_5</translation>
+        </message>
+        <message>
+            <source>左边缘离喷印条起点的距离（点，0 到 79999）</source>
+            <translation>Sol kenarın şeridin başlangıcına uzaklığı (nokta, 0 ile 79999 arası)</translation>
+        </message>
+        <message>
+            <source>X 位置</source>
+            <translation>X konumu</translation>
+        </message>
+        <message>
+            <source>上边缘离喷印条顶部的距离（点）；对象不会超出 300 点高的喷印条</source>
+            <translation>Üst kenarın şeridin üstüne uzaklığı (nokta); öğe 300 noktalık şeridin dışına çıkmaz</translation>
+        </message>
+        <message>
+            <source>Y 位置</source>
+            <translation>Y konumu</translation>
+        </message>
+        <message>
+            <source>顺时针旋转的角度（度，0 到 180）</source>
+            <translation>Saat yönünde döndürme (derece, 0 ile 180 arası)</translation>
+        </message>
+        <message>
+            <source>旋转角度</source>
+            <translation>Döndürme açısı</translation>
+        </message>
+        <message>
+            <source>字体；列出的字体须安装在这台电脑上</source>
+            <translation>Yazı tipi; listelenen yazı tipleri bu bilgisayarda kurulu olmalıdır</translation>
+        </message>
+        <message>
+            <source>字的高度（点，6 到 400）</source>
+            <translation>Karakter yüksekliği (nokta, 6 ile 400 arası)</translation>
+        </message>
+        <message>
+            <source>字符之间增加的距离（点，-100 到 200；负值使字符靠拢）</source>
+            <translation>Karakterler arasına eklenen boşluk (nokta, -100 ile 200 arası; eksi değerler karakterleri yaklaştırır)</translation>
+        </message>
+        <message>
+            <source>字间距</source>
+            <translation>Harf aralığı</translation>
+        </message>
+        <message>
+            <source>有效期（月，0 到 120）：不为 0 时显示的日期加上这么多个月再减一天</source>
+            <translation>Geçerlilik (ay, 0 ile 120 arası): 0 değilse gösterilen tarih bu kadar ay sonrasından bir gün öncedir</translation>
+        </message>
+        <message>
+            <source>有效期（月）</source>
+            <translation>Geçerlilik (ay)</translation>
+        </message>
+        <message>
+            <source>选择日期和时间的格式</source>
+            <translation>Tarih ve saat biçimini seçin</translation>
+        </message>
+        <message>
+            <source>更改格式</source>
+            <translation>Biçimi değiştir</translation>
         </message>
     </context>
     <context>
@@ -2534,6 +3126,14 @@
         <message>
             <source>纵向（点/毫米）</source>
             <translation>Boyuna (nokta/mm)</translation>
+        </message>
+        <message>
+            <source>保存分辨率；标尺随即按它标出毫米</source>
+            <translation>Çözünürlüğü kaydet; cetveller milimetreleri hemen buna göre gösterir</translation>
+        </message>
+        <message>
+            <source>关闭，不改变分辨率</source>
+            <translation>Çözünürlüğü değiştirmeden kapat</translation>
         </message>
     </context>
     <context>
@@ -2768,6 +3368,22 @@
         <message>
             <source>设计保存为 .spr 文件；“文件”菜单列出最近的文件。设计有未保存的修改时，程序每 30 秒内保存一份恢复副本；程序意外结束后，下次启动时可以打开它。</source>
             <translation>Tasarımlar .spr dosyası olarak kaydedilir; "Dosya" menüsü son dosyaları listeler. Tasarımda kaydedilmemiş değişiklik varken en geç 30 saniyede bir kurtarma kopyası kaydedilir; program beklenmedik biçimde kapanırsa sonraki açılışta bu kopya açılabilir.</translation>
+        </message>
+        <message>
+            <source>程序的简短说明；Esc 关闭</source>
+            <translation>Programın kısa kılavuzu; Esc ile kapanır</translation>
+        </message>
+        <message>
+            <source>关闭帮助</source>
+            <translation>Yardımı kapat</translation>
+        </message>
+        <message>
+            <source>键盘操作</source>
+            <translation>Klavye</translation>
+        </message>
+        <message>
+            <source>画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab 移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。</source>
+            <translation>Tuval odaktayken Tab ve Shift+Tab öğeleri şerit boyunca tek tek seçer ve ayarlarını gösterir; son öğeden sonra Tab bir sonraki denetime geçer. Her denetimin bir ipucu vardır: görmek için işaretçiyi üzerinde bekletin.</translation>
         </message>
     </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "designview.h"
 
+#include "itemtabbing.h"
 #include "printstrip.h"
 
 #include <QCoreApplication>
@@ -87,9 +88,14 @@ private:
             } else {
                 const int base = inner ? width() : half;
                 painter.drawLine(QPointF(base, pos), QPointF(base - length, pos));
-                if (major)
-                    painter.drawText(QRectF(base - half, pos + 1, half, 12), Qt::AlignLeft,
-                                     QString::number(unit));
+                // Turned to run along the ruler, as on the top one: across, the half is too narrow.
+                if (major) {
+                    painter.save();
+                    painter.translate(base - 6, pos - 2);
+                    painter.rotate(-90);
+                    painter.drawText(QPointF(0, 0), QString::number(unit));
+                    painter.restore();
+                }
             }
         }
     }
@@ -104,6 +110,7 @@ designView::designView(QWidget *parent)
 {
     setViewportMargins(rulerThickness, rulerThickness, 0, 0);
     setMouseTracking(true);
+    new itemTabbing(this);
 }
 
 void designView::setResolution(const PrinterResolution &resolution)
@@ -137,8 +144,10 @@ void designView::fitHeight()
     emit zoomed();
 }
 
-void designView::drawForeground(QPainter *painter, const QRectF &)
+void designView::drawForeground(QPainter *painter, const QRectF &rect)
 {
+    // The scene's own foreground: the outline of a selected symbol and its quiet zones.
+    QGraphicsView::drawForeground(painter, rect);
     QPen pen(QColor(0, 120, 215), 0, Qt::DashLine);
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);

@@ -22,6 +22,10 @@ QString helpPage::html()
                     "粘贴，Ctrl+Shift+D 复制一份，Ctrl+A 全选，Delete 删除，方向键移动 1 点（Shift 加方向键 "
                     "10 点），"
                     "Ctrl+加号/减号 缩放，Ctrl+0 原始比例。")},
+        {QT_TR_NOOP("键盘操作"),
+         QT_TR_NOOP(
+             "画布有焦点时，Tab 和 Shift+Tab 沿喷印条逐个选择对象，并显示它的设置；最后一个对象之后，Tab "
+             "移到下一个控件。每个控件都有提示，鼠标停在上面即可看到。")},
         {QT_TR_NOOP("排列"),
          QT_TR_NOOP("“排列”对齐、居中、等距分布所选对象，并可置于顶层或底层；保存时顶层的对象排在最前。"
                     "网格默认关闭，打开后拖动的对象落在网格上。每一步都可以撤销。")},
@@ -48,8 +52,12 @@ void helpPage::show(QWidget *parent)
     text->setObjectName(QStringLiteral("helpText"));
     text->setHtml(html());
     text->setAccessibleName(tr("帮助"));
+    text->setToolTip(tr("程序的简短说明；Esc 关闭"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(tr("关闭"));
+    QPushButton *close = buttons->button(QDialogButtonBox::Close);
+    close->setText(tr("关闭"));
+    close->setToolTip(tr("关闭帮助"));
+    close->setAccessibleName(tr("关闭"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(text);

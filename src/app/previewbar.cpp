@@ -40,10 +40,7 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
     record->setObjectName(QStringLiteral("previewRecord"));
     record->setRange(1, std::numeric_limits<int>::max());
     // A prefix rather than a label of its own: the row is full at the window's smallest width.
-    record->setPrefix(tr("数据行 "));
-    record->setToolTip(
-        tr("预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行"));
-    record->setAccessibleName(tr("预览的数据文件行"));
+    liveText::set(record, "prefix", "previewBar", QT_TR_NOOP("数据行 "));
     staleLabel = new QLabel(this);
     staleLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     // A long message must not squeeze the controls beside it; the whole text is in its tooltip.
@@ -62,6 +59,9 @@ previewBar::previewBar(QWidget *parent) : QWidget(parent)
         {moment, QT_TR_NOOP("预览所用的时刻"), QT_TR_NOOP("预览时刻")},
         {counter1, QT_TR_NOOP("预览所用的计数器1的值"), QT_TR_NOOP("计数器1")},
         {counter2, QT_TR_NOOP("预览所用的计数器2的值"), QT_TR_NOOP("计数器2")},
+        {record,
+         QT_TR_NOOP("预览数据文件的第几行：每个内容来自数据文件的项目显示这一行，限于它自己的起始行和结束行"),
+         QT_TR_NOOP("预览的数据文件行")},
         {exportButton, QT_TR_NOOP("把设计导出为 PNG、PDF 或 SVG"), QT_TR_NOOP("导出…")},
     };
     for (const auto &row : descriptions) {

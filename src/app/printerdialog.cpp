@@ -12,7 +12,8 @@
 
 namespace
 {
-QDoubleSpinBox *dotsBox(QDialog &dialog, const char *name, double value, const QString &tip)
+QDoubleSpinBox *dotsBox(QDialog &dialog, const char *name, double value, const QString &label,
+                        const QString &tip)
 {
     auto *box = new QDoubleSpinBox(&dialog);
     box->setObjectName(QLatin1String(name));
@@ -20,7 +21,7 @@ QDoubleSpinBox *dotsBox(QDialog &dialog, const char *name, double value, const Q
     box->setDecimals(3);
     box->setValue(value);
     box->setToolTip(tip);
-    box->setAccessibleName(tip);
+    box->setAccessibleName(label);
     return box;
 }
 } // namespace
@@ -30,17 +31,29 @@ bool printerDialog::edit(QWidget *parent)
     const PrinterResolution stored = loadPrinterResolution();
     QDialog dialog(parent);
     dialog.setWindowTitle(tr("打印机分辨率"));
-    auto *across = dotsBox(dialog, "acrossDotsPerMm", stored.acrossDotsPerMm,
+    auto *across = dotsBox(dialog, "acrossDotsPerMm", stored.acrossDotsPerMm, tr("横向（点/毫米）"),
                            tr("横向（300 点的喷头方向）每毫米的点数"));
-    auto *along = dotsBox(dialog, "alongDotsPerMm", stored.alongDotsPerMm, tr("沿打印方向每毫米的点数"));
+    auto *along = dotsBox(dialog, "alongDotsPerMm", stored.alongDotsPerMm, tr("纵向（点/毫米）"),
+                          tr("沿打印方向每毫米的点数"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    const struct {
+        QDialogButtonBox::StandardButton which;
+        QString text, tip;
+    } buttonTexts[] = {
+        {QDialogButtonBox::Ok, tr("确定"), tr("保存分辨率；标尺随即按它标出毫米")},
+        {QDialogButtonBox::Cancel, tr("取消"), tr("关闭，不改变分辨率")},
+    };
+    for (const auto &row : buttonTexts) {
+        QPushButton *button = buttons->button(row.which);
+        button->setText(row.text);
+        button->setToolTip(row.tip);
+        button->setAccessibleName(row.text);
+    }
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto *form = new QFormLayout(&dialog);
-    form->addRow(tr("横向（点/毫米）"), across);
-    form->addRow(tr("纵向（点/毫米）"), along);
+    form->addRow(across->accessibleName(), across);
+    form->addRow(along->accessibleName(), along);
     form->addRow(buttons);
     if (modalHooks::execDialog(dialog) != QDialog::Accepted)
         return false;
