@@ -10,7 +10,6 @@
 #include "designexport.h"
 #include "printpreview.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -106,9 +105,7 @@ int runRenderCommand(const commandArgs &args)
     std::optional<dataFileContents> dataOverride;
     if (args.isSet("data") && !readDataOption(args, dataOverride))
         return exitFailed;
-    const QString designDir = args.arguments().at(0) == QLatin1String("-")
-                                  ? QString()
-                                  : QFileInfo(args.arguments().at(0)).absolutePath();
+    const QString designDir = designDirOf(args.arguments().at(0));
     QHash<QString, dataFileContents> files;
     preview.setRecordSource([&](const QGraphicsItem &item, quint32 line, QString *why) {
         const QString path = dataFileSettingsOf(&item)->path;

@@ -7,6 +7,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -385,6 +388,66 @@ private slots:
         QVERIFY2(run.errText().contains(error), run.err);
         QVERIFY(run.out.isEmpty());
         QVERIFY(!QFile::exists(target));
+    }
+
+    // info says of each data-file item whether its file was found, as stored or beside the design, and
+    // how many lines it has; the line passes the published schema.
+    void infoTellsTheDataFile_data()
+    {
+        QTest::addColumn<QString>("stored"); // {dir} is the design's folder
+        QTest::addColumn<bool>("isExtVariable");
+        QTest::addColumn<bool>("fromStdin");
+        QTest::addColumn<QByteArray>("expected"); // {dir} as above
+        QTest::newRow("as stored") << "{dir}/data.txt" << true << false
+                                   << QByteArray(R"({"found":true,"foundPath":"{dir}/data.txt","lines":3})");
+        QTest::newRow("beside the design")
+            << "/udisk/data.txt" << true << false
+            << QByteArray(R"({"found":true,"foundPath":"{dir}/data.txt","lines":3})");
+        QTest::newRow("missing") << "lost.txt" << true << false
+                                 << QByteArray(R"({"found":false,"foundPath":null,"lines":null})");
+        QTest::newRow("design on standard input: only as stored")
+            << "/udisk/data.txt" << true << true
+            << QByteArray(R"({"found":false,"foundPath":null,"lines":null})");
+        QTest::newRow("no data file") << "{dir}/data.txt" << false << false << QByteArray("null");
+    }
+
+    void infoTellsTheDataFile()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, isExtVariable);
+        QFETCH(bool, fromStdin);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("data.txt"), "5901234123457\n\n4006381333931"));
+        stored.replace("{dir}", dir.path());
+        QByteArray bytes = designOf({filled(barSection, stored, 1, 3), filled(qrSection, stored, 1, 3),
+                                     filled(textSection, stored, 1, 3)});
+        if (!isExtVariable)
+            bytes.replace("IsExtVariable =1", "IsExtVariable =0");
+        QVERIFY(writeFile(dir.filePath("d.spr"), bytes));
+        sprtoolOptions options;
+        if (fromStdin)
+            options.input = bytes;
+        const sprtoolRun run = runSprtool({"info", fromStdin ? "-" : dir.filePath("d.spr")}, options);
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray items = QJsonDocument::fromJson(run.out).object()["items"].toArray();
+        QCOMPARE(items.size(), 3);
+        expected.replace("{dir}", dir.path().toUtf8());
+        for (const QJsonValue &item : items) {
+            const QJsonValue dataFile = item.toObject()["dataFile"];
+            QCOMPARE(dataFile.isObject() ? QJsonDocument(dataFile.toObject()).toJson(QJsonDocument::Compact)
+                                         : QByteArray(dataFile.isNull() ? "null" : "absent"),
+                     expected);
+        }
+        QProcess validator;
+        validator.start("python3", {SPR_TEST_DATA "/validate_json_lines.py",
+                                    SPR_TEST_DATA "/../../docs/sprtool-info.schema.json"});
+        QVERIFY(validator.waitForStarted());
+        validator.write(run.out);
+        validator.closeWriteChannel();
+        QVERIFY(validator.waitForFinished(60000));
+        QVERIFY2(validator.exitCode() == 0,
+                 validator.readAllStandardOutput() + validator.readAllStandardError());
     }
 
     // check names two different pictures that would be one file on the printer's disk.
