@@ -2186,6 +2186,10 @@
             <source>第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）</source>
             <translation>صفحة لكل سطر من A إلى B، مرسومة كما يرسمها ‎--record (‏PDF فقط)</translation>
         </message>
+        <message>
+            <source>数据文件“%1”第 %2 行：%3；该项目不绘制</source>
+            <translation>ملف البيانات "%1" السطر %2: %3؛ لا يُرسم العنصر</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

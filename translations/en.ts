@@ -2186,6 +2186,10 @@
             <source>第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）</source>
             <translation>one page for each of lines A to B, drawn as --record draws it (PDF only)</translation>
         </message>
+        <message>
+            <source>数据文件“%1”第 %2 行：%3；该项目不绘制</source>
+            <translation>data file "%1" line %2: %3; the item is not drawn</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

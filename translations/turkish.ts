@@ -2186,6 +2186,10 @@
             <source>第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）</source>
             <translation>A'dan B'ye her satır için bir sayfa, --record'un çizdiği gibi (yalnızca PDF)</translation>
         </message>
+        <message>
+            <source>数据文件“%1”第 %2 行：%3；该项目不绘制</source>
+            <translation>"%1" veri dosyası, %2. satır: %3; öğe çizilmiyor</translation>
+        </message>
     </context>
     <context>
         <name>startup</name>

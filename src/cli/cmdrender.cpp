@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <QGraphicsScene>
 #include <limits>
@@ -107,14 +108,24 @@ int runRenderCommand(const commandArgs &args)
         return exitFailed;
     const QString designDir = designDirOf(args.arguments().at(0));
     QHash<QString, dataFileContents> files;
+    QSet<QString> warned;
     preview.setRecordSource([&](const QGraphicsItem &item, quint32 line, QString *why) {
         const QString path = dataFileSettingsOf(&item)->path;
-        if (dataOverride)
-            return recordLine(*dataOverride, line, why);
         auto cached = files.find(path);
-        if (cached == files.end())
+        if (!dataOverride && cached == files.end())
             cached = files.insert(path, readDataFile(path, designDir));
-        return recordLine(*cached, line, why);
+        const std::optional<QString> record = recordLine(dataOverride ? *dataOverride : *cached, line, why);
+        // The item then prints nothing, and the page cannot say why: said once per file and reason.
+        const QString name = dataOverride ? args.value("data") : path;
+        if (!record && !warned.contains(name + QLatin1Char('\n') + *why)) {
+            warned.insert(name + QLatin1Char('\n') + *why);
+            printError(args.command(),
+                       QCoreApplication::translate("sprtool", "数据文件“%1”第 %2 行：%3；该项目不绘制")
+                           .arg(name)
+                           .arg(line)
+                           .arg(*why));
+        }
+        return record;
     });
     if (firstRecord > 0) {
         // One page per record, each drawn as --record draws it.

@@ -321,6 +321,15 @@ private slots:
                 .out,
             expected);
         QCOMPARE(runSprtool({"render", dir.filePath("d.spr"), "--record", "0", "-o", "-"}).exitCode, 2);
+        // A record that cannot be read draws nothing and says why once, whatever the pages.
+        QVERIFY(writeFile(dir.filePath("short.spr"), design(barSection, "data.txt", 1, 5)));
+        const sprtoolRun past = runSprtool(
+            {"render", dir.filePath("short.spr"), "--records", "2-5", "-o", dir.filePath("p.pdf")});
+        QCOMPARE(past.exitCode, 0);
+        QCOMPARE(past.errText().count("the item is not drawn"), 1);
+        QVERIFY2(past.errText().contains(
+                     "data file \"data.txt\" line 3: the data file has only 2 lines; the item is not drawn"),
+                 past.err);
     }
 
     // render --records A-B: one PDF page per record, each read back as a scanner reads it; the QR code's
