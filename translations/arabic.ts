@@ -1218,6 +1218,10 @@
             <source>无法生成文件内容</source>
             <translation>تعذّر إنشاء محتوى الملف</translation>
         </message>
+        <message>
+            <source>只有 PDF 能写多页</source>
+            <translation>ملف PDF وحده يمكنه أن يحوي عدة صفحات</translation>
+        </message>
     </context>
     <context>
         <name>designPack</name>
@@ -2657,6 +2661,30 @@
         <message>
             <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
             <translation>%1 لا يتحمل انتشار الحبر: لا يُقرأ إذا زاد عرض كل خط نقطة واحدة من كل جانب</translation>
+        </message>
+        <message>
+            <source>应为两个行号 A-B，1 ≤ A ≤ B（例如 1-50）</source>
+            <translation>المتوقع رقما سطرين A-B حيث 1 ≤ A ≤ B (مثل 1-50)</translation>
+        </message>
+        <message>
+            <source>一次最多 %1 页</source>
+            <translation>%1 صفحة على الأكثر في المرة الواحدة</translation>
+        </message>
+        <message>
+            <source>--record 与 --records 只能二选一</source>
+            <translation>أعط ‎--record أو ‎--records، لا كليهما</translation>
+        </message>
+        <message>
+            <source>--records 每行写一页，只有 PDF 有多页：请用 -o 文件名.pdf</source>
+            <translation>‎--records يكتب صفحة لكل سطر، وملف PDF وحده له صفحات: أعط ‎-o NAME.pdf</translation>
+        </message>
+        <message>
+            <source>第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）</source>
+            <translation>صفحة لكل سطر من A إلى B، مرسومة كما يرسمها ‎--record (‏PDF فقط)</translation>
+        </message>
+        <message>
+            <source>数据文件“%1”第 %2 行：%3；该项目不绘制</source>
+            <translation>ملف البيانات "%1" السطر %2: %3؛ لا يُرسم العنصر</translation>
         </message>
     </context>
     <context>

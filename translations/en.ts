@@ -1218,6 +1218,10 @@
             <source>无法生成文件内容</source>
             <translation>The file content cannot be made</translation>
         </message>
+        <message>
+            <source>只有 PDF 能写多页</source>
+            <translation>Only PDF can hold several pages</translation>
+        </message>
     </context>
     <context>
         <name>designPack</name>
@@ -2657,6 +2661,30 @@
         <message>
             <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
             <translation>%1 withstands no ink spread: with every bar 1 dot wider on each side it does not scan</translation>
+        </message>
+        <message>
+            <source>应为两个行号 A-B，1 ≤ A ≤ B（例如 1-50）</source>
+            <translation>expected two line numbers A-B with 1 ≤ A ≤ B (such as 1-50)</translation>
+        </message>
+        <message>
+            <source>一次最多 %1 页</source>
+            <translation>at most %1 pages at once</translation>
+        </message>
+        <message>
+            <source>--record 与 --records 只能二选一</source>
+            <translation>give --record or --records, not both</translation>
+        </message>
+        <message>
+            <source>--records 每行写一页，只有 PDF 有多页：请用 -o 文件名.pdf</source>
+            <translation>--records writes one page per line, and only PDF has pages: give -o NAME.pdf</translation>
+        </message>
+        <message>
+            <source>第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）</source>
+            <translation>one page for each of lines A to B, drawn as --record draws it (PDF only)</translation>
+        </message>
+        <message>
+            <source>数据文件“%1”第 %2 行：%3；该项目不绘制</source>
+            <translation>data file "%1" line %2: %3; the item is not drawn</translation>
         </message>
     </context>
     <context>

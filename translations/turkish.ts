@@ -1218,6 +1218,10 @@
             <source>无法生成文件内容</source>
             <translation>Dosya içeriği oluşturulamıyor</translation>
         </message>
+        <message>
+            <source>只有 PDF 能写多页</source>
+            <translation>Yalnızca PDF birden çok sayfa tutabilir</translation>
+        </message>
     </context>
     <context>
         <name>designPack</name>
@@ -2657,6 +2661,30 @@
         <message>
             <source>%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出</source>
             <translation>%1 mürekkep yayılmasına dayanmıyor: her çubuk her yanda 1 nokta kalınlaşınca okunmuyor</translation>
+        </message>
+        <message>
+            <source>应为两个行号 A-B，1 ≤ A ≤ B（例如 1-50）</source>
+            <translation>A-B biçiminde, 1 ≤ A ≤ B olan iki satır numarası bekleniyor (örneğin 1-50)</translation>
+        </message>
+        <message>
+            <source>一次最多 %1 页</source>
+            <translation>bir seferde en çok %1 sayfa</translation>
+        </message>
+        <message>
+            <source>--record 与 --records 只能二选一</source>
+            <translation>--record veya --records verin, ikisini birden değil</translation>
+        </message>
+        <message>
+            <source>--records 每行写一页，只有 PDF 有多页：请用 -o 文件名.pdf</source>
+            <translation>--records her satır için bir sayfa yazar ve yalnızca PDF'de sayfa vardır: -o AD.pdf verin</translation>
+        </message>
+        <message>
+            <source>第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）</source>
+            <translation>A'dan B'ye her satır için bir sayfa, --record'un çizdiği gibi (yalnızca PDF)</translation>
+        </message>
+        <message>
+            <source>数据文件“%1”第 %2 行：%3；该项目不绘制</source>
+            <translation>"%1" veri dosyası, %2. satır: %3; öğe çizilmiyor</translation>
         </message>
     </context>
     <context>

@@ -16,6 +16,7 @@
 #include "qrgs1check.h"
 #include "routingmedia.h"
 #include "scanverdictlabel.h"
+#include "shownrecord.h"
 #include "symbolverdict.h"
 
 #include <QAction>
@@ -192,7 +193,7 @@ void Widget::refreshScanVerdict()
     size_t key = placedRegionKey(*scene, *item);
     if (printAt)
         key ^= qHash(printAt->moment.toMSecsSinceEpoch()) ^ qHash(printAt->counter1) * 31 ^
-               qHash(printAt->counter2);
+               qHash(printAt->counter2) ^ qHash(printAt->record) * 131;
     if (item == verifiedItem && key == verifiedKey)
         return;
     verifiedItem = item;
@@ -214,7 +215,8 @@ void Widget::refreshScanVerdict()
     }
     // A GS1 Digital Link is judged as it prints: at the preview's moment and counter, or now with the
     // counter at 0.
-    const qrGs1Check gs1 = checkQrGs1(currentQRCodeItem->record(), printAt.value_or(previewValues()));
+    const qrGs1Check gs1 =
+        checkQrGs1(printedQrRecord(*currentQRCodeItem, std::nullopt), printAt.value_or(previewValues()));
     if (gs1.link.recognised) {
         verdict.facts << gs1.elementsLine();
         verdict.notes << gs1.problemTexts();

@@ -6,6 +6,7 @@
 #include "emptypicture.h"
 #include "modalhooks.h"
 #include "sharedpictures.h"
+#include "shownrecord.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -55,6 +56,7 @@ bool diagramBarItem::showsFrame() const
     if (pictureSize().isEmpty())
         return true;
     const barcodeOptions options{isTextOn, lineWidth, lineHeight};
+    const QString content = printedContent(*this, this->content);
     if (content != checkedContent || mode != checkedMode || options.isTextOn != checkedOptions.isTextOn ||
         options.d != checkedOptions.d || options.e != checkedOptions.e) {
         checkedContent = content;
@@ -67,6 +69,9 @@ bool diagramBarItem::showsFrame() const
 
 QString diagramBarItem::emptyReason() const
 {
+    if (const QString problem = shownRecordProblem(*this); !problem.isEmpty())
+        return problem;
+    const QString content = printedContent(*this, this->content);
     const barcodeSymbol made = symbol(content);
     if (!made.refusal)
         return emptyPicture::noPictureReason();

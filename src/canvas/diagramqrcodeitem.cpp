@@ -2,6 +2,7 @@
 
 #include "emptypicture.h"
 #include "sharedpictures.h"
+#include "shownrecord.h"
 
 #include <QBitmap>
 #include <QImage>
@@ -153,6 +154,8 @@ QPainterPath diagramQRCodeItem::shape() const
 
 QString diagramQRCodeItem::emptyReason() const
 {
+    if (const QString problem = shownRecordProblem(*this); !problem.isEmpty())
+        return problem;
     return scale > 0 ? emptyPicture::noSymbolReason() : emptyPicture::noPictureReason();
 }
 

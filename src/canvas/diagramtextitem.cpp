@@ -1,6 +1,7 @@
 #include "diagramtextitem.h"
 
 #include "emptypicture.h"
+#include "shownrecord.h"
 
 #include <QCoreApplication>
 
@@ -41,7 +42,10 @@ bool diagramTextItem::contains(const QPointF &point) const
 
 void diagramTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
-    if (toPlainText().isEmpty())
-        return emptyPicture::paint(painter, widget, emptyPicture::emptyTextReason());
+    if (toPlainText().isEmpty()) {
+        const QString problem = shownRecordProblem(*this);
+        return emptyPicture::paint(painter, widget,
+                                   problem.isEmpty() ? emptyPicture::emptyTextReason() : problem);
+    }
     textFamilyItem::paint(painter, option, widget);
 }

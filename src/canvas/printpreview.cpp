@@ -8,6 +8,7 @@
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
 #include "qrgs1check.h"
+#include "shownrecord.h"
 
 #include <QCoreApplication>
 #include <QGraphicsColorizeEffect>
@@ -143,6 +144,7 @@ bool scenePreview::showRecord(QGraphicsItem &item, quint32 record)
     const std::optional<QString> content = records(item, line, &why);
     if (!content)
         tint(item, Qt::red, why);
+    setShownRecord(item, {line, content, why});
     const QString shownContent = content.value_or(QString());
     if (item.type() == textItemType) {
         static_cast<diagramTextItem &>(item).setPlainText(shownContent);
@@ -184,6 +186,7 @@ void scenePreview::restore()
             continue;
         item->setGraphicsEffect(nullptr);
         item->setToolTip(QString());
+        clearShownRecord(*item);
         if (item->type() == textItemType)
             static_cast<diagramTextItem *>(item)->showFields();
         else if (item->type() == barItemType)

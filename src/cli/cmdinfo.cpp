@@ -1,4 +1,5 @@
 // sprtool info: the design as the designer's reader builds it, as JSON.
+#include "clidata.h"
 #include "cligs1.h"
 #include "cliio.h"
 #include "cliscan.h"
@@ -96,8 +97,8 @@ QJsonValue headerNumber(const QString &text)
     return ok && qIsFinite(number) ? QJsonValue(number) : QJsonValue(text);
 }
 
-// One JSON line per file; the version changes whenever a key is removed or changes its type.
-constexpr int infoSchemaVersion = 3;
+// One JSON line per file; the version changes whenever a key is added, removed or changes its type.
+constexpr int infoSchemaVersion = 4;
 
 int infoOne(const QString &command, const QString &path, const previewValues &printAt,
             const PrinterResolution &printer)
@@ -116,8 +117,11 @@ int infoOne(const QString &command, const QString &path, const previewValues &pr
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;
     const QRectF page = exportPageRect(scene);
-    for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder))
-        items.append(itemJson(scene, page, *item, printAt, printer));
+    for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
+        QJsonObject itemOut = itemJson(scene, page, *item, printAt, printer);
+        addDataFileJson(itemOut, *item, designDirOf(path));
+        items.append(itemOut);
+    }
     const QJsonObject out{
         {"schemaVersion", infoSchemaVersion},
         {"path", path},

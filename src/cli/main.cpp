@@ -100,6 +100,8 @@ const QVector<commandSpec> &commandTable()
           {nullptr, "record", "N",
            QT_TRANSLATE_NOOP("sprtool",
                              "内容来自数据文件的项目显示数据文件的第 N 行（限于各自的起始行和结束行）")},
+          {nullptr, "records", "A-B",
+           QT_TRANSLATE_NOOP("sprtool", "第 A 到 B 行每行一页，如 --record 所画（只用于 PDF）")},
           dataOption},
          1,
          1,

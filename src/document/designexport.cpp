@@ -4,6 +4,7 @@
 #include "diagramqrcodeitem.h"
 #include "printstrip.h"
 #include "safewrite.h"
+#include "shownrecord.h"
 #include "sprdocument.h"
 
 #include "barcoderender.h"
@@ -31,7 +32,7 @@ constexpr double maxPixels = 256.0 * 1024 * 1024;
 // The bars at the size the item shows them: the panel may have stretched the picture's height.
 void paintBarVectors(QPainter &painter, const diagramBarItem &item)
 {
-    const barcodeSymbol symbol = item.symbol(item.content);
+    const barcodeSymbol symbol = item.symbol(printedContent(item, item.content));
     // The size alone: asking for the picture would draw it, and keep it, for every barcode exported.
     const QSize shown = item.pictureSize();
     if (symbol.size.isEmpty() || shown.isEmpty())
@@ -46,12 +47,7 @@ void paintBarVectors(QPainter &painter, const diagramBarItem &item)
 void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
                     const std::optional<previewValues> &preview)
 {
-    qrCodeRecord record = item.record();
-    if (preview && (record.insertCnt || record.insertTime)) {
-        const qrPreviewText filled = previewQrText(record, *preview);
-        if (!filled.stale)
-            record.content = filled.text;
-    }
+    const qrCodeRecord record = printedQrRecord(item, preview);
     const qrModules modules = diagramQRCodeItem::modules(record);
     const int s = record.scale;
     if (modules.side == 0 || s <= 0)
@@ -143,18 +139,32 @@ QByteArray pngPage(const QGraphicsScene &scene, const exportOptions &options, QS
     return pngBytes(std::move(picture), options.dpi);
 }
 
-void writePdfPage(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
+// Each page is as long as the design it shows.
+void setPdfPageSize(QPdfWriter &writer, const QGraphicsScene &scene, const exportOptions &options)
 {
     const QRectF page = exportPageRect(scene);
-    QPdfWriter writer(&device);
-    writer.setCreator(QStringLiteral("spr-designer"));
-    writer.setResolution(qRound(options.dpi));
     const double toPoints = 72.0 / qRound(options.dpi);
     writer.setPageSize(QPageSize(QSizeF(page.width() * toPoints, page.height() * toPoints), QPageSize::Point,
                                  QString(), QPageSize::ExactMatch));
+}
+
+void writePdfPages(QIODevice &device, const QGraphicsScene &scene, const exportOptions &options)
+{
+    QPdfWriter writer(&device);
+    writer.setCreator(QStringLiteral("spr-designer"));
+    writer.setResolution(qRound(options.dpi));
+    if (options.showPage)
+        options.showPage(0);
+    setPdfPageSize(writer, scene, options);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter(&writer);
     paintDesign(painter, scene, true, options.preview);
+    for (int page = 1; page < options.pages; ++page) {
+        options.showPage(page);
+        setPdfPageSize(writer, scene, options);
+        writer.newPage();
+        paintDesign(painter, scene, true, options.preview);
+    }
 }
 
 // The SVG generator opens a group with the painter's whole state at every state change, whether or not
@@ -276,9 +286,11 @@ bool writePage(QIODevice &device, const QGraphicsScene &scene, const exportOptio
 {
     if (!(options.dpi >= 1 && options.dpi <= 100000))
         return fail(errorText, QCoreApplication::translate("designExport", "分辨率必须在 1 到 100000 之间"));
+    if (options.format != exportFormat::pdf && options.pages != 1)
+        return fail(errorText, QCoreApplication::translate("designExport", "只有 PDF 能写多页"));
     switch (options.format) {
     case exportFormat::pdf:
-        writePdfPage(device, scene, options);
+        writePdfPages(device, scene, options);
         return true;
     case exportFormat::svg:
         writeSvgPage(device, scene, options);

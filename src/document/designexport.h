@@ -7,6 +7,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "printpreview.h"
@@ -31,6 +32,9 @@ struct exportOptions {
     // The printer's values: QR placeholders are encoded filled in. Time and counter items, and the page,
     // follow what the scene shows, so export a scene under scenePreview with the same values.
     std::optional<previewValues> preview;
+    // PDF only: the number of pages, and what makes the scene show page n (from 0) before it is painted.
+    int pages = 1;
+    std::function<void(int page)> showPage;
 };
 
 // The page of a scene: 0, 0, right edge of its items (at least 1) × 300.

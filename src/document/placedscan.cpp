@@ -5,6 +5,7 @@
 #include "diagramqrcodeitem.h"
 #include "itemkinds.h"
 #include "scanfindings.h"
+#include "shownrecord.h"
 #include "symbologytable.h"
 #include "textfamilyitem.h"
 
@@ -37,7 +38,7 @@ std::optional<symbolFrame> frameOf(const QGraphicsItem &item)
     symbolFrame frame;
     if (item.type() == barItemType) {
         const auto &bar = static_cast<const diagramBarItem &>(item);
-        const barcodeSymbol symbol = bar.symbol(bar.content);
+        const barcodeSymbol symbol = bar.symbol(printedContent(bar, bar.content));
         const symbolBars bars = symbolBarsOf(symbol);
         const QSize shown = bar.pictureSize();
         if (symbol.refusal || bars.isEmpty() || shown.isEmpty())
@@ -262,11 +263,7 @@ QString causeText(const placedVerdict &placed)
 QString expectedText(const QGraphicsItem &item, const symbolVerdict &isolated,
                      const std::optional<previewValues> &preview)
 {
-    if (item.type() != qrItemType || !preview)
-        return isolated.expected;
-    const auto &qr = static_cast<const diagramQRCodeItem &>(item);
-    const qrPreviewText filled = previewQrText(qr.record(), *preview);
-    return filled.stale ? isolated.expected : filled.text;
+    return item.type() == qrItemType ? printedQrRecord(item, preview).content : isolated.expected;
 }
 } // namespace
 
@@ -396,6 +393,13 @@ std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QG
     if (!isolated)
         return std::nullopt;
     placedVerdict placed;
+    // A record that cannot be read prints nothing: its reason is the verdict.
+    if (const QString problem = shownRecordProblem(item); !problem.isEmpty()) {
+        placed.verdict.reason = problem;
+        placed.cause = placedCause::decoder;
+        placed.failure = scanFailure::noPicture;
+        return placed;
+    }
     placed.verdict = *isolated;
     placed.isolatedReadable = isolated->readable;
     const std::optional<symbolFrame> frame = frameOf(item);

@@ -2,6 +2,7 @@
 
 #include "diagrambaritem.h"
 #include "diagramqrcodeitem.h"
+#include "shownrecord.h"
 #include "symbolscan.h"
 
 #include <QCoreApplication>
@@ -26,20 +27,22 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
     // symbol's picture at once.
     if (item.type() == barItemType) {
         const auto &bar = static_cast<const diagramBarItem &>(item);
-        const barcodeSymbol symbol = bar.symbol(bar.content);
-        if (bar.isDeferred())
-            return verifyBarcodeSymbol(bar.mode, bar.content, symbol);
-        return verifyBarcode(bar.mode, bar.content, symbol, bar.naturalPixmap().toImage());
+        // A record shown in preview is verified as it prints; the item's own picture is of its content.
+        const QString content = printedContent(bar, bar.content);
+        const barcodeSymbol symbol = bar.symbol(content);
+        if (bar.isDeferred() || content != bar.content)
+            return verifyBarcodeSymbol(bar.mode, content, symbol);
+        return verifyBarcode(bar.mode, content, symbol, bar.naturalPixmap().toImage());
     }
     if (item.type() == qrItemType) {
         // The scanner samples modules at scanQrModulePixels; the picture at that module size reads as the
         // item's own, which at a large scale takes hundreds of megabytes.
         const auto &qr = static_cast<const diagramQRCodeItem &>(item);
-        qrCodeRecord scanned = qr.record();
+        qrCodeRecord scanned = printedQrRecord(qr, std::nullopt);
         scanned.scale = qMin(qr.scale, scanQrModulePixels);
         const QImage picture =
             qr.pictureSize().isEmpty() ? QImage() : diagramQRCodeItem::createQRPixmap(scanned).toImage();
-        return verifyQrCode(picture, scanned.scale, qr.converse, qr.content);
+        return verifyQrCode(picture, scanned.scale, qr.converse, scanned.content);
     }
     return std::nullopt;
 }

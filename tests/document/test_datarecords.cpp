@@ -1,12 +1,17 @@
 // Data-file records through sprtool: every record of every data-file item checked, with the item, the
 // file and the line named.
 #include "sprtoolprocess.h"
+#include "symbolscan.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -316,6 +321,142 @@ private slots:
                 .out,
             expected);
         QCOMPARE(runSprtool({"render", dir.filePath("d.spr"), "--record", "0", "-o", "-"}).exitCode, 2);
+        // A record that cannot be read draws nothing and says why once, whatever the pages.
+        QVERIFY(writeFile(dir.filePath("short.spr"), design(barSection, "data.txt", 1, 5)));
+        const sprtoolRun past = runSprtool(
+            {"render", dir.filePath("short.spr"), "--records", "2-5", "-o", dir.filePath("p.pdf")});
+        QCOMPARE(past.exitCode, 0);
+        QCOMPARE(past.errText().count("the item is not drawn"), 1);
+        QVERIFY2(past.errText().contains(
+                     "data file \"data.txt\" line 3: the data file has only 2 lines; the item is not drawn"),
+                 past.err);
+    }
+
+    // render --records A-B: one PDF page per record, each read back as a scanner reads it; the QR code's
+    // range ends at line 2, so the third page holds it there.
+    void renderRecordsWritesAProof()
+    {
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        const QStringList lines{"5901234123457", "4006381333931", "9780201379624"};
+        QVERIFY(writeFile(dir.filePath("data.txt"), lines.join("\n").toUtf8() + "\n"));
+        QVERIFY(writeFile(dir.filePath("d.spr"), designOf({filled(barSection, "data.txt", 1, 3),
+                                                           filled(qrSection, "data.txt", 1, 2)})));
+        const QString pdf = dir.filePath("proof.pdf");
+        const sprtoolRun run = runSprtool({"render", dir.filePath("d.spr"), "--records", "1-3", "-o", pdf});
+        QCOMPARE(run.exitCode, 0);
+        QProcess raster;
+        raster.start("pdftoppm", {"-r", "72", "-png", pdf, dir.filePath("page")});
+        QVERIFY(raster.waitForFinished(60000) && raster.exitCode() == 0);
+        QCOMPARE(QDir(dir.path()).entryList({"page-*.png"}).size(), 3);
+        for (int page = 1; page <= 3; ++page) {
+            const QImage picture(dir.filePath(QString("page-%1.png").arg(page)));
+            QVERIFY(!picture.isNull());
+            QCOMPARE(scanPicture(picture.copy(0, 0, 600, 300), scanSymbology::ean13, 60, 5).text,
+                     lines.at(page - 1));
+            QCOMPARE(
+                scanPicture(picture.copy(700, 0, picture.width() - 700, 300), scanSymbology::qrCode, 20, 5)
+                    .text,
+                lines.at(qMin(page, 2) - 1));
+        }
+    }
+
+    // A range is a PDF of lines counted from 1, first before last; nothing is written otherwise.
+    void renderRecordsRefusals_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+        const QString onlyPdf = "only PDF has pages";
+        const QString noRange = "two line numbers A-B";
+        QTest::newRow("PNG") << QStringList{"--records", "1-3"} << "proof.png" << onlyPdf;
+        QTest::newRow("SVG") << QStringList{"--records", "1-3"} << "proof.svg" << onlyPdf;
+        QTest::newRow("standard output") << QStringList{"--records", "1-3"} << "-" << onlyPdf;
+        QTest::newRow("reversed") << QStringList{"--records", "3-1"} << "proof.pdf" << noRange;
+        QTest::newRow("from 0") << QStringList{"--records", "0-2"} << "proof.pdf" << noRange;
+        QTest::newRow("one number") << QStringList{"--records", "2"} << "proof.pdf" << noRange;
+        QTest::newRow("with --record") << QStringList{"--records", "1-2", "--record", "1"} << "proof.pdf"
+                                       << "--record or --records";
+        QTest::newRow("too many pages") << QStringList{"--records", "1-100001"} << "proof.pdf"
+                                        << "at most 100000 pages";
+    }
+
+    void renderRecordsRefusals()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("data.txt"), "5901234123457\n"));
+        QVERIFY(writeFile(dir.filePath("d.spr"), design(barSection, "data.txt", 1, 1)));
+        const QString target = output == "-" ? output : dir.filePath(output);
+        const sprtoolRun run =
+            runSprtool(QStringList{"render", dir.filePath("d.spr"), "-o", target} + options);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errText().contains(error), run.err);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFile::exists(target));
+    }
+
+    // info says of each data-file item whether its file was found, as stored or beside the design, and
+    // how many lines it has; the line passes the published schema.
+    void infoTellsTheDataFile_data()
+    {
+        QTest::addColumn<QString>("stored"); // {dir} is the design's folder
+        QTest::addColumn<bool>("isExtVariable");
+        QTest::addColumn<bool>("fromStdin");
+        QTest::addColumn<QByteArray>("expected"); // {dir} as above
+        QTest::newRow("as stored") << "{dir}/data.txt" << true << false
+                                   << QByteArray(R"({"found":true,"foundPath":"{dir}/data.txt","lines":3})");
+        QTest::newRow("beside the design")
+            << "/udisk/data.txt" << true << false
+            << QByteArray(R"({"found":true,"foundPath":"{dir}/data.txt","lines":3})");
+        QTest::newRow("missing") << "lost.txt" << true << false
+                                 << QByteArray(R"({"found":false,"foundPath":null,"lines":null})");
+        QTest::newRow("design on standard input: only as stored")
+            << "/udisk/data.txt" << true << true
+            << QByteArray(R"({"found":false,"foundPath":null,"lines":null})");
+        QTest::newRow("no data file") << "{dir}/data.txt" << false << false << QByteArray("null");
+    }
+
+    void infoTellsTheDataFile()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, isExtVariable);
+        QFETCH(bool, fromStdin);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("data.txt"), "5901234123457\n\n4006381333931"));
+        stored.replace("{dir}", dir.path());
+        QByteArray bytes = designOf({filled(barSection, stored, 1, 3), filled(qrSection, stored, 1, 3),
+                                     filled(textSection, stored, 1, 3)});
+        if (!isExtVariable)
+            bytes.replace("IsExtVariable =1", "IsExtVariable =0");
+        QVERIFY(writeFile(dir.filePath("d.spr"), bytes));
+        sprtoolOptions options;
+        if (fromStdin)
+            options.input = bytes;
+        const sprtoolRun run = runSprtool({"info", fromStdin ? "-" : dir.filePath("d.spr")}, options);
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray items = QJsonDocument::fromJson(run.out).object()["items"].toArray();
+        QCOMPARE(items.size(), 3);
+        expected.replace("{dir}", dir.path().toUtf8());
+        for (const QJsonValue &item : items) {
+            const QJsonValue dataFile = item.toObject()["dataFile"];
+            QCOMPARE(dataFile.isObject() ? QJsonDocument(dataFile.toObject()).toJson(QJsonDocument::Compact)
+                                         : QByteArray(dataFile.isNull() ? "null" : "absent"),
+                     expected);
+        }
+        QProcess validator;
+        validator.start("python3", {SPR_TEST_DATA "/validate_json_lines.py",
+                                    SPR_TEST_DATA "/../../docs/sprtool-info.schema.json"});
+        QVERIFY(validator.waitForStarted());
+        validator.write(run.out);
+        validator.closeWriteChannel();
+        QVERIFY(validator.waitForFinished(60000));
+        QVERIFY2(validator.exitCode() == 0,
+                 validator.readAllStandardOutput() + validator.readAllStandardError());
     }
 
     // check names two different pictures that would be one file on the printer's disk.

@@ -177,7 +177,7 @@ void gs1QrTest::infoListsTheAIs()
     QCOMPARE(info.exitCode, 0);
     const QList<QByteArray> lines = info.out.split('\n');
     const QJsonObject first = QJsonDocument::fromJson(lines.at(0)).object();
-    QCOMPARE(first["schemaVersion"].toInt(), 3);
+    QCOMPARE(first["schemaVersion"].toInt(), 4);
     const QJsonObject link = first["items"].toArray().at(0).toObject()["gs1DigitalLink"].toObject();
     QCOMPARE(link["stem"].toString(), QStringLiteral("https://id.gs1.org"));
     QStringList elements;

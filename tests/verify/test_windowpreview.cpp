@@ -3,6 +3,7 @@
 #include "diagramscene.h"
 #include "modalhooks.h"
 #include "scanverdictlabel.h"
+#include "shownrecord.h"
 #include "sprdocument.h"
 #include "symbolverdict.h"
 #include "timesetting.h"
@@ -53,6 +54,8 @@ private slots:
     void shortcutsComeBackAfterPreview();
     void validityShowsTheExpiryDate();
     void exportWritesChosenFormat();
+    void recordsAreShownAndVerified_data();
+    void recordsAreShownAndVerified();
     void fileMenuKeepsItsActions();
 
 private:
@@ -259,6 +262,102 @@ void windowPreviewTest::fileMenuKeepsItsActions()
         texts << action->text();
     QCOMPARE(texts.mid(0, 7),
              (QStringList{"新建", "打开", "保存", "另存为", "写入打印机U盘…", "退出", "删除"}));
+}
+
+// A barcode (lines 1 to 3) and a QR code (lines 1 to 4) take their content from a three-line file beside
+// the design; its second line is no EAN-13.
+const char recordDesign[] =
+    "[FileInfo]\nSceneWidth =900\nSceneHeight =300\nDynamicItemNum =0\nTotalItemNum =2\n"
+    "[BarItemInfo]\nBarAtX =0\nBarAtY =0\nBarHeight =275\nBarRotate =0\nBarContent =6901234567892\n"
+    "BarMode =0\nBarIsTextOn =1\nBarLineWidth =5\nBarIsExtVariable =1\nBarIsAllPrinted =0\n"
+    "BarExtDataStartLine =1\nBarExtDataEndLine =3\nBarExtDataFilePath =/udisk/data.txt\n"
+    "BarExtDataCurLine =1\nBarLineHeight =230\n"
+    "[QRcodeItemInfo]\nQRcodeAtX =700\nQRcodeAtY =0\nQRcodeRotate =0\nQRcodeContent =own\nQRcodeLevel =2\n"
+    "QRcodeScale =5\nQRcodeVersion =1\nQRcodeConverse =0\nQRcodeInsertCnt =0\nQRcodeCntMode =0\n"
+    "QRcodeInsertCntPos =0\nQRcodeInsertTime =0\nQRcodeTimeModeStr =\nQRcodeInsertTimePos =0\n"
+    "QRcodeIsInsVariable =0\nQRcodeIsExtVariable =1\nQRcodeExtStartLine =1\nQRcodeExtEndLine =4\n"
+    "QRcodeExtFilePath =data.txt\nQRcodeIsAllPrinted =0\nQRcodeExtCurLine =1\nQRcodeIsUartVariable =0\n";
+
+void windowPreviewTest::recordsAreShownAndVerified_data()
+{
+    QTest::addColumn<int>("record");
+    QTest::addColumn<QString>("barVerdict"); // its start
+    QTest::addColumn<QString>("barFrame");   // the placeholder's reason; empty: the symbol is drawn
+    QTest::addColumn<QString>("qrVerdict");
+    QTest::addColumn<QString>("qrFrame");
+    QTest::newRow("first") << 1 << "✓ 5901234123457"
+                           << ""
+                           << "✓ 5901234123457"
+                           << "";
+    QTest::newRow("refused line") << 2 << "✗ 无法识别"
+                                  << "条码格式错误"
+                                  << "✓ 12345"
+                                  << "";
+    QTest::newRow("last") << 3 << "✓ 4006381333931"
+                          << ""
+                          << "✓ 4006381333931"
+                          << "";
+    QTest::newRow("one past: the barcode holds its last line, the file has no fourth")
+        << 4 << "✓ 4006381333931"
+        << ""
+        << "✗ 无法识别：数据文件只有 3 行"
+        << "数据文件只有 3 行";
+}
+
+// Each data-file symbol shows the preview's record, encoded and verified as it prints; what cannot be
+// shown is the dashed placeholder with its reason. Leaving the preview puts every item back.
+void windowPreviewTest::recordsAreShownAndVerified()
+{
+    QFETCH(int, record);
+    QFETCH(QString, barVerdict);
+    QFETCH(QString, barFrame);
+    QFETCH(QString, qrVerdict);
+    QFETCH(QString, qrFrame);
+    QTemporaryDir dir;
+    QFile data(dir.filePath("data.txt"));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    data.write("5901234123457\n12345\n4006381333931\n");
+    data.close();
+    QFile design(dir.filePath("d.spr"));
+    QVERIFY(design.open(QIODevice::WriteOnly));
+    design.write(QByteArray(recordDesign).replace("\n", "\r\n"));
+    design.close();
+    QVERIFY(window->openDocumentFile(design.fileName()));
+    WidgetTestAccess access(*window);
+    QGraphicsScene &scene = *window->designScene();
+    const QByteArray file = sprFileBytes(scene);
+    diagramBarItem *bar = nullptr;
+    diagramQRCodeItem *qr = nullptr;
+    for (QGraphicsItem *item : scene.items()) {
+        if (item->type() == barItemType)
+            bar = static_cast<diagramBarItem *>(item);
+        else if (item->type() == qrItemType)
+            qr = static_cast<diagramQRCodeItem *>(item);
+    }
+    QVERIFY(bar && qr);
+    window->findChild<QSpinBox *>("previewRecord")->setValue(record);
+    const struct {
+        QGraphicsItem *item;
+        QWidget *panel;
+        QString verdict;
+        QString frame;
+    } rows[] = {{bar, access.barPanel(), barVerdict, barFrame}, {qr, access.qrPanel(), qrVerdict, qrFrame}};
+    for (const auto &row : rows) {
+        toggle->setChecked(false);
+        window->itemSelected(row.item);
+        toggle->setChecked(true);
+        QVERIFY2(verdictOf(row.panel).startsWith(row.verdict), qPrintable(verdictOf(row.panel)));
+        const bool framed = row.item == bar ? bar->showsFrame() : qr->pictureSize().isEmpty();
+        QCOMPARE(framed, !row.frame.isEmpty());
+        if (framed) {
+            const QString reason = row.item == bar ? bar->emptyReason() : qr->emptyReason();
+            QVERIFY2(reason.contains(row.frame), qPrintable(reason));
+        }
+    }
+    toggle->setChecked(false);
+    QVERIFY(!shownRecordOf(*bar) && !shownRecordOf(*qr));
+    QVERIFY(!bar->showsFrame() && !qr->pictureSize().isEmpty());
+    QCOMPARE(sprFileBytes(scene), file);
 }
 
 QTEST_MAIN(windowPreviewTest)
