@@ -360,7 +360,7 @@ private slots:
         QVERIFY(!view->hasFocus());
 
         // Without items the canvas is one stop of the window's Tab chain.
-        w.selectAllItems();
+        WidgetTestAccess(w).canvas()->selectAllItems();
         w.on_deletePushButton_clicked();
         WidgetTestAccess(w).editor()->setFocus();
         view->setFocus(Qt::TabFocusReason);
