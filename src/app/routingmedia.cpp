@@ -111,7 +111,7 @@ void Widget::barRotateChange(int angle)
 void Widget::barModeChange(int index)
 {
     const editScope scope(this, currentBarItem, "barModeChange");
-    if (index >= 0 && index <= 6)
+    if (isBarcodeMode(index))
         currentBarItem->mode = index;
     showBarcodeFormatErrorBox(currentBarItem->regenerate(), *currentBarItem);
 }

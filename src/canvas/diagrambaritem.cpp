@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QStyleOptionGraphicsItem>
 
-diagramBarItem::diagramBarItem(QGraphicsItem *parent) : deferredPixmapItem(parent), content("6901234567892")
+diagramBarItem::diagramBarItem(QGraphicsItem *parent)
+    : deferredPixmapItem(parent), content(QLatin1String(barcodeSymbologies[0].defaultContent))
 {
     setItemFlags();
 }

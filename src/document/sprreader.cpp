@@ -675,7 +675,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
                               "sprReader", "BarContent 为空：设计软件显示 6901234567892，打印机得不到内容"));
         item->content = QStringLiteral("6901234567892");
     }
-    if (item->mode < 0 || item->mode > 6)
+    if (!isBarcodeMode(item->mode))
         item->mode = defaultMode;
     honourPictureHeight(section, *item, where.height);
 

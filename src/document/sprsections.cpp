@@ -285,7 +285,7 @@ const keyRow barRows[] = {
     {"BarHeight", valueForm::ignored, writePictureHeight, readHeight, nullptr, noLow, noHigh},
     rotate("BarRotate", "barRotateSpin"),
     field<B, &B::content>("BarContent"),
-    field<B, &B::mode>("BarMode", 0, 6, "barModeCombo"),
+    field<B, &B::mode>("BarMode", 0, barcodeModeCount - 1, "barModeCombo"),
     field<B, &B::isTextOn>("BarIsTextOn"),
     field<B, &B::lineWidth>("BarLineWidth", 1, 20, "barWidthSpin"),
     field<B, &B::isExtVariable>("BarIsExtVariable"),
