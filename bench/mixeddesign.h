@@ -6,6 +6,7 @@
 #include "sprsections.h"
 
 #include "itemtypes.h"
+#include "symbologytable.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -73,7 +74,7 @@ inline QString valueFor(int kind, const QString &key, int i, int variant)
             return QStringLiteral("17");
         break;
     case barItemType: {
-        const int mode = (i / 5) % 7;
+        const int mode = (i / 5) % barcodeModeCount;
         if (key == QLatin1String("BarMode"))
             return QString::number(mode);
         if (key == QLatin1String("BarContent"))

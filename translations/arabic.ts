@@ -2471,16 +2471,25 @@
             <translation>يُتوقَّع L أو M أو Q أو H أو من 0 إلى 3</translation>
         </message>
         <message>
-            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
-            <translation>يُتوقَّع ean13 أو ean8 أو code39 أو code93 أو upca أو upce أو code128 أو من 0 إلى 6</translation>
+            <source>、</source>
+            <comment>between symbology names</comment>
+            <translation> أو </translation>
+        </message>
+        <message>
+            <source>%1 或 0 到 %2</source>
+            <translation>%1 أو من 0 إلى %2</translation>
+        </message>
+        <message>
+            <source>应为 %1</source>
+            <translation>يُتوقَّع %1</translation>
         </message>
         <message>
             <source>写入的文件；“-”表示标准输出</source>
             <translation>الملف المراد كتابته؛ "-" للخرج القياسي</translation>
         </message>
         <message>
-            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
-            <translation>يرسم رمزًا شريطيًا كما يعرضه عنصر الرمز الشريطي ويكتبه بصيغة PNG؛ وSYMBOLOGY هي ean13 أو ean8 أو code39 أو code93 أو upca أو upce أو code128 أو من 0 إلى 6</translation>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 %1</source>
+            <translation>يرسم رمزًا شريطيًا كما يعرضه عنصر الرمز الشريطي ويكتبه بصيغة PNG؛ وSYMBOLOGY هي %1</translation>
         </message>
         <message>
             <source>模块宽度（像素）</source>

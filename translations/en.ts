@@ -2471,16 +2471,25 @@
             <translation>expected L, M, Q, H or 0 to 3</translation>
         </message>
         <message>
-            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
-            <translation>expected ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6</translation>
+            <source>、</source>
+            <comment>between symbology names</comment>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>%1 或 0 到 %2</source>
+            <translation>%1 or 0 to %2</translation>
+        </message>
+        <message>
+            <source>应为 %1</source>
+            <translation>expected %1</translation>
         </message>
         <message>
             <source>写入的文件；“-”表示标准输出</source>
             <translation>file to write; "-" for standard output</translation>
         </message>
         <message>
-            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
-            <translation>draws one barcode as a barcode item shows it and writes it as PNG; SYMBOLOGY is ean13, ean8, code39, code93, upca, upce, code128 or 0 to 6</translation>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 %1</source>
+            <translation>draws one barcode as a barcode item shows it and writes it as PNG; SYMBOLOGY is %1</translation>
         </message>
         <message>
             <source>模块宽度（像素）</source>

@@ -2471,16 +2471,25 @@
             <translation>L, M, Q, H veya 0 ile 3 arası bekleniyordu</translation>
         </message>
         <message>
-            <source>应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
-            <translation>ean13, ean8, code39, code93, upca, upce, code128 veya 0 ile 6 arası bekleniyordu</translation>
+            <source>、</source>
+            <comment>between symbology names</comment>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>%1 或 0 到 %2</source>
+            <translation>%1 veya 0 ile %2 arası</translation>
+        </message>
+        <message>
+            <source>应为 %1</source>
+            <translation>%1 bekleniyordu</translation>
         </message>
         <message>
             <source>写入的文件；“-”表示标准输出</source>
             <translation>yazılacak dosya; standart çıktı için "-"</translation>
         </message>
         <message>
-            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6</source>
-            <translation>bir barkodu barkod öğesinin gösterdiği gibi çizer ve PNG olarak yazar; SYMBOLOGY ean13, ean8, code39, code93, upca, upce, code128 veya 0 ile 6 arasıdır</translation>
+            <source>按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 %1</source>
+            <translation>bir barkodu barkod öğesinin gösterdiği gibi çizer ve PNG olarak yazar; SYMBOLOGY %1dır</translation>
         </message>
         <message>
             <source>模块宽度（像素）</source>

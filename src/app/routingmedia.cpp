@@ -93,7 +93,7 @@ void barRouting::barRotateChange(int angle)
 void barRouting::barModeChange(int index)
 {
     const editScope scope(this, item, "barModeChange");
-    if (index >= 0 && index <= 6)
+    if (isBarcodeMode(index))
         item->mode = index;
     showBarcodeFormatErrorBox(item->regenerate(), *item);
 }

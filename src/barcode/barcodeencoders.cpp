@@ -1,15 +1,8 @@
 #include "barcodeencoders.h"
 
-#include "code128.h"
-#include "code3993.h"
-#include "eanupc.h"
-
 barcodeEncoder barcodeEncoderForMode(int mode)
 {
-    static const barcodeEncoder encoders[barcodeModeCount] = {
-        encodeEan13, encodeEan8, encodeCode39, encodeCode93, encodeUpcA, encodeUpcE, encodeCode128,
-    };
-    return mode >= 0 && mode < barcodeModeCount ? encoders[mode] : nullptr;
+    return isBarcodeMode(mode) ? barcodeSymbologies[mode].encoder : nullptr;
 }
 
 barcodeSymbol encodeBarcode(int mode, const barcodeOptions &options, const QString &content)

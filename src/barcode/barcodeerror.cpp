@@ -1,49 +1,43 @@
 #include "barcodeerror.h"
+#include "symbologytable.h"
 
 #include <QCoreApplication>
 
+namespace
+{
+// Refusal code mode + 1 belongs to that mode's row; 0 and codes beyond the table have no row.
+const symbologyRow *rowOfRefusal(quint8 code)
+{
+    return code >= 1 && isBarcodeMode(code - 1) ? &barcodeSymbologies[code - 1] : nullptr;
+}
+} // namespace
+
 QString barcodeErrorMessage(quint8 code)
 {
-    switch (code) {
-    case 1:
-        return QCoreApplication::translate("QObject", "条码格式错误，本条码为13位阿拉伯数字！");
-    case 2:
-    case 6:
-        return QCoreApplication::translate("QObject", "条码格式错误，本条码为8位阿拉伯数字！");
-    case 3:
-    case 4:
-        return QCoreApplication::translate("QObject",
-                                           "条码格式错误，本条码内容仅包含数字与大写字母及部分符号！");
-    case 5:
-        return QCoreApplication::translate("QObject", "条码格式错误，本条码为12位阿拉伯数字！");
-    case 7:
-        return QCoreApplication::translate("QObject",
-                                           "条码格式错误，本条码内容仅包含数字与英文字母及部分符号！");
-    default:
-        return QCoreApplication::translate("QObject", "条码格式错误！");
-    }
+    const symbologyRow *row = rowOfRefusal(code);
+    if (row)
+        return QCoreApplication::translate("QObject", row->refusalText);
+    return QCoreApplication::translate("QObject", "条码格式错误！");
 }
 
 namespace
 {
-// Code 39, 93 and 128 stop at the character they refuse; EAN and UPC take digits only.
+// The character at fault, by what the refusing symbology's row tells of it.
 int refusedCharacterAt(quint8 code, const QString &content, int encodedCharacters)
 {
-    switch (code) {
-    case 3:
-    case 7:
+    const symbologyRow *row = rowOfRefusal(code);
+    switch (row ? row->refusedCharacter : refusedCharacterRule::none) {
+    case refusedCharacterRule::stopsAtCharacter:
         return encodedCharacters >= 0 && encodedCharacters < content.size() ? encodedCharacters : -1;
-    case 1:
-    case 2:
-    case 5:
-    case 6:
+    case refusedCharacterRule::digitsOnly:
         for (int i = 0; i < content.size(); ++i)
             if (content.at(i) < QLatin1Char('0') || content.at(i) > QLatin1Char('9'))
                 return i;
         return -1;
-    default:
-        return -1;
+    case refusedCharacterRule::none:
+        break;
     }
+    return -1;
 }
 } // namespace
 

@@ -81,6 +81,11 @@ QByteArray upcEExpansion(const QByteArray &digits)
     return expanded;
 }
 
+char upcECheckDigit(const QByteArray &digits)
+{
+    return eanUpcCheckDigit(upcEExpansion(digits.left(7)));
+}
+
 barcodeSymbol encodeEan13(const barcodeOptions &options, const QString &content)
 {
     symbolBuilder pic(options, 113);

@@ -14,3 +14,5 @@ char eanUpcCheckDigit(const QByteArray &digits);
 // The 11-digit UPC-A form of a UPC-E content: number system, six data digits (its first 7
 // characters, which must be ASCII digits; empty otherwise).
 QByteArray upcEExpansion(const QByteArray &digits);
+// The UPC-E check digit: that of the UPC-A form of the first 7 characters.
+char upcECheckDigit(const QByteArray &digits);

@@ -1,7 +1,9 @@
 // The library returns UTF-8 text only with this set before its headers.
 #define ZX_USE_UTF8
 #include "symbolscan.h"
+#include "symbologytable.h"
 
+#include <ZXing/BarcodeFormat.h>
 #include <ZXing/ReadBarcode.h>
 #include <algorithm>
 #include <vector>
@@ -10,12 +12,7 @@ namespace
 {
 ZXing::BarcodeFormat zxingFormat(scanSymbology symbology)
 {
-    static const ZXing::BarcodeFormat formats[] = {
-        ZXing::BarcodeFormat::EAN13,   ZXing::BarcodeFormat::EAN8,   ZXing::BarcodeFormat::Code39,
-        ZXing::BarcodeFormat::Code93,  ZXing::BarcodeFormat::UPCA,   ZXing::BarcodeFormat::UPCE,
-        ZXing::BarcodeFormat::Code128, ZXing::BarcodeFormat::QRCode,
-    };
-    return formats[static_cast<int>(symbology)];
+    return ZXing::BarcodeFormatFromString(symbologyRowFor(symbology).scanFormat);
 }
 
 // Pixels per module the reader gets: narrower modules are enlarged so its sampling has room; QR modules
@@ -83,11 +80,6 @@ scanFailure failureOf(const ZXing::Result &result)
     }
 }
 } // namespace
-
-scanSymbology scanSymbologyForMode(int mode)
-{
-    return mode >= 0 && mode <= 6 ? static_cast<scanSymbology>(mode) : scanSymbology::qrCode;
-}
 
 scanResult scanPicture(const QImage &picture, scanSymbology symbology, int quietZone, int moduleSize,
                        bool inverted)

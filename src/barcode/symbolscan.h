@@ -4,10 +4,9 @@
 #include <QImage>
 #include <QString>
 
-enum class scanSymbology { ean13, ean8, code39, code93, upcA, upcE, code128, qrCode };
-
-// The symbology a barcode item's mode stands for (0 EAN-13 ... 6 Code 128); QR code outside 0 to 6.
-scanSymbology scanSymbologyForMode(int mode);
+// The symbology the scanner looks for: a barcode item's mode (its row in the symbology table,
+// scanSymbologyForMode) or the QR code.
+enum class scanSymbology : int { qrCode = -1 };
 
 // Pixels per module a QR code is resampled to before it is read: a picture drawn at this module size
 // reads exactly as one drawn larger.

@@ -2,23 +2,11 @@
 
 #include "barcodeerror.h"
 #include "barcoderender.h"
-#include "eanupc.h"
+#include "symbologytable.h"
 #include "symbolscan.h"
 
 #include <QCoreApplication>
 #include <functional>
-
-namespace
-{
-// Data digits before the check digit, and the position of the typed check digit, of the four symbologies
-// that compute their own (EAN-13, EAN-8, UPC-A, UPC-E); -1 for the others.
-int checkDigitIndex(int mode)
-{
-    static const int index[] = {12, 7, -1, -1, 11, 7, -1};
-    return mode >= 0 && mode < 7 ? index[mode] : -1;
-}
-
-} // namespace
 
 QString scanFailureText(scanFailure failure)
 {
@@ -41,21 +29,12 @@ QString quoted(const QString &text)
     return QCoreApplication::translate("symbolVerdict", "“%1”").arg(text);
 }
 
-// The check digit the encoder puts into the bars, from the data digits it reads.
-char computedCheckDigit(int mode, const QByteArray &latin)
-{
-    const int index = checkDigitIndex(mode);
-    if (mode == 5)
-        return eanUpcCheckDigit(upcEExpansion(latin.left(7)));
-    return eanUpcCheckDigit(latin.left(index));
-}
-
 // EAN and UPC: the text a scanner reports is the data digits the encoder read and its own check digit.
-void explainEanUpc(int mode, const QString &content, symbolVerdict &verdict)
+void explainEanUpc(const symbologyRow &row, const QString &content, symbolVerdict &verdict)
 {
-    const int index = checkDigitIndex(mode);
+    const int index = row.checkDigitAt;
     const QByteArray latin = content.toLatin1();
-    const char check = computedCheckDigit(mode, latin);
+    const char check = row.checkDigitOf(latin.left(index));
     verdict.expected = content.left(index) + QLatin1Char(check);
     if (content.size() > index && latin.at(index) != check) {
         verdict.typedCheckDigit = content.at(index);
@@ -70,7 +49,7 @@ void explainEanUpc(int mode, const QString &content, symbolVerdict &verdict)
     if (!verdict.unencodedCharacters.isEmpty())
         verdict.notes << QCoreApplication::translate("symbolVerdict", "多余的字符 %1 未编码")
                              .arg(quoted(content.mid(index + 1)));
-    if (mode == 5 && latin.at(0) != '0') {
+    if (row.numberSystemZeroOnly && latin.at(0) != '0') {
         verdict.notes << QCoreApplication::translate("symbolVerdict", "UPC-E 的数制位 %1 按 0 的规则编码")
                              .arg(quoted(content.left(1)));
         verdict.expected[0] = QLatin1Char('0');
@@ -79,11 +58,12 @@ void explainEanUpc(int mode, const QString &content, symbolVerdict &verdict)
 
 // Code 39, 93 and 128 encode the characters before any refusal; Code 128 turns characters outside
 // Latin-1 into "?".
-void explainCharacters(int mode, const QString &content, const barcodeSymbol &symbol, symbolVerdict &verdict)
+void explainCharacters(const symbologyRow &row, const QString &content, const barcodeSymbol &symbol,
+                       symbolVerdict &verdict)
 {
     const QString encoded = content.left(symbol.encodedCharacters);
     verdict.expected = encoded;
-    if (mode == 6) {
+    if (row.replacesBeyondLatin1) {
         QString replaced;
         for (int i = 0; i < encoded.size(); ++i) {
             if (encoded.at(i).unicode() > 0xFF) {
@@ -152,18 +132,19 @@ symbolVerdict barcodeVerdict(int mode, const QString &content, const barcodeSymb
                              const std::function<QImage(const QRect &)> &bars, const QSize &picture)
 {
     symbolVerdict verdict;
-    if (mode < 0 || mode > 6) {
+    if (!isBarcodeMode(mode)) {
         verdict.reason = scanFailureText(scanFailure::noPicture);
         return verdict;
     }
+    const symbologyRow &row = barcodeSymbology(mode);
     verdict.refused = symbol.refusal.has_value();
     if (symbol.refusal)
         verdict.reason = QCoreApplication::translate("symbolVerdict", "内容无法编码：%1")
                              .arg(barcodeErrorMessage(*symbol.refusal));
-    else if (checkDigitIndex(mode) >= 0)
-        explainEanUpc(mode, content, verdict);
-    if (checkDigitIndex(mode) < 0)
-        explainCharacters(mode, content, symbol, verdict);
+    else if (row.checkDigitOf)
+        explainEanUpc(row, content, verdict);
+    if (!row.checkDigitOf)
+        explainCharacters(row, content, symbol, verdict);
     const int d = symbol.options.d;
     takeScan(scanPicture(bars(scanBand(picture, symbol)), scanSymbologyForMode(mode), 12 * d, d), verdict);
     verdict.failedScanOnly = !verdict.readable && !verdict.refused && !picture.isEmpty();

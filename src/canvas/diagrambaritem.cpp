@@ -18,9 +18,10 @@ diagramBarItem::diagramBarItem(QGraphicsItem *parent) : deferredPixmapItem(paren
     setItemFlags();
 }
 
+// The content of a new item: the default of its first symbology, which new items start in.
 QString diagramBarItem::defaultContent()
 {
-    return QStringLiteral("6901234567892");
+    return QLatin1String(barcodeSymbologies[0].defaultContent);
 }
 
 diagramBarItem::~diagramBarItem() = default;

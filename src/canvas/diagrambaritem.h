@@ -2,6 +2,7 @@
 #include "barcodesymbol.h"
 #include "deferredpixmapitem.h"
 #include "itemtypes.h"
+#include "symbologytable.h"
 
 #include <QPixmap>
 

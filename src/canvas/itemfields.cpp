@@ -279,7 +279,7 @@ const itemField barFields[] = {
     placed("BarHeight", valueForm::ignored, rowValue::pictureHeight),
     barRotate(),
     field<B, &B::content>("BarContent"),
-    field<B, &B::mode>("BarMode", 0, 6, "barModeCombo", {"barModeCombo", 0, false, 5}),
+    field<B, &B::mode>("BarMode", 0, barcodeModeCount - 1, "barModeCombo", {"barModeCombo", 0, false, 5}),
     field<B, &B::isTextOn>("BarIsTextOn", noLow, noHigh, nullptr, {"checkBox_showText", 0, false, 4}),
     field<B, &B::lineWidth>("BarLineWidth", 1, 20, "barWidthSpin", {"barWidthSpin", 0, false, 2}),
     field<B, &B::isExtVariable>("BarIsExtVariable"),

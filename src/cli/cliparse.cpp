@@ -135,7 +135,7 @@ QString helpText(const commandSpec *spec, const QVector<commandSpec> &all)
                QStringLiteral("\n\n");
         QVector<QPair<QString, QString>> rows;
         for (const commandSpec &command : all)
-            rows.append({QLatin1String(command.name), cliText::translated(command.description)});
+            rows.append({QLatin1String(command.name), cliText::describe(command.description)});
         rows.append({QStringLiteral("--help"), QCoreApplication::translate("sprtool", "显示本用法")});
         rows.append({QStringLiteral("--version"), QCoreApplication::translate("sprtool", "显示版本")});
         out += QCoreApplication::translate("sprtool", "命令：") + QLatin1Char('\n') + table(rows) +
@@ -147,7 +147,7 @@ QString helpText(const commandSpec *spec, const QVector<commandSpec> &all)
     out = QCoreApplication::translate("sprtool", "用法：") +
           QStringLiteral(" sprtool %1 [OPTIONS] %2\n")
               .arg(QLatin1String(spec->name), QLatin1String(spec->arguments));
-    out += cliText::translated(spec->description) + QStringLiteral("\n\n");
+    out += cliText::describe(spec->description) + QStringLiteral("\n\n");
     QVector<QPair<QString, QString>> rows;
     for (const optionSpec &option : spec->options)
         rows.append({optionLabel(option), cliText::translated(option.description)});

@@ -1,8 +1,11 @@
 #pragma once
 // Every text sprtool prints, in one place: Chinese sources looked up in the "sprtool" context of the
 // compiled-in translations.
+#include "symbologytable.h"
+
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 namespace cliText
 {
@@ -159,9 +162,24 @@ inline QString expectedLevel()
 {
     return QCoreApplication::translate("sprtool", "应为 L、M、Q、H 或 0 到 3");
 }
+// sprtool barcode's SYMBOLOGY: every name of the symbology table or a mode number.
+inline QString symbologyChoices()
+{
+    QStringList names;
+    for (const symbologyRow &row : barcodeSymbologies)
+        names << QLatin1String(row.cliName);
+    const QString separator = QCoreApplication::translate("sprtool", "、", "between symbology names");
+    return QCoreApplication::translate("sprtool", "%1 或 0 到 %2")
+        .arg(names.join(separator), QString::number(barcodeModeCount - 1));
+}
 inline QString expectedSymbology()
 {
-    return QCoreApplication::translate("sprtool",
-                                       "应为 ean13、ean8、code39、code93、upca、upce、code128 或 0 到 6");
+    return QCoreApplication::translate("sprtool", "应为 %1").arg(symbologyChoices());
+}
+// A command's description; "%1" in it stands for the symbology choices.
+inline QString describe(const char *source)
+{
+    const QString text = translated(source);
+    return text.contains(QLatin1String("%1")) ? text.arg(symbologyChoices()) : text;
 }
 } // namespace cliText

@@ -9,25 +9,21 @@
 #include "barcoderender.h"
 #include "barcodetext.h"
 #include "diagrambaritem.h"
+#include "symbologytable.h"
 
 #include <limits>
 #include <optional>
 
 namespace
 {
-// Names in the order of the symbology index.
+// A symbology by its sprtool name (any case) or its mode number; -1 for neither.
 int symbologyMode(const QString &name)
 {
-    static const char *const names[] = {"ean13", "ean8", "code39", "code93", "upca", "upce", "code128"};
     bool isNumber = false;
     const int number = name.toInt(&isNumber);
     if (isNumber)
-        return number >= 0 && number <= 6 ? number : -1;
-    for (int mode = 0; mode <= 6; ++mode) {
-        if (name.compare(QLatin1String(names[mode]), Qt::CaseInsensitive) == 0)
-            return mode;
-    }
-    return -1;
+        return isBarcodeMode(number) ? number : -1;
+    return barcodeModeNamed(name);
 }
 
 // Module width and bar height stay the item's defaults unless given.

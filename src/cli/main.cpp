@@ -41,8 +41,7 @@ const QVector<commandSpec> &commandTable()
     static const QVector<commandSpec> table = {
         {"barcode",
          "SYMBOLOGY [CONTENT]",
-         QT_TRANSLATE_NOOP("sprtool", "按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 ean13、ean8、"
-                                      "code39、code93、upca、upce、code128 或 0 到 6"),
+         QT_TRANSLATE_NOOP("sprtool", "按条码项目的样子绘制一个条码，写成 PNG；SYMBOLOGY 为 %1"),
          {outputOption,
           contentFileOption,
           batchOption,

@@ -676,7 +676,7 @@ void sprReader::buildBarcode(const sectionSpec &section)
              QCoreApplication::translate("sprReader", "BarContent 为空：设计软件显示 %1，打印机得不到内容")
                  .arg(item->content));
     }
-    if (item->mode < 0 || item->mode > 6)
+    if (!isBarcodeMode(item->mode))
         item->mode = defaultMode;
     honourPictureHeight(section, *item, where.height);
 

@@ -7,10 +7,30 @@
 #include "emptypicturelabel.h"
 #include "panelload.h"
 #include "scanverdictlabel.h"
+#include "symbologytable.h"
+
+#include <QSignalBlocker>
+
+namespace
+{
+// The symbology list is the symbology table's, in mode order.
+void nameSymbologies(QComboBox *combo)
+{
+    const QSignalBlocker quiet(combo);
+    for (const symbologyRow &row : barcodeSymbologies) {
+        const QString text = QCoreApplication::translate("barSetting", row.panelName);
+        if (row.mode < combo->count())
+            combo->setItemText(row.mode, text);
+        else
+            combo->addItem(text);
+    }
+}
+} // namespace
 
 barSetting::barSetting(QWidget *parent) : QWidget(parent), ui(new Ui::barSetting)
 {
     ui->setupUi(this);
+    nameSymbologies(ui->barModeCombo);
     emptyPictureLabel = emptyReasonLine::add(ui->gridLayout);
     verdict = new scanVerdictLabel(this);
     verdict->setGeometry(440, 200, 290, 105);
@@ -72,7 +92,9 @@ void barSetting::on_checkBox_showText_clicked(bool checked)
 // Every text of the form follows a change of language at once.
 void barSetting::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        nameSymbologies(ui->barModeCombo);
+    }
     QWidget::changeEvent(event);
 }

@@ -25,7 +25,18 @@ private:
     errorRecorder *previous;
 };
 
-enum symbology { ean13 = 0, ean8, code39, code93, upca, upce, code128 };
+// The modes the tests name, looked up in the symbology table by their sprtool names.
+inline int modeNamed(const char *name)
+{
+    return barcodeModeNamed(QLatin1String(name));
+}
+inline const int ean13 = modeNamed("ean13");
+inline const int ean8 = modeNamed("ean8");
+inline const int code39 = modeNamed("code39");
+inline const int code93 = modeNamed("code93");
+inline const int upca = modeNamed("upca");
+inline const int upce = modeNamed("upce");
+inline const int code128 = modeNamed("code128");
 
 inline QPixmap drawnPixmap(int mode, const QString &content, bool text = true, int d = 5, int e = 230)
 {
@@ -90,4 +101,21 @@ inline bool sameArea(const QImage &a, const QImage &b, const QRect &area)
         }
     }
     return true;
+}
+
+// The modules of a picture drawn without text at 2 pixels a module, from the first bar to the last, and
+// where the first bar starts.
+struct moduleRow {
+    QByteArray modules;
+    int firstBar;
+};
+
+inline moduleRow modulesOf(int mode, const QString &content)
+{
+    const int d = 2;
+    const QImage image = drawn(mode, content, false, d, 40);
+    const QByteArray all = modulesAt(image, d, 20, 0, image.width() / d);
+    const int first = all.indexOf('1');
+    const int last = all.lastIndexOf('1');
+    return {first < 0 ? QByteArray() : all.mid(first, last - first + 1), first};
 }

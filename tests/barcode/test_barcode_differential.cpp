@@ -12,30 +12,62 @@
 namespace
 {
 struct symbologyInfo {
+    const char *cliName; // the row of the symbology table
     int zintSymbology;
     int firstModule; // where our layout starts the symbol zint encodes
-    ZXing::BarcodeFormat format;
     const char *alphabet;
+    int shortestContent; // of the digit symbologies: the shortest content our encoder accepts
+    QStringList examples;
 };
 
 const char digits[] = "0123456789";
 const char code39Set[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 
-// By mode; Code 128 without code set C, as our encoder never uses it.
-const symbologyInfo symbologies[7] = {
-    {BARCODE_EANX, 11, ZXing::BarcodeFormat::EAN13, digits},
-    {BARCODE_EANX, 7, ZXing::BarcodeFormat::EAN8, digits},
-    {BARCODE_CODE39, 0, ZXing::BarcodeFormat::Code39, code39Set},
-    {BARCODE_CODE93, 0, ZXing::BarcodeFormat::Code93, code39Set},
-    {BARCODE_UPCA, 9, ZXing::BarcodeFormat::UPCA, digits},
-    {BARCODE_UPCE, 8, ZXing::BarcodeFormat::UPCE, digits},
-    {BARCODE_CODE128B, 0, ZXing::BarcodeFormat::Code128, nullptr},
+// Code 128 without code set C, as our encoder never uses it.
+const symbologyInfo symbologies[] = {
+    {"ean13",
+     BARCODE_EANX,
+     11,
+     digits,
+     13,
+     {"6901234567892", "6901234567891", "8001234567895", "4006381333931", "012345678901X"}},
+    {"ean8", BARCODE_EANX, 7, digits, 7, {"1234567", "12345670", "96385074"}},
+    {"code39", BARCODE_CODE39, 0, code39Set, 0, {"ABC", "6901234567892", "HELLO WORLD", "CODE-39 $/+%."}},
+    {"code93",
+     BARCODE_CODE93,
+     0,
+     code39Set,
+     0,
+     {"ABC", "6901234567892", "TEST93", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123", "A-B.C D$E/F+G%H"}},
+    {"upca", BARCODE_UPCA, 9, digits, 11, {"03600029145", "036000291452", "12345678901"}},
+    {"upce",
+     BARCODE_UPCE,
+     8,
+     digits,
+     7,
+     {"0123456", "0123451", "0123453", "0123454", "0123450", "0123452", "0123457", "0123458", "0123459"}},
+    {"code128",
+     BARCODE_CODE128B,
+     0,
+     nullptr,
+     0,
+     {"ABC", "6901234567892", "M", "5H", " ", "az09~ !{|}", "Hello, World!"}},
 };
 
-// Data digits zint is given for the digit symbologies (it computes the check digit itself), and the
-// shortest content our encoders accept.
-const int dataDigits[7] = {12, 7, 0, 0, 11, 7, 0};
-const int shortestContent[7] = {13, 7, 0, 0, 11, 7, 0};
+// The reference data of a mode's row; every row needs some.
+const symbologyInfo *infoFor(int mode)
+{
+    for (const symbologyInfo &info : symbologies)
+        if (qstrcmp(info.cliName, barcodeSymbology(mode).cliName) == 0)
+            return &info;
+    return nullptr;
+}
+
+// Data digits zint is given for the digit symbologies (it computes the check digit itself).
+int dataDigits(int mode)
+{
+    return qMax(0, barcodeSymbology(mode).checkDigitAt);
+}
 
 struct zintResult {
     QByteArray modules;
@@ -109,28 +141,21 @@ void barcodeDifferentialTest::sameModulesAndDecodes_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("content");
     QTest::addColumn<int>("d");
-    const QStringList examples[7] = {
-        {"6901234567892", "6901234567891", "8001234567895", "4006381333931", "012345678901X"},
-        {"1234567", "12345670", "96385074"},
-        {"ABC", "6901234567892", "HELLO WORLD", "CODE-39 $/+%."},
-        {"ABC", "6901234567892", "TEST93", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123", "A-B.C D$E/F+G%H"},
-        {"03600029145", "036000291452", "12345678901"},
-        {"0123456", "0123451", "0123453", "0123454", "0123450", "0123452", "0123457", "0123458", "0123459"},
-        {"ABC", "6901234567892", "M", "5H", " ", "az09~ !{|}", "Hello, World!"},
-    };
     QRandomGenerator random(20261208);
-    for (int mode = 0; mode < 7; ++mode) {
-        QStringList contents = examples[mode];
+    for (int mode = 0; mode < barcodeModeCount; ++mode) {
+        const symbologyInfo *info = infoFor(mode);
+        QVERIFY2(info, barcodeSymbology(mode).name);
+        QStringList contents = info->examples;
         if (mode == ean13) {
             for (int lead = 0; lead <= 9; ++lead) // every leading-digit parity row
                 contents << QString::number(lead) + randomContent(random, digits, 12);
         }
         for (int k = 0; k < 30; ++k) {
-            const int length = shortestContent[mode] ? shortestContent[mode] + random.bounded(2)
+            const int length = info->shortestContent ? info->shortestContent + random.bounded(2)
                                                      : 1 + random.bounded(k < 15 ? 14 : 40);
             QString content;
             do {
-                content = randomContent(random, symbologies[mode].alphabet, length);
+                content = randomContent(random, info->alphabet, length);
                 if (mode == upce)
                     content[0] = QLatin1Char('0'); // number system 0, whose parity table we use
                 // zint refuses UPC-E contents whose expansion is not a compliant UPC-A number
@@ -139,7 +164,7 @@ void barcodeDifferentialTest::sameModulesAndDecodes_data()
         }
         for (int k = 0; k < contents.size(); ++k) {
             const QByteArray name = QByteArray::number(mode) + ": " + contents[k].toLatin1();
-            QTest::newRow(name) << mode << contents[k] << (k < examples[mode].size() ? 5 : 2 + k % 4);
+            QTest::newRow(name) << mode << contents[k] << (k < info->examples.size() ? 5 : 2 + k % 4);
         }
     }
 }
@@ -149,8 +174,8 @@ void barcodeDifferentialTest::sameModulesAndDecodes()
     QFETCH(int, mode);
     QFETCH(QString, content);
     QFETCH(int, d);
-    const symbologyInfo &info = symbologies[mode];
-    const QByteArray data = dataDigits[mode] ? content.left(dataDigits[mode]).toLatin1() : content.toLatin1();
+    const symbologyInfo &info = *infoFor(mode);
+    const QByteArray data = dataDigits(mode) ? content.left(dataDigits(mode)).toLatin1() : content.toLatin1();
     const zintResult reference = zintEncode(info.zintSymbology, data);
     QVERIFY2(reference.error.isEmpty(), qPrintable(reference.error));
 
@@ -164,8 +189,9 @@ void barcodeDifferentialTest::sameModulesAndDecodes()
     expected += QByteArray(modules - expected.size(), '0');
     QCOMPARE(modulesAt(picture, d, e / 2, 0, modules), expected);
 
-    const std::string decoded = zxingDecode(picture, d, info.format);
-    const QByteArray wanted = dataDigits[mode] ? reference.text : content.toLatin1();
+    const std::string decoded =
+        zxingDecode(picture, d, ZXing::BarcodeFormatFromString(barcodeSymbology(mode).scanFormat));
+    const QByteArray wanted = dataDigits(mode) ? reference.text : content.toLatin1();
     QCOMPARE(QByteArray::fromStdString(decoded), wanted);
 }
 

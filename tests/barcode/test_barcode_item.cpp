@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QtTest>
+#include <iterator>
 
 namespace
 {
@@ -87,14 +88,15 @@ void barcodeItemTest::pictureFollowsFields()
     item.mode = 1;
     item.regenerate();
     QCOMPARE(item.pixmap().size(), QSize(405, 275));
-    const QSize sizes[7] = {{565, 275}, {405, 275}, {975, 275}, {807, 275},
-                            {565, 275}, {335, 275}, {890, 275}};
-    for (int mode = 0; mode < 7; ++mode) {
+    // The natural sizes of the modes pinned so far, in mode order.
+    const QSize sizes[] = {{565, 275}, {405, 275}, {975, 275}, {807, 275},
+                           {565, 275}, {335, 275}, {890, 275}};
+    for (int mode = 0; mode < int(std::size(sizes)); ++mode) {
         item.mode = mode;
         item.regenerate();
         QCOMPARE(item.barPixmap.size(), sizes[mode]);
     }
-    item.mode = 7;
+    item.mode = barcodeModeCount;
     item.regenerate();
     QVERIFY(item.barPixmap.isNull());
     item.mode = -1;

@@ -58,16 +58,16 @@ void barcodeSymbolTest::guardRunsAreTaller()
     QCOMPARE(modules, 95); // 113 less the two quiet zones
     QCOMPARE(int(symbol.cells.size()), 13);
     QCOMPARE(encodeBarcode(ean13, {false, 5, 230}, QStringLiteral("6901234567892")).cells.size(), size_t(0));
-    QVERIFY(encodeBarcode(7, {}, QStringLiteral("1")).size.isEmpty());
+    QVERIFY(encodeBarcode(barcodeModeCount, {}, QStringLiteral("1")).size.isEmpty());
 }
 
 // Without text both renderers must give the same pixels at 1:1.
 void barcodeSymbolTest::painterMatchesRasterBars()
 {
-    const QString contents[] = {"6901234567892", "1234567", "ABC", "ABC", "03600029145", "0123456", "Hello"};
-    for (int mode = 0; mode < barcodeModeCount; ++mode) {
+    for (const symbologyRow &row : barcodeSymbologies) {
         for (int d : {1, 3, 5}) {
-            const barcodeSymbol symbol = encodeBarcode(mode, {false, d, 57}, contents[mode]);
+            const barcodeSymbol symbol =
+                encodeBarcode(row.mode, {false, d, 57}, QLatin1String(row.defaultContent));
             const QImage raster =
                 renderBarcodePixmap(symbol).toImage().convertToFormat(QImage::Format_ARGB32);
             QImage painted(symbol.size, QImage::Format_ARGB32);

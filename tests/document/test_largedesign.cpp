@@ -532,7 +532,7 @@ void test_largedesign::itemsWithoutADocumentFollowEditsAndEvents()
 void test_largedesign::barcodeRowsMatchTheirPicture()
 {
     int compared = 0;
-    for (int mode = 0; mode < 7; ++mode) {
+    for (int mode = 0; mode < barcodeModeCount; ++mode) {
         for (const bool text : {true, false}) {
             for (const int d : {1, 3}) {
                 const QString content = mixedDesign::barcodeContent(mode, 4711 * d);

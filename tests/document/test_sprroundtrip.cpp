@@ -111,7 +111,7 @@ private:
         static const char *contents[] = {"6901234567892", "1234567",     "012345678905", "0123456",
                                          "CODE-39 $",     "Mixed128abc", "bad!content"};
         auto *item = new diagramBarItem;
-        item->mode = int(random.bounded(7));
+        item->mode = int(random.bounded(barcodeModeCount));
         item->content = QLatin1String(contents[random.bounded(7)]);
         item->isTextOn = flag();
         item->lineWidth = 1 + int(random.bounded(6));

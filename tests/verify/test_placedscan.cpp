@@ -1,5 +1,5 @@
-// Symbols read where they are printed: the quiet-zone table against the decoder, neighbours at and inside
-// the quiet zones, covering items, the strip's edges and turned symbols, each verdict naming its cause.
+// Symbols read where they are printed: neighbours at and inside the quiet zones, covering items, the
+// strip's edges and turned symbols, each verdict naming its cause.
 #include "../document/designfixtures.h"
 #include "placedscan.h"
 #include "symbologytable.h"
@@ -19,14 +19,14 @@
 
 namespace
 {
-const char *const contents[] = {"6901234567892", "1234567", "CODE-39", "CODE 93",
-                                "03600029145",   "0123456", "Code 128"};
+// placementKeepsQuietZones' kinds beyond the barcode modes.
+constexpr int qrKind = barcodeModeCount;
 
 diagramBarItem *barcodeAt(QGraphicsScene &scene, int mode, int d, QPointF pos, qreal rotation = 0)
 {
     diagramBarItem *bar = addBarcode(scene, pos);
     bar->mode = mode;
-    bar->content = QString::fromLatin1(contents[mode]);
+    bar->content = QLatin1String(barcodeSymbology(mode).defaultContent);
     bar->lineWidth = d;
     bar->lineHeight = 200;
     bar->regenerate();
@@ -50,8 +50,6 @@ class placedScanTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void tableQuietZonesRead_data();
-    void tableQuietZonesRead();
     void neighbours_data();
     void neighbours();
     void qrNeighbours_data();
@@ -79,36 +77,13 @@ void placedScanTest::initTestCase()
     QVERIFY(black.save(blockFile));
 }
 
-void placedScanTest::tableQuietZonesRead_data()
-{
-    QTest::addColumn<int>("mode");
-    for (int mode = 0; mode < 7; ++mode)
-        QTest::newRow(symbologyRowFor(scanSymbologyForMode(mode)).name) << mode;
-}
-
-// The table's quiet zones, counting what the picture holds itself, are enough for the decoder, and the
-// table says which pictures hold part of theirs.
-void placedScanTest::tableQuietZonesRead()
-{
-    QFETCH(int, mode);
-    const symbologyRow &row = symbologyRowFor(scanSymbologyForMode(mode));
-    const barcodeSymbol symbol = encodeBarcode(mode, {false, 2, 60}, QString::fromLatin1(contents[mode]));
-    const symbolBars bars = symbolBarsOf(symbol);
-    QCOMPARE(row.pictureHasQuietZone, bars.blankLeft() > 0);
-    // Paper only up to the table's zone on both sides: it still reads.
-    const QImage picture = renderBarcodePixmap(symbol).toImage();
-    const int extra = 2 * qMax(0, qMax(row.quietLeft - bars.blankLeft(), row.quietRight - bars.blankRight()));
-    const scanResult scanned = scanPicture(picture, row.symbology, extra, 2);
-    QVERIFY(scanned.found);
-}
-
 void placedScanTest::neighbours_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("side"); // -1 left, 1 right, 0 over the bars
     QTest::addColumn<int>("shortBy");
     QTest::addColumn<bool>("readable");
-    for (int mode = 0; mode < 7; ++mode) {
+    for (int mode = 0; mode < barcodeModeCount; ++mode) {
         const char *name = symbologyRowFor(scanSymbologyForMode(mode)).name;
         QTest::addRow("%s left at zone", name) << mode << -1 << 0 << true;
         QTest::addRow("%s left one module in", name) << mode << -1 << 1 << false;
@@ -237,7 +212,7 @@ void placedScanTest::inkSpreadMargin()
                                  Qt::black);
         painter.end();
         const symbologyRow &row = symbologyRowFor(scanSymbologyForMode(mode));
-        return scanPicture(picture, row.symbology, row.quietLeft * d, d).found;
+        return scanPicture(picture, scanSymbologyForMode(mode), row.quietLeft * d, d).found;
     };
     QVERIFY(grownReads(placed.inkGrowDots));
     if (placed.inkGrowDots < d - 1)
@@ -246,12 +221,12 @@ void placedScanTest::inkSpreadMargin()
 
 void placedScanTest::placementKeepsQuietZones_data()
 {
-    QTest::addColumn<int>("first");  // -1 text, 0 to 6 a barcode mode, 7 a QR code
+    QTest::addColumn<int>("first");  // -1 text, a barcode mode, or qrKind
     QTest::addColumn<int>("second"); // the same, placed at the design's right edge
     QTest::newRow("barcode after text") << -1 << 0;
     QTest::newRow("text after barcode") << 6 << -1;
-    QTest::newRow("QR code after barcode") << 0 << 7;
-    QTest::newRow("barcode after QR code") << 7 << 2;
+    QTest::newRow("QR code after barcode") << 0 << qrKind;
+    QTest::newRow("barcode after QR code") << qrKind << 2;
     QTest::newRow("text after text: unchanged") << -1 << -1;
 }
 
@@ -265,7 +240,7 @@ void placedScanTest::placementKeepsQuietZones()
     const auto make = [&](int kind) -> QGraphicsItem * {
         if (kind < 0)
             return addText(scene, "MW");
-        if (kind == 7)
+        if (kind == qrKind)
             return addQRCode(scene);
         return barcodeAt(scene, kind, 3, {});
     };
