@@ -17,7 +17,7 @@ class commandArgs;
 
 struct commandSpec {
     const char *name;
-    const char *arguments; // the synopsis of the positional arguments, "SYMBOLOGY [CONTENT]"
+    const char *arguments;   // the synopsis of the positional arguments, "SYMBOLOGY [CONTENT]"
     const char *description; // "%1" stands for the symbology choices (cliText::describe)
     QVector<optionSpec> options;
     int minArguments;

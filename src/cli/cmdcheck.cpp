@@ -29,14 +29,7 @@ QHash<QString, int> fontLines(const QByteArray &data, const QVector<fontSubstitu
     for (const fontSubstitute &font : fonts)
         pending.insert(font.family.toCaseFolded());
     const QString barcodeFamily = barcodeTextFamily().toCaseFolded();
-    int number = 0;
-    for (int pos = 0; pos < data.size() && !pending.isEmpty();) {
-        int end = data.indexOf('\n', pos);
-        if (end < 0)
-            end = data.size();
-        ++number;
-        const QString line = QString::fromUtf8(data.constData() + pos, end - pos).trimmed();
-        pos = end + 1;
+    forEachFileLine(data, [&](int number, const QString &line) {
         const int equals = line.indexOf(QLatin1Char('='));
         const QStringView key = QStringView(line).left(qMax(equals, 0)).trimmed();
         QString family;
@@ -46,7 +39,8 @@ QHash<QString, int> fontLines(const QByteArray &data, const QVector<fontSubstitu
             family = barcodeFamily;
         if (pending.remove(family))
             lines.insert(family, number);
-    }
+        return !pending.isEmpty();
+    });
     for (const QString &family : qAsConst(pending))
         lines.insert(family, 1);
     return lines;

@@ -115,14 +115,7 @@ QHash<int, QVector<int>> pathKeyLines(const QByteArray &data)
 {
     QHash<int, QVector<int>> lines;
     int type = 0;
-    int number = 0;
-    for (int pos = 0; pos < data.size();) {
-        int end = data.indexOf('\n', pos);
-        if (end < 0)
-            end = data.size();
-        ++number;
-        const QString line = QString::fromUtf8(data.constData() + pos, end - pos).trimmed();
-        pos = end + 1;
+    forEachFileLine(data, [&](int number, const QString &line) {
         if (const sectionSpec *section = sectionForHeader(line)) {
             type = section->typeId;
             lines[type].append(number);
@@ -130,7 +123,8 @@ QHash<int, QVector<int>> pathKeyLines(const QByteArray &data)
                    line.section(QLatin1Char('='), 0, 0).trimmed() == pathKey(type)) {
             lines[type].last() = number;
         }
-    }
+        return true;
+    });
     return lines;
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 class QGraphicsItem;
 
@@ -97,6 +98,11 @@ enum class sprFileStatus { ok, notSpr, tooManyItems };
 sprFileStatus probeSprData(const QByteArray &data);
 // Why bytes of that status are refused; empty for ok.
 QString sprFileStatusText(sprFileStatus status);
+
+// Each line of a file's bytes with its 1-based number, decoded as UTF-8 and trimmed, until visit returns
+// false: for the checks that point a finding at the line that causes it.
+void forEachFileLine(const QByteArray &data,
+                     const std::function<bool(int number, const QString &line)> &visit);
 
 // A fresh design scene as the window makes it: the whole strip (printstrip.h) on white.
 void setUpDesignScene(QGraphicsScene &scene);

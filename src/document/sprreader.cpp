@@ -871,3 +871,18 @@ QString sprFileStatusText(sprFileStatus status)
     }
     return QString();
 }
+
+void forEachFileLine(const QByteArray &data,
+                     const std::function<bool(int number, const QString &line)> &visit)
+{
+    int number = 0;
+    for (int pos = 0; pos < data.size();) {
+        int end = data.indexOf('\n', pos);
+        if (end < 0)
+            end = data.size();
+        const QString line = QString::fromUtf8(data.constData() + pos, end - pos).trimmed();
+        pos = end + 1;
+        if (!visit(++number, line))
+            return;
+    }
+}
