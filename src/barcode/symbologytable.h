@@ -57,7 +57,8 @@ namespace symbologyText
 {
 // Code 39, Code 93 and plain Code 128 have no GS1 minimum: 0.191 mm (7.5 mil) is the smallest module
 // their standards' application guidance names, and the one we use for all three. A QR code takes the
-// minimum of GS1 QR Code.
+// minimum of GS1 QR Code: 0.396 mm, which is the EAN/UPC minimum times 1.5, the factor GS1 asks of 2D
+// symbols because imaging them is less tolerant than scanning a bar.
 constexpr const char *gs1 = "GS1 General Specifications";
 constexpr const char *gs1EanUpcMinimum =
     "GS1 General Specifications, EAN/UPC symbol sizes at 80 % magnification";
