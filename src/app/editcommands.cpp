@@ -26,17 +26,23 @@ namespace
 // The routing slots fed by spin boxes, by the end of their names.
 const char *const spinBoxSlotEnds[] = {"XChange",        "YChange",       "RotateChange", "SizeChange",
                                        "IntervalChange", "SpacingChange", "WidthChange",  "HeightChange",
-                                       "ScaleChange",    "ValidChange",   "LineChange"};
+                                       "ScaleChange",    "LineChange"};
+
+bool isSpinBoxSlot(const char *slot)
+{
+    const QByteArray name(slot);
+    return std::any_of(std::begin(spinBoxSlotEnds), std::end(spinBoxSlotEnds),
+                       [&name](const char *end) { return name.endsWith(end); });
+}
 
 // Only a run of one spin box (typed or stepped) merges into one step: each spin box gets an id of its
 // own. A combo choice, a check box, an applied content or an accepted dialog is always a step of its own.
-int controlId(const char *control)
+int controlId(const char *control, bool mergesRuns)
 {
     static QHash<QByteArray, int> ids;
-    const QByteArray key(control);
-    if (std::none_of(std::begin(spinBoxSlotEnds), std::end(spinBoxSlotEnds),
-                     [&key](const char *end) { return key.endsWith(end); }))
+    if (!mergesRuns)
         return -1;
+    const QByteArray key(control);
     auto it = ids.find(key);
     if (it == ids.end())
         it = ids.insert(key, ids.size() + 1);
@@ -44,8 +50,8 @@ int controlId(const char *control)
 }
 } // namespace
 
-Widget::editScope::editScope(Widget *window, QGraphicsItem *item, const char *control)
-    : window(window), item(item), mergeId(controlId(control)),
+Widget::editScope::editScope(Widget *window, QGraphicsItem *item, int mergeId)
+    : window(window), item(item), mergeId(mergeId),
       recording(!window->kinds->loading && window->editDepth == 0 && item && item->scene() == window->scene)
 {
     ++window->editDepth;
@@ -53,8 +59,19 @@ Widget::editScope::editScope(Widget *window, QGraphicsItem *item, const char *co
         before.reset(new state{itemSnapshot::of(item)});
 }
 
+Widget::editScope::editScope(Widget *window, QGraphicsItem *item, const char *control)
+    : editScope(window, item, controlId(control, isSpinBoxSlot(control)))
+{
+}
+
 Widget::editScope::editScope(const kindRouting *routing, QGraphicsItem *item, const char *control)
     : editScope(routing->owner(), item, control)
+{
+}
+
+Widget::editScope::editScope(const kindRouting *routing, QGraphicsItem *item, const char *control,
+                             bool mergesRuns)
+    : editScope(routing->owner(), item, controlId(control, mergesRuns))
 {
 }
 

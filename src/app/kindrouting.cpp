@@ -2,7 +2,9 @@
 #include "ui_widget.h"
 
 #include "diagramscene.h"
+#include "itemfields.h"
 #include "kindpanels.h"
+#include "paneledit.h"
 
 #include <QFileInfo>
 
@@ -48,6 +50,20 @@ void kindRouting::forget(const QGraphicsItem *gone)
 }
 
 void kindRouting::applyContent(const QString &) {}
+
+void kindRouting::routeFields()
+{
+    const itemFieldList *fields = itemFieldsOf(kindRow.typeId);
+    if (!fields)
+        return;
+    panelEdit::connectFields(*panelWidget(), *fields, this,
+                             [this](const itemField &field, const QVariant &value, bool mergesRuns) {
+                                 QGraphicsItem *item = current();
+                                 const editScope scope(this, item, field.panel.name, mergesRuns);
+                                 field.set(*item, value);
+                                 kindRow.showEdit(*item);
+                             });
+}
 
 void kindRouting::showPanel(int kind)
 {

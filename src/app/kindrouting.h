@@ -39,6 +39,9 @@ public:
 
 protected:
     using editScope = Widget::editScope;
+    // Each control the kind's field list names without a slot of its own sets its field on the current
+    // item, one undo step per edit (per run of a spin box), and shows the item again.
+    void routeFields();
     void showPanel(int kind);
     void refreshPanel();
     diagramScene *scene() const;
@@ -62,6 +65,7 @@ public:
           item(initialItem.get()), panel(new Panel)
     {
         area()->setWidget(panel);
+        routeFields();
     }
 
     QWidget *panelWidget() const override { return panel; }

@@ -14,7 +14,6 @@ barRouting::barRouting(Widget *window) : kindRoutingOf(window, kind)
 {
     connect(panel, &barSetting::barXChange, this, &barRouting::barXChange);
     connect(panel, &barSetting::barYChange, this, &barRouting::barYChange);
-    connect(panel, &barSetting::barWidthChange, this, &barRouting::barWidthChange);
     connect(panel, &barSetting::barHeightChange, this, &barRouting::barHeightChange);
     connect(panel, &barSetting::barRotateChange, this, &barRouting::barRotateChange);
     connect(panel, &barSetting::barModeChange, this, &barRouting::barModeChange);
@@ -40,14 +39,13 @@ qrRouting::qrRouting(Widget *window) : kindRoutingOf(window, kind)
     connect(panel, &QRCodeSetting::QRCodeRotateChange, this, &qrRouting::QRCodeRotateChange);
     connect(panel, &QRCodeSetting::QRCodeLevelChange, this, &qrRouting::QRCodeLevelChange);
     connect(panel, &QRCodeSetting::QRCodeScaleChange, this, &qrRouting::QRCodeScaleChange);
-    connect(panel, &QRCodeSetting::QRCodeVersionChange, this, &qrRouting::QRCodeVersionChange);
     connect(panel, &QRCodeSetting::QRCodeConverseChange, this, &qrRouting::QRCodeConverseChange);
     connect(panel, &QRCodeSetting::QRCodeDynamicStyle, this, &qrRouting::QRCodeSetDynamicStyle);
     connect(panel, &QRCodeSetting::QRCodeGs1Link, this, &qrRouting::QRCodeComposeGs1);
 }
 
-// Barcode. The module width and the height draw the symbol again at that size, so the picture shown
-// is the picture saved and read back.
+// Barcode. The module width (set through its field row) and the height draw the symbol again at that
+// size, so the picture shown is the picture saved and read back.
 
 // "完成" on a barcode; an empty editor gives the default content.
 void barRouting::applyContent(const QString &text)
@@ -66,14 +64,6 @@ void barRouting::barYChange(int y)
 {
     const editScope scope(this, item, "barYChange");
     item->setPos(item->x(), y);
-}
-
-// A refused content was told when it was applied; the frame names the refusal meanwhile.
-void barRouting::barWidthChange(int width)
-{
-    const editScope scope(this, item, "barWidthChange");
-    item->lineWidth = width;
-    item->regenerate();
 }
 
 // The bars' height; the text band comes below them.
@@ -209,13 +199,6 @@ void qrRouting::QRCodeScaleChange(int index)
 {
     const editScope scope(this, item, "QRCodeScaleChange");
     item->scale = index;
-    item->regenerate();
-}
-
-void qrRouting::QRCodeVersionChange(int index)
-{
-    const editScope scope(this, item, "QRCodeVersionChange");
-    item->version = index;
     item->regenerate();
 }
 

@@ -21,7 +21,6 @@ public:
 public: // reached by the panel's signals of the same names
     void barXChange(int x);
     void barYChange(int y);
-    void barWidthChange(int width);
     void barHeightChange(int height);
     void barRotateChange(int angle);
     void barModeChange(int index);
@@ -64,7 +63,6 @@ public: // reached by the panel's signals of the same names
     void QRCodeRotateChange(int angle);
     void QRCodeLevelChange(int index);
     void QRCodeScaleChange(int index);
-    void QRCodeVersionChange(int index);
     void QRCodeConverseChange(int index);
     void QRCodeSetDynamicStyle();
     void QRCodeComposeGs1();

@@ -79,7 +79,6 @@ timeRouting::timeRouting(Widget *window) : kindRoutingOf(window, kind)
     connect(panel, &timeSetting::timeSizeChange, this, &timeRouting::timeSizeChange);
     connect(panel, &timeSetting::timeModeChange, this, &timeRouting::timeModeChange);
     connect(panel, &timeSetting::timeSpacingChange, this, &timeRouting::timeSpacingChange);
-    connect(panel, &timeSetting::timeValidChange, this, &timeRouting::timeValidChange);
 }
 
 // "完成" on a text: the editor's text is the item's text.
@@ -235,12 +234,4 @@ void timeRouting::timeModeChange(QString timeModeStr)
     const editScope scope(this, item, "timeModeChange");
     item->mode = timeModeStr;
     item->setPlainText(item->timeText(item->dateTime, item->valid));
-}
-
-// The printer prints the print date plus that many months, minus one day; the item shows the same.
-void timeRouting::timeValidChange(int months)
-{
-    const editScope scope(this, item, "timeValidChange");
-    item->valid = months;
-    item->setPlainText(item->timeText(item->dateTime, months));
 }

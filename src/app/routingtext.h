@@ -76,5 +76,4 @@ public: // reached by the panel's signals of the same names
     void timeSizeChange(int size);
     void timeModeChange(QString timeModeStr);
     void timeSpacingChange(int value);
-    void timeValidChange(int months);
 };

@@ -55,14 +55,19 @@ public:
     class editScope
     {
     public:
+        // Runs of one spin box merge into one step; control names the routing slot, and a slot fed by a
+        // spin box is known by the end of its name.
         editScope(Widget *window, QGraphicsItem *item, const char *control);
         // An edit routed by a kind of the window.
         editScope(const kindRouting *routing, QGraphicsItem *item, const char *control);
+        // An edit that says itself whether a run of it is one step; control names the control.
+        editScope(const kindRouting *routing, QGraphicsItem *item, const char *control, bool mergesRuns);
         ~editScope();
         editScope(const editScope &) = delete;
         editScope &operator=(const editScope &) = delete;
 
     private:
+        editScope(Widget *window, QGraphicsItem *item, int mergeId);
         Widget *window;
         QGraphicsItem *item;
         int mergeId;

@@ -17,12 +17,13 @@ public:
     QString timeText(const QDateTime &moment, int months) const;
     static constexpr int maxFormatLength = 256;
 
-    // Apply itemFont and show the text the fields give (creation and loading).
+    // Apply itemFont and show the text the fields give (creation, loading and panel edits).
     void showFields();
 
     QDateTime dateTime;
     QString mode;
     int modeIndex = 17;
+    // Months of validity: the printer prints the print date plus that many months, minus one day.
     int valid = 0;
     bool userDefined = false;
 };

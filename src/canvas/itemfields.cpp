@@ -137,6 +137,12 @@ constexpr double noLow = 1;
 constexpr double noHigh = 0;
 // A ranged field its panel does not load.
 constexpr panelControl notLoaded{""};
+// A control whose edits a slot of the kind's routing applies.
+constexpr panelControl bySlot(panelControl shown)
+{
+    shown.ownSlot = true;
+    return shown;
+}
 
 // An item field as it is. Ranged fields name the control the range is tied to; a panel that shows the
 // field without such a tie names its control in `shown`.
@@ -239,7 +245,8 @@ const itemField textFields[] = {
     field<T, &T::extDataCurLine>("TextExtDataCurLine"),
 };
 
-// The digits list's rows count from one digit; the panel leaves the counter's name unloaded.
+// The digits list's rows count from one digit; the panel leaves the counter's name unloaded. The digits
+// lists go by slots, which keep the count for a row outside one to eight.
 using C = diagramCntItem;
 const itemField cntFields[] = {
     atX("CntAtX", "cntXSpin"),
@@ -248,7 +255,7 @@ const itemField cntFields[] = {
     font("CntFont", "cntFontCombo"),
     fontSize("CntFontSize", "cntSizeSpin", valueForm::real),
     space("CntSpace", "cntIntervalSpin"),
-    field<C, &C::mode>("CntMode", 1, 8, "cntModeCombo", {"cntModeCombo", 1, false, 2}),
+    field<C, &C::mode>("CntMode", 1, 8, "cntModeCombo", bySlot({"cntModeCombo", 1, false, 2})),
     field<C, &C::name>("CntName", 0, 1, "cntNameCombo", notLoaded),
     unkeyed<C, &C::value>("value"),
 };
@@ -262,10 +269,12 @@ const itemField cnt2Fields[] = {
     shownOnly(rowValue::spacing, "cnt2IntervalSpin"),
     shownOnly(rowValue::font, "cnt2FontCombo", 1),
     unkeyed<D, &D::value>("value"),
-    unkeyed<D, &D::mode>("mode", {"cnt2ModeCombo", 1, false, 2}),
+    unkeyed<D, &D::mode>("mode", bySlot({"cnt2ModeCombo", 1, false, 2})),
 };
 
 // The panel loads the height and width boxes before the turn, then the text switch, then the symbology.
+// The symbology and the text switch go by slots that tell a refusal; the height box keeps the slot the
+// window's callers name.
 using B = diagramBarItem;
 constexpr itemField barRotate()
 {
@@ -279,8 +288,9 @@ const itemField barFields[] = {
     placed("BarHeight", valueForm::ignored, rowValue::pictureHeight),
     barRotate(),
     field<B, &B::content>("BarContent"),
-    field<B, &B::mode>("BarMode", 0, barcodeModeCount - 1, "barModeCombo", {"barModeCombo", 0, false, 5}),
-    field<B, &B::isTextOn>("BarIsTextOn", noLow, noHigh, nullptr, {"checkBox_showText", 0, false, 4}),
+    field<B, &B::mode>("BarMode", 0, barcodeModeCount - 1, "barModeCombo",
+                       bySlot({"barModeCombo", 0, false, 5})),
+    field<B, &B::isTextOn>("BarIsTextOn", noLow, noHigh, nullptr, bySlot({"checkBox_showText", 0, false, 4})),
     field<B, &B::lineWidth>("BarLineWidth", 1, 20, "barWidthSpin", {"barWidthSpin", 0, false, 2}),
     field<B, &B::isExtVariable>("BarIsExtVariable"),
     field<B, &B::isAllPrinted>("BarIsAllPrinted"),
@@ -288,7 +298,7 @@ const itemField barFields[] = {
     field<B, &B::extDataEndLine>("BarExtDataEndLine"),
     field<B, &B::extDataFilePath>("BarExtDataFilePath"),
     field<B, &B::extDataCurLine>("BarExtDataCurLine"),
-    field<B, &B::lineHeight>("BarLineHeight", 1, 2000, nullptr, {"barHeightSpin", 0, false, 1}),
+    field<B, &B::lineHeight>("BarLineHeight", 1, 2000, nullptr, bySlot({"barHeightSpin", 0, false, 1})),
 };
 
 using I = diagramImageItem;
@@ -324,7 +334,8 @@ const itemField timeFields[] = {
     unkeyed<M, &M::dateTime>("dateTime"),
 };
 
-// The level and size lists may show no row at all, which the panel reports as -1 (size: version 0). The
+// The level and size lists may show no row at all, which the panel reports as -1 (size: version 0); the
+// level list and the module size box keep the slots the window's callers name. The
 // panel loads the size list before the module size box.
 // The counter's digits are chosen in the dynamic content dialog, which loads itself.
 using Q = diagramQRCodeItem;
@@ -334,9 +345,9 @@ const itemField qrFields[] = {
     rotate("QRcodeRotate", "QRCodeRotateSpin"),
     field<Q, &Q::content>("QRcodeContent"),
     field<Q, &Q::level>("QRcodeLevel", -1, 3, "comboBox_QRCodeItemLevel",
-                        {"comboBox_QRCodeItemLevel", 0, true}),
+                        bySlot({"comboBox_QRCodeItemLevel", 0, true})),
     field<Q, &Q::scale>("QRcodeScale", 0, 77, "spinBox_QRCodeItemScale",
-                        {"spinBox_QRCodeItemScale", 0, false, 2}),
+                        bySlot({"spinBox_QRCodeItemScale", 0, false, 2})),
     field<Q, &Q::version>("QRcodeVersion", 0, 5, "comboBox_QRCodeItemVersion",
                           {"comboBox_QRCodeItemVersion", 1, true, 1}),
     field<Q, &Q::converse>("QRcodeConverse"),

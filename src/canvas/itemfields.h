@@ -33,11 +33,15 @@ enum class rowValue {
 // value - firstValue as its row; a value without a row leaves it as it is, or with noRow, without any row;
 // the font row's combo shows the family. Loading emits the controls' signals: the panel loads by
 // ascending step, rows of one step in list order.
+// The operator's edits of a field's control reach the item through the row itself: the window sets the
+// field in one undo step and shows the item again. With ownSlot they go by a signal of the panel to a slot
+// of the kind's routing instead, which does more than set the field.
 struct panelControl {
     const char *name = nullptr;
     int firstValue = 0;
     bool noRow = false;
     int step = 0;
+    bool ownSlot = false;
 };
 
 struct itemField {

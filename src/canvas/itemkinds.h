@@ -25,6 +25,8 @@ struct itemKindRow {
     QGraphicsItem *(*create)();
     // Draws a fresh item as the tool column places it.
     void (*showNew)(QGraphicsItem &item);
+    // Shows the item again after a field was set from its panel control.
+    void (*showEdit)(QGraphicsItem &item);
 };
 
 // The rows, in the order of itemKind.

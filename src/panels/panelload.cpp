@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -65,6 +66,8 @@ void loadControl(QWidget *control, const itemField &row, const QGraphicsItem &it
             loadY(spin, item);
         else
             loadSpin(spin, panelValue(row, item));
+    } else if (auto *spin = qobject_cast<QDoubleSpinBox *>(control)) {
+        spin->setValue(panelValue(row, item));
     } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
         const qint64 index = qint64(panelValue(row, item)) - row.panel.firstValue;
         if (row.panel.noRow)

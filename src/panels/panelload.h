@@ -31,8 +31,9 @@ void loadComboIndexOrNone(QComboBox *combo, qint64 index);
 void loadComboByFamily(QComboBox *combo, const QStringList &families, const QString &family);
 
 // Every control of the panel that the item kind's field list names, in the list's load order, by the
-// rules above: spin boxes truncated and clamped (the Y box as loadY), combos by row (the font combo by
-// the family of the font the item shows, among fontFamilies), check boxes and line edits as they are.
+// rules above: spin boxes truncated and clamped (the Y box as loadY; decimal ones as they are), combos by row
+// (the font combo by the family of the font the item shows, among fontFamilies), check boxes and line edits
+// as they are.
 void loadFields(QWidget &panel, const QGraphicsItem &item, const QStringList &fontFamilies = {});
 
 } // namespace panelLoad

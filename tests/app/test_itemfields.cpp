@@ -1,5 +1,7 @@
 // Every field of every item kind's field list, changed: saved and opened again it comes back, undo puts
-// back the value before, and the kind's panel shows it once loaded.
+// back the value before, and the kind's panel shows it once loaded; a field whose control has no slot
+// of its own is edited through that control in the window, undone and redone. Each kind of control
+// edits the value of its row.
 #include "barsetting.h"
 #include "cnt2setting.h"
 #include "cntsetting.h"
@@ -12,18 +14,24 @@
 #include "diagramtimeitem.h"
 #include "imagesetting.h"
 #include "itemfields.h"
+#include "itemkinds.h"
+#include "modalhooks.h"
+#include "paneledit.h"
 #include "qrcodesetting.h"
 #include "sprdocument.h"
 #include "sprsections.h"
 #include "textsetting.h"
 #include "timesetting.h"
 #include "undocommands.h"
+#include "widgettestaccess.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGraphicsScene>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QSpinBox>
 #include <QUndoStack>
 #include <QtTest>
@@ -189,6 +197,62 @@ QVariant shownValue(const itemField &row, const QWidget *control)
     return QVariant();
 }
 
+// The operator sets the control to the field's value.
+void operate(QWidget *control, const itemField &row, const QVariant &value)
+{
+    if (auto *spin = qobject_cast<QSpinBox *>(control))
+        spin->setValue(value.toInt());
+    else if (auto *decimal = qobject_cast<QDoubleSpinBox *>(control))
+        decimal->setValue(value.toDouble());
+    else if (auto *combo = qobject_cast<QComboBox *>(control))
+        combo->setCurrentIndex(value.toInt() - row.panel.firstValue);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setChecked(value.toBool());
+    else if (auto *line = qobject_cast<QLineEdit *>(control)) {
+        line->setText(value.toString());
+        emit line->editingFinished();
+    }
+}
+
+bool editedThroughRow(const itemField &row)
+{
+    return row.isField() && row.panel.name && *row.panel.name && !row.panel.ownSlot;
+}
+
+// The field edited through its control in a window: one step, and a run of a spin box one step too.
+void checkWindowEdit(int type, const itemField &field)
+{
+    Widget w;
+    WidgetTestAccess a(w);
+    const itemKindRow &kind = *itemKindForType(type);
+    w.buttonItemsClicked(kind.toolId);
+    QGraphicsItem *item = a.currents().at(int(kind.kind));
+    QWidget *panel = a.panelOf(kind.kind);
+    QWidget *control = panel->findChild<QWidget *>(QLatin1String(field.panel.name));
+    QVERIFY2(control, field.panel.name);
+    if (qobject_cast<QLineEdit *>(control) && qobject_cast<QLineEdit *>(control)->isReadOnly())
+        return;
+    const QVariant before = field.get(*item);
+    const QVariant changed = changedValue(field, before, *panel);
+    QUndoStack &undo = *w.undoStack();
+    const int steps = undo.count();
+    if (qobject_cast<QSpinBox *>(control) || qobject_cast<QDoubleSpinBox *>(control))
+        operate(control, field, changedValue(field, changed, *panel));
+    operate(control, field, changed);
+    QCOMPARE(undo.count(), steps + 1);
+    QCOMPARE(field.get(*item), changed);
+    undo.undo();
+    QCOMPARE(field.get(*item), before);
+    QCOMPARE(shownValue(field, control).toString(), before.toString());
+    undo.redo();
+    QCOMPARE(field.get(*item), changed);
+}
+
+QVariant noValue(const QGraphicsItem &)
+{
+    return QVariant();
+}
+
 } // namespace
 
 class TestItemFields : public QObject
@@ -196,7 +260,11 @@ class TestItemFields : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false")); }
+    void initTestCase()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("spr.document.debug=false"));
+        modalHooks::setMessageBoxRunner([](QMessageBox &) { return 0; });
+    }
 
     void everyFieldRoundTrips_data()
     {
@@ -258,6 +326,81 @@ private slots:
         QCOMPARE(field.get(*item), before);
         undo.redo();
         QCOMPARE(field.get(*item), changed);
+
+        if (editedThroughRow(field))
+            checkWindowEdit(type, field);
+    }
+
+    // Rows of a list made here, one per kind of control: what the operator does reaches the row as its
+    // value, and only spin boxes merge their runs; a read-only line and a control with a slot of its
+    // own are left to others.
+    void controlsEditTheirRows_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("merges");
+        QTest::newRow("check box") << "check" << QVariant(true) << false;
+        QTest::newRow("spin box") << "spin" << QVariant(17) << true;
+        QTest::newRow("decimal spin box") << "decimal" << QVariant(2.5) << true;
+        QTest::newRow("combo from 2") << "combo" << QVariant(4) << false;
+        QTest::newRow("line edit") << "line" << QVariant(QStringLiteral("Ab7")) << false;
+    }
+    void controlsEditTheirRows()
+    {
+        QFETCH(QString, control);
+        QFETCH(QVariant, value);
+        QFETCH(bool, merges);
+        QWidget panel;
+        auto *combo = new QComboBox(&panel);
+        combo->addItems({"a", "b", "c", "d"});
+        auto *shown = new QLineEdit(&panel);
+        shown->setReadOnly(true);
+        const QList<QPair<QWidget *, const char *>> controls = {{new QCheckBox(&panel), "check"},
+                                                                {new QSpinBox(&panel), "spin"},
+                                                                {new QDoubleSpinBox(&panel), "decimal"},
+                                                                {combo, "combo"},
+                                                                {new QLineEdit(&panel), "line"},
+                                                                {shown, "shown"},
+                                                                {new QSpinBox(&panel), "own"}};
+        for (const auto &c : controls)
+            c.first->setObjectName(QLatin1String(c.second));
+        const auto row = [](const char *name, int firstValue = 0, bool ownSlot = false) {
+            return itemField{"Key",
+                             valueForm::text,
+                             rowValue::field,
+                             1,
+                             0,
+                             nullptr,
+                             {name, firstValue, false, 0, ownSlot},
+                             nullptr,
+                             nullptr,
+                             nullptr,
+                             nullptr,
+                             noValue,
+                             nullptr};
+        };
+        const itemField rows[] = {row("check"), row("spin"),  row("decimal"),     row("combo", 2),
+                                  row("line"),  row("shown"), row("own", 0, true)};
+        QList<std::tuple<const itemField *, QVariant, bool>> edits;
+        QObject context;
+        const int connected =
+            panelEdit::connectFields(panel, {rows, int(std::size(rows)), 0, 0}, &context,
+                                     [&edits](const itemField &r, const QVariant &v, bool m) {
+                                         edits.append({&r, v, m});
+                                     });
+        QCOMPARE(connected, 5);
+
+        QWidget *target = panel.findChild<QWidget *>(control);
+        const itemField *targetRow = nullptr;
+        for (const itemField &r : rows)
+            targetRow = control == QLatin1String(r.panel.name) ? &r : targetRow;
+        operate(target, *targetRow, value);
+        operate(shown, rows[5], QStringLiteral("not an edit"));
+        operate(panel.findChild<QWidget *>("own"), rows[6], 5);
+        QCOMPARE(edits.size(), 1);
+        QCOMPARE(std::get<0>(edits.first()), targetRow);
+        QCOMPARE(std::get<1>(edits.first()).toString(), value.toString());
+        QCOMPARE(std::get<2>(edits.first()), merges);
     }
 };
 

@@ -1,66 +1,22 @@
 // Our pictures against two independent implementations: the module sequence libzint encodes for the same
 // symbol, read back from the middle row where our layout puts the symbol, and the text zxing-cpp decodes.
 #include "barcodetestsupport.h"
+#include "zintreferences.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QtTest>
-#include <zint.h>
 #define ZX_USE_UTF8
 #include <ZXing/ReadBarcode.h>
 
 namespace
 {
-struct symbologyInfo {
-    const char *cliName; // the row of the symbology table
-    int zintSymbology;
-    int firstModule; // where our layout starts the symbol zint encodes
-    const char *alphabet;
-    int shortestContent; // of the digit symbologies: the shortest content our encoder accepts
-    QStringList examples;
-};
-
-const char digits[] = "0123456789";
-const char code39Set[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
-
-// Code 128 without code set C, as our encoder never uses it.
-const symbologyInfo symbologies[] = {
-    {"ean13",
-     BARCODE_EANX,
-     11,
-     digits,
-     13,
-     {"6901234567892", "6901234567891", "8001234567895", "4006381333931", "012345678901X"}},
-    {"ean8", BARCODE_EANX, 7, digits, 7, {"1234567", "12345670", "96385074"}},
-    {"code39", BARCODE_CODE39, 0, code39Set, 0, {"ABC", "6901234567892", "HELLO WORLD", "CODE-39 $/+%."}},
-    {"code93",
-     BARCODE_CODE93,
-     0,
-     code39Set,
-     0,
-     {"ABC", "6901234567892", "TEST93", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123", "A-B.C D$E/F+G%H"}},
-    {"upca", BARCODE_UPCA, 9, digits, 11, {"03600029145", "036000291452", "12345678901"}},
-    {"upce",
-     BARCODE_UPCE,
-     8,
-     digits,
-     7,
-     {"0123456", "0123451", "0123453", "0123454", "0123450", "0123452", "0123457", "0123458", "0123459"}},
-    {"code128",
-     BARCODE_CODE128B,
-     0,
-     nullptr,
-     0,
-     {"ABC", "6901234567892", "M", "5H", " ", "az09~ !{|}", "Hello, World!"}},
-};
+using zintAlphabet::digits;
 
 // The reference data of a mode's row; every row needs some.
-const symbologyInfo *infoFor(int mode)
+const zintReference *infoFor(int mode)
 {
-    for (const symbologyInfo &info : symbologies)
-        if (qstrcmp(info.cliName, barcodeSymbology(mode).cliName) == 0)
-            return &info;
-    return nullptr;
+    return zintReferenceFor(barcodeSymbology(mode).cliName);
 }
 
 // Data digits zint is given for the digit symbologies (it computes the check digit itself).
@@ -143,7 +99,7 @@ void barcodeDifferentialTest::sameModulesAndDecodes_data()
     QTest::addColumn<int>("d");
     QRandomGenerator random(20261208);
     for (int mode = 0; mode < barcodeModeCount; ++mode) {
-        const symbologyInfo *info = infoFor(mode);
+        const zintReference *info = infoFor(mode);
         QVERIFY2(info, barcodeSymbology(mode).name);
         QStringList contents = info->examples;
         if (mode == ean13) {
@@ -174,7 +130,7 @@ void barcodeDifferentialTest::sameModulesAndDecodes()
     QFETCH(int, mode);
     QFETCH(QString, content);
     QFETCH(int, d);
-    const symbologyInfo &info = *infoFor(mode);
+    const zintReference &info = *infoFor(mode);
     const QByteArray data = dataDigits(mode) ? content.left(dataDigits(mode)).toLatin1() : content.toLatin1();
     const zintResult reference = zintEncode(info.zintSymbology, data);
     QVERIFY2(reference.error.isEmpty(), qPrintable(reference.error));
