@@ -102,22 +102,18 @@ QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphics
     return picture;
 }
 
-// The symbol's rows as composed() would give them at pixelsPerUnit, cut from the strip when they lie on
-// its dots: one pixel per dot, the symbol unturned and on whole dots. Painted anywhere on whole dots the
-// same items give the same pixels, so the cut is that picture.
-QImage composedRows(const placedStrip *strip, const QGraphicsScene &scene, const QRectF &page,
-                    const QGraphicsItem &item, const QRectF &area, double pixelsPerUnit,
-                    const std::optional<previewValues> &preview)
+// The symbol's rows at one pixel per dot cut from the strip, when the symbol is unturned and on whole
+// dots; a null picture otherwise. Painted anywhere on whole dots the same items give the same pixels,
+// so the cut is what composed() would paint there.
+QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRectF &area)
 {
     const QTransform t = item.sceneTransform();
     const QPointF corner = area.topLeft() + QPointF(t.dx(), t.dy());
-    const bool onDots = pixelsPerUnit == 1 && t.type() <= QTransform::TxTranslate &&
-                        corner.x() == std::round(corner.x()) && corner.y() == std::round(corner.y()) &&
-                        std::abs(corner.x()) < 1e9 && std::abs(corner.y()) < 1e9;
-    if (!strip || !onDots)
-        return composed(scene, page, item, area, pixelsPerUnit, preview);
-    return strip->cut(QRect(int(corner.x()), int(corner.y()), qMax(1, int(std::ceil(area.width()))),
-                            qMax(1, int(std::ceil(area.height())))));
+    if (t.type() > QTransform::TxTranslate || corner.x() != std::round(corner.x()) ||
+        corner.y() != std::round(corner.y()) || std::abs(corner.x()) > 1e9 || std::abs(corner.y()) > 1e9)
+        return QImage();
+    return strip.cut(QRect(int(corner.x()), int(corner.y()), qMax(1, int(std::ceil(area.width()))),
+                           qMax(1, int(std::ceil(area.height())))));
 }
 
 // The other item that left the ink at local point: the topmost of others whose outline holds it.
@@ -498,9 +494,13 @@ std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphics
     placed.cutByEdge =
         !page.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.sceneTransform().mapRect(frame->bars));
     testQuietZones(scene, page, item, *frame, preview, placed);
-    // QR modules are read at a few pixels each, as large ones read the same.
-    const double pixelsPerUnit = frame->matrix ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
-    const QImage strip = composedRows(shared, scene, page, item, frame->readRows, pixelsPerUnit, preview);
+    // QR modules are read at a few pixels each, as large ones read the same: the reader samples the
+    // strip's dots at module centres, and a picture composed for this symbol alone is painted that small.
+    const QImage cut = shared ? stripRows(*shared, item, frame->readRows) : QImage();
+    const double pixelsPerUnit =
+        frame->matrix && cut.isNull() ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
+    const QImage strip =
+        cut.isNull() ? composed(scene, page, item, frame->readRows, pixelsPerUnit, preview) : cut;
     const scanResult scanned = scanPicture(strip, frame->symbology, 0,
                                            qMax(1, qRound(frame->module * pixelsPerUnit)), frame->inverted);
     symbolVerdict &verdict = placed.verdict;
