@@ -2,9 +2,10 @@
 // selected on the canvas. Goals: 10,000 items read in 0.3 s CPU with at most 200 MiB peak, resaved in
 // 0.3 s, rendered in at most twice the time a blank PNG of the same size takes to encode; 50,000 items
 // cost at most 5.5 times as much as 10,000; a repaint of the visible canvas and a rubber band across it
-// 30 ms each. Every benchmark varies the design per iteration, keeps what it built alive until the
-// iteration's result is taken, reports the first (cold) iteration beside the others and prints its ratio
-// against its goal or its floor measured in the same run.
+// 30 ms each; sprtool info, which verifies every symbol where it is printed, at most 3 times the CPU of
+// sprtool resave of the same design (check is printed beside it). Every benchmark varies the design per
+// iteration, keeps what it built alive until the iteration's result is taken, reports the first (cold)
+// iteration beside the others and prints its ratio against its goal or its floor measured in the same run.
 //
 // `bench_largedesign --write N FILE` writes a mixed design of N items to FILE (for sprtool by hand).
 #include "benchprocess.h"
@@ -12,6 +13,7 @@
 #include "mixeddesign.h"
 #include "safewrite.h"
 #include "sprdocument.h"
+#include "sprtoolprocess.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -235,8 +237,50 @@ void rubberBandAcross(benchmark::State &state)
     });
 }
 
+// sprtool as a user runs it, each command a process of its own on the same file in the same iteration:
+// info and check against resave, in CPU time.
+void sprtoolInfoAgainstResave(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    for (int v = 0; v < variants; ++v)
+        designFile(count, v);
+    const QString out = workDir().filePath(QStringLiteral("resaved.spr"));
+    int iteration = 0;
+    double cold = 0;
+    double info = 0, check = 0, resaved = 0;
+    for (auto _ : state) {
+        const QString path = designFile(count, iteration % variants);
+        const sprtoolCost infoCost = measureSprtool({QStringLiteral("info"), path});
+        const sprtoolCost checkCost = measureSprtool({QStringLiteral("check"), path});
+        const sprtoolCost resaveCost = measureSprtool({QStringLiteral("resave"), path, out});
+        if (infoCost.exitCode != 0 || checkCost.exitCode < 0 || checkCost.exitCode > 1 ||
+            resaveCost.exitCode != 0) {
+            state.SkipWithError("sprtool did not finish");
+            return;
+        }
+        if (iteration++ == 0) {
+            cold = infoCost.cpuSeconds;
+            continue;
+        }
+        info += infoCost.cpuSeconds;
+        check += checkCost.cpuSeconds;
+        resaved += resaveCost.cpuSeconds;
+    }
+    const int warm = qMax(1, iteration - 1);
+    state.counters["cold_info_s"] = cold;
+    state.counters["info_s"] = info / warm;
+    state.counters["check_s"] = check / warm;
+    state.counters["resave_s"] = resaved / warm;
+    if (resaved > 0) {
+        state.counters["info_vs_resave"] = info / resaved;
+        state.counters["check_vs_resave"] = check / resaved;
+        state.counters["info_vs_goal"] = info / resaved / 3;
+    }
+}
+
 } // namespace
 
+BENCHMARK(sprtoolInfoAgainstResave)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(readIntoScene)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(resave)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(renderToPng)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);

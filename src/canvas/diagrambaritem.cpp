@@ -87,9 +87,16 @@ QString diagramBarItem::refusedCharacter() const
     return made.refusal ? barcodeRefusedCharacter(*made.refusal, content, made.encodedCharacters) : QString();
 }
 
-barcodeSymbol diagramBarItem::symbol(const QString &content) const
+const barcodeSymbol &diagramBarItem::symbol(const QString &content) const
 {
-    return encodeBarcode(mode, {isTextOn, lineWidth, lineHeight}, content);
+    if (keptMode != mode || content != keptContent || keptOptions.isTextOn != isTextOn ||
+        keptOptions.d != lineWidth || keptOptions.e != lineHeight) {
+        keptOptions = {isTextOn, lineWidth, lineHeight};
+        keptSymbol = encodeBarcode(mode, keptOptions, content);
+        keptMode = mode;
+        keptContent = content;
+    }
+    return keptSymbol;
 }
 
 QPixmap diagramBarItem::createBarcodePixmap(const diagramBarItem *item, QString content)

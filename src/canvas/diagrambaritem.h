@@ -29,8 +29,9 @@ public:
     // Selectable, then movable; the document reader calls it once more on a loaded item.
     void setItemFlags();
 
-    // The symbol of content in the item's symbology, module width, bar height and text switch.
-    barcodeSymbol symbol(const QString &content) const;
+    // The symbol of content in the item's symbology, module width, bar height and text switch. The
+    // symbol last encoded is kept: drawing, hit tests, export and verification ask for the same one.
+    const barcodeSymbol &symbol(const QString &content) const;
     // The natural-size picture of content in the item's symbology; the item itself is not changed.
     static QPixmap createBarcodePixmap(const diagramBarItem *item, QString content);
     // Regenerate barPixmap from content and show it at its natural size. Returns the refusal code when
@@ -72,6 +73,11 @@ private:
     mutable int checkedMode = -1;
     mutable barcodeOptions checkedOptions;
     mutable bool refusedContent = false;
+    // The symbol last encoded and what shaped it.
+    mutable barcodeSymbol keptSymbol;
+    mutable QString keptContent;
+    mutable int keptMode = -1;
+    mutable barcodeOptions keptOptions;
 };
 
 // The operator's warning box for refused barcode content; built fresh for every refusal and run through

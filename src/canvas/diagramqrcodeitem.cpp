@@ -80,11 +80,12 @@ int modulesOf(const QRcode &code)
 
 // Writes the modules straight into the pixel rows: the same picture a painter filling one square per
 // dark module would give, at a fraction of the cost. Each band of `scale` rows is built once and copied.
-void drawModules(QImage &image, const QRcode &code, int n, int scale, int border)
+void drawModules(QImage &image, const qrModules &modules, int scale, int border)
 {
     const QRgb light = qRgb(255, 255, 255);
     const QRgb dark = qRgb(0, 0, 0);
     const int side = image.width();
+    const int n = modules.side;
     for (int row = 0; row < border; ++row) {
         std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(row)), side, light);
         std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(side - 1 - row)), side, light);
@@ -95,9 +96,8 @@ void drawModules(QImage &image, const QRcode &code, int n, int scale, int border
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(top));
         std::fill_n(line, border, light);
         std::fill_n(line + side - border, border, light);
-        const unsigned char *modules = code.width > 0 ? code.data + size_t(y) * size_t(n) : nullptr;
         for (int x = 0; x < n; ++x)
-            std::fill_n(line + border + x * scale, scale, modules && (modules[x] & 1) ? dark : light);
+            std::fill_n(line + border + x * scale, scale, modules.isDark(x, y) ? dark : light);
         for (int r = 1; r < scale; ++r)
             std::memcpy(image.scanLine(top + r), line, lineBytes);
     }
@@ -179,19 +179,33 @@ qrModules diagramQRCodeItem::modules(const qrCodeRecord &record)
     return out;
 }
 
+const qrModules &diagramQRCodeItem::encodedModules(const qrCodeRecord &record) const
+{
+    if (record.content != keptContent || record.version != keptVersion || record.level != keptLevel) {
+        keptModules = modules(record);
+        keptContent = record.content;
+        keptVersion = record.version;
+        keptLevel = record.level;
+    }
+    return keptModules;
+}
+
 QPixmap diagramQRCodeItem::createQRPixmap(qrCodeRecord record)
 {
-    const qrcodePtr code = encode(record);
-    const int pixels = code ? pictureSide(record, modulesOf(*code)) : 0;
+    return pictureOf(modules(record), record);
+}
+
+QPixmap diagramQRCodeItem::pictureOf(const qrModules &modules, const qrCodeRecord &record)
+{
+    const int pixels = pictureSide(record, modules.side);
     if (pixels == 0)
         return QPixmap();
-    const int n = modulesOf(*code);
     const int border = record.converse ? record.scale : 0;
     // Opaque from the start, so the toolkit adopts the pixels as they are instead of scanning them.
     QImage image(pixels, pixels, QImage::Format_RGB32);
     if (image.isNull())
         return QPixmap();
-    drawModules(image, *code, n, record.scale, border);
+    drawModules(image, modules, record.scale, border);
     // Inverted: the black mask taken straight from the pixels, so dark modules become clear bits and
     // light modules and the border set bits.
     if (record.converse)

@@ -51,11 +51,16 @@ public:
 
     // The symbol picture for a copy of an item's record; empty when no symbol can be made.
     static QPixmap createQRPixmap(qrCodeRecord record);
+    // The same picture drawn from the record's modules, already encoded.
+    static QPixmap pictureOf(const qrModules &modules, const qrCodeRecord &record);
     // Modules per side of the symbol the record gives (the version the encoder settles on); 0 when there
     // is no symbol. Lets a caller learn a picture's size before drawing it.
     static int symbolModules(const qrCodeRecord &record);
     // The modules the picture of a record shows, for painting them as vectors.
     static qrModules modules(const qrCodeRecord &record);
+    // The same for a record this item prints (its own, or one filled in from it): the modules last
+    // encoded are kept, so verifying and exporting the item encode it once.
+    const qrModules &encodedModules(const qrCodeRecord &record) const;
     // Regenerate qrPixmap from the item's record and show it.
     void regenerate();
     // The same, but the picture is only drawn when first painted or asked for (qrPixmap stays null until
@@ -71,4 +76,9 @@ private:
     void makeDeferredPixmap() override;
     void dropDeferredPixmap() override;
     qrCodeRecord deferredRecord; // what shapes the deferred picture, taken when it was deferred
+    // The modules last encoded and what shaped them.
+    mutable qrModules keptModules;
+    mutable QString keptContent;
+    mutable int keptVersion = -1;
+    mutable int keptLevel = -1;
 };

@@ -44,13 +44,13 @@ void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
                            const PrinterResolution &printer, bool printerKnown, QVector<sprFinding> &findings)
 {
     const QVector<int> lines = symbolLines(data);
-    const QRectF page = exportPageRect(scene);
+    const placedStrip strip(scene);
     int index = 0;
     for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
         if (!isSymbol(item->type()))
             continue;
         const int line = lines.value(index++, 1);
-        const std::optional<placedVerdict> placed = verifyInPlace(scene, *item, std::nullopt, page);
+        const std::optional<placedVerdict> placed = verifyInPlace(strip, *item);
         if (!placed)
             continue;
         // Against a printer the operator named: the default resolution is only a stand-in.
@@ -78,10 +78,9 @@ QString readPrinterOption(const commandArgs &args, PrinterResolution &printer)
                                    cliText::expectedDotsPerMm());
 }
 
-QJsonObject scanJson(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
-                     const PrinterResolution &printer)
+QJsonObject scanJson(const placedStrip &strip, const QGraphicsItem &item, const PrinterResolution &printer)
 {
-    const std::optional<placedVerdict> placed = verifyInPlace(scene, item, std::nullopt, page);
+    const std::optional<placedVerdict> placed = verifyInPlace(strip, item);
     if (!placed)
         return {};
     const auto side = [](const quietZoneSide &zone) {

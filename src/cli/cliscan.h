@@ -11,6 +11,7 @@ class commandArgs;
 
 class QGraphicsItem;
 class QGraphicsScene;
+class placedStrip;
 
 // --dots-per-mm, or the designer's setting; the usage problem, or an empty text when it is sound.
 QString readPrinterOption(const commandArgs &args, PrinterResolution &printer);
@@ -21,7 +22,5 @@ QString readPrinterOption(const commandArgs &args, PrinterResolution &printer);
 void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
                            const PrinterResolution &printer, bool printerKnown,
                            QVector<sprFinding> &findings);
-// The scan object of a barcode or QR item (see docs/sprtool-info.md).
-// page: the scene's exportPageRect().
-QJsonObject scanJson(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
-                     const PrinterResolution &printer);
+// The scan object of a barcode or QR item (see docs/sprtool-info.md), its surroundings taken from strip.
+QJsonObject scanJson(const placedStrip &strip, const QGraphicsItem &item, const PrinterResolution &printer);

@@ -8,11 +8,11 @@
 #include "sprdocument.h"
 
 #include "deferredpixmapitem.h"
-#include "designexport.h"
 #include "diagramcnt2item.h"
 #include "diagramcntitem.h"
 #include "diagramtextitem.h"
 #include "diagramtimeitem.h"
+#include "placedscan.h"
 #include "sprsections.h"
 
 #include <QGraphicsScene>
@@ -56,8 +56,8 @@ void addTextFamily(QJsonObject &out, const textFamilyItem &item)
     out["letterSpacing"] = font.letterSpacing();
 }
 
-QJsonObject itemJson(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
-                     const previewValues &printAt, const PrinterResolution &printer)
+QJsonObject itemJson(const placedStrip &strip, const QGraphicsItem &item, const previewValues &printAt,
+                     const PrinterResolution &printer)
 {
     QJsonObject out;
     out["kind"] = QLatin1String(kindName(item));
@@ -80,7 +80,7 @@ QJsonObject itemJson(const QGraphicsScene &scene, const QRectF &page, const QGra
     }
     if (item.type() == barItemType || item.type() == qrItemType) {
         // Read where it is printed: null unless a scanner reads it there.
-        const QJsonObject scan = scanJson(scene, page, item, printer);
+        const QJsonObject scan = scanJson(strip, item, printer);
         out["scan"] = scan;
         out["decodedText"] = scan["readable"].toBool() ? scan["decodedText"] : QJsonValue(QJsonValue::Null);
     }
@@ -116,9 +116,9 @@ int infoOne(const QString &command, const QString &path, const previewValues &pr
                        {"dynamicItemNum", read.dynamicItemNum},
                        {"totalItemNum", read.totalItemNum}};
     QJsonArray items;
-    const QRectF page = exportPageRect(scene);
+    const placedStrip strip(scene);
     for (const QGraphicsItem *item : scene.items(Qt::DescendingOrder)) {
-        QJsonObject itemOut = itemJson(scene, page, *item, printAt, printer);
+        QJsonObject itemOut = itemJson(strip, *item, printAt, printer);
         addDataFileJson(itemOut, *item, designDirOf(path));
         items.append(itemOut);
     }

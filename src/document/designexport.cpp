@@ -32,7 +32,7 @@ constexpr double maxPixels = 256.0 * 1024 * 1024;
 // The bars at the size the item shows them: the panel may have stretched the picture's height.
 void paintBarVectors(QPainter &painter, const diagramBarItem &item)
 {
-    const barcodeSymbol symbol = item.symbol(printedContent(item, item.content));
+    const barcodeSymbol &symbol = item.symbol(printedContent(item, item.content));
     // The size alone: asking for the picture would draw it, and keep it, for every barcode exported.
     const QSize shown = item.pictureSize();
     if (symbol.size.isEmpty() || shown.isEmpty())
@@ -48,7 +48,7 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
                     const std::optional<previewValues> &preview)
 {
     const qrCodeRecord record = printedQrRecord(item, preview);
-    const qrModules modules = diagramQRCodeItem::modules(record);
+    const qrModules &modules = item.encodedModules(record);
     const int s = record.scale;
     if (modules.side == 0 || s <= 0)
         return;

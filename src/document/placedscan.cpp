@@ -38,7 +38,7 @@ std::optional<symbolFrame> frameOf(const QGraphicsItem &item)
     symbolFrame frame;
     if (item.type() == barItemType) {
         const auto &bar = static_cast<const diagramBarItem &>(item);
-        const barcodeSymbol symbol = bar.symbol(printedContent(bar, bar.content));
+        const barcodeSymbol &symbol = bar.symbol(printedContent(bar, bar.content));
         const symbolBars bars = symbolBarsOf(symbol);
         const QSize shown = bar.pictureSize();
         if (symbol.refusal || bars.isEmpty() || shown.isEmpty())
@@ -100,6 +100,20 @@ QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphics
     else
         paintDesign(painter, scene, true, preview, sceneArea);
     return picture;
+}
+
+// The symbol's rows at one pixel per dot cut from the strip, when the symbol is unturned and on whole
+// dots; a null picture otherwise. Painted anywhere on whole dots the same items give the same pixels,
+// so the cut is what composed() would paint there.
+QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRectF &area)
+{
+    const QTransform t = item.sceneTransform();
+    const QPointF corner = area.topLeft() + QPointF(t.dx(), t.dy());
+    if (t.type() > QTransform::TxTranslate || corner.x() != std::round(corner.x()) ||
+        corner.y() != std::round(corner.y()) || std::abs(corner.x()) > 1e9 || std::abs(corner.y()) > 1e9)
+        return QImage();
+    return strip.cut(QRect(int(corner.x()), int(corner.y()), qMax(1, int(std::ceil(area.width()))),
+                           qMax(1, int(std::ceil(area.height())))));
 }
 
 // The other item that left the ink at local point: the topmost of others whose outline holds it.
@@ -356,6 +370,63 @@ QPointF clearOfQuietZones(const QGraphicsScene &scene, QGraphicsItem &item, QPoi
     return pos;
 }
 
+namespace
+{
+// Dots along the strip per band: a few neighbours wide, so a symbol's rows touch one or two bands.
+constexpr int bandDots = 1024;
+} // namespace
+
+placedStrip::placedStrip(const QGraphicsScene &scene, const std::optional<previewValues> &preview)
+    : shown(scene), values(preview), pageRect(exportPageRect(scene)),
+      bands(size_t(std::ceil(pageRect.right() / bandDots)))
+{
+}
+
+// Painted as composed() paints, on whole dots.
+const QImage &placedStrip::band(int index) const
+{
+    QImage &gray = bands[size_t(index)];
+    if (!gray.isNull())
+        return gray;
+    const QRect area(index * bandDots, 0, bandDots, int(std::ceil(pageRect.bottom())));
+    QImage picture(area.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.translate(-area.topLeft());
+        painter.setClipRect(pageRect);
+        paintDesign(painter, shown, true, values, area);
+    }
+    gray = QImage(area.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        uchar *to = gray.scanLine(y);
+        for (int x = 0; x < area.width(); ++x)
+            to[x] = uchar(qGray(from[x]));
+    }
+    return gray;
+}
+
+QImage placedStrip::cut(const QRect &rect) const
+{
+    QImage out(rect.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    const QRect inside = rect.intersected(QRect(0, 0, int(bands.size()) * bandDots, int(pageRect.bottom())));
+    for (int x = inside.left(); x <= inside.right();) {
+        const int index = x / bandDots;
+        const QImage &from = band(index);
+        const int end = qMin(inside.right() + 1, (index + 1) * bandDots);
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            const uchar *grey = from.constScanLine(y) + (x - index * bandDots);
+            QRgb *to = reinterpret_cast<QRgb *>(out.scanLine(y - rect.top())) + (x - rect.left());
+            for (int i = 0; i < end - x; ++i)
+                to[i] = qRgb(grey[i], grey[i], grey[i]);
+        }
+        x = end;
+    }
+    return out;
+}
+
 size_t placedRegionKey(const QGraphicsScene &scene, const QGraphicsItem &item)
 {
     size_t key = 0;
@@ -385,9 +456,11 @@ QString itemKindText(const QGraphicsItem &item)
     return itemKindName(item.type());
 }
 
-std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
-                                           const std::optional<previewValues> &preview,
-                                           const QRectF &knownPage)
+namespace
+{
+std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphicsItem &item,
+                                    const std::optional<previewValues> &preview, const QRectF &knownPage,
+                                    const placedStrip *shared)
 {
     const std::optional<symbolVerdict> isolated = itemVerdict(item);
     if (!isolated)
@@ -421,9 +494,13 @@ std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QG
     placed.cutByEdge =
         !page.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.sceneTransform().mapRect(frame->bars));
     testQuietZones(scene, page, item, *frame, preview, placed);
-    // QR modules are read at a few pixels each, as large ones read the same.
-    const double pixelsPerUnit = frame->matrix ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
-    const QImage strip = composed(scene, page, item, frame->readRows, pixelsPerUnit, preview);
+    // QR modules are read at a few pixels each, as large ones read the same: the reader samples the
+    // strip's dots at module centres, and a picture composed for this symbol alone is painted that small.
+    const QImage cut = shared ? stripRows(*shared, item, frame->readRows) : QImage();
+    const double pixelsPerUnit =
+        frame->matrix && cut.isNull() ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
+    const QImage strip =
+        cut.isNull() ? composed(scene, page, item, frame->readRows, pixelsPerUnit, preview) : cut;
     const scanResult scanned = scanPicture(strip, frame->symbology, 0,
                                            qMax(1, qRound(frame->module * pixelsPerUnit)), frame->inverted);
     symbolVerdict &verdict = placed.verdict;
@@ -439,6 +516,18 @@ std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QG
         placed.inkShrinkDots = inkMargin(strip, *frame, -1);
     }
     return placed;
+}
+} // namespace
+
+std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
+                                           const std::optional<previewValues> &preview, const QRectF &page)
+{
+    return verify(scene, item, preview, page, nullptr);
+}
+
+std::optional<placedVerdict> verifyInPlace(const placedStrip &strip, const QGraphicsItem &item)
+{
+    return verify(strip.scene(), item, strip.preview(), strip.page(), &strip);
 }
 
 QString placedCauseName(const placedVerdict &placed)

@@ -11,7 +11,9 @@
 #include <QPolygonF>
 #include <QRectF>
 
+#include <QImage>
 #include <optional>
+#include <vector>
 
 class QGraphicsItem;
 class QGraphicsScene;
@@ -47,12 +49,37 @@ struct placedVerdict {
     int inkShrinkDots = -1;
 };
 
+// The page of a scene as verification composes it (every item painted as render paints its vector
+// pages), for verifying many symbols of a scene that does not change meanwhile: painted in bands the
+// first time a symbol needs them and kept, so each item is painted once rather than once for every
+// symbol near it. Held as grey, which is all a scanner sees.
+class placedStrip
+{
+public:
+    placedStrip(const QGraphicsScene &scene, const std::optional<previewValues> &preview = std::nullopt);
+    const QGraphicsScene &scene() const { return shown; }
+    const QRectF &page() const { return pageRect; }
+    const std::optional<previewValues> &preview() const { return values; }
+    // The dots of rect (scene coordinates), white beyond the page.
+    QImage cut(const QRect &rect) const;
+
+private:
+    const QImage &band(int index) const;
+
+    const QGraphicsScene &shown;
+    std::optional<previewValues> values;
+    QRectF pageRect;
+    mutable std::vector<QImage> bands;
+};
+
 // The verdict on a barcode or QR item in its scene, at the canvas's values or, given preview, the
 // printer's; nullopt for other kinds. page: the scene's exportPageRect(), when the caller knows it
 // (finding it walks every item).
 std::optional<placedVerdict> verifyInPlace(const QGraphicsScene &scene, const QGraphicsItem &item,
                                            const std::optional<previewValues> &preview = std::nullopt,
                                            const QRectF &page = QRectF());
+// The same verdict, the symbol's surroundings taken from strip where they can be.
+std::optional<placedVerdict> verifyInPlace(const placedStrip &strip, const QGraphicsItem &item);
 
 // The printed size of a symbol at the printer's resolution: its module (X-dimension) and its extent
 // along and across the strip, in millimetres. belowMinimum: the module is smaller than its symbology's

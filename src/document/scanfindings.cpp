@@ -29,7 +29,7 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
         const auto &bar = static_cast<const diagramBarItem &>(item);
         // A record shown in preview is verified as it prints; the item's own picture is of its content.
         const QString content = printedContent(bar, bar.content);
-        const barcodeSymbol symbol = bar.symbol(content);
+        const barcodeSymbol &symbol = bar.symbol(content);
         if (bar.isDeferred() || content != bar.content)
             return verifyBarcodeSymbol(bar.mode, content, symbol);
         return verifyBarcode(bar.mode, content, symbol, bar.naturalPixmap().toImage());
@@ -41,7 +41,9 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
         qrCodeRecord scanned = printedQrRecord(qr, std::nullopt);
         scanned.scale = qMin(qr.scale, scanQrModulePixels);
         const QImage picture =
-            qr.pictureSize().isEmpty() ? QImage() : diagramQRCodeItem::createQRPixmap(scanned).toImage();
+            qr.pictureSize().isEmpty()
+                ? QImage()
+                : diagramQRCodeItem::pictureOf(qr.encodedModules(scanned), scanned).toImage();
         return verifyQrCode(picture, scanned.scale, qr.converse, scanned.content);
     }
     return std::nullopt;

@@ -1,7 +1,9 @@
 // Symbols read where they are printed: neighbours at and inside the quiet zones, covering items, the
 // strip's edges and turned symbols, each verdict naming its cause.
 #include "../document/designfixtures.h"
+#include "mixeddesign.h"
 #include "placedscan.h"
+#include "sprdocument.h"
 #include "symbologytable.h"
 
 #include "sprtoolprocess.h"
@@ -62,6 +64,8 @@ private slots:
     void inkSpreadMargin();
     void sprtoolAgrees_data();
     void sprtoolAgrees();
+    void stripAgrees_data();
+    void stripAgrees();
 
 private:
     QTemporaryDir dir;
@@ -335,6 +339,54 @@ void placedScanTest::sprtoolAgrees()
     QCOMPARE(scan["inkSpreadDots"].isNull(), !placed.verdict.readable);
     QCOMPARE(scan["inkSpreadDots"]["grow"].toInt(-1), placed.inkGrowDots);
     QCOMPARE(scan["inkSpreadDots"]["shrink"].toInt(-1), placed.inkShrinkDots);
+}
+
+void placedScanTest::stripAgrees_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<qreal>("rotation"); // of one barcode and one QR code laid over the design
+    QTest::newRow("crowded") << 0 << 0.0;
+    QTest::newRow("crowded, other contents, turned symbols") << 1 << 90.0;
+    QTest::newRow("crowded, symbols turned a little") << 2 << 7.0;
+}
+
+// check and info take every symbol's surroundings from one painted strip: the verdict is the one the
+// symbol composed on its own gets, in crowds, at the strip's start and end, turned and on half dots.
+void placedScanTest::stripAgrees()
+{
+    QFETCH(int, variant);
+    QFETCH(qreal, rotation);
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    readSprData(mixedDesign::designBytes(150, variant), scene);
+    barcodeAt(scene, 0, 3, {0, 40}, rotation);
+    barcodeAt(scene, 6, 2, {5400.5, 20});
+    diagramQRCodeItem *qr = addQRCode(scene, QPointF(double(designRightEdge(scene)) - 100, 150));
+    qr->scale = 5;
+    qr->regenerate();
+    qr->setRotation(rotation);
+    const placedStrip strip(scene);
+    int compared = 0;
+    for (const QGraphicsItem *item : scene.items()) {
+        const std::optional<placedVerdict> alone = verifyInPlace(scene, *item);
+        const std::optional<placedVerdict> cut = verifyInPlace(strip, *item);
+        QCOMPARE(cut.has_value(), alone.has_value());
+        if (!alone)
+            continue;
+        ++compared;
+        const QString where = QStringLiteral("at %1, %2").arg(item->x()).arg(item->y());
+        QVERIFY2(cut->verdict.readable == alone->verdict.readable, qPrintable(where));
+        QCOMPARE(cut->verdict.decoded, alone->verdict.decoded);
+        QCOMPARE(cut->verdict.reason, alone->verdict.reason);
+        QCOMPARE(int(cut->cause), int(alone->cause));
+        QCOMPARE(int(cut->failure), int(alone->failure));
+        QCOMPARE(cut->coveredBy, alone->coveredBy);
+        QCOMPARE(cut->left.found, alone->left.found);
+        QCOMPARE(cut->right.found, alone->right.found);
+        QCOMPARE(cut->inkGrowDots, alone->inkGrowDots);
+        QCOMPARE(cut->inkShrinkDots, alone->inkShrinkDots);
+    }
+    QCOMPARE(compared, 60 + 3);
 }
 
 QTEST_MAIN(placedScanTest)
