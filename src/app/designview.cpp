@@ -166,18 +166,27 @@ void designView::resizeEvent(QResizeEvent *event)
 void designView::scrollContentsBy(int dx, int dy)
 {
     QGraphicsView::scrollContentsBy(dx, dy);
-    top->update();
-    left->update();
+    followRulers();
 }
 
 // Zooming changes the transform without scrolling: the rulers follow every repaint of the canvas.
 bool designView::viewportEvent(QEvent *event)
 {
-    if (event->type() == QEvent::Paint) {
-        top->update();
-        left->update();
-    }
+    if (event->type() == QEvent::Paint)
+        followRulers();
     return QGraphicsView::viewportEvent(event);
+}
+
+// A ruler is drawn again only when the part of the scene along it moved or changed scale: a wheel step
+// along the strip leaves the ruler across it as it was.
+void designView::followRulers()
+{
+    const QRectF shown = mapToScene(viewport()->rect()).boundingRect();
+    if (shown.left() != rulersShown.left() || shown.right() != rulersShown.right())
+        top->update();
+    if (shown.top() != rulersShown.top() || shown.bottom() != rulersShown.bottom())
+        left->update();
+    rulersShown = shown;
 }
 
 void designView::mouseMoveEvent(QMouseEvent *event)

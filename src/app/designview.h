@@ -35,8 +35,11 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    void followRulers();
+
     PrinterResolution dots;
     qreal stripEnd = 0;
+    QRectF rulersShown; // the part of the scene the rulers last measured
     designRuler *top;
     designRuler *left;
 };

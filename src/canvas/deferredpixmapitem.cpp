@@ -2,6 +2,9 @@
 
 #include "picturebudget.h"
 
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+
 deferredPixmapItem::~deferredPixmapItem()
 {
     pictureBudget::forget(this);
@@ -12,7 +15,14 @@ void deferredPixmapItem::fill() const
     if (!deferred)
         return;
     auto *self = const_cast<deferredPixmapItem *>(this);
-    self->makeDeferredPixmap();
+    if (!forPainting.isNull()) {
+        // The picture made for painting becomes the shown one, without making it again.
+        const QPixmap made = forPainting;
+        self->forPainting = QPixmap();
+        self->setPixmap(made);
+    } else {
+        self->makeDeferredPixmap();
+    }
     self->madeFromDeferral = true;
 }
 
@@ -24,8 +34,13 @@ QPixmap deferredPixmapItem::pixmap() const
 
 void deferredPixmapItem::setPixmap(const QPixmap &picture)
 {
+    if (capturing) {
+        forPainting = picture;
+        return;
+    }
     deferred = false;
     madeFromDeferral = false;
+    forPainting = QPixmap();
     pictureBudget::forget(this);
     QGraphicsPixmapItem::setPixmap(picture);
 }
@@ -34,6 +49,7 @@ void deferredPixmapItem::deferPixmap(const QSize &size)
 {
     prepareGeometryChange();
     madeFromDeferral = false;
+    forPainting = QPixmap();
     pictureBudget::forget(this);
     QGraphicsPixmapItem::setPixmap(QPixmap());
     deferred = true;
@@ -44,8 +60,10 @@ void deferredPixmapItem::deferPixmap(const QSize &size)
 // The item keeps its size, place and look; only the pixels go.
 bool deferredPixmapItem::releasePicture()
 {
-    if (deferred)
+    if (deferred) {
+        dropForPainting();
         return true;
+    }
     if (!madeFromDeferral)
         return false;
     const QSize size = pictureSize();
@@ -61,6 +79,11 @@ bool deferredPixmapItem::releasePicture()
 QSize deferredPixmapItem::pictureSize() const
 {
     return deferred ? deferredSize : QGraphicsPixmapItem::pixmap().size();
+}
+
+int deferredPixmapItem::pictureDepth() const
+{
+    return deferred ? forPainting.depth() : QGraphicsPixmapItem::pixmap().depth();
 }
 
 // The toolkit's rectangle for a picture of that size: half a pixel more on every side while selectable.
@@ -92,11 +115,46 @@ bool deferredPixmapItem::contains(const QPointF &point) const
     return QGraphicsPixmapItem::contains(point);
 }
 
+bool deferredPixmapItem::makeForPainting()
+{
+    if (forPainting.isNull()) {
+        capturing = true;
+        makeDeferredPixmap();
+        capturing = false;
+    }
+    // A picture of another size than promised changes the item's geometry: it is shown the usual way.
+    if (forPainting.size() == deferredSize && forPainting.devicePixelRatio() == 1)
+        return true;
+    fill();
+    return false;
+}
+
+void deferredPixmapItem::dropForPainting()
+{
+    if (forPainting.isNull())
+        return;
+    forPainting = QPixmap();
+    dropDeferredPixmap();
+    pictureBudget::forget(this);
+}
+
 void deferredPixmapItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     // Painted for an export rather than a view, a deferred picture is made for this painting only: an
     // exported design need not hold all its pictures at once, and a large symbol's is hundreds of MB.
-    // A view's pictures are kept within the picture budget.
+    // A view's pictures are kept within the picture budget. The selection highlight is the toolkit's.
+    const bool selected = option && (option->state & QStyle::State_Selected);
+    if (deferred && !selected && makeForPainting()) {
+        // As the toolkit paints a picture item.
+        painter->setRenderHint(QPainter::SmoothPixmapTransform,
+                               transformationMode() == Qt::SmoothTransformation);
+        painter->drawPixmap(offset(), forPainting);
+        if (widget)
+            pictureBudget::painted(this);
+        else
+            dropForPainting();
+        return;
+    }
     const bool once = deferred && !widget;
     fill();
     QGraphicsPixmapItem::paint(painter, option, widget);

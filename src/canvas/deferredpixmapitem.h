@@ -17,7 +17,10 @@ public:
     void setPixmap(const QPixmap &picture);
     // The shown picture's size, without making it.
     QSize pictureSize() const;
-    bool isDeferred() const { return deferred; }
+    // Whether the item holds no picture: one is made when it is next needed.
+    bool isDeferred() const { return deferred && forPainting.isNull(); }
+    // Bits per pixel of the held picture, shown or made for painting only; 0 when none is held.
+    int pictureDepth() const;
     // Lets go of a picture made from deferral; it is made again when next needed. False when the shown
     // picture was given rather than made, so it could not be made again.
     bool releasePicture();
@@ -40,8 +43,14 @@ protected:
 
 private:
     void fill() const;
+    // Makes the deferred picture for painting only: held here, never given to the toolkit, which would
+    // take it for a change of the item and paint the item's whole area again.
+    bool makeForPainting();
+    void dropForPainting();
 
     bool deferred = false;
     bool madeFromDeferral = false; // the shown picture can be made again
     QSize deferredSize;
+    QPixmap forPainting;    // while deferred: the picture made for painting, if any
+    bool capturing = false; // makeDeferredPixmap() is making forPainting
 };

@@ -37,7 +37,7 @@ store &theStore()
 qint64 bytesOf(const deferredPixmapItem &item)
 {
     const QSize size = item.pictureSize();
-    return qint64(size.width()) * size.height() * qMax(1, item.QGraphicsPixmapItem::pixmap().depth()) / 8;
+    return qint64(size.width()) * size.height() * qMax(1, item.pictureDepth()) / 8;
 }
 
 // The parts of each scene its shown views cover, with half a view more on every side.

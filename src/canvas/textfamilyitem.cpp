@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QStyleOptionGraphicsItem>
 #include <QTextDocument>
+#include <QWidget>
 #include <cmath>
 
 namespace
@@ -35,8 +36,8 @@ QString textKey(const QFont &font, const QString &text)
     return fontKey(font) + QLatin1Char('\n') + text;
 }
 
-// Text pictures by what shapes them. A text seen once is drawn in place; from its second painting on it
-// comes from a picture, kept while it is among the recently used ones. What is kept only decides how
+// Text pictures by what shapes them. A text seen once is drawn in place; from its second whole painting
+// on it comes from a picture, kept while it is among the recently used ones. What is kept only decides how
 // often a text is drawn, never how it looks.
 class textPictures
 {
@@ -145,6 +146,20 @@ bool needsOwnDocument(const QString &text)
     }
     return false;
 }
+
+// Whether a painting covers all of the item that its view shows, and that is at least half the item. A
+// strip uncovered by scrolling, or the edge of a text coming into view, is a part only: filling that
+// part of the outlines costs a fraction of filling the whole text, which has moved on by the next step.
+bool paintsMostOfItem(const QPainter &painter, const QStyleOptionGraphicsItem &option, const QWidget *widget,
+                      const QRectF &box)
+{
+    const QTransform world = painter.worldTransform();
+    const QRectF item = world.mapRect(box);
+    const QRectF shown = widget ? item & QRectF(widget->rect()) : item;
+    // Half a pixel of slack: the exposed part comes back from the view's pixels through the inverse.
+    const QRectF exposed = world.mapRect(option.exposedRect).adjusted(-0.5, -0.5, 0.5, 0.5);
+    return exposed.contains(shown) && 2 * shown.width() * shown.height() >= item.width() * item.height();
+}
 } // namespace
 
 textFamilyItem::textFamilyItem(selectionLook look, QGraphicsItem *parent)
@@ -152,7 +167,8 @@ textFamilyItem::textFamilyItem(selectionLook look, QGraphicsItem *parent)
 {
     itemFont.setFamily(QStringLiteral("simsun"));
     itemFont.setPixelSize(150);
-    setFlags(ItemIsMovable | ItemIsSelectable);
+    // The exposed part of each painting tells a strip uncovered by scrolling from a whole repaint.
+    setFlags(ItemIsMovable | ItemIsSelectable | ItemUsesExtendedStyleOption);
 }
 
 void textFamilyItem::showText(const QString &text)
@@ -312,7 +328,10 @@ void textFamilyItem::paintToolkit(QPainter *painter, const QStyleOptionGraphicsI
 void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
 {
     if (look == selectionLook::toolkitFrame) {
-        paintToolkit(painter, option, widget);
+        // The toolkit clips its drawing to the exposed part; it gets the whole item, as it always did.
+        QStyleOptionGraphicsItem whole = option ? *option : QStyleOptionGraphicsItem();
+        whole.exposedRect = boundingRect();
+        paintToolkit(painter, option ? &whole : nullptr, widget);
         return;
     }
     const bool selected = option && (option->state & QStyle::State_Selected);
@@ -325,11 +344,14 @@ void textFamilyItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *op
     if (paintGlyphs(painter, &plain))
         return;
     const QPaintDevice *device = painter->device();
-    if ((device && device->devType() == QInternal::Image) || !paintShared(painter, &plain, widget))
+    const bool wholePainting = !option || paintsMostOfItem(*painter, *option, widget, boundingRect());
+    if ((device && device->devType() == QInternal::Image) ||
+        !paintShared(painter, &plain, widget, wholePainting))
         paintToolkit(painter, &plain, widget);
 }
 
-bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget)
+bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget,
+                                 bool wholePainting)
 {
     const QTransform world = painter->worldTransform();
     const QRectF box = boundingRect();
@@ -356,7 +378,8 @@ bool textFamilyItem::paintShared(QPainter *painter, const QStyleOptionGraphicsIt
                         (ownDocument ? textKey(font(), toPlainText()) : keptKey);
     textPictures &store = sharedTextPictures();
     const QPixmap *picture = store.find(key);
-    if (!picture && !store.seenBefore(key))
+    // A picture is made only when most of the item is painted at once (see paintsMostOfItem).
+    if (!picture && (!store.seenBefore(key) || !wholePainting))
         return false;
     if (!picture) {
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);

@@ -13,7 +13,8 @@
 // from kept glyph pictures (textglyphs.h). On other devices, painted without rotation, a text painted
 // before is drawn from a shared picture instead: every item showing the same text in the same font,
 // colour, scale and place within a device pixel (a column of "000000" counters, the time items of one
-// design, the visible items at each repaint and scroll step) uses one picture, drawn once.
+// design, the visible items at each repaint) uses one picture, drawn once. The picture is made only
+// when a painting covers most of the item; the strips that scrolling uncovers are filled in place.
 //
 // A toolkit text document with its layout and text control costs about 15 KB per item, so a design of
 // many text items would hold mostly documents. Until the item takes part in events (clicks, hover,
@@ -54,8 +55,10 @@ protected:
     bool sceneEvent(QEvent *event) override;
 
 private:
-    // Draws the item from its shared picture; false when the painter's transformation does not allow it.
-    bool paintShared(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget);
+    // Draws the item from its shared picture; false when the painter's transformation does not allow it,
+    // or when the picture is not held and wholePainting (most of the item is painted at once) is false.
+    bool paintShared(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget,
+                     bool wholePainting);
     // The item's document or the shared one set to the item's text; null while nothing is shown.
     QGraphicsTextItem *drawingItem();
     // Draws the text from kept glyph pictures; false when the toolkit has to draw it.

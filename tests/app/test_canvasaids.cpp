@@ -1,14 +1,19 @@
 #include "designview.h"
 #include "diagramscene.h"
+#include "mixeddesign.h"
 #include "widget.h"
 
 #include "widgettestaccess.h"
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QUndoStack>
+#include <QWheelEvent>
 #include <QtTest>
 
-// Seeing the strip: status texts in dots and millimetres, the outline's end, fit height and fit design.
+// Seeing the strip: status texts in dots and millimetres, the outline's end, fit height and fit design,
+// scrolling along it with the wheel.
 class CanvasAidsTest : public QObject
 {
     Q_OBJECT
@@ -82,6 +87,45 @@ private slots:
         w.findChild<QPushButton *>("fitDesignButton")->click();
         const QPoint end = view->mapFromScene(QPointF(2000 + 2 * 400 + 240, 150));
         QVERIFY(end.x() <= view->viewport()->width());
+    }
+
+    // A wheel notch moves the strip along by the window's step. After each one the window shows, from the
+    // pixels it moved and the strip it painted, what a full repaint of the view at that place shows.
+    void wheelStepsShowWhatAFullRepaintShows()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mixed.spr"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(mixedDesign::designBytes(800, 1));
+        file.close();
+        Widget w;
+        w.resize(1280, 800);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.openDocumentFile(path));
+        QGraphicsView *view = WidgetTestAccess(w).ui()->graphicsView;
+        QWidget *viewport = view->viewport();
+        QApplication::processEvents();
+        QScrollBar *bar = view->horizontalScrollBar();
+        const QPointF middle(viewport->width() / 2.0, viewport->height() / 2.0);
+        for (int step = 0; step < 16; ++step) {
+            const int before = bar->value();
+            QWheelEvent wheel(middle, viewport->mapToGlobal(middle.toPoint()), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport, &wheel);
+            QApplication::processEvents();
+            QCOMPARE(bar->value(), qMin(before + 120, bar->maximum()));
+            const QPoint at = viewport->mapTo(&w, QPoint());
+            const QImage shown =
+                w.screen()
+                    ->grabWindow(w.winId(), at.x(), at.y(), viewport->width(), viewport->height())
+                    .toImage();
+            const QImage repainted = viewport->grab().toImage();
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+                     repainted.convertToFormat(QImage::Format_RGB32));
+        }
+        QVERIFY(bar->value() < bar->maximum()); // every notch moved a whole step
     }
 };
 
