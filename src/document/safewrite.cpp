@@ -8,7 +8,9 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <array>
 #include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace
@@ -132,9 +134,42 @@ QImage greyPicture(const QImage &picture)
     return bilevel ? grey.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither) : grey;
 }
 
+// The colour table of an indexed picture being built: the index of each colour, found by hashing, in the
+// order the colours first appear. A picture of text has a couple of hundred edge colours, too many to
+// look each up in a list.
+class colourIndex
+{
+public:
+    colourIndex() { table.fill(empty); }
+    // The colour's index, a new one when it is new; -1 once a 257th colour appears.
+    int of(QRgb colour)
+    {
+        quint32 slot = (colour * 0x9E3779B1u) >> (32 - slotBits);
+        for (;; slot = (slot + 1) & (slotCount - 1)) {
+            if (table[slot] == empty) {
+                if (colours.size() == 256)
+                    return -1;
+                table[slot] = colours.size();
+                colours.append(colour);
+                return table[slot];
+            }
+            if (colours.at(table[slot]) == colour)
+                return table[slot];
+        }
+    }
+    QVector<QRgb> colours; // as stored in the picture
+
+private:
+    static constexpr int slotBits = 10; // four times the most colours kept: probes stay short
+    static constexpr int slotCount = 1 << slotBits;
+    static constexpr qint16 empty = -1;
+    std::array<qint16, slotCount> table;
+};
+
 // A picture of at most 256 colours (a barcode: transparent, black, white and the edges of its digits)
 // as one byte per pixel and a table of its colours: the same pixels when read back, a quarter of the
-// bytes to compress. Null when it has more colours.
+// bytes to compress. Null when it has more colours. A row like the one above (the bars of a symbol) is
+// copied rather than looked up again.
 QImage palettePicture(const QImage &picture)
 {
     if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_ARGB32_Premultiplied)
@@ -142,27 +177,29 @@ QImage palettePicture(const QImage &picture)
     QImage indexed(picture.size(), QImage::Format_Indexed8);
     if (indexed.isNull())
         return {};
-    QVector<QRgb> colours; // as stored in the picture
-    QRgb last = 0;
-    int lastIndex = -1;
+    colourIndex index;
     const int width = picture.width();
+    const size_t rowBytes = size_t(width) * sizeof(QRgb);
     for (int y = 0; y < picture.height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
         uchar *out = indexed.scanLine(y);
+        if (y > 0 && std::memcmp(row, picture.constScanLine(y - 1), rowBytes) == 0) {
+            std::memcpy(out, indexed.constScanLine(y - 1), size_t(width));
+            continue;
+        }
+        QRgb last = row[0];
+        int lastIndex = index.of(last);
         for (int x = 0; x < width; ++x) {
-            if (row[x] != last || lastIndex < 0) {
+            if (row[x] != last) {
                 last = row[x];
-                lastIndex = colours.indexOf(last);
-                if (lastIndex < 0) {
-                    if (colours.size() == 256)
-                        return {};
-                    lastIndex = colours.size();
-                    colours.append(last);
-                }
+                lastIndex = index.of(last);
             }
+            if (lastIndex < 0)
+                return {};
             out[x] = uchar(lastIndex);
         }
     }
+    QVector<QRgb> colours = std::move(index.colours);
     if (picture.format() == QImage::Format_ARGB32_Premultiplied) {
         for (QRgb &colour : colours)
             colour = qUnpremultiply(colour);
