@@ -105,7 +105,7 @@ QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphics
 // The symbol's rows at one pixel per dot cut from the strip, when the symbol is unturned and on whole
 // dots; a null picture otherwise. Painted anywhere on whole dots the same items give the same pixels,
 // so the cut is what composed() would paint there.
-QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRectF &area)
+QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRectF &area, int num, int den)
 {
     const QTransform t = item.sceneTransform();
     const QPointF corner = area.topLeft() + QPointF(t.dx(), t.dy());
@@ -113,7 +113,8 @@ QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRec
         corner.y() != std::round(corner.y()) || std::abs(corner.x()) > 1e9 || std::abs(corner.y()) > 1e9)
         return QImage();
     return strip.cut(QRect(int(corner.x()), int(corner.y()), qMax(1, int(std::ceil(area.width()))),
-                           qMax(1, int(std::ceil(area.height())))));
+                           qMax(1, int(std::ceil(area.height())))),
+                     num, den);
 }
 
 // The other item that left the ink at local point: the topmost of others whose outline holds it.
@@ -407,22 +408,25 @@ const QImage &placedStrip::band(int index) const
     return gray;
 }
 
-QImage placedStrip::cut(const QRect &rect) const
+QImage placedStrip::cut(const QRect &rect, int num, int den) const
 {
-    QImage out(rect.size(), QImage::Format_RGB32);
+    QImage out(int(qint64(rect.width()) * num / den), int(qint64(rect.height()) * num / den),
+               QImage::Format_RGB32);
     out.fill(Qt::white);
     const QRect inside = rect.intersected(QRect(0, 0, int(bands.size()) * bandDots, int(pageRect.bottom())));
-    for (int x = inside.left(); x <= inside.right();) {
-        const int index = x / bandDots;
-        const QImage &from = band(index);
-        const int end = qMin(inside.right() + 1, (index + 1) * bandDots);
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            const uchar *grey = from.constScanLine(y) + (x - index * bandDots);
-            QRgb *to = reinterpret_cast<QRgb *>(out.scanLine(y - rect.top())) + (x - rect.left());
-            for (int i = 0; i < end - x; ++i)
-                to[i] = qRgb(grey[i], grey[i], grey[i]);
+    const auto source = [&](int i) { return int((2 * qint64(i) + 1) * den / (2 * num)); };
+    for (int y = 0; y < out.height(); ++y) {
+        const int sy = rect.top() + source(y);
+        if (sy < inside.top() || sy > inside.bottom())
+            continue;
+        QRgb *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int sx = rect.left() + source(x);
+            if (sx < inside.left() || sx > inside.right())
+                continue;
+            const uchar grey = band(sx / bandDots).constScanLine(sy)[sx % bandDots];
+            to[x] = qRgb(grey, grey, grey);
         }
-        x = end;
     }
     return out;
 }
@@ -494,11 +498,17 @@ std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphics
     placed.cutByEdge =
         !page.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.sceneTransform().mapRect(frame->bars));
     testQuietZones(scene, page, item, *frame, preview, placed);
-    // QR modules are read at a few pixels each, as large ones read the same: the reader samples the
-    // strip's dots at module centres, and a picture composed for this symbol alone is painted that small.
-    const QImage cut = shared ? stripRows(*shared, item, frame->readRows) : QImage();
-    const double pixelsPerUnit =
-        frame->matrix && cut.isNull() ? qMin(1.0, scanQrModulePixels / frame->module) : 1.0;
+    // QR modules are read at a few pixels each, as large ones read the same: the strip's dots are
+    // taken at module centres, as the reader samples large modules, and a picture composed for this
+    // symbol alone is painted that small.
+    const int module = qRound(frame->module);
+    const bool sampled = frame->matrix && module > scanQrModulePixels;
+    const QImage cut = shared ? stripRows(*shared, item, frame->readRows, sampled ? scanQrModulePixels : 1,
+                                          sampled ? module : 1)
+                              : QImage();
+    const double pixelsPerUnit = frame->matrix && (sampled || cut.isNull())
+                                     ? qMin(1.0, double(scanQrModulePixels) / frame->module)
+                                     : 1.0;
     const QImage strip =
         cut.isNull() ? composed(scene, page, item, frame->readRows, pixelsPerUnit, preview) : cut;
     const scanResult scanned = scanPicture(strip, frame->symbology, 0,

@@ -60,8 +60,9 @@ public:
     const QGraphicsScene &scene() const { return shown; }
     const QRectF &page() const { return pageRect; }
     const std::optional<previewValues> &preview() const { return values; }
-    // The dots of rect (scene coordinates), white beyond the page.
-    QImage cut(const QRect &rect) const;
+    // The dots of rect (scene coordinates), white beyond the page; with num/den, num pixels for every den
+    // dots, each pixel the dot at its centre (as the reader samples large modules).
+    QImage cut(const QRect &rect, int num = 1, int den = 1) const;
 
 private:
     const QImage &band(int index) const;
