@@ -56,16 +56,7 @@ bool diagramBarItem::showsFrame() const
 {
     if (pictureSize().isEmpty())
         return true;
-    const barcodeOptions options{isTextOn, lineWidth, lineHeight};
-    const QString content = printedContent(*this, this->content);
-    if (content != checkedContent || mode != checkedMode || options.isTextOn != checkedOptions.isTextOn ||
-        options.d != checkedOptions.d || options.e != checkedOptions.e) {
-        checkedContent = content;
-        checkedMode = mode;
-        checkedOptions = options;
-        refusedContent = symbol(content).refusal.has_value();
-    }
-    return refusedContent;
+    return symbol(printedContent(*this, content)).refusal.has_value();
 }
 
 QString diagramBarItem::emptyReason() const

@@ -67,13 +67,8 @@ private:
     int deferredMode = 0;
     barcodeOptions deferredOptions;
     QString deferredContent;
-    // Whether the content last looked at was refused, and what it was looked at for: hit tests ask
-    // often, and asking must not draw a deferred picture.
-    mutable QString checkedContent;
-    mutable int checkedMode = -1;
-    mutable barcodeOptions checkedOptions;
-    mutable bool refusedContent = false;
-    // The symbol last encoded and what shaped it.
+    // The symbol last encoded and what shaped it. Hit tests ask for it often (is the content refused?),
+    // and asking must neither encode again nor draw a deferred picture.
     mutable barcodeSymbol keptSymbol;
     mutable QString keptContent;
     mutable int keptMode = -1;

@@ -52,7 +52,7 @@ struct placedVerdict {
 // The page of a scene as verification composes it (every item painted as render paints its vector
 // pages), for verifying many symbols of a scene that does not change meanwhile: painted in bands the
 // first time a symbol needs them and kept, so each item is painted once rather than once for every
-// symbol near it. Held as grey, which is all a scanner sees.
+// symbol near it. Held as grey, which is all a scanner sees: a whole strip is at most about 24 MB.
 class placedStrip
 {
 public:
