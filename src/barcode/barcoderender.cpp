@@ -2,6 +2,7 @@
 
 #include "barcodetext.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -114,8 +115,8 @@ namespace
 // The light and the dark modules as one path each, with overlaps settled as the picture settles them
 // (the first run reaching a row wins): a vector file then holds two shapes per symbol, not one per bar.
 struct barcodeAreas {
-    QPainterPath light;
-    QPainterPath dark;
+    QVector<QRectF> light;
+    QVector<QRectF> dark;
 };
 
 barcodeAreas moduleAreas(const barcodeSymbol &symbol)
@@ -150,7 +151,7 @@ barcodeAreas moduleAreas(const barcodeSymbol &symbol)
             while (m < modules && owner[size_t(m)] == colour)
                 ++m;
             if (colour >= 0)
-                (colour ? areas.dark : areas.light).addRect(start * d, top, (m - start) * d, bandEnd - top);
+                (colour ? areas.dark : areas.light) << QRectF(start * d, top, (m - start) * d, bandEnd - top);
         }
         top = bandEnd;
     }
@@ -172,7 +173,50 @@ void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF 
         cells.append(qMakePair(cellRect(symbol, cell), cell.text));
     barcodeTextPainter::paint(painter, cells, symbol.textPixelSize());
     const barcodeAreas areas = moduleAreas(symbol);
-    painter.fillPath(areas.light, Qt::white);
-    painter.fillPath(areas.dark, Qt::black);
+    fillRects(painter, areas.light, Qt::white);
+    fillRects(painter, areas.dark, Qt::black);
     painter.restore();
+}
+
+namespace
+{
+// The rectangles in the device's pixels, when the painter is an aliased one on an image and every
+// rectangle lands on whole pixels; empty otherwise.
+QVector<QRect> wholePixels(const QPainter &painter, const QVector<QRectF> &rects)
+{
+    const QTransform t = painter.transform();
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter.testRenderHint(QPainter::Antialiasing) ||
+        t.type() > QTransform::TxScale)
+        return {};
+    QVector<QRect> pixels;
+    pixels.reserve(rects.size());
+    for (const QRectF &rect : rects) {
+        const QRectF mapped = t.mapRect(rect);
+        const QRect whole = mapped.toRect();
+        if (QRectF(whole) != mapped)
+            return {};
+        pixels << whole;
+    }
+    return pixels;
+}
+} // namespace
+
+void fillRects(QPainter &painter, const QVector<QRectF> &rects, const QColor &colour)
+{
+    if (rects.isEmpty())
+        return;
+    const QVector<QRect> pixels = wholePixels(painter, rects);
+    if (!pixels.isEmpty()) {
+        painter.save();
+        painter.resetTransform();
+        for (const QRect &rect : pixels)
+            painter.fillRect(rect, colour);
+        painter.restore();
+        return;
+    }
+    QPainterPath path;
+    for (const QRectF &rect : rects)
+        path.addRect(rect);
+    painter.fillPath(path, colour);
 }

@@ -5,6 +5,8 @@
 
 #include <QPixmap>
 #include <QPointF>
+#include <QRectF>
+#include <QVector>
 
 class QPainter;
 
@@ -20,3 +22,8 @@ QImage renderBarcodeRows(const barcodeSymbol &symbol, int top, int rows);
 // The symbol as rectangles and text on any painter (vector export, the canvas at any zoom), with the
 // picture's top-left corner at origin.
 void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF &origin = QPointF());
+
+// Rectangles that do not overlap filled with colour: as one path where the painter keeps shapes (a vector
+// file), one rectangle fill each where they land on whole pixels of an image (several times faster there,
+// with the same pixels).
+void fillRects(QPainter &painter, const QVector<QRectF> &rects, const QColor &colour);

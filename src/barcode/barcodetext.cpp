@@ -2,6 +2,8 @@
 
 #include <QGlyphRun>
 #include <QHash>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTextLayout>
@@ -34,6 +36,7 @@ QFont textFont(int pixelSize)
 struct glyphMask {
     QPainterPath outline;
     QImage coverage; // Format_Alpha8
+    QImage ink;      // black at the coverage (premultiplied ARGB), for drawing on a painter
     QPoint topLeft;
     std::vector<std::pair<int, int>> inkColumns; // per row: first and one past the last covered column
 };
@@ -79,6 +82,7 @@ glyphMask maskGlyph(const QRawFont &font, quint32 index)
     painter.fillPath(mask.outline, Qt::black);
     painter.end();
     mask.coverage = pixels.convertToFormat(QImage::Format_Alpha8);
+    mask.ink = pixels;
     for (int y = 0; y < mask.coverage.height(); ++y) {
         const uchar *row = mask.coverage.constScanLine(y);
         const uchar *const end = row + mask.coverage.width();
@@ -266,6 +270,29 @@ void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &
         }
     }
 }
+
+// An image painted unscaled on whole pixels takes each glyph's mask as it is: the same coverage as its
+// outline filled there, without filling a path for every symbol.
+bool onWholePixels(const QPainter &painter)
+{
+    const QTransform t = painter.transform();
+    const QPaintEngine *engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster && t.type() <= QTransform::TxTranslate &&
+           t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy());
+}
+
+void paintMasks(QPainter &painter, const QVector<QPair<QRect, QString>> &cells, int pixelSize)
+{
+    for (const QPair<QRect, QString> &cell : cells) {
+        if (cell.first.isEmpty())
+            continue;
+        painter.save();
+        painter.setClipRect(cell.first, Qt::IntersectClip);
+        for (const glyphAt &glyph : layOut(cell.first, cell.second, pixelSize))
+            painter.drawImage(glyph.origin + glyph.mask->topLeft, glyph.mask->ink);
+        painter.restore();
+    }
+}
 } // namespace
 
 barcodeTextPainter::barcodeTextPainter(QImage &picture, int pixelSize)
@@ -290,6 +317,10 @@ void barcodeTextPainter::paint(QPainter &painter, const QRect &cell, const QStri
 void barcodeTextPainter::paint(QPainter &painter, const QVector<QPair<QRect, QString>> &cells, int pixelSize)
 {
     glyphStore::instance().refresh();
+    if (onWholePixels(painter)) {
+        paintMasks(painter, cells, pixelSize);
+        return;
+    }
     QPainterPath outlines;
     for (const QPair<QRect, QString> &cell : cells) {
         if (cell.first.isEmpty())

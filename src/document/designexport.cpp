@@ -54,15 +54,13 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
         return;
     const int border = record.converse ? s : 0;
     const double side = double(modules.side) * s + 2 * border;
-    QPainterPath painted;
-    if (record.converse) {
-        painted.addRect(QRectF(0, 0, side, border));
-        painted.addRect(QRectF(0, side - border, side, border));
-        painted.addRect(QRectF(0, border, border, side - 2 * border));
-        painted.addRect(QRectF(side - border, border, border, side - 2 * border));
-    } else {
+    QVector<QRectF> painted;
+    if (record.converse)
+        painted << QRectF(0, 0, side, border) << QRectF(0, side - border, side, border)
+                << QRectF(0, border, border, side - 2 * border)
+                << QRectF(side - border, border, border, side - 2 * border);
+    else
         painter.fillRect(QRectF(0, 0, side, side), Qt::white);
-    }
     for (int y = 0; y < modules.side; ++y) {
         int x = 0;
         while (x < modules.side) {
@@ -73,10 +71,10 @@ void paintQrVectors(QPainter &painter, const diagramQRCodeItem &item,
             const int start = x;
             while (x < modules.side && modules.isDark(x, y) != record.converse)
                 ++x;
-            painted.addRect(QRectF(border + start * s, border + y * s, (x - start) * s, s));
+            painted << QRectF(border + start * s, border + y * s, (x - start) * s, s);
         }
     }
-    painter.fillPath(painted, Qt::black);
+    fillRects(painter, painted, Qt::black);
 }
 
 // Paints items, lowest first, as paintDesign describes.

@@ -102,19 +102,44 @@ QImage composed(const QGraphicsScene &scene, const QRectF &page, const QGraphics
     return picture;
 }
 
-// The symbol's rows at one pixel per dot cut from the strip, when the symbol is unturned and on whole
-// dots; a null picture otherwise. Painted anywhere on whole dots the same items give the same pixels,
-// so the cut is what composed() would paint there.
-QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRectF &area, int num, int den)
+// An opaque picture as the scanner's grey.
+QImage greyOf(const QImage &picture)
+{
+    QImage grey(picture.size(), QImage::Format_Grayscale8);
+    const int width = picture.width();
+    for (int y = 0; y < picture.height(); ++y) {
+        const QRgb *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        uchar *to = grey.scanLine(y);
+        for (int x = 0; x < width; ++x)
+            to[x] = uchar(qGray(from[x]));
+    }
+    return grey;
+}
+
+// Where area (the symbol's own coordinates) starts on the strip, when the symbol is unturned and area
+// lies on whole dots there. Painted anywhere on whole dots the same items give the same pixels, so a cut
+// from the strip is what composed() would paint there.
+std::optional<QPoint> stripCorner(const QGraphicsItem &item, const QRectF &area)
 {
     const QTransform t = item.sceneTransform();
     const QPointF corner = area.topLeft() + QPointF(t.dx(), t.dy());
     if (t.type() > QTransform::TxTranslate || corner.x() != std::round(corner.x()) ||
         corner.y() != std::round(corner.y()) || std::abs(corner.x()) > 1e9 || std::abs(corner.y()) > 1e9)
-        return QImage();
-    return strip.cut(QRect(int(corner.x()), int(corner.y()), qMax(1, int(std::ceil(area.width()))),
-                           qMax(1, int(std::ceil(area.height())))),
-                     num, den);
+        return std::nullopt;
+    return corner.toPoint();
+}
+
+QSize wholeDots(const QRectF &area)
+{
+    return QSize(qMax(1, int(std::ceil(area.width()))), qMax(1, int(std::ceil(area.height()))));
+}
+
+// The symbol's rows cut from the strip (num pixels for every den dots); a null picture when the strip's
+// dots are not the symbol's.
+QImage stripRows(const placedStrip &strip, const QGraphicsItem &item, const QRectF &area, int num, int den)
+{
+    const std::optional<QPoint> corner = stripCorner(item, area);
+    return corner ? strip.cut(QRect(*corner, wholeDots(area)), num, den) : QImage();
 }
 
 // The other item that left the ink at local point: the topmost of others whose outline holds it.
@@ -127,46 +152,127 @@ const QGraphicsItem *inkOwner(const QGraphicsItem &item, const QList<QGraphicsIt
     return others.last();
 }
 
-// The other items' ink around the symbol: the bars it covers and how near it comes on either side. The
-// owner of a pixel is looked up only when it is the nearest so far, which happens a few times per side.
-void measureIntruders(const QImage &ink, const QRectF &area, double pixelsPerUnit, const symbolFrame &frame,
-                      const QGraphicsItem &item, const QList<QGraphicsItem *> &others, placedVerdict &placed)
+bool dark(uchar grey)
 {
-    const double half = 0.5 / pixelsPerUnit;
-    const auto note = [&](quietZoneSide &side, double gap, QPointF local) {
-        const double modules = qMax(0.0, gap / frame.module);
+    return grey < inkGrey;
+}
+
+// The symbol's own ink on the grid of a quiet-zone test: painted alone, only over its outline (light
+// everywhere else), and kept as painted, as only the pixels near the bars are looked at.
+struct ownInk {
+    QImage picture;
+    QPoint at; // the picture's first pixel on the grid
+
+    bool dark(int x, int y) const
+    {
+        x -= at.x();
+        y -= at.y();
+        return x >= 0 && y >= 0 && x < picture.width() && y < picture.height() &&
+               qGray(reinterpret_cast<const QRgb *>(picture.constBits() + y * picture.bytesPerLine())[x]) <
+                   inkGrey;
+    }
+};
+
+// How many of count pixels from start, pixelsPerUnit to a unit, have their centres before edge.
+int pixelsBefore(double start, double pixelsPerUnit, double edge, int count)
+{
+    int pixels = 0;
+    while (pixels < count && start + (pixels + 0.5) / pixelsPerUnit < edge)
+        ++pixels;
+    return pixels;
+}
+
+// The other items' ink around the symbol, from printed (everything as printed over area, at
+// pixelsPerUnit) and own (the symbol alone there): the bars it covers and how near it comes on either
+// side. Ink the symbol prints itself, such as the digits beside its guards, is the symbol's; its bars
+// made light by an item painted over them are covered too. Each row is searched outwards from the bars,
+// so only the nearest ink of a row is looked at; its owner only when it is the nearest so far.
+void measureIntruders(const QImage &printed, const ownInk &own, const QRectF &area, double pixelsPerUnit,
+                      const symbolFrame &frame, const QGraphicsItem &item,
+                      const QList<QGraphicsItem *> &others, placedVerdict &placed)
+{
+    const QRectF &bars = frame.bars;
+    const int width = printed.width();
+    const int height = printed.height();
+    const int left = pixelsBefore(area.left(), pixelsPerUnit, bars.left(), width);
+    const int right = pixelsBefore(area.left(), pixelsPerUnit, bars.right(), width);
+    const int top = pixelsBefore(area.top(), pixelsPerUnit, bars.top(), height);
+    const int bottom = pixelsBefore(area.top(), pixelsPerUnit, bars.bottom(), height);
+    const auto at = [&](int x, int y) {
+        return QPointF(area.left() + (x + 0.5) / pixelsPerUnit, area.top() + (y + 0.5) / pixelsPerUnit);
+    };
+    const auto note = [&](quietZoneSide &side, double gap, int x, int y) {
+        const double modules = qMax(0.0, (gap - 0.5 / pixelsPerUnit) / frame.module);
         if (modules < side.found) {
             side.found = modules;
-            side.intruder = inkOwner(item, others, local);
+            side.intruder = inkOwner(item, others, at(x, y));
         }
     };
-    for (int y = 0; y < ink.height(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(ink.constScanLine(y));
-        const double ly = area.top() + (y + 0.5) / pixelsPerUnit;
-        for (int x = 0; x < ink.width(); ++x) {
-            if (qGray(row[x]) >= inkGrey)
-                continue;
-            const double lx = area.left() + (x + 0.5) / pixelsPerUnit;
-            const QPointF local(lx, ly);
-            if (lx < frame.bars.left())
-                note(placed.left, frame.bars.left() - lx - half, local);
-            else if (lx >= frame.bars.right())
-                note(placed.right, lx - half - frame.bars.right(), local);
-            else if (ly < frame.bars.top())
-                note(placed.left, frame.bars.top() - ly - half, local);
-            else if (ly >= frame.bars.bottom())
-                note(placed.right, ly - half - frame.bars.bottom(), local);
-            else if (!placed.coveredBy)
-                placed.coveredBy = inkOwner(item, others, local);
+    for (int y = 0; y < height; ++y) {
+        const uchar *ink = printed.constScanLine(y);
+        const auto intrudes = [&](int x) { return dark(ink[x]) && !own.dark(x, y); };
+        const double ly = at(0, y).y();
+        for (int x = left - 1; x >= 0; --x)
+            if (intrudes(x)) {
+                note(placed.left, bars.left() - at(x, y).x(), x, y);
+                break;
+            }
+        for (int x = right; x < width; ++x)
+            if (intrudes(x)) {
+                note(placed.right, at(x, y).x() - bars.right(), x, y);
+                break;
+            }
+        if (y >= top && y < bottom) {
+            for (int x = left; x < right && !placed.coveredBy; ++x)
+                if (dark(ink[x]) != own.dark(x, y))
+                    placed.coveredBy = inkOwner(item, others, at(x, y));
+            continue;
         }
+        for (int x = left; x < right; ++x)
+            if (intrudes(x)) {
+                if (y < top)
+                    note(placed.left, bars.top() - ly, x, y);
+                else
+                    note(placed.right, ly - bars.bottom(), x, y);
+                break;
+            }
     }
 }
 
-// The geometric test: the ink of every other item inside the zone. They are painted together once, not
-// one by one, so a crowded design costs one picture per symbol.
+// The ink printed over area (the symbol's own coordinates) at pixelsPerUnit, as grey: cut from strip
+// when there is one and the symbol lies on whole dots unturned, else painted.
+QImage printedInk(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
+                  const QRectF &area, double pixelsPerUnit, const std::optional<previewValues> &preview,
+                  const placedStrip *strip)
+{
+    if (strip && pixelsPerUnit == 1)
+        if (const std::optional<QPoint> corner = stripCorner(item, area))
+            return strip->dots(QRect(*corner, wholeDots(area)));
+    return greyOf(composed(scene, page, item, area, pixelsPerUnit, preview));
+}
+
+// The symbol alone over the pixels grid (area's, at pixelsPerUnit) holds of it.
+ownInk ownInkOf(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item, const QRect &grid,
+                double pixelsPerUnit, const std::optional<previewValues> &preview)
+{
+    const QRectF bounds = item.boundingRect();
+    const QRect mine =
+        QRectF(bounds.topLeft() * pixelsPerUnit, bounds.size() * pixelsPerUnit).toAlignedRect() & grid;
+    if (mine.isEmpty())
+        return {};
+    const QList<QGraphicsItem *> alone{const_cast<QGraphicsItem *>(&item)};
+    const QRectF area(QPointF(mine.topLeft()) / pixelsPerUnit, QSizeF(mine.size()) / pixelsPerUnit);
+    return {composed(scene, page, item, area, pixelsPerUnit, preview, &alone),
+            mine.topLeft() - grid.topLeft()};
+}
+
+// The geometric test: the ink of every other item inside the zone, beside the symbol's own. An unturned
+// symbol is looked at dot by dot, as the strip holds it (no more than the strip's height); a turned one
+// with modules of at least one pixel, however large it is drawn, on a grid of whole pixels from its
+// corner, so a gap of whole modules measures as such.
 void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGraphicsItem &item,
                     const symbolFrame &frame, const std::optional<previewValues> &preview,
-                    placedVerdict &placed)
+                    const placedStrip *strip, placedVerdict &placed)
 {
     const QRectF sceneZone = item.sceneTransform().mapRect(frame.zone);
     const QTransform toLocal = item.sceneTransform().inverted();
@@ -175,7 +281,8 @@ void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGrap
     for (QGraphicsItem *other : scene.items(sceneZone, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder)) {
         if (other == &item || !other->isVisible())
             continue;
-        const QRectF part = toLocal.mapRect(other->sceneBoundingRect()).intersected(frame.zone);
+        const QRectF part =
+            toLocal.mapRect(other->sceneBoundingRect().intersected(page)).intersected(frame.zone);
         if (part.isEmpty())
             continue;
         others << other;
@@ -183,13 +290,13 @@ void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGrap
     }
     if (others.isEmpty())
         return;
-    // Modules of at least one pixel each, however large the symbol is drawn, on a grid of whole pixels
-    // from the symbol's corner so a gap of whole modules measures as such.
-    const double pixelsPerUnit = qMin(1.0, 4.0 / frame.module);
+    const double pixelsPerUnit =
+        item.sceneTransform().type() <= QTransform::TxTranslate ? 1.0 : qMin(1.0, 4.0 / frame.module);
     const QRect grid = QRectF(reach.topLeft() * pixelsPerUnit, reach.size() * pixelsPerUnit).toAlignedRect();
     const QRectF area(QPointF(grid.topLeft()) / pixelsPerUnit, QSizeF(grid.size()) / pixelsPerUnit);
-    measureIntruders(composed(scene, page, item, area, pixelsPerUnit, preview, &others), area, pixelsPerUnit,
-                     frame, item, others, placed);
+    measureIntruders(printedInk(scene, page, item, area, pixelsPerUnit, preview, strip),
+                     ownInkOf(scene, page, item, grid, pixelsPerUnit, preview), area, pixelsPerUnit, frame,
+                     item, others, placed);
 }
 
 // The strip with every dark run of a row grown (dots > 0) or shrunk (dots < 0) by |dots| pixels on each
@@ -398,14 +505,23 @@ const QImage &placedStrip::band(int index) const
         painter.setClipRect(pageRect);
         paintDesign(painter, shown, true, values, area);
     }
-    gray = QImage(area.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < area.height(); ++y) {
-        const QRgb *from = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        uchar *to = gray.scanLine(y);
-        for (int x = 0; x < area.width(); ++x)
-            to[x] = uchar(qGray(from[x]));
-    }
+    gray = greyOf(picture);
     return gray;
+}
+
+QImage placedStrip::dots(const QRect &rect) const
+{
+    QImage out(rect.size(), QImage::Format_Grayscale8);
+    out.fill(255);
+    const QRect inside = rect.intersected(QRect(0, 0, int(bands.size()) * bandDots, int(pageRect.bottom())));
+    for (int x = inside.left(); x <= inside.right(); x = (x / bandDots + 1) * bandDots) {
+        const int end = qMin(inside.right() + 1, (x / bandDots + 1) * bandDots);
+        const QImage &from = band(x / bandDots);
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            memcpy(out.scanLine(y - rect.top()) + (x - rect.left()), from.constScanLine(y) + x % bandDots,
+                   size_t(end - x));
+    }
+    return out;
 }
 
 QImage placedStrip::cut(const QRect &rect, int num, int den) const
@@ -497,7 +613,7 @@ std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphics
     const QRectF page = knownPage.isNull() ? exportPageRect(scene) : knownPage;
     placed.cutByEdge =
         !page.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.sceneTransform().mapRect(frame->bars));
-    testQuietZones(scene, page, item, *frame, preview, placed);
+    testQuietZones(scene, page, item, *frame, preview, shared, placed);
     // QR modules are read at a few pixels each, as large ones read the same: the strip's dots are
     // taken at module centres, as the reader samples large modules, and a picture composed for this
     // symbol alone is painted that small.

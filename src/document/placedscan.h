@@ -63,6 +63,8 @@ public:
     // The dots of rect (scene coordinates), white beyond the page; with num/den, num pixels for every den
     // dots, each pixel the dot at its centre (as the reader samples large modules).
     QImage cut(const QRect &rect, int num = 1, int den = 1) const;
+    // The dots of rect as grey (Format_Grayscale8), white beyond the page.
+    QImage dots(const QRect &rect) const;
 
 private:
     const QImage &band(int index) const;

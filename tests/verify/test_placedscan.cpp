@@ -141,7 +141,10 @@ void placedScanTest::qrNeighbours_data()
     QTest::newRow("at zone") << false << 0 << QString();
     QTest::newRow("one module in") << false << 1 << QStringLiteral("静区：图片项目在 3 个模块处，需要 4");
     QTest::newRow("converse at zone") << true << 0 << QString();
-    QTest::newRow("converse overlapping") << true << 5 << QStringLiteral("被图片项目遮盖");
+    // Over the dark border only, the block prints nothing the symbol does not: it sits in the zone.
+    QTest::newRow("converse on its border")
+        << true << 5 << QStringLiteral("静区：图片项目在 0 个模块处，需要 4");
+    QTest::newRow("converse overlapping") << true << 8 << QStringLiteral("被图片项目遮盖");
 }
 
 void placedScanTest::qrNeighbours()
