@@ -210,8 +210,9 @@ void fillRects(QPainter &painter, const QVector<QRectF> &rects, const QColor &co
     if (!pixels.isEmpty()) {
         painter.save();
         painter.resetTransform();
-        for (const QRect &rect : pixels)
-            painter.fillRect(rect, colour);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(pixels.constData(), int(pixels.size()));
         painter.restore();
         return;
     }

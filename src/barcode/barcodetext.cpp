@@ -271,8 +271,8 @@ void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &
     }
 }
 
-// An image painted unscaled on whole pixels takes each glyph's mask as it is: the same coverage as its
-// outline filled there, without filling a path for every symbol.
+// An image painted unscaled on whole pixels takes each glyph's mask as it is, as the item's own picture
+// does, rather than filling a path for every symbol: the symbol painted there is its picture.
 bool onWholePixels(const QPainter &painter)
 {
     const QTransform t = painter.transform();

@@ -13,6 +13,7 @@ private slots:
     void refusalsAndProgress();
     void guardRunsAreTaller();
     void painterMatchesRasterBars();
+    void paintedOnAnImageIsThePicture();
 };
 
 void barcodeSymbolTest::refusalsAndProgress_data()
@@ -76,6 +77,29 @@ void barcodeSymbolTest::painterMatchesRasterBars()
             paintBarcode(painter, symbol);
             painter.end();
             QCOMPARE(painted, raster);
+        }
+    }
+}
+
+// Painted on an image on whole pixels, text included, the symbol is its own picture: the strip a
+// verification composes shows what the item shows.
+void barcodeSymbolTest::paintedOnAnImageIsThePicture()
+{
+    for (const symbologyRow &row : barcodeSymbologies) {
+        for (int d : {1, 3}) {
+            const barcodeSymbol symbol =
+                encodeBarcode(row.mode, {true, d, 57}, QLatin1String(row.defaultContent));
+            const QPoint at(7, 5);
+            QImage painted(symbol.size + QSize(14, 10), QImage::Format_ARGB32);
+            painted.fill(Qt::white);
+            QImage picture = painted;
+            QPainter painter(&painted);
+            paintBarcode(painter, symbol, at);
+            painter.end();
+            painter.begin(&picture);
+            painter.drawPixmap(at, renderBarcodePixmap(symbol));
+            painter.end();
+            QVERIFY2(painted == picture, row.name);
         }
     }
 }
