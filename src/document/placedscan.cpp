@@ -13,6 +13,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -278,7 +279,10 @@ void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGrap
     const QTransform toLocal = item.sceneTransform().inverted();
     QList<QGraphicsItem *> others;
     QRectF reach;
-    for (QGraphicsItem *other : scene.items(sceneZone, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder)) {
+    const QList<QGraphicsItem *> near =
+        strip ? strip->itemsNear(sceneZone)
+              : scene.items(sceneZone, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
+    for (QGraphicsItem *other : near) {
         if (other == &item || !other->isVisible())
             continue;
         const QRectF part =
@@ -486,8 +490,43 @@ constexpr int bandDots = 1024;
 
 placedStrip::placedStrip(const QGraphicsScene &scene, const std::optional<previewValues> &preview)
     : shown(scene), values(preview), pageRect(exportPageRect(scene)),
-      bands(size_t(std::ceil(pageRect.right() / bandDots)))
+      bands(size_t(std::ceil(pageRect.right() / bandDots))), inBand(bands.size())
 {
+    for (QGraphicsItem *item : scene.items(Qt::AscendingOrder)) {
+        const QRectF outline = item->sceneBoundingRect();
+        const int index = int(stacked.size());
+        stacked.push_back(item);
+        outlines.push_back(outline);
+        for (int b = bandOf(outline.left()); b <= bandOf(outline.right()); ++b)
+            inBand[size_t(b)].push_back(index);
+    }
+}
+
+int placedStrip::bandOf(qreal x) const
+{
+    return int(qBound<qreal>(0, std::floor(x / bandDots), qreal(bands.size()) - 1));
+}
+
+QList<QGraphicsItem *> placedStrip::itemsNear(const QRectF &rect) const
+{
+    std::vector<int> found;
+    if (bands.empty())
+        return {};
+    for (int b = bandOf(rect.left()); b <= bandOf(rect.right()); ++b)
+        for (const int index : inBand[size_t(b)]) {
+            const QRectF &outline = outlines[size_t(index)];
+            // Touching counts: the callers settle what an outline on the edge means.
+            if (outline.left() <= rect.right() && rect.left() <= outline.right() &&
+                outline.top() <= rect.bottom() && rect.top() <= outline.bottom())
+                found.push_back(index);
+        }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    QList<QGraphicsItem *> items;
+    items.reserve(int(found.size()));
+    for (const int index : found)
+        items << stacked[size_t(index)];
+    return items;
 }
 
 // Painted as composed() paints, on whole dots.
@@ -503,7 +542,7 @@ const QImage &placedStrip::band(int index) const
         QPainter painter(&picture);
         painter.translate(-area.topLeft());
         painter.setClipRect(pageRect);
-        paintDesign(painter, shown, true, values, area);
+        paintDesignItems(painter, itemsNear(area), values);
     }
     gray = greyOf(picture);
     return gray;
@@ -531,16 +570,27 @@ QImage placedStrip::cut(const QRect &rect, int num, int den) const
     out.fill(Qt::white);
     const QRect inside = rect.intersected(QRect(0, 0, int(bands.size()) * bandDots, int(pageRect.bottom())));
     const auto source = [&](int i) { return int((2 * qint64(i) + 1) * den / (2 * num)); };
+    // The dot each column takes, found once for every row; -1 beyond the page.
+    std::vector<int> columns(size_t(out.width()), -1);
+    for (int x = 0; x < out.width(); ++x)
+        if (const int sx = rect.left() + source(x); sx >= inside.left() && sx <= inside.right())
+            columns[size_t(x)] = sx;
     for (int y = 0; y < out.height(); ++y) {
         const int sy = rect.top() + source(y);
         if (sy < inside.top() || sy > inside.bottom())
             continue;
         QRgb *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+        int shownBand = -1;
+        const uchar *row = nullptr;
         for (int x = 0; x < out.width(); ++x) {
-            const int sx = rect.left() + source(x);
-            if (sx < inside.left() || sx > inside.right())
+            const int sx = columns[size_t(x)];
+            if (sx < 0)
                 continue;
-            const uchar grey = band(sx / bandDots).constScanLine(sy)[sx % bandDots];
+            if (sx / bandDots != shownBand) {
+                shownBand = sx / bandDots;
+                row = band(shownBand).constScanLine(sy);
+            }
+            const uchar grey = row[sx % bandDots];
             to[x] = qRgb(grey, grey, grey);
         }
     }

@@ -66,13 +66,21 @@ public:
     // The dots of rect as grey (Format_Grayscale8), white beyond the page.
     QImage dots(const QRect &rect) const;
 
+    // The items whose outlines meet rect (scene coordinates), lowest first: the scene's own search sorts
+    // every answer by stacking order, which a crowded design asks for thousands of times.
+    QList<QGraphicsItem *> itemsNear(const QRectF &rect) const;
+
 private:
     const QImage &band(int index) const;
+    int bandOf(qreal x) const;
 
     const QGraphicsScene &shown;
     std::optional<previewValues> values;
     QRectF pageRect;
     mutable std::vector<QImage> bands;
+    std::vector<QGraphicsItem *> stacked; // lowest first
+    std::vector<QRectF> outlines;         // each one's scene bounding rectangle
+    std::vector<std::vector<int>> inBand; // the stacked indices whose outlines reach into each band
 };
 
 // The verdict on a barcode or QR item in its scene, at the canvas's values or, given preview, the
