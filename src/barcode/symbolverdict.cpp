@@ -131,6 +131,18 @@ QRect scanBand(const QSize &picture, const barcodeSymbol &symbol)
 symbolVerdict barcodeVerdict(int mode, const QString &content, const barcodeSymbol &symbol,
                              const std::function<QImage(const QRect &)> &bars, const QSize &picture)
 {
+    symbolVerdict verdict = describeBarcode(mode, content, symbol);
+    if (!isBarcodeMode(mode))
+        return verdict;
+    const int d = symbol.options.d;
+    takeScanOf(verdict, scanPicture(bars(scanBand(picture, symbol)), scanSymbologyForMode(mode), 12 * d, d),
+               !picture.isEmpty());
+    return verdict;
+}
+} // namespace
+
+symbolVerdict describeBarcode(int mode, const QString &content, const barcodeSymbol &symbol)
+{
     symbolVerdict verdict;
     if (!isBarcodeMode(mode)) {
         verdict.reason = scanFailureText(scanFailure::noPicture);
@@ -145,13 +157,15 @@ symbolVerdict barcodeVerdict(int mode, const QString &content, const barcodeSymb
         explainEanUpc(row, content, verdict);
     if (!row.checkDigitOf)
         explainCharacters(row, content, symbol, verdict);
-    const int d = symbol.options.d;
-    takeScan(scanPicture(bars(scanBand(picture, symbol)), scanSymbologyForMode(mode), 12 * d, d), verdict);
-    verdict.failedScanOnly = !verdict.readable && !verdict.refused && !picture.isEmpty();
-    compareDecoded(verdict);
     return verdict;
 }
-} // namespace
+
+void takeScanOf(symbolVerdict &verdict, const scanResult &scanned, bool drawn)
+{
+    takeScan(scanned, verdict);
+    verdict.failedScanOnly = !verdict.readable && !verdict.refused && drawn;
+    compareDecoded(verdict);
+}
 
 symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbol &symbol,
                             const QImage &picture)
@@ -171,9 +185,8 @@ symbolVerdict verifyQrCode(const QImage &picture, int moduleSize, bool converse,
 {
     symbolVerdict verdict;
     verdict.expected = expected;
-    takeScan(scanPicture(picture, scanSymbology::qrCode, 4 * qMax(1, moduleSize), moduleSize, converse),
-             verdict);
-    verdict.failedScanOnly = !verdict.readable && !picture.isNull();
-    compareDecoded(verdict);
+    takeScanOf(verdict,
+               scanPicture(picture, scanSymbology::qrCode, 4 * qMax(1, moduleSize), moduleSize, converse),
+               !picture.isNull());
     return verdict;
 }

@@ -37,6 +37,14 @@ symbolVerdict verifyBarcode(int mode, const QString &content, const barcodeSymbo
 // The same verdict on the picture renderBarcodePixmap() would make, drawing only the rows scanned.
 symbolVerdict verifyBarcodeSymbol(int mode, const QString &content, const barcodeSymbol &symbol);
 
+// What is known of a barcode before any scan: its refusal, the text it should read as and how that
+// differs from the typed content.
+symbolVerdict describeBarcode(int mode, const QString &content, const barcodeSymbol &symbol);
+// A verdict completed with what a scanner read: readable and decoded, the decoder's reason, and a note
+// when the text read differs from the expected one. drawn: there was a picture to read, so a symbol that
+// does not read failed on the scan alone.
+void takeScanOf(symbolVerdict &verdict, const scanResult &scanned, bool drawn);
+
 // A QR picture of moduleSize pixels per module that should read as expected; converse pictures are
 // light on dark.
 symbolVerdict verifyQrCode(const QImage &picture, int moduleSize, bool converse, const QString &expected);

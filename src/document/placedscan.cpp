@@ -386,10 +386,10 @@ QString causeText(const placedVerdict &placed)
     }
 }
 
-QString expectedText(const QGraphicsItem &item, const symbolVerdict &isolated,
+QString expectedText(const QGraphicsItem &item, const symbolVerdict &described,
                      const std::optional<previewValues> &preview)
 {
-    return item.type() == qrItemType ? printedQrRecord(item, preview).content : isolated.expected;
+    return item.type() == qrItemType ? printedQrRecord(item, preview).content : described.expected;
 }
 } // namespace
 
@@ -632,8 +632,9 @@ std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphics
                                     const std::optional<previewValues> &preview, const QRectF &knownPage,
                                     const placedStrip *shared)
 {
-    const std::optional<symbolVerdict> isolated = itemVerdict(item);
-    if (!isolated)
+    // The symbol is read where it is printed only: its own picture is not read as well.
+    const std::optional<symbolVerdict> described = itemDescription(item);
+    if (!described)
         return std::nullopt;
     placedVerdict placed;
     // A record that cannot be read prints nothing: its reason is the verdict.
@@ -643,16 +644,16 @@ std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphics
         placed.failure = scanFailure::noPicture;
         return placed;
     }
-    placed.verdict = *isolated;
-    placed.isolatedReadable = isolated->readable;
+    placed.verdict = *described;
     const std::optional<symbolFrame> frame = frameOf(item);
-    if (isolated->refused)
+    if (described->refused) {
         placed.cause = placedCause::refused;
-    else if (!isolated->readable && !frame) {
+    } else if (!frame) {
         placed.cause = placedCause::decoder;
         placed.failure = scanFailure::noPicture;
+        placed.verdict.reason = scanFailureText(placed.failure);
     }
-    if (!frame || isolated->refused)
+    if (!frame || described->refused)
         return placed;
     placed.placed = true;
     placed.moduleDots = frame->module;
@@ -680,8 +681,8 @@ std::optional<placedVerdict> verify(const QGraphicsScene &scene, const QGraphics
     const scanResult scanned = scanPicture(strip, frame->symbology, 0,
                                            qMax(1, qRound(frame->module * pixelsPerUnit)), frame->inverted);
     symbolVerdict &verdict = placed.verdict;
-    verdict.expected = expectedText(item, *isolated, preview);
-    verdict.decoded = scanned.text;
+    verdict.expected = expectedText(item, *described, preview);
+    takeScanOf(verdict, scanned, true);
     placed.failure = scanned.failure;
     placed.cause = causeOf(placed);
     verdict.reason = causeText(placed);

@@ -33,8 +33,7 @@ struct placedVerdict {
     // The symbol's verdict: readable only when the composed strip decodes and the quiet zones are clear;
     // decoded is what the composed strip read as (kept when a quiet zone fails), reason the cause.
     symbolVerdict verdict;
-    bool isolatedReadable = false; // the symbol's own picture reads
-    bool placed = false;           // the composed strip was looked at (a refused symbol is not)
+    bool placed = false; // the composed strip was looked at (a refused symbol is not)
     placedCause cause = placedCause::none;
     scanFailure failure = scanFailure::none; // the decoder's, on the composed strip
     bool cutByEdge = false;

@@ -49,6 +49,22 @@ std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item)
     return std::nullopt;
 }
 
+std::optional<symbolVerdict> itemDescription(const QGraphicsItem &item)
+{
+    if (item.type() == barItemType) {
+        const auto &bar = static_cast<const diagramBarItem &>(item);
+        const QString content = printedContent(bar, bar.content);
+        return describeBarcode(bar.mode, content, bar.symbol(content));
+    }
+    if (item.type() == qrItemType) {
+        symbolVerdict verdict;
+        verdict.expected =
+            printedQrRecord(static_cast<const diagramQRCodeItem &>(item), std::nullopt).content;
+        return verdict;
+    }
+    return std::nullopt;
+}
+
 QStringList scanFindings(const QGraphicsItem &item)
 {
     const std::optional<symbolVerdict> verdict = itemVerdict(item);

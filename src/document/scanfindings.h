@@ -9,6 +9,9 @@ class QGraphicsItem;
 
 // The verdict on a barcode or QR item's picture as it stands; nullopt for other kinds.
 std::optional<symbolVerdict> itemVerdict(const QGraphicsItem &item);
+// The same verdict before any scan: the refusal, the text it should read as and the notes on the content,
+// for a caller that reads the symbol elsewhere (where it is printed).
+std::optional<symbolVerdict> itemDescription(const QGraphicsItem &item);
 // The reader's findings about a barcode or QR item (English, like the reader's others): a symbol that
 // does not scan although it was drawn, a typed check digit the encoder replaced, characters replaced or
 // not encoded. Refusals are the reader's own finding and are not repeated.

@@ -3,6 +3,7 @@
 #include "../document/designfixtures.h"
 #include "mixeddesign.h"
 #include "placedscan.h"
+#include "scanfindings.h"
 #include "sprdocument.h"
 #include "symbologytable.h"
 
@@ -118,7 +119,7 @@ void placedScanTest::neighbours()
     else
         blockAt(scene, blockFile, 600 + (bars.first + bars.end) / 2 * d, false);
     const placedVerdict placed = *verifyInPlace(scene, *bar);
-    QVERIFY(placed.isolatedReadable);
+    QVERIFY(itemVerdict(*bar)->readable);
     QCOMPARE(placed.verdict.readable, readable);
     if (readable) {
         QVERIFY(placed.verdict.reason.isEmpty());
@@ -184,7 +185,7 @@ void placedScanTest::turnedSymbol()
     delete block;
     bar->setPos(500, 150);
     const placedVerdict cut = *verifyInPlace(scene, *bar);
-    QVERIFY(cut.isolatedReadable);
+    QVERIFY(itemVerdict(*bar)->readable);
     QCOMPARE(cut.verdict.reason, QStringLiteral("被纸带边缘截断"));
 }
 
