@@ -55,6 +55,8 @@ private slots:
     void initTestCase();
     void neighbours_data();
     void neighbours();
+    void underOrOver_data();
+    void underOrOver();
     void qrNeighbours_data();
     void qrNeighbours();
     void turnedSymbol();
@@ -132,6 +134,32 @@ void placedScanTest::neighbours()
             QStringLiteral("静区：图片项目在 %1 个模块处，需要 %2").arg(required - shortBy).arg(required));
         QCOMPARE((side < 0 ? placed.left : placed.right).found, double(required - shortBy));
     }
+}
+
+// The strip as printed decides: a block the symbol's opaque modules hide is not printed over its bars,
+// while one painted over them covers it.
+void placedScanTest::underOrOver_data()
+{
+    QTest::addColumn<bool>("over");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("under") << false << QString();
+    QTest::newRow("over") << true << QStringLiteral("被图片项目遮盖");
+}
+
+void placedScanTest::underOrOver()
+{
+    QFETCH(bool, over);
+    QFETCH(QString, reason);
+    QGraphicsScene scene;
+    setUpDesignScene(scene);
+    if (!over)
+        blockAt(scene, blockFile, 700, false);
+    diagramBarItem *bar = barcodeAt(scene, 6, 3, {600, 20}); // Code 128
+    if (over)
+        blockAt(scene, blockFile, 700, false);
+    const placedVerdict placed = *verifyInPlace(scene, *bar);
+    QCOMPARE(placed.verdict.reason, reason);
+    QCOMPARE(placed.verdict.readable, reason.isEmpty());
 }
 
 void placedScanTest::qrNeighbours_data()
