@@ -160,18 +160,29 @@ bool dark(uchar grey)
 
 // The symbol's own ink on the grid of a quiet-zone test: painted alone, only over its outline (light
 // everywhere else), and kept as painted, as only the pixels near the bars are looked at.
-struct ownInk {
-    QImage picture;
-    QPoint at; // the picture's first pixel on the grid
-
+class ownInk
+{
+public:
+    ownInk() = default;
+    ownInk(const QImage &painted, QPoint at)
+        : picture(painted), at(at), size(painted.size()), bits(picture.constBits()),
+          stride(picture.bytesPerLine())
+    {
+    }
     bool dark(int x, int y) const
     {
         x -= at.x();
         y -= at.y();
-        return x >= 0 && y >= 0 && x < picture.width() && y < picture.height() &&
-               qGray(reinterpret_cast<const QRgb *>(picture.constBits() + y * picture.bytesPerLine())[x]) <
-                   inkGrey;
+        return x >= 0 && y >= 0 && x < size.width() && y < size.height() &&
+               qGray(reinterpret_cast<const QRgb *>(bits + y * stride)[x]) < inkGrey;
     }
+
+private:
+    QImage picture;
+    QPoint at; // the picture's first pixel on the grid
+    QSize size;
+    const uchar *bits = nullptr;
+    qsizetype stride = 0;
 };
 
 // How many of count pixels from start, pixelsPerUnit to a unit, have their centres before edge.
