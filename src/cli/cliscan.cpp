@@ -5,7 +5,6 @@
 #include "designexport.h"
 #include "itemtypes.h"
 #include "placedscan.h"
-#include "scanfindings.h"
 #include "sprsections.h"
 
 #include <QCoreApplication>
@@ -42,7 +41,8 @@ QJsonValue textOrNull(const QString &text)
 } // namespace
 
 void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
-                           const PrinterResolution &printer, bool printerKnown, QVector<sprFinding> &findings)
+                           const PrinterResolution &printer, bool printerKnown,
+                           const QSet<const QGraphicsItem *> &readAlone, QVector<sprFinding> &findings)
 {
     const QVector<int> lines = symbolLines(data);
     const placedStrip strip(scene);
@@ -62,7 +62,7 @@ void addPlacedScanFindings(const QGraphicsScene &scene, const QByteArray &data,
                                        "sprtool", "%1 经不起墨水扩散：每根条每边加粗 1 点就扫描不出")
                                        .arg(itemKindText(*item))});
         // A symbol that does not read even on its own is the reader's finding already.
-        if (placed->verdict.readable || !itemVerdict(*item).value_or(symbolVerdict()).readable)
+        if (placed->verdict.readable || !readAlone.contains(item))
             continue;
         findings.append(
             {line, QCoreApplication::translate("sprtool", "%1 单独可以扫描，但在打印的位置扫描不出：%2")

@@ -92,7 +92,7 @@ int checkOne(const commandArgs &args, const QString &path, const previewValues &
         checkDataFileRecords(scene, data, designDir, dataOverride, read.findings, records);
         addNameClashes(scene, data, designDir, read.findings);
         addPlacedScanFindings(scene, data, printer, args.isSet("dots-per-mm") || printerResolutionStored(),
-                              read.findings);
+                              read.readAlone, read.findings);
     }
     QVector<sprFinding> lines = read.findings + notes;
     std::stable_sort(lines.begin(), lines.end(), byLine);

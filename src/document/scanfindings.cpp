@@ -65,16 +65,13 @@ std::optional<symbolVerdict> itemDescription(const QGraphicsItem &item)
     return std::nullopt;
 }
 
-QStringList scanFindings(const QGraphicsItem &item)
+QStringList scanFindings(const QGraphicsItem &item, const symbolVerdict &verdict)
 {
-    const std::optional<symbolVerdict> verdict = itemVerdict(item);
-    if (!verdict)
-        return {};
     const QString key =
         item.type() == barItemType ? QStringLiteral("BarContent") : QStringLiteral("QRcodeContent");
     const QString content = item.type() == barItemType ? static_cast<const diagramBarItem &>(item).content
                                                        : static_cast<const diagramQRCodeItem &>(item).content;
-    return verdictFindings(*verdict, key, content);
+    return verdictFindings(verdict, key, content);
 }
 
 QStringList verdictFindings(const symbolVerdict &verdict, const QString &key, const QString &content)

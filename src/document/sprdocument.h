@@ -3,6 +3,7 @@
 // sprtool, the tests and the fuzzer.
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QVector>
 #include <functional>
@@ -42,6 +43,9 @@ struct sprReadResult {
     int totalItemNum = 0;
     int itemsBuilt = 0;
     QVector<sprFinding> findings; // only with collectFindings
+    // The barcode and QR items whose own pictures read (only with collectFindings): they were read for
+    // the findings, and the checker asks again of every symbol that fails where it is printed.
+    QSet<const QGraphicsItem *> readAlone;
     // The refusals of the barcodes built, in file order, with the character refused where one is: the
     // reader never shows anything itself, the window tells the operator once the file is open.
     struct barcodeRefusal {

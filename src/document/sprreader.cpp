@@ -250,9 +250,15 @@ private:
     // Only for the checker: decoding every symbol costs more than reading it.
     void noteScanFindings(const QGraphicsItem &item)
     {
-        if (options.collectFindings)
-            for (const QString &finding : scanFindings(item))
-                note(sectionLine, finding);
+        if (!options.collectFindings)
+            return;
+        const std::optional<symbolVerdict> verdict = itemVerdict(item);
+        if (!verdict)
+            return;
+        if (verdict->readable)
+            result.readAlone.insert(&item);
+        for (const QString &finding : scanFindings(item, *verdict))
+            note(sectionLine, finding);
     }
     QString keyValue(const char *key, valueForm form, double low, double high);
     void noteValue(int at, const char *key, valueForm form, double low, double high, const QString &value);
