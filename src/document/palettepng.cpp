@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#define ZLIB_CONST // input the stream only reads
 #include <zlib.h>
 
 namespace
@@ -49,36 +50,58 @@ QByteArray header(const QImage &indexed)
     return data.append("\x08\x03\x00\x00\x00", 5);
 }
 
-// Compresses the rows into out. A row equal to the one above goes as "up", all zeros: a barcode is
-// mostly such rows, and zeros pack faster and smaller than a repeat of the row before.
+// The checksum of the stream after length zero bytes: they leave the sum of the bytes as it is and add
+// that sum length times to the sum of the sums.
+uLong checksumAfterZeros(uLong checksum, int length)
+{
+    constexpr uLong modulus = 65521;
+    const uLong sum = checksum & 0xFFFF;
+    const uLong sums = ((checksum >> 16) + uLong(length) % modulus * sum) % modulus;
+    return sums << 16 | sum;
+}
+
+// Compresses the rows into out as a zlib stream. A row equal to the one above goes as "up", all zeros: a
+// barcode is mostly such rows, and zeros pack faster and smaller than a repeat of the row before. The
+// stream's header and checksum are written here, so that the zeros are not read again to be summed.
 bool appendRows(QByteArray &out, const QImage &indexed)
 {
     z_stream stream{};
-    if (deflateInit2(&stream, compressionLevel, Z_DEFLATED, MAX_WBITS, memoryLevel, Z_DEFAULT_STRATEGY) !=
+    if (deflateInit2(&stream, compressionLevel, Z_DEFLATED, -MAX_WBITS, memoryLevel, Z_DEFAULT_STRATEGY) !=
         Z_OK)
         return false;
+    out.append("\x78\x5e", 2); // deflate with a 32 KiB window, a fast level; a multiple of 31
     const int width = indexed.width();
     QByteArray plain(width + 1, char(filterNone));
     QByteArray repeated(width + 1, 0);
     repeated[0] = char(filterUp);
+    uLong checksum = adler32(0, nullptr, 0);
     char block[65536];
     int status = Z_OK;
     for (int y = 0; y < indexed.height() && status == Z_OK; ++y) {
         const uchar *row = indexed.constScanLine(y);
         const bool same = y > 0 && std::memcmp(row, indexed.constScanLine(y - 1), size_t(width)) == 0;
-        if (!same)
+        const QByteArray &line = same ? repeated : plain;
+        if (same) {
+            checksum = checksumAfterZeros(
+                adler32(checksum, reinterpret_cast<const Bytef *>(line.constData()), 1), width);
+        } else {
             std::memcpy(plain.data() + 1, row, size_t(width));
-        stream.next_in = reinterpret_cast<Bytef *>(same ? repeated.data() : plain.data());
+            checksum = adler32(checksum, reinterpret_cast<const Bytef *>(line.constData()), uInt(width + 1));
+        }
+        stream.next_in = reinterpret_cast<const Bytef *>(line.constData());
         stream.avail_in = uInt(width + 1);
         const int flush = y + 1 == indexed.height() ? Z_FINISH : Z_NO_FLUSH;
         do {
             stream.next_out = reinterpret_cast<Bytef *>(block);
             stream.avail_out = sizeof block;
             status = deflate(&stream, flush);
+            if (status == Z_BUF_ERROR) // nothing left to do with the space given: no fault
+                status = Z_OK;
             out.append(block, int(sizeof block - stream.avail_out));
         } while (stream.avail_out == 0 && status == Z_OK);
     }
     deflateEnd(&stream);
+    appendNumber(out, quint32(checksum));
     return status == Z_STREAM_END;
 }
 } // namespace
