@@ -6,7 +6,7 @@ set -eu
 
 # Building and running (make build, make run).
 build="cmake make g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqrencode-dev
-fonts-wqy-microhei fonts-dejavu-core libzxing-dev libqt5svg5-dev"
+fonts-wqy-microhei fonts-dejavu-core libzxing-dev libqt5svg5-dev zlib1g-dev"
 # Only the tests use these (an independent barcode writer, PDF and SVG rasterisers, the JSON Schema
 # and desktop validators).
 test="libzint-dev poppler-utils librsvg2-bin python3-jsonschema desktop-file-utils appstream libxml2-utils

@@ -1,5 +1,7 @@
 #include "safewrite.h"
 
+#include "palettepng.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
@@ -211,21 +213,23 @@ QImage palettePicture(const QImage &picture)
 
 QByteArray pngBytes(QImage picture, double dotsPerInch)
 {
+    const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
     QImage compact = greyPicture(picture);
-    if (compact.isNull())
-        compact = palettePicture(picture);
+    if (compact.isNull()) {
+        const QImage indexed = palettePicture(picture);
+        if (!indexed.isNull())
+            return palettePng(indexed, dotsPerMetre);
+    }
     // Moved, not shared: setting the resolution on a shared picture would copy its pixels.
     if (!compact.isNull())
         picture = std::move(compact);
-    const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "PNG");
-    // zlib level 2 (the writer's 0 to 100 scale maps onto levels 0 to 9): symbols and pages are long
-    // runs that a light level packs nearly as well, and a batch of symbols is spent mostly compressing.
+    // zlib level 2 (the writer's 0 to 100 scale maps onto levels 0 to 9), as for palette pictures.
     writer.setCompression(25);
     if (!writer.write(picture))
         return QByteArray();
