@@ -15,6 +15,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace
 {
@@ -159,28 +160,46 @@ bool dark(uchar grey)
 }
 
 // The symbol's own ink on the grid of a quiet-zone test: painted alone, only over its outline (light
-// everywhere else), and kept as painted, as only the pixels near the bars are looked at.
+// everywhere else), a slice of rows at a time as they are looked at, so a symbol thousands of dots wide
+// holds a megabyte of its picture rather than all of it.
 class ownInk
 {
 public:
+    // The pixels of a rectangle of the grid.
+    using painter = std::function<QImage(const QRect &)>;
+
     ownInk() = default;
-    ownInk(const QImage &painted, QPoint at)
-        : picture(painted), at(at), size(painted.size()), bits(picture.constBits()),
-          stride(picture.bytesPerLine())
+    ownInk(painter paint, const QRect &mine)
+        : paint(std::move(paint)), mine(mine),
+          sliceRows(qBound(1, (1 << 18) / qMax(1, mine.width()), qMax(1, mine.height())))
     {
     }
-    bool dark(int x, int y) const
+    // Rows are asked for from the top down.
+    bool dark(int x, int y)
     {
-        x -= at.x();
-        y -= at.y();
-        return x >= 0 && y >= 0 && x < size.width() && y < size.height() &&
-               qGray(reinterpret_cast<const QRgb *>(bits + y * stride)[x]) < inkGrey;
+        if (!mine.contains(x, y))
+            return false;
+        if (y < top || y >= top + rows)
+            load(y);
+        return qGray(reinterpret_cast<const QRgb *>(bits + (y - top) * stride)[x - mine.left()]) < inkGrey;
     }
 
 private:
-    QImage picture;
-    QPoint at; // the picture's first pixel on the grid
-    QSize size;
+    void load(int y)
+    {
+        rows = qMin(sliceRows, mine.bottom() + 1 - y);
+        slice = paint(QRect(mine.left(), y, mine.width(), rows));
+        top = y;
+        bits = slice.constBits();
+        stride = slice.bytesPerLine();
+    }
+
+    painter paint;
+    QRect mine; // on the grid
+    int sliceRows = 0;
+    QImage slice;
+    int top = 0;
+    int rows = 0;
     const uchar *bits = nullptr;
     qsizetype stride = 0;
 };
@@ -199,7 +218,7 @@ int pixelsBefore(double start, double pixelsPerUnit, double edge, int count)
 // side. Ink the symbol prints itself, such as the digits beside its guards, is the symbol's; its bars
 // made light by an item painted over them are covered too. Each row is searched outwards from the bars,
 // so only the nearest ink of a row is looked at; its owner only when it is the nearest so far.
-void measureIntruders(const QImage &printed, const ownInk &own, const QRectF &area, double pixelsPerUnit,
+void measureIntruders(const QImage &printed, ownInk &own, const QRectF &area, double pixelsPerUnit,
                       const symbolFrame &frame, const QGraphicsItem &item,
                       const QList<QGraphicsItem *> &others, placedVerdict &placed)
 {
@@ -272,10 +291,13 @@ ownInk ownInkOf(const QGraphicsScene &scene, const QRectF &page, const QGraphics
         QRectF(bounds.topLeft() * pixelsPerUnit, bounds.size() * pixelsPerUnit).toAlignedRect() & grid;
     if (mine.isEmpty())
         return {};
-    const QList<QGraphicsItem *> alone{const_cast<QGraphicsItem *>(&item)};
-    const QRectF area(QPointF(mine.topLeft()) / pixelsPerUnit, QSizeF(mine.size()) / pixelsPerUnit);
-    return {composed(scene, page, item, area, pixelsPerUnit, preview, &alone),
-            mine.topLeft() - grid.topLeft()};
+    const auto paint = [&scene, &page, &item, grid, pixelsPerUnit, &preview](const QRect &rect) {
+        const QRect pixels = rect.translated(grid.topLeft());
+        const QRectF area(QPointF(pixels.topLeft()) / pixelsPerUnit, QSizeF(pixels.size()) / pixelsPerUnit);
+        const QList<QGraphicsItem *> alone{const_cast<QGraphicsItem *>(&item)};
+        return composed(scene, page, item, area, pixelsPerUnit, preview, &alone);
+    };
+    return ownInk(paint, mine.translated(-grid.topLeft()));
 }
 
 // The geometric test: the ink of every other item inside the zone, beside the symbol's own. An unturned
@@ -309,9 +331,9 @@ void testQuietZones(const QGraphicsScene &scene, const QRectF &page, const QGrap
         item.sceneTransform().type() <= QTransform::TxTranslate ? 1.0 : qMin(1.0, 4.0 / frame.module);
     const QRect grid = QRectF(reach.topLeft() * pixelsPerUnit, reach.size() * pixelsPerUnit).toAlignedRect();
     const QRectF area(QPointF(grid.topLeft()) / pixelsPerUnit, QSizeF(grid.size()) / pixelsPerUnit);
-    measureIntruders(printedInk(scene, page, item, area, pixelsPerUnit, preview, strip),
-                     ownInkOf(scene, page, item, grid, pixelsPerUnit, preview), area, pixelsPerUnit, frame,
-                     item, others, placed);
+    ownInk own = ownInkOf(scene, page, item, grid, pixelsPerUnit, preview);
+    measureIntruders(printedInk(scene, page, item, area, pixelsPerUnit, preview, strip), own, area,
+                     pixelsPerUnit, frame, item, others, placed);
 }
 
 // The strip with every dark run of a row grown (dots > 0) or shrunk (dots < 0) by |dots| pixels on each
