@@ -2,7 +2,6 @@
 
 #include "barcodetext.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -185,8 +184,7 @@ namespace
 QVector<QRect> wholePixels(const QPainter &painter, const QVector<QRectF> &rects)
 {
     const QTransform t = painter.transform();
-    const QPaintEngine *engine = painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || painter.testRenderHint(QPainter::Antialiasing) ||
+    if (!paintsPixels(painter) || painter.testRenderHint(QPainter::Antialiasing) ||
         t.type() > QTransform::TxScale)
         return {};
     QVector<QRect> pixels;

@@ -24,6 +24,6 @@ QImage renderBarcodeRows(const barcodeSymbol &symbol, int top, int rows);
 void paintBarcode(QPainter &painter, const barcodeSymbol &symbol, const QPointF &origin = QPointF());
 
 // Rectangles that do not overlap filled with colour: as one path where the painter keeps shapes (a vector
-// file), one rectangle fill each where they land on whole pixels of an image (several times faster there,
-// with the same pixels).
+// file), as one call filling whole pixels where they land on whole pixels of an image (several times
+// faster there than the path, with the same pixels).
 void fillRects(QPainter &painter, const QVector<QRectF> &rects, const QColor &colour);

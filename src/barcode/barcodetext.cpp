@@ -276,9 +276,8 @@ void composeDestinationOver(QImage &picture, const glyphAt &glyph, const QRect &
 bool onWholePixels(const QPainter &painter)
 {
     const QTransform t = painter.transform();
-    const QPaintEngine *engine = painter.paintEngine();
-    return engine && engine->type() == QPaintEngine::Raster && t.type() <= QTransform::TxTranslate &&
-           t.dx() == std::round(t.dx()) && t.dy() == std::round(t.dy());
+    return paintsPixels(painter) && t.type() <= QTransform::TxTranslate && t.dx() == std::round(t.dx()) &&
+           t.dy() == std::round(t.dy());
 }
 
 void paintMasks(QPainter &painter, const QVector<QPair<QRect, QString>> &cells, int pixelSize)
@@ -294,6 +293,12 @@ void paintMasks(QPainter &painter, const QVector<QPair<QRect, QString>> &cells, 
     }
 }
 } // namespace
+
+bool paintsPixels(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Raster;
+}
 
 barcodeTextPainter::barcodeTextPainter(QImage &picture, int pixelSize)
     : picture(picture), pixelSize(pixelSize)

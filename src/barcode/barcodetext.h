@@ -18,6 +18,9 @@
 // The family the text under the bars asks for.
 QString barcodeTextFamily();
 
+// Whether painter draws into an image's pixels (rather than a vector file or a recording).
+bool paintsPixels(const QPainter &painter);
+
 class barcodeTextPainter
 {
 public:
